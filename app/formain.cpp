@@ -1,0 +1,61 @@
+#include "app/formain.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "common/formbuilder.h"
+
+namespace geardim {
+namespace {
+
+using K = ControlKind;
+
+constexpr ControlSpec kControls[] = {
+    {"Label1", K::Label, "选  项：", 360, 240, 975, 255, 12},
+    {"Command1", K::Button, "M    值", 480, 1080, 1815, 615, 12},
+    {"Command2", K::Button, "已知公法线长度求变位系数x", 3240, 1080, 1815, 615, 12},
+    {"Command3", K::Button, "已知M值求变位系数x", 480, 2160, 1815, 615, 12},
+    {"Command4", K::Button, "已知弧齿厚s求变位系数x", 3240, 2160, 1815, 615, 10.5},
+    {"Command5", K::Button, "退  出", 3480, 3360, 1215, 735, 10.5},
+};
+
+constexpr FormSpec kForm{"Formain", "Velkor测量尺寸", 5535, 4575, 0, kControls};
+
+} // namespace
+
+Formain::Formain(QWidget *parent)
+    : QWidget(parent)
+{
+    buildForm(this, kForm);
+    Label1 = findChild<QLabel *>(QStringLiteral("Label1"));
+    Command1 = findChild<QPushButton *>(QStringLiteral("Command1"));
+    Command2 = findChild<QPushButton *>(QStringLiteral("Command2"));
+    Command3 = findChild<QPushButton *>(QStringLiteral("Command3"));
+    Command4 = findChild<QPushButton *>(QStringLiteral("Command4"));
+    Command5 = findChild<QPushButton *>(QStringLiteral("Command5"));
+
+    connect(Command1, &QPushButton::clicked, this, [this] { open(WindowId::MValue); });
+    connect(Command2, &QPushButton::clicked, this, [this] { open(WindowId::XFromSpan); });
+    connect(Command3, &QPushButton::clicked, this, [this] { open(WindowId::XFromMValue); });
+    connect(Command4, &QPushButton::clicked, this, [this] { open(WindowId::XFromThickness); });
+    connect(Command5, &QPushButton::clicked, this, [] { WindowRegistry::instance().endProgram(); });
+}
+
+void Formain::open(WindowId calculator)
+{
+    WindowRegistry &registry = WindowRegistry::instance();
+    if (!registry.window(calculator))
+        return;
+    registry.hide(WindowId::Menu);
+    registry.show(calculator);
+}
+
+void Formain::closeEvent(QCloseEvent *event)
+{
+    // Closing the menu ends the program, as its exit button does.
+    event->ignore();
+    WindowRegistry::instance().endProgram();
+}
+
+} // namespace geardim

@@ -1,0 +1,172 @@
+#include "calc/formz.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "calc/mvalue.h"
+#include "common/fields.h"
+#include "common/formbuilder.h"
+#include "common/registry.h"
+
+namespace geardim {
+namespace {
+
+using K = ControlKind;
+
+// Input rows at 480, 1200, 1920 and 2640 twips; fields in two columns at 2160
+// (m, α, β, d) and 5160 (z, x); results at 2280 in rows from 3600 down.
+constexpr ControlSpec kControls[] = {
+    {"Label1", K::Label, "填写下列各项:", 240, 120, 2175, 360, 12},
+    {"Label2", K::Label, "法面模数m:", 600, 540, 1500, 375, 10.5, "Text1"},
+    {"Label3", K::Label, "齿数z:", 3600, 540, 1500, 375, 10.5, "Text2"},
+    {"Label4", K::Label, "法向压力角α:", 600, 1260, 1500, 375, 10.5, "Text3"},
+    {"Label5", K::Label, "变位系数x:", 3600, 1260, 1500, 375, 10.5, "Text4"},
+    {"Label6", K::Label, "螺旋角β:", 600, 1980, 1500, 375, 10.5, "Text5"},
+    {"Label8", K::Label, "量棒直径d:", 600, 2700, 1500, 375, 10.5, "Text6"},
+    {"Label7", K::Result, " ", 3360, 3165, 1995, 330},
+    {"Label10", K::Label, "    M  值:", 240, 3600, 1935, 375, 12},
+    {"Label11", K::Result, "", 2280, 3600, 1575, 375},
+    {"Label12", K::Label, "   弧齿厚s:", 240, 4080, 1935, 375, 12},
+    {"Label13", K::Result, "", 2280, 4080, 1575, 375},
+    {"Label14", K::Label, "公法线长度L:", 240, 4560, 1935, 375, 12},
+    {"Label15", K::Result, "", 2280, 4560, 1575, 375},
+    {"Label17", K::Label, " 跨测齿数k:", 240, 5040, 1935, 375, 12},
+    {"Label16", K::Result, "", 2280, 5040, 1575, 375},
+    // Focusable controls in tab order.
+    {"Text1", K::Field, "2", 2160, 480, 1095, 495},
+    {"Text2", K::Field, "50", 5160, 480, 1095, 495},
+    {"Text3", K::Field, "20", 2160, 1200, 1095, 495},
+    {"Text4", K::Field, "-1.1", 5160, 1200, 1095, 495},
+    {"Text5", K::Field, "30", 2160, 1920, 1095, 495},
+    {"Command1", K::Button, "确  定", 5160, 3480, 1095, 495, 12},
+    {"Text6", K::Field, "3.36", 2160, 2640, 1095, 495},
+    {"Command2", K::Button, "退  出", 5160, 4440, 1095, 495, 12},
+    {"Command3", K::Button, "估算量棒（球）直径d", 3360, 2640, 1995, 495},
+    {"Opwc", K::Option, "外齿", 4920, 1980, 1095, 375, 10.5, nullptr, true, true},
+    {"Opnc", K::Option, "内 齿", 3600, 1980, 1095, 375, 10.5},
+    {"Command4", K::Button, "继  续", 3960, 4440, 1095, 495, 10.5, nullptr, false},
+    {"Command5", K::Button, "校验量棒d", 5400, 2640, 960, 495, 0, nullptr, false},
+};
+
+constexpr FormSpec kForm{"Formz", "M  值", 6420, 5580, 0, kControls};
+
+} // namespace
+
+Formz::Formz(QWidget *parent)
+    : QWidget(parent)
+{
+    buildForm(this, kForm);
+    const auto take = [this](auto *&member, const char *name) {
+        member = findChild<std::remove_reference_t<decltype(*member)> *>(QString::fromLatin1(name));
+    };
+    take(Label1, "Label1"), take(Label2, "Label2"), take(Label3, "Label3"), take(Label4, "Label4");
+    take(Label5, "Label5"), take(Label6, "Label6"), take(Label7, "Label7"), take(Label8, "Label8");
+    take(Label10, "Label10"), take(Label11, "Label11"), take(Label12, "Label12"), take(Label13, "Label13");
+    take(Label14, "Label14"), take(Label15, "Label15"), take(Label16, "Label16"), take(Label17, "Label17");
+    take(Text1, "Text1"), take(Text2, "Text2"), take(Text3, "Text3");
+    take(Text4, "Text4"), take(Text5, "Text5"), take(Text6, "Text6");
+    take(Command1, "Command1"), take(Command2, "Command2"), take(Command3, "Command3");
+    take(Command4, "Command4"), take(Command5, "Command5");
+    take(Opwc, "Opwc"), take(Opnc, "Opnc");
+
+    connect(Command1, &QPushButton::clicked, this, &Formz::computeClicked);
+    connect(Command2, &QPushButton::clicked, this, &Formz::exitClicked);
+    connect(Command3, &QPushButton::clicked, this, &Formz::estimateClicked);
+    connect(Command4, &QPushButton::clicked, this, &Formz::continueClicked);
+    connect(Command5, &QPushButton::clicked, this, &Formz::checkClicked);
+    for (QLineEdit *field : {Text1, Text2, Text3, Text4, Text5, Text6})
+        connect(field, &QLineEdit::returnPressed, this, &Formz::computeClicked);
+}
+
+void Formz::computeClicked()
+{
+    if (anyEmpty({Text1, Text2, Text3, Text4, Text5, Text6}))
+        return;
+    GearData gear;
+    const auto m = readSingle(Text1);
+    if (!m)
+        return;
+    const auto z = readSingle(Text2);
+    if (!z)
+        return;
+    const auto alpha = readSingle(Text3);
+    if (!alpha)
+        return;
+    const auto x = readSingle(Text4);
+    if (!x)
+        return;
+    const auto beta = readDouble(Text5);
+    if (!beta)
+        return;
+    const auto dp = readSingle(Text6);
+    if (!dp)
+        return;
+    gear = {*m, *z, *alpha, *x, *beta, *dp, Opwc->isChecked()};
+
+    const auto outcome = computeMValue(gear);
+    if (!outcome.ok()) {
+        warnFailure(this, outcome.failure());
+        return;
+    }
+    const MValueResult &r = outcome.value();
+    Label12->setText(QString());
+    Command5->setEnabled(true);
+    Command4->setEnabled(true);
+    if (!r.helical) {
+        showResult(Label11, r.M);
+        Label12->setText(QStringLiteral("分度圆弧齿厚s:"));
+        showResult(Label13, r.s);
+        if (r.L) {
+            showResult(Label15, *r.L);
+            showResult(Label16, *r.k);
+        } else {
+            Label15->clear();
+            Label16->clear(); // no span count of an earlier external gear stays
+        }
+    } else {
+        Label12->setText(QStringLiteral("分度圆弦齿厚s:"));
+        if (r.L) {
+            showResult(Label15, *r.L);
+            showResult(Label16, *r.k);
+        } else {
+            Label15->clear();
+            Label16->clear();
+        }
+        showResult(Label13, r.s);
+        showResult(Label11, r.M);
+    }
+}
+
+void Formz::continueClicked()
+{
+    Command5->setEnabled(false);
+    for (QLabel *label : {Label7, Label11, Label13, Label15, Label16})
+        label->clear();
+    Command4->setEnabled(false);
+}
+
+void Formz::exitClicked()
+{
+    Command4->setEnabled(false);
+    Command5->setEnabled(false);
+    for (QLabel *label : {Label11, Label13, Label15, Label16})
+        label->clear();
+    WindowRegistry::instance().hide(WindowId::MValue);
+    WindowRegistry::instance().show(WindowId::Menu);
+}
+
+void Formz::estimateClicked() {}
+
+void Formz::checkClicked() {}
+
+void Formz::closeEvent(QCloseEvent *event)
+{
+    // The frame's close control acts as the exit button: back to the menu.
+    exitClicked();
+    event->ignore();
+}
+
+} // namespace geardim

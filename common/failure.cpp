@@ -1,0 +1,73 @@
+#include "common/failure.h"
+
+namespace geardim {
+
+const char *failureText(Failure failure)
+{
+    switch (failure) {
+    case Failure::ModuleNotPositive:
+        return "模数m必须大于0。请输入正的模数。";
+    case Failure::TeethNotPositive:
+        return "齿数z必须大于0。请输入正的齿数。";
+    case Failure::TeethBelowOne:
+        return "齿数z不能小于1。请检查齿数z。";
+    case Failure::PressureAngleOutOfRange:
+        return "压力角α必须大于0°且小于90°。请检查压力角。";
+    case Failure::HelixAngleOutOfRange:
+        return "螺旋角β必须大于-90°且小于90°。请检查螺旋角。";
+    case Failure::PinNotPositive:
+        return "量棒（球）直径d必须大于0。请检查量棒直径。";
+    case Failure::PinNegative:
+        return "量棒（球）直径d不能为负数。请检查量棒直径。";
+    case Failure::RootDiameterNotPositive:
+        return "齿根圆直径必须大于0。请重新输入齿根圆直径。";
+    case Failure::SpanCountUndefined:
+        return "无法计算跨测齿数k和公法线长度L：负变位过大，(1+2x/z)² 小于 cos²α。"
+               "请检查变位系数x和齿数z。";
+    case Failure::PinCentreOffInvolute:
+        return "量棒（球）中心不在渐开线齿廓上，M值没有意义：量棒直径d对该齿轮过大或过小，"
+               "或数据相互矛盾。请检查量棒直径d和变位系数x。";
+    case Failure::ContactCircleInsideBase:
+        return "接触圆在基圆之内，无法估算量棒（球）直径：负变位过大。请检查变位系数x、齿数z和螺旋角β。";
+    case Failure::EstimateNotConverged:
+        return "量棒（球）直径的迭代计算不收敛，没有结果。请检查输入的齿轮数据。";
+    case Failure::PinCentresInsideBase:
+        return "量棒（球）中心所在的圆在基圆之内，无法求变位系数：M值或量棒直径d与该齿轮不符"
+               "（外齿M值过小，内齿M值过大）。请检查M值和量棒直径d。";
+    case Failure::ChordNotShorterThanDiameter:
+        return "弦齿厚s不小于当量齿轮的分度圆直径，无法求变位系数。请检查齿厚s、模数m、齿数z和螺旋角β。";
+    case Failure::ResultOutOfRange:
+        return "计算结果超出可以表示的范围，没有结果。请检查输入的数值。";
+    }
+    return "没有结果。请检查输入的数值。";
+}
+
+std::optional<Failure> checkModule(double m)
+{
+    if (!(m > 0))
+        return Failure::ModuleNotPositive;
+    return std::nullopt;
+}
+
+std::optional<Failure> checkTeeth(double z)
+{
+    if (!(z > 0))
+        return Failure::TeethNotPositive;
+    return std::nullopt;
+}
+
+std::optional<Failure> checkPressureAngle(double alphaDegrees)
+{
+    if (!(alphaDegrees > 0 && alphaDegrees < 90))
+        return Failure::PressureAngleOutOfRange;
+    return std::nullopt;
+}
+
+std::optional<Failure> checkHelixAngle(double betaDegrees)
+{
+    if (!(betaDegrees > -90 && betaDegrees < 90))
+        return Failure::HelixAngleOutOfRange;
+    return std::nullopt;
+}
+
+} // namespace geardim

@@ -1,0 +1,25 @@
+#include "common/fonts.h"
+
+#include <QApplication>
+#include <QStringList>
+
+namespace geardim {
+
+void installFonts()
+{
+    const QString song = QString::fromUtf8(kSongFamily);
+    QFont::insertSubstitutions(song, {QStringLiteral("SimSun"), QStringLiteral("NSimSun"),
+                                      QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Source Han Serif SC"),
+                                      QStringLiteral("AR PL UMing CN"), QStringLiteral("Songti SC"),
+                                      QStringLiteral("STSong")});
+    QApplication::setFont(songFont(9));
+}
+
+QFont songFont(double pointSize)
+{
+    QFont font(QString::fromUtf8(kSongFamily));
+    font.setPointSizeF(pointSize);
+    return font;
+}
+
+} // namespace geardim

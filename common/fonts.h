@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QFont>
+
+// "宋体" is the family every window names; it resolves to SimSun where that exists
+// and to a Song-style CJK face elsewhere.
+namespace geardim {
+
+inline constexpr const char *kSongFamily = "宋体";
+
+// Registers the substitutes of "宋体" and makes it the application's default font
+// at 9 pt, so controls without a font of their own render Chinese too.
+void installFonts();
+
+// "宋体" at the given size in points.
+QFont songFont(double pointSize);
+
+} // namespace geardim

@@ -1,0 +1,88 @@
+#include "common/formbuilder.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QWidget>
+
+#include <algorithm>
+
+#include "common/caption.h"
+#include "common/fonts.h"
+
+namespace geardim {
+namespace {
+
+QWidget *createControl(QWidget *window, const ControlSpec &c)
+{
+    const QString text = QString::fromUtf8(c.text);
+    switch (c.kind) {
+    case ControlKind::Label:
+    case ControlKind::Result: {
+        auto *label = new QLabel(text, window);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        if (c.kind == ControlKind::Result)
+            label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        return label;
+    }
+    case ControlKind::Field:
+        return new QLineEdit(text, window);
+    case ControlKind::Button: {
+        auto *button = new WrapButton(text, window);
+        button->setAutoDefault(false);
+        return button;
+    }
+    case ControlKind::Option: {
+        auto *option = new QRadioButton(text, window);
+        option->setChecked(c.checked);
+        return option;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void buildForm(QWidget *window, const FormSpec &spec)
+{
+    window->setObjectName(QString::fromLatin1(spec.className));
+    window->setWindowTitle(QString::fromUtf8(spec.caption));
+    window->setFixedSize(twipsToPixels(spec.clientWidth), twipsToPixels(spec.clientHeight));
+    if (spec.pointSize > 0)
+        window->setFont(songFont(spec.pointSize));
+
+    QWidget *previous = nullptr;
+    for (const ControlSpec &c : spec.controls) {
+        QWidget *control = createControl(window, c);
+        control->setObjectName(QString::fromLatin1(c.name));
+        control->setGeometry(twipsToPixels(c.left), twipsToPixels(c.top), twipsToPixels(c.width),
+                             twipsToPixels(c.height));
+        if (c.pointSize > 0)
+            control->setFont(songFont(c.pointSize));
+        control->setEnabled(c.enabled);
+        // A CJK face's line box can be taller than a designed label; the label
+        // grows downwards so its text keeps its designed place.
+        if (qobject_cast<QLabel *>(control))
+            control->resize(control->width(), std::max(control->height(), control->fontMetrics().height()));
+        if (control->focusPolicy() != Qt::NoFocus) {
+            if (previous)
+                QWidget::setTabOrder(previous, control);
+            previous = control;
+        }
+    }
+    // Each field is named for screen readers and warnings by its caption label.
+    for (const ControlSpec &c : spec.controls) {
+        if (!c.names)
+            continue;
+        auto *label = window->findChild<QLabel *>(QString::fromLatin1(c.name));
+        auto *field = window->findChild<QWidget *>(QString::fromLatin1(c.names));
+        if (label && field) {
+            label->setBuddy(field);
+            field->setAccessibleName(label->text().trimmed());
+        }
+    }
+}
+
+} // namespace geardim

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <span>
+
+class QWidget;
+
+// Windows are declared as tables of controls in twips and built by one function.
+namespace geardim {
+
+enum class ControlKind {
+    Label,   // a caption or heading
+    Result,  // a label that shows a result; selectable and copyable
+    Field,   // a one-line text field
+    Button,  // a push button
+    Option,  // an option button; those of one window form one exclusive group
+};
+
+struct ControlSpec {
+    const char *name;      // design name, also the objectName
+    ControlKind kind;
+    const char *text;      // caption or default text, UTF-8
+    int left, top, width, height; // twips
+    double pointSize = 0;  // "宋体" at this size; 0 keeps the window's font
+    const char *names = nullptr; // for a caption label: the field it names
+    bool enabled = true;
+    bool checked = false;  // for option buttons
+};
+
+struct FormSpec {
+    const char *className;  // the window's objectName
+    const char *caption;    // window title, UTF-8
+    int clientWidth, clientHeight; // twips; the client area is fixed
+    double pointSize;       // "宋体" at this size for the whole window; 0 keeps the default
+    std::span<const ControlSpec> controls; // in tab order
+};
+
+// 15 twips to one device-independent pixel.
+constexpr int twipsToPixels(int twips) { return (twips + 7) / 15; }
+
+// Creates every control of the table as a child of window, sets the window's
+// caption, fixed client size and font, and the tab order of the table.
+void buildForm(QWidget *window, const FormSpec &spec);
+
+} // namespace geardim

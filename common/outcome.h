@@ -1,0 +1,25 @@
+#pragma once
+
+#include <utility>
+#include <variant>
+
+#include "common/failure.h"
+
+namespace geardim {
+
+// Either the result of a computation or the reason it has none.
+template <typename T>
+class Outcome {
+public:
+    Outcome(T value) : state_(std::move(value)) {}
+    Outcome(Failure failure) : state_(failure) {}
+
+    bool ok() const { return std::holds_alternative<T>(state_); }
+    const T &value() const { return std::get<T>(state_); }
+    Failure failure() const { return std::get<Failure>(state_); }
+
+private:
+    std::variant<T, Failure> state_;
+};
+
+} // namespace geardim

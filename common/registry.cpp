@@ -1,0 +1,68 @@
+#include "common/registry.h"
+
+#include <QCoreApplication>
+#include <QWidget>
+
+namespace geardim {
+namespace {
+WindowRegistry *current = nullptr;
+}
+
+WindowRegistry::WindowRegistry()
+    : endProgram_([] { QCoreApplication::quit(); })
+{
+    current = this;
+}
+
+WindowRegistry::~WindowRegistry()
+{
+    // Windows go in reverse order of creation, the menu last.
+    while (!owned_.empty())
+        owned_.pop_back();
+    if (current == this)
+        current = nullptr;
+}
+
+WindowRegistry &WindowRegistry::instance() { return *current; }
+
+void WindowRegistry::setFactory(WindowId id, Factory factory)
+{
+    factories_[static_cast<std::size_t>(id)] = std::move(factory);
+}
+
+void WindowRegistry::setEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
+
+QWidget *WindowRegistry::window(WindowId id)
+{
+    const auto i = static_cast<std::size_t>(id);
+    if (!windows_[i] && factories_[i]) {
+        owned_.push_back(factories_[i]());
+        windows_[i] = owned_.back().get();
+    }
+    return windows_[i];
+}
+
+QWidget *WindowRegistry::existing(WindowId id) const { return windows_[static_cast<std::size_t>(id)]; }
+
+void WindowRegistry::show(WindowId id)
+{
+    if (QWidget *w = window(id)) {
+        w->show();
+        w->raise();
+        w->activateWindow();
+    }
+}
+
+void WindowRegistry::hide(WindowId id)
+{
+    if (QWidget *w = existing(id))
+        w->hide();
+}
+
+void WindowRegistry::endProgram()
+{
+    if (endProgram_)
+        endProgram_();
+}
+
+} // namespace geardim

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cmath>
+#include <optional>
+
+// The involute function and its Newton inverse, shared by the M-value computation.
+namespace geardim {
+
+// inv a = tan a − a, a in radians, evaluated in double.
+inline double inv(double a) { return std::tan(a) - a; }
+
+// Most Newton steps InverseInvolute takes before it gives up; ordinary gears need 1 to 9.
+inline constexpr int kMaxInvoluteIterations = 100;
+
+// Finds the angle whose involute is target, by Newton's method with a single-precision
+// iterate. angle holds the starting angle on entry and every new iterate; the loop
+// ends when two successive iterates differ by less than 1e-6 rad. Returns the last
+// iterate, or nothing when the cap is reached first (no convergence). The iteration
+// count is stored in *iterations when given.
+std::optional<float> InverseInvolute(float &angle, float target, int *iterations = nullptr);
+
+// The pressure angle at the centre of a pin or ball from the involute value there,
+// started from the gear's pressure angle. Nothing when the iteration does not
+// converge or ends outside (0, π/2), where the centre is not on the involute.
+std::optional<float> pinCentreAngle(float startAngle, float target, int *iterations = nullptr);
+
+} // namespace geardim

@@ -1,0 +1,141 @@
+#include <QtTest>
+
+#include <clocale>
+#include <cstring>
+#include <limits>
+
+#include "common/numberparse.h"
+
+using geardim::parseDouble;
+using geardim::parseSingle;
+
+class TestNumberParse : public QObject {
+    Q_OBJECT
+private slots:
+    void acceptsTheGrammar_data();
+    void acceptsTheGrammar();
+    void rejectsEverythingElse_data();
+    void rejectsEverythingElse();
+    void roundsOnceToTheTarget();
+    void underflowIsZeroOverflowIsNoNumber();
+    void ignoresTheLocale();
+};
+
+void TestNumberParse::acceptsTheGrammar_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+    QTest::newRow("whole") << "2" << 2.0;
+    QTest::newRow("trailing_point") << "2." << 2.0;
+    QTest::newRow("leading_point") << ".5" << 0.5;
+    QTest::newRow("decimal") << "2.5" << 2.5;
+    QTest::newRow("negative") << "-1.1" << -1.1;
+    QTest::newRow("plus") << "+3" << 3.0;
+    QTest::newRow("exponent") << "1.5e3" << 1500.0;
+    QTest::newRow("exponent_upper_signed") << "25E-1" << 2.5;
+    QTest::newRow("exponent_plus") << "2e+2" << 200.0;
+    QTest::newRow("blanks_around") << "  \t50 \t" << 50.0;
+    QTest::newRow("negative_zero") << "-0" << -0.0;
+    QTest::newRow("fullwidth_digits") << QString::fromUtf8("１２．５") << 12.5;
+    QTest::newRow("fullwidth_minus") << QString::fromUtf8("－３") << -3.0;
+    QTest::newRow("fullwidth_plus_exp") << QString::fromUtf8("＋１ｅ２") << 100.0;
+    QTest::newRow("fullwidth_E") << QString::fromUtf8("2Ｅ1") << 20.0;
+    QTest::newRow("ideographic_space") << QString::fromUtf8("\u3000 20\u3000") << 20.0;
+    QTest::newRow("long_mantissa") << QString(300, '0') + "1.25" << 1.25;
+}
+
+void TestNumberParse::acceptsTheGrammar()
+{
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    const auto d = parseDouble(text.toStdString());
+    QVERIFY(d.has_value());
+    QCOMPARE(*d, value);
+    QCOMPARE(std::signbit(*d), std::signbit(value));
+    const auto f = parseSingle(text.toStdString());
+    QVERIFY(f.has_value());
+    QCOMPARE(*f, static_cast<float>(value));
+}
+
+void TestNumberParse::rejectsEverythingElse_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << "";
+    QTest::newRow("blanks_only") << "   ";
+    QTest::newRow("letters") << "abc";
+    QTest::newRow("comma_decimal") << "1,5";
+    QTest::newRow("nan") << "nan";
+    QTest::newRow("inf") << "inf";
+    QTest::newRow("minus_inf") << "-inf";
+    QTest::newRow("infinity") << "Infinity";
+    QTest::newRow("hex") << "0x10";
+    QTest::newRow("exponent_without_digits") << "1e";
+    QTest::newRow("exponent_sign_only") << "1e+";
+    QTest::newRow("double_sign") << "--1";
+    QTest::newRow("plus_minus") << "+-1";
+    QTest::newRow("two_numbers") << "2 3";
+    QTest::newRow("lone_sign") << "-";
+    QTest::newRow("lone_point") << ".";
+    QTest::newRow("sign_point") << "-.";
+    QTest::newRow("two_points") << "1.2.3";
+    QTest::newRow("superscript") << QString::fromUtf8("2²");
+    QTest::newRow("unit_suffix") << "20deg";
+    QTest::newRow("fullwidth_comma") << QString::fromUtf8("１，５");
+    QTest::newRow("embedded_nul") << QString::fromUtf8("1\0" "2", 3);
+    QTest::newRow("newline_inside") << "1\n2";
+    QTest::newRow("arabic_indic_digit") << QString::fromUtf8("\u0663");
+    QTest::newRow("overflows_double") << "1e309";
+    QTest::newRow("huge_digit_string") << QString(400, '9');
+    QTest::newRow("huge_exponent") << "1e99999999999999999999999";
+}
+
+void TestNumberParse::rejectsEverythingElse()
+{
+    QFETCH(QString, text);
+    const std::string utf8 = text.toStdString();
+    QVERIFY(!parseDouble(utf8).has_value());
+    QVERIFY(!parseSingle(utf8).has_value());
+}
+
+void TestNumberParse::roundsOnceToTheTarget()
+{
+    // 3.36 and -1.1 as singles are the nearest floats to the decimals, not doubles narrowed.
+    QCOMPARE(*parseSingle("3.36"), 3.36f);
+    QCOMPARE(*parseSingle("-1.1"), -1.1f);
+    QCOMPARE(*parseDouble("30"), 30.0);
+    // Fits a double but not a single.
+    QVERIFY(!parseSingle("1e39").has_value());
+    QCOMPARE(*parseDouble("1e39"), 1e39);
+    QCOMPARE(*parseSingle("3.4028234e38"), std::numeric_limits<float>::max());
+    QVERIFY(!parseSingle("3.5e38").has_value());
+}
+
+void TestNumberParse::underflowIsZeroOverflowIsNoNumber()
+{
+    const auto tiny = parseSingle("1e-50");
+    QVERIFY(tiny.has_value());
+    QCOMPARE(*tiny, 0.0f);
+    const auto negativeTiny = parseDouble("-1e-400");
+    QVERIFY(negativeTiny.has_value());
+    QCOMPARE(*negativeTiny, 0.0);
+    QVERIFY(std::signbit(*negativeTiny));
+    const auto written = parseDouble("0." + std::string(400, '0') + "1");
+    QVERIFY(written.has_value());
+    QCOMPARE(*written, 0.0);
+    QVERIFY(!parseDouble("1e400").has_value());
+    QVERIFY(!parseSingle("-1e40").has_value());
+}
+
+void TestNumberParse::ignoresTheLocale()
+{
+    // A locale whose decimal separator is a comma must not change anything.
+    const char *german = std::setlocale(LC_ALL, "de_DE.UTF-8");
+    if (!german)
+        german = std::setlocale(LC_NUMERIC, "de_DE");
+    QCOMPARE(*parseSingle("2.5"), 2.5f);
+    QVERIFY(!parseSingle("2,5").has_value());
+    std::setlocale(LC_ALL, "C");
+}
+
+QTEST_APPLESS_MAIN(TestNumberParse)
+#include "tst_numberparse.moc"

@@ -1,0 +1,77 @@
+#include <QtTest>
+
+#include <cmath>
+#include <limits>
+
+#include "common/numberparse.h"
+#include "common/resulttext.h"
+
+using geardim::resultText;
+
+class TestResultText : public QObject {
+    Q_OBJECT
+private slots:
+    void writesSevenDigits_data();
+    void writesSevenDigits();
+    void everySingleReadsBackWithinHalfAUnit();
+};
+
+void TestResultText::writesSevenDigits_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("m_value") << double(115.2817f) << "115.2817";
+    QTest::newRow("thickness") << double(1.540402f) << "1.540402";
+    QTest::newRow("shift_rounds_up") << double(-1.1000010f) << "-1.100001";
+    QTest::newRow("shift_rounds_to_short") << double(-1.0999999f) << "-1.1";
+    QTest::newRow("leading_zero") << double(0.04011825f) << "0.04011825";
+    QTest::newRow("whole") << 7.0 << "7";
+    QTest::newRow("span_length") << double(38.979f) << "38.979";
+    QTest::newRow("zero") << 0.0 << "0";
+    QTest::newRow("negative_zero") << -0.0 << "0";
+    QTest::newRow("band_low_edge") << 0.001 << "0.001";
+    QTest::newRow("rounds_into_band") << 0.0009999999996 << "0.001";
+    QTest::newRow("below_band") << double(-1.907349e-06f) << "-1.907349E-06";
+    QTest::newRow("just_below_band") << 0.000999 << "9.99E-04";
+    QTest::newRow("band_high_edge") << 1000000.0 << "1000000";
+    QTest::newRow("just_above_band") << 1000001.0 << "1.000001E+06";
+    QTest::newRow("large") << 15000000.0 << "1.5E+07";
+    QTest::newRow("rounds_to_one") << 0.99999999 << "1";
+    QTest::newRow("carry_across_point") << 9.9999996 << "10";
+    QTest::newRow("max_single") << double(std::numeric_limits<float>::max()) << "3.402823E+38";
+    QTest::newRow("min_denormal") << double(std::numeric_limits<float>::denorm_min()) << "1.401298E-45";
+    QTest::newRow("three_digit_exponent") << 1e-300 << "1E-300";
+}
+
+void TestResultText::writesSevenDigits()
+{
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(QString::fromStdString(resultText(value)), text);
+}
+
+// The text of any finite single parses back to within half a unit of its seventh digit.
+void TestResultText::everySingleReadsBackWithinHalfAUnit()
+{
+    quint32 bits = 0x12345678;
+    for (int i = 0; i < 200000; ++i) {
+        bits = bits * 1664525u + 1013904223u; // a fixed pseudo-random walk over all bit patterns
+        float value;
+        std::memcpy(&value, &bits, sizeof value);
+        if (!std::isfinite(value))
+            continue;
+        const std::string text = resultText(value);
+        const auto back = geardim::parseDouble(text);
+        QVERIFY2(back.has_value(), text.c_str());
+        if (value == 0) {
+            QCOMPARE(*back, 0.0);
+            continue;
+        }
+        const double unit = std::pow(10.0, std::floor(std::log10(std::fabs(double(value)))) - 6);
+        QVERIFY2(std::fabs(*back - double(value)) <= unit / 2 * (1 + 1e-9), text.c_str());
+        QVERIFY2(text.size() <= 14, text.c_str());
+    }
+}
+
+QTEST_APPLESS_MAIN(TestResultText)
+#include "tst_resulttext.moc"

@@ -1,0 +1,88 @@
+#include "guitest.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include "app/windows.h"
+#include "common/dialogs.h"
+#include "common/fonts.h"
+
+using namespace geardim;
+
+GuiFixture::GuiFixture()
+{
+    QApplication::setQuitOnLastWindowClosed(false);
+    installFonts();
+    registerWindows(registry);
+    registry.setEndProgram([this] { ++programEnds; });
+    setWarningSink([this](QWidget *window, const QString &text) {
+        warnings << text;
+        warningTitles << (window ? window->windowTitle() : QString());
+    });
+    setPromptSink([this](QWidget *, const QString &, const QString &prompt) -> std::optional<QString> {
+        prompts << prompt;
+        if (answers.empty()) {
+            unexpectedDialogs << QStringLiteral("prompt without a scripted answer: ") + prompt;
+            return std::nullopt;
+        }
+        std::optional<QString> answer = std::move(answers.front());
+        answers.pop_front();
+        return answer;
+    });
+    modalGuard_.setInterval(50);
+    QObject::connect(&modalGuard_, &QTimer::timeout, [this] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            unexpectedDialogs << modal->windowTitle();
+            modal->close();
+        }
+    });
+    modalGuard_.start();
+}
+
+GuiFixture::~GuiFixture()
+{
+    setWarningSink({});
+    setPromptSink({});
+}
+
+void GuiFixture::start() { registry.show(WindowId::Menu); }
+
+void GuiFixture::click(WindowId id, const char *name)
+{
+    auto *button = control<QAbstractButton>(id, name);
+    QVERIFY2(button, name);
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+}
+
+void GuiFixture::type(WindowId id, const char *name, const QString &text)
+{
+    QLineEdit *edit = field(id, name);
+    QVERIFY2(edit, name);
+    edit->selectAll();
+    edit->del();
+    if (!text.isEmpty())
+        QTest::keyClicks(edit, text);
+    QCOMPARE(edit->text(), text);
+}
+
+QString GuiFixture::text(WindowId id, const char *name)
+{
+    if (auto *l = label(id, name))
+        return l->text();
+    if (auto *f = field(id, name))
+        return f->text();
+    if (auto *b = control<QAbstractButton>(id, name))
+        return b->text();
+    return QStringLiteral("<no control %1>").arg(QLatin1String(name));
+}
+
+QStringList GuiFixture::visibleWindows() const
+{
+    QStringList names;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->isVisible())
+            names << w->objectName();
+    }
+    names.sort();
+    return names;
+}

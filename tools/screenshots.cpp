@@ -1,0 +1,88 @@
+// Renders every window of the program to PNG files for the documentation:
+// the menu, each calculator after a computation with its default inputs,
+// the root-diameter prompt and one warning.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QTimer>
+
+#include "app/windows.h"
+#include "common/dialogs.h"
+#include "common/fonts.h"
+#include "common/registry.h"
+
+using namespace geardim;
+
+namespace {
+
+bool save(QWidget *widget, const QDir &dir, const QString &name)
+{
+    const QString path = dir.filePath(name + QStringLiteral(".png"));
+    const bool ok = widget->grab().save(path);
+    qInfo("%s %s", ok ? "wrote" : "could not write", qPrintable(path));
+    return ok;
+}
+
+void click(QWidget *window, const char *button)
+{
+    if (auto *b = window->findChild<QAbstractButton *>(QString::fromLatin1(button)))
+        b->click();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    installFonts();
+    const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots"));
+    QDir().mkpath(dir.path());
+
+    WindowRegistry registry;
+    registerWindows(registry);
+    bool ok = true;
+    QWidget *menu = registry.window(WindowId::Menu);
+    menu->show();
+    ok &= save(menu, dir, QStringLiteral("formain"));
+
+    struct Calculator {
+        WindowId id;
+        const char *file;
+        std::initializer_list<const char *> clicks;
+    };
+    const Calculator calculators[] = {
+        {WindowId::MValue, "formz", {"Command3", "Command1"}},
+        {WindowId::XFromMValue, "formzqx", {"Command1"}},
+        {WindowId::XFromSpan, "forgfxqx", {"Command1", "Command2"}},
+        {WindowId::XFromThickness, "forhch", {"Command1"}},
+    };
+    for (const Calculator &c : calculators) {
+        QWidget *w = registry.window(c.id);
+        if (!w)
+            continue;
+        w->show();
+        for (const char *button : c.clicks)
+            click(w, button);
+        ok &= save(w, dir, QString::fromLatin1(c.file));
+    }
+
+    // The prompt and a warning, as the program shows them, grabbed while open.
+    QWidget *formz = registry.window(WindowId::MValue);
+    QInputDialog prompt(formz);
+    prompt.setWindowTitle(QStringLiteral("输入"));
+    prompt.setLabelText(QStringLiteral("请输入齿轮齿根圆直径:"));
+    prompt.show();
+    ok &= save(&prompt, dir, QStringLiteral("prompt"));
+    prompt.hide();
+
+    QMessageBox warning(QMessageBox::Warning, formz->windowTitle(), QStringLiteral("“齿数z:”不是有效的数字。"),
+                        QMessageBox::Ok, formz);
+    warning.show();
+    ok &= save(&warning, dir, QStringLiteral("warning"));
+    warning.hide();
+    return ok ? 0 : 1;
+}
