@@ -7,6 +7,9 @@
 #include <QRadioButton>
 
 #include "calc/mvalue.h"
+#include "calc/pincheck.h"
+#include "calc/pinestimate.h"
+#include "common/dialogs.h"
 #include "common/fields.h"
 #include "common/formbuilder.h"
 #include "common/registry.h"
@@ -158,9 +161,63 @@ void Formz::exitClicked()
     WindowRegistry::instance().show(WindowId::Menu);
 }
 
-void Formz::estimateClicked() {}
+void Formz::estimateClicked()
+{
+    // The pin diameter field must be filled, though the estimate does not use it.
+    if (anyEmpty({Text1, Text2, Text3, Text4, Text5, Text6}))
+        return;
+    const auto m = readSingle(Text1);
+    if (!m)
+        return;
+    const auto z = readSingle(Text2);
+    if (!z)
+        return;
+    const auto alpha = readSingle(Text3);
+    if (!alpha)
+        return;
+    const auto x = readSingle(Text4);
+    if (!x)
+        return;
+    const auto beta = readSingle(Text5);
+    if (!beta)
+        return;
+    const auto outcome = estimatePin({*m, *z, *alpha, *x, *beta, Opwc->isChecked()});
+    if (!outcome.ok()) {
+        warnFailure(this, outcome.failure());
+        return;
+    }
+    showResult(Label7, outcome.value().d);
+}
 
-void Formz::checkClicked() {}
+void Formz::checkClicked()
+{
+    const auto M = readSingle(this, Label11->text(), Label10->text().trimmed());
+    if (!M)
+        return;
+    const auto z = readSingle(Text2);
+    if (!z)
+        return;
+    const auto d = readSingle(Text6);
+    if (!d)
+        return;
+    if (auto failure = checkPinData(*z, *d)) {
+        warnFailure(this, *failure);
+        return;
+    }
+    const QString prompt = QStringLiteral("请输入齿轮齿根圆直径:");
+    const auto answer = askText(this, QStringLiteral("输入"), prompt);
+    if (!answer)
+        return; // Cancel changes nothing
+    const auto df = readSingle(this, *answer, QStringLiteral("齿根圆直径"));
+    if (!df)
+        return;
+    const auto outcome = checkPin({*M, *z, *d, *df, Opwc->isChecked()});
+    if (!outcome.ok()) {
+        warnFailure(this, outcome.failure());
+        return;
+    }
+    Label7->setText(outcome.value().usable ? QStringLiteral("量棒(球)可用") : QStringLiteral("量棒(球)不可用"));
+}
 
 void Formz::closeEvent(QCloseEvent *event)
 {

@@ -30,7 +30,9 @@ const char *failureText(Failure failure)
     case Failure::ContactCircleInsideBase:
         return "接触圆在基圆之内，无法估算量棒（球）直径：负变位过大。请检查变位系数x、齿数z和螺旋角β。";
     case Failure::EstimateNotConverged:
-        return "量棒（球）直径的迭代计算不收敛，没有结果。请检查输入的齿轮数据。";
+        return "量棒（球）直径的迭代计算不收敛或没有有效解，无法估算。请检查输入的齿轮数据。";
+    case Failure::NoPositivePin:
+        return "按这些数据估算出的量棒（球）直径不大于0，没有可用的量棒（球）。请检查变位系数x和齿数z。";
     case Failure::PinCentresInsideBase:
         return "量棒（球）中心所在的圆在基圆之内，无法求变位系数：M值或量棒直径d与该齿轮不符"
                "（外齿M值过小，内齿M值过大）。请检查M值和量棒直径d。";

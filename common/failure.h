@@ -18,6 +18,7 @@ enum class Failure {
     PinCentreOffInvolute,
     ContactCircleInsideBase,
     EstimateNotConverged,
+    NoPositivePin,
     PinCentresInsideBase,
     ChordNotShorterThanDiameter,
     ResultOutOfRange,

@@ -1,6 +1,10 @@
 #include <QtTest>
 
+#include <QInputDialog>
+#include <QMessageBox>
 #include <memory>
+
+#include "common/dialogs.h"
 
 #include "../support/guitest.h"
 
@@ -33,6 +37,17 @@ private slots:
     void enterComputes();
     void tabOrderFollowsTheDesign();
     void closeControlActsAsExit();
+
+    void estimateWritesOnlyLabel7_data();
+    void estimateWritesOnlyLabel7();
+    void estimateNeedsThePinField();
+    void estimateWithoutResultWarns();
+    void checkAsksForTheRootDiameter_data();
+    void checkAsksForTheRootDiameter();
+    void checkWithoutAnswerChangesNothing_data();
+    void checkWithoutAnswerChangesNothing();
+    void checkUsesEditedGearKind();
+    void realPromptAndWarningOpenAndClose();
 
 private:
     std::unique_ptr<GuiFixture> gui;
@@ -262,6 +277,157 @@ void TestFormz::closeControlActsAsExit()
     QCOMPARE(gui->visibleWindows(), QStringList{"Formain"});
     QCOMPARE(gui->text(W, "Label11"), QString());
     QCOMPARE(gui->programEnds, 0);
+}
+
+void TestFormz::estimateWritesOnlyLabel7_data()
+{
+    QTest::addColumn<QString>("beta");
+    QTest::addColumn<bool>("internal");
+    QTest::addColumn<QString>("d");
+    QTest::newRow("helical_external") << "30" << false << "3.36912";
+    QTest::newRow("helical_internal") << "30" << true << "2.94064";
+    QTest::newRow("spur") << "0" << true << "3.343213";
+}
+
+void TestFormz::estimateWritesOnlyLabel7()
+{
+    QFETCH(QString, beta);
+    QFETCH(bool, internal);
+    QFETCH(QString, d);
+    gui->type(W, "Text5", beta);
+    if (internal)
+        gui->click(W, "Opnc");
+    gui->click(W, "Command3");
+    QCOMPARE(gui->text(W, "Label7"), d);
+    QCOMPARE(results(), QStringList({"", "", "", ""}));
+    QCOMPARE(gui->text(W, "Text6"), QString("3.36"));
+    QVERIFY(!gui->button(W, "Command4")->isEnabled());
+    QVERIFY(!gui->button(W, "Command5")->isEnabled());
+    QCOMPARE(gui->warnings, QStringList());
+}
+
+void TestFormz::estimateNeedsThePinField()
+{
+    gui->type(W, "Text6", "");
+    gui->click(W, "Command3");
+    QCOMPARE(gui->text(W, "Label7"), QString(" "));
+    QCOMPARE(gui->warnings, QStringList());
+}
+
+void TestFormz::estimateWithoutResultWarns()
+{
+    gui->click(W, "Command3");
+    // z 20, x −1.1, β 30°: the contact circle lies inside the base circle.
+    gui->type(W, "Text2", "20");
+    gui->click(W, "Command3");
+    QCOMPARE(gui->warnings.size(), 1);
+    QVERIFY(gui->warnings[0].contains("基圆"));
+    QCOMPARE(gui->text(W, "Label7"), QString("3.36912"));
+}
+
+void TestFormz::checkAsksForTheRootDiameter_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("verdict");
+    QTest::newRow("below_test_value") << "108.5616" << "量棒(球)可用";
+    QTest::newRow("same_single") << "108.5617" << "量棒(球)不可用";
+    QTest::newRow("above_test_value") << "108.5618" << "量棒(球)不可用";
+}
+
+void TestFormz::checkAsksForTheRootDiameter()
+{
+    QFETCH(QString, answer);
+    QFETCH(QString, verdict);
+    gui->click(W, "Command3"); // the estimate and the verdict share Label7
+    gui->click(W, "Command1");
+    gui->answers.push_back(answer);
+    gui->click(W, "Command5");
+    QCOMPARE(gui->prompts, QStringList{"请输入齿轮齿根圆直径:"});
+    QCOMPARE(gui->text(W, "Label7"), verdict);
+    QCOMPARE(results(), QStringList({"115.2817", "1.540402", "38.979", "7"}));
+    QVERIFY(gui->button(W, "Command5")->isEnabled());
+    gui->click(W, "Command4");
+    QCOMPARE(gui->text(W, "Label7"), QString());
+    QVERIFY(!gui->button(W, "Command5")->isEnabled());
+}
+
+void TestFormz::checkWithoutAnswerChangesNothing_data()
+{
+    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("cancel") << true << "" << "";
+    QTest::newRow("empty_answer") << false << "" << "“齿根圆直径”不是有效的数字。";
+    QTest::newRow("letters") << false << "abc" << "“齿根圆直径”不是有效的数字。";
+    QTest::newRow("zero_root") << false << "0" << "齿根圆直径必须大于0。请重新输入齿根圆直径。";
+}
+
+void TestFormz::checkWithoutAnswerChangesNothing()
+{
+    QFETCH(bool, cancel);
+    QFETCH(QString, answer);
+    QFETCH(QString, warning);
+    gui->click(W, "Command1");
+    gui->click(W, "Command3");
+    gui->answers.push_back(cancel ? std::nullopt : std::optional<QString>(answer));
+    gui->click(W, "Command5");
+    QCOMPARE(gui->text(W, "Label7"), QString("3.36912"));
+    QCOMPARE(gui->warnings, warning.isEmpty() ? QStringList() : QStringList{warning});
+    // The window stays usable: the next check goes through.
+    gui->answers.push_back(QString("100"));
+    gui->click(W, "Command5");
+    QCOMPARE(gui->text(W, "Label7"), QString("量棒(球)可用"));
+}
+
+void TestFormz::checkUsesEditedGearKind()
+{
+    gui->click(W, "Command1");
+    // Not a number in the teeth field: a warning, no prompt.
+    gui->type(W, "Text2", "5O");
+    gui->click(W, "Command5");
+    QCOMPARE(gui->warnings, QStringList{"“齿数z:”不是有效的数字。"});
+    QCOMPARE(gui->prompts, QStringList());
+    // Internal with the external M value still shown: M + 2d = 122.0017 < 122.01.
+    gui->type(W, "Text2", "50");
+    gui->click(W, "Opnc");
+    gui->answers.push_back(QString("122.01"));
+    gui->click(W, "Command5");
+    QCOMPARE(gui->text(W, "Label7"), QString("量棒(球)可用"));
+}
+
+void TestFormz::realPromptAndWarningOpenAndClose()
+{
+    // The real dialogs, answered from a timer as a user would.
+    geardim::setPromptSink({});
+    geardim::setWarningSink({});
+    gui->click(W, "Command1");
+    QString promptTitle, promptLabel;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        promptTitle = dialog->windowTitle();
+        promptLabel = dialog->labelText();
+        QCOMPARE(dialog->textValue(), QString());
+        dialog->setTextValue("100");
+        dialog->accept();
+    });
+    gui->click(W, "Command5");
+    QCOMPARE(promptTitle, QString("输入"));
+    QCOMPARE(promptLabel, QString("请输入齿轮齿根圆直径:"));
+    QCOMPARE(gui->text(W, "Label7"), QString("量棒(球)可用"));
+
+    QString warningTitle, warningText;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        warningTitle = box->windowTitle();
+        warningText = box->text();
+        box->accept();
+    });
+    gui->type(W, "Text1", "x");
+    gui->click(W, "Command1");
+    QCOMPARE(warningTitle, QString("M  值"));
+    QCOMPARE(warningText, QString("“法面模数m:”不是有效的数字。"));
 }
 
 QTEST_MAIN(TestFormz)
