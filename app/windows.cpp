@@ -2,6 +2,9 @@
 
 #include "app/formain.h"
 #include "calc/formz.h"
+#include "solvers/forgfxqx.h"
+#include "solvers/forhch.h"
+#include "solvers/formzqx.h"
 
 namespace geardim {
 
@@ -9,6 +12,9 @@ void registerWindows(WindowRegistry &registry)
 {
     registry.setFactory(WindowId::Menu, [] { return std::make_unique<Formain>(); });
     registry.setFactory(WindowId::MValue, [] { return std::make_unique<Formz>(); });
+    registry.setFactory(WindowId::XFromSpan, [] { return std::make_unique<Forgfxqx>(); });
+    registry.setFactory(WindowId::XFromMValue, [] { return std::make_unique<Formzqx>(); });
+    registry.setFactory(WindowId::XFromThickness, [] { return std::make_unique<Forhch>(); });
 }
 
 } // namespace geardim

@@ -62,18 +62,20 @@ Formz::Formz(QWidget *parent)
     : QWidget(parent)
 {
     buildForm(this, kForm);
-    const auto take = [this](auto *&member, const char *name) {
-        member = findChild<std::remove_reference_t<decltype(*member)> *>(QString::fromLatin1(name));
-    };
-    take(Label1, "Label1"), take(Label2, "Label2"), take(Label3, "Label3"), take(Label4, "Label4");
-    take(Label5, "Label5"), take(Label6, "Label6"), take(Label7, "Label7"), take(Label8, "Label8");
-    take(Label10, "Label10"), take(Label11, "Label11"), take(Label12, "Label12"), take(Label13, "Label13");
-    take(Label14, "Label14"), take(Label15, "Label15"), take(Label16, "Label16"), take(Label17, "Label17");
-    take(Text1, "Text1"), take(Text2, "Text2"), take(Text3, "Text3");
-    take(Text4, "Text4"), take(Text5, "Text5"), take(Text6, "Text6");
-    take(Command1, "Command1"), take(Command2, "Command2"), take(Command3, "Command3");
-    take(Command4, "Command4"), take(Command5, "Command5");
-    take(Opwc, "Opwc"), take(Opnc, "Opnc");
+    for (auto [member, name] : {std::pair{&Label1, "Label1"}, {&Label2, "Label2"}, {&Label3, "Label3"},
+                                {&Label4, "Label4"}, {&Label5, "Label5"}, {&Label6, "Label6"}, {&Label7, "Label7"},
+                                {&Label8, "Label8"}, {&Label10, "Label10"}, {&Label11, "Label11"},
+                                {&Label12, "Label12"}, {&Label13, "Label13"}, {&Label14, "Label14"},
+                                {&Label15, "Label15"}, {&Label16, "Label16"}, {&Label17, "Label17"}})
+        bindControl(this, *member, name);
+    for (auto [member, name] : {std::pair{&Text1, "Text1"}, {&Text2, "Text2"}, {&Text3, "Text3"},
+                                {&Text4, "Text4"}, {&Text5, "Text5"}, {&Text6, "Text6"}})
+        bindControl(this, *member, name);
+    for (auto [member, name] : {std::pair{&Command1, "Command1"}, {&Command2, "Command2"},
+                                {&Command3, "Command3"}, {&Command4, "Command4"}, {&Command5, "Command5"}})
+        bindControl(this, *member, name);
+    bindControl(this, Opwc, "Opwc");
+    bindControl(this, Opnc, "Opnc");
 
     connect(Command1, &QPushButton::clicked, this, &Formz::computeClicked);
     connect(Command2, &QPushButton::clicked, this, &Formz::exitClicked);
@@ -88,18 +90,9 @@ void Formz::computeClicked()
 {
     if (anyEmpty({Text1, Text2, Text3, Text4, Text5, Text6}))
         return;
-    GearData gear;
-    const auto m = readSingle(Text1);
-    if (!m)
-        return;
-    const auto z = readSingle(Text2);
-    if (!z)
-        return;
-    const auto alpha = readSingle(Text3);
-    if (!alpha)
-        return;
-    const auto x = readSingle(Text4);
-    if (!x)
+    // β is held in double; the other quantities in single precision.
+    const auto mzax = readSingles<4>({Text1, Text2, Text3, Text4});
+    if (!mzax)
         return;
     const auto beta = readDouble(Text5);
     if (!beta)
@@ -107,7 +100,8 @@ void Formz::computeClicked()
     const auto dp = readSingle(Text6);
     if (!dp)
         return;
-    gear = {*m, *z, *alpha, *x, *beta, *dp, Opwc->isChecked()};
+    const auto [m, z, alpha, x] = *mzax;
+    const GearData gear{m, z, alpha, x, *beta, *dp, Opwc->isChecked()};
 
     const auto outcome = computeMValue(gear);
     if (!outcome.ok()) {
@@ -118,19 +112,9 @@ void Formz::computeClicked()
     Label12->setText(QString());
     Command5->setEnabled(true);
     Command4->setEnabled(true);
-    if (!r.helical) {
-        showResult(Label11, r.M);
-        Label12->setText(QStringLiteral("分度圆弧齿厚s:"));
-        showResult(Label13, r.s);
-        if (r.L) {
-            showResult(Label15, *r.L);
-            showResult(Label16, *r.k);
-        } else {
-            Label15->clear();
-            Label16->clear(); // no span count of an earlier external gear stays
-        }
-    } else {
-        Label12->setText(QStringLiteral("分度圆弦齿厚s:"));
+    // Internal gears have no span: L and k are emptied together, so no span count
+    // of an earlier external gear stands beside the new results.
+    const auto writeSpan = [&] {
         if (r.L) {
             showResult(Label15, *r.L);
             showResult(Label16, *r.k);
@@ -138,6 +122,15 @@ void Formz::computeClicked()
             Label15->clear();
             Label16->clear();
         }
+    };
+    if (!r.helical) {
+        showResult(Label11, r.M);
+        Label12->setText(QStringLiteral("分度圆弧齿厚s:"));
+        showResult(Label13, r.s);
+        writeSpan();
+    } else {
+        Label12->setText(QStringLiteral("分度圆弦齿厚s:"));
+        writeSpan();
         showResult(Label13, r.s);
         showResult(Label11, r.M);
     }
@@ -166,22 +159,11 @@ void Formz::estimateClicked()
     // The pin diameter field must be filled, though the estimate does not use it.
     if (anyEmpty({Text1, Text2, Text3, Text4, Text5, Text6}))
         return;
-    const auto m = readSingle(Text1);
-    if (!m)
+    const auto values = readSingles<5>({Text1, Text2, Text3, Text4, Text5});
+    if (!values)
         return;
-    const auto z = readSingle(Text2);
-    if (!z)
-        return;
-    const auto alpha = readSingle(Text3);
-    if (!alpha)
-        return;
-    const auto x = readSingle(Text4);
-    if (!x)
-        return;
-    const auto beta = readSingle(Text5);
-    if (!beta)
-        return;
-    const auto outcome = estimatePin({*m, *z, *alpha, *x, *beta, Opwc->isChecked()});
+    const auto [m, z, alpha, x, beta] = *values;
+    const auto outcome = estimatePin({m, z, alpha, x, beta, Opwc->isChecked()});
     if (!outcome.ok()) {
         warnFailure(this, outcome.failure());
         return;

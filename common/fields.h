@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <initializer_list>
 #include <optional>
 
@@ -20,6 +22,21 @@ bool anyEmpty(std::initializer_list<const QLineEdit *> fields);
 // warns naming the field by its caption, selects the text and returns nothing.
 std::optional<float> readSingle(QLineEdit *field);
 std::optional<double> readDouble(QLineEdit *field);
+
+// Parses fields in order to single precision; stops at the first that is not a
+// number, with the warning of readSingle.
+template <std::size_t N>
+std::optional<std::array<float, N>> readSingles(const std::array<QLineEdit *, N> &fields)
+{
+    std::array<float, N> values{};
+    for (std::size_t i = 0; i < N; ++i) {
+        const auto value = readSingle(fields[i]);
+        if (!value)
+            return std::nullopt;
+        values[i] = *value;
+    }
+    return values;
+}
 
 // Parses a text; when it is not a number, warns naming what it is by caption.
 std::optional<float> readSingle(QWidget *window, const QString &text, const QString &caption);

@@ -2,7 +2,8 @@
 
 #include <span>
 
-class QWidget;
+#include <QString>
+#include <QWidget>
 
 // Windows are declared as tables of controls in twips and built by one function.
 namespace geardim {
@@ -40,5 +41,12 @@ constexpr int twipsToPixels(int twips) { return (twips + 7) / 15; }
 // Creates every control of the table as a child of window, sets the window's
 // caption, fixed client size and font, and the tab order of the table.
 void buildForm(QWidget *window, const FormSpec &spec);
+
+// A control of a built window, by its design name.
+template <typename T>
+void bindControl(QWidget *window, T *&member, const char *name)
+{
+    member = window->findChild<T *>(QString::fromLatin1(name));
+}
 
 } // namespace geardim

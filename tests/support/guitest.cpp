@@ -25,7 +25,8 @@ GuiFixture::GuiFixture()
             unexpectedDialogs << QStringLiteral("prompt without a scripted answer: ") + prompt;
             return std::nullopt;
         }
-        std::optional<QString> answer = std::move(answers.front());
+        std::optional<QString> answer;
+        answer.swap(answers.front());
         answers.pop_front();
         return answer;
     });
@@ -60,8 +61,14 @@ void GuiFixture::type(WindowId id, const char *name, const QString &text)
     QVERIFY2(edit, name);
     edit->selectAll();
     edit->del();
-    if (!text.isEmpty())
-        QTest::keyClicks(edit, text);
+    // Key clicks for what a keyboard types directly; what an input method
+    // composes (Chinese, full-width forms) arrives as committed text.
+    for (const QChar ch : text) {
+        if (ch.unicode() < 0x80)
+            QTest::keyClick(edit, ch.toLatin1());
+        else
+            edit->insert(QString(ch));
+    }
     QCOMPARE(edit->text(), text);
 }
 

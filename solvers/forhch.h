@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace geardim {
+
+// Finds the profile-shift coefficient from a measured tooth thickness: the arc
+// thickness of a spur gear or the normal chordal thickness of a helical gear.
+class Forhch : public QWidget {
+    Q_OBJECT
+public:
+    explicit Forhch(QWidget *parent = nullptr);
+
+    void computeClicked();   // Command1 "确 定"
+    void exitClicked();      // Command2 "退 出"
+    void continueClicked();  // Command3 "继 续"
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QLabel *Label9;
+    QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5;
+    QPushButton *Command1, *Command2, *Command3;
+    QRadioButton *Opwc, *Opnc;
+};
+
+} // namespace geardim

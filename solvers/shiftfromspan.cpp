@@ -1,0 +1,74 @@
+#include "solvers/shiftfromspan.h"
+
+#include <cmath>
+
+#include "common/angle.h"
+#include "geometry/involute.h"
+
+namespace geardim {
+namespace {
+
+float single(double v) { return static_cast<float>(v); }
+
+// The angles in radians and the equivalent number of teeth z′ = z·inv αt / inv α.
+struct Prepared {
+    float alpha;
+    float zPrime;
+};
+
+Outcome<Prepared> prepare(const SpanMeasurement &in)
+{
+    if (auto f = checkModule(in.m))
+        return *f;
+    if (auto f = checkTeeth(in.z))
+        return *f;
+    if (auto f = checkHelixAngle(in.betaDeg))
+        return *f;
+    if (auto f = checkPressureAngle(in.alphaDeg))
+        return *f;
+    const float alpha = radiansSingle(in.alphaDeg);
+    const float beta = radiansSingle(in.betaDeg);
+    const float alphaT = single(std::atan(std::tan(double(alpha)) / std::cos(double(beta))));
+    const float zPrime = single(in.z * inv(alphaT) / inv(alpha));
+    return Prepared{alpha, zPrime};
+}
+
+} // namespace
+
+Outcome<float> spanFromLength(const SpanMeasurement &in)
+{
+    const auto prepared = prepare(in);
+    if (!prepared.ok())
+        return prepared.failure();
+    const double alpha = prepared.value().alpha;
+    const double zPrime = prepared.value().zPrime;
+    const float L = single(in.L);
+    // Span count and base tangent length of the unshifted gear.
+    const float p = single(alpha * zPrime);
+    const float k0 = single(std::floor(p / kPi + 0.5));
+    const float w0 = single(in.m * std::cos(alpha) * ((k0 - 0.5) * kPi + zPrime * inv(alpha)));
+    const float difference = single(double(L) - w0);
+    // Whole circular pitches of the normal module in the difference.
+    const float n = single(std::floor(double(single(std::fabs(double(difference)))) / (kPi * in.m)));
+    const float k = difference > 0 ? single(double(k0) + n) : single(double(k0) - n);
+    if (!std::isfinite(k))
+        return Failure::ResultOutOfRange;
+    return k;
+}
+
+Outcome<float> shiftFromSpan(const SpanMeasurement &in)
+{
+    const auto prepared = prepare(in);
+    if (!prepared.ok())
+        return prepared.failure();
+    const double alpha = prepared.value().alpha;
+    const double zPrime = prepared.value().zPrime;
+    const double x = (in.L / (in.m * std::cos(alpha)) - (in.k - 0.5) * kPi - zPrime * inv(alpha))
+                     / (2 * std::tan(alpha));
+    const float shown = single(x);
+    if (!std::isfinite(shown))
+        return Failure::ResultOutOfRange;
+    return shown;
+}
+
+} // namespace geardim
