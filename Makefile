@@ -3,7 +3,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench screenshots install-deps clean
+.PHONY: all deps configure build run test bench screenshots fuzz clean
 
 all: build
 
@@ -22,5 +22,13 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j2
 
+# Fuzzes the number parser and the result text for FUZZ_SECONDS with libFuzzer.
+FUZZ_SECONDS ?= 60
+fuzz:
+	scripts/install-deps fuzz
+	CXX=clang++ cmake -S . -B $(BUILD)-fuzz -G Ninja -DGEARDIM_FUZZ=ON -DGEARDIM_TESTS=OFF
+	cmake --build $(BUILD)-fuzz --target fuzz_numbers
+	$(BUILD)-fuzz/tests/fuzz/fuzz_numbers -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(BUILD)-fuzz $(BUILD)-bench

@@ -1,6 +1,7 @@
 #include "common/resulttext.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <string_view>
 
@@ -20,6 +21,8 @@ std::string resultText(double value)
 {
     if (value == 0)
         return "0";
+    if (!std::isfinite(value))
+        return {}; // never shown: every caller checks its results first
     // Seven significant digits, correctly rounded and independent of the locale.
     char buffer[40];
     const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,

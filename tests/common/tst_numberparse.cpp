@@ -1,6 +1,11 @@
 #include <QtTest>
 
+#include <QRegularExpression>
+
 #include <clocale>
+#include <cmath>
+#include <cstdlib>
+#include <memory>
 #include <cstring>
 #include <limits>
 
@@ -19,6 +24,7 @@ private slots:
     void roundsOnceToTheTarget();
     void underflowIsZeroOverflowIsNoNumber();
     void ignoresTheLocale();
+    void randomTextsFollowTheGrammar();
 };
 
 void TestNumberParse::acceptsTheGrammar_data()
@@ -135,6 +141,55 @@ void TestNumberParse::ignoresTheLocale()
     QCOMPARE(*parseSingle("2.5"), 2.5f);
     QVERIFY(!parseSingle("2,5").has_value());
     std::setlocale(LC_ALL, "C");
+}
+
+// Random texts over the characters that matter, checked against an independent
+// statement of the grammar (a regular expression after folding the full-width
+// forms) and against the C library's conversion in the "C" locale.
+void TestNumberParse::randomTextsFollowTheGrammar()
+{
+    const QStringList alphabet = {"0", "1", "5", "9", ".", "e", "E", "+", "-", " ", "\t", "x", ",",
+                                  "n", "a", "i", QString::fromUtf8("５"), QString::fromUtf8("．"),
+                                  QString::fromUtf8("－"), QString::fromUtf8("ｅ"), QString::fromUtf8("\u3000"),
+                                  QString::fromUtf8("²"), "00", "12", "3e4"};
+    const QRegularExpression grammar(
+        R"(^[ \t]*[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?[ \t]*$)");
+    std::setlocale(LC_ALL, "C");
+    quint32 seed = 20261207;
+    const auto next = [&seed] { return seed = seed * 1103515245u + 12345u, (seed >> 8); };
+    int accepted = 0;
+    for (int i = 0; i < 200000; ++i) {
+        QString text;
+        const int length = 1 + int(next() % 9);
+        for (int j = 0; j < length; ++j)
+            text += alphabet[int(next() % alphabet.size())];
+        QString folded = text;
+        folded.replace(QString::fromUtf8("５"), "5").replace(QString::fromUtf8("．"), ".");
+        folded.replace(QString::fromUtf8("－"), "-").replace(QString::fromUtf8("ｅ"), "e");
+        folded.replace(QString::fromUtf8("\u3000"), " ");
+        const bool valid = grammar.match(folded).hasMatch();
+
+        // The parser sees exactly the bytes of the text, in a buffer of its own size.
+        const std::string utf8 = text.toStdString();
+        const std::unique_ptr<char[]> exact(new char[utf8.size()]);
+        std::memcpy(exact.get(), utf8.data(), utf8.size());
+        const std::string_view view(exact.get(), utf8.size());
+        const auto asDouble = parseDouble(view);
+        const auto asSingle = parseSingle(view);
+        const std::string ascii = folded.trimmed().toStdString();
+        const double reference = valid ? std::strtod(ascii.c_str(), nullptr) : 0;
+        // A text of the grammar is a number unless it is too large for a double.
+        QVERIFY2(asDouble.has_value() == (valid && std::isfinite(reference)), qPrintable(text));
+        if (!asDouble)
+            continue;
+        ++accepted;
+        QCOMPARE(*asDouble, reference);
+        const float single = std::strtof(ascii.c_str(), nullptr);
+        QVERIFY2(asSingle.has_value() == std::isfinite(single), qPrintable(text));
+        if (asSingle)
+            QCOMPARE(*asSingle, single);
+    }
+    QVERIFY(accepted > 1000);
 }
 
 QTEST_APPLESS_MAIN(TestNumberParse)
