@@ -22,6 +22,10 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j2
 
+# Renders every window, the root-diameter prompt and a warning to docs/screenshots/.
+screenshots: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/app/geardim-screenshots docs/screenshots
+
 # Fuzzes the number parser and the result text for FUZZ_SECONDS with libFuzzer.
 FUZZ_SECONDS ?= 60
 fuzz:

@@ -23,6 +23,7 @@ CaptionBlock captionBlock(const QFont &font, const QString &text, int width);
 
 // A push button whose caption wraps instead of being cut off.
 class WrapButton : public QPushButton {
+    Q_OBJECT
 public:
     using QPushButton::QPushButton;
 

@@ -1,7 +1,6 @@
 #include "common/dialogs.h"
 
 #include <QInputDialog>
-#include <QLineEdit>
 #include <QMessageBox>
 
 namespace geardim {
@@ -21,24 +20,42 @@ PromptSink &promptSink()
 
 } // namespace
 
+std::unique_ptr<QMessageBox> makeWarningBox(QWidget *window, const QString &text)
+{
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Warning, window ? window->windowTitle() : QString(), text,
+                                             QMessageBox::NoButton, window);
+    box->setDefaultButton(box->addButton(QStringLiteral("确定"), QMessageBox::AcceptRole));
+    return box;
+}
+
+std::unique_ptr<QInputDialog> makePrompt(QWidget *window, const QString &title, const QString &prompt)
+{
+    auto dialog = std::make_unique<QInputDialog>(window);
+    dialog->setWindowTitle(title);
+    dialog->setLabelText(prompt);
+    dialog->setTextValue(QString());
+    dialog->setOkButtonText(QStringLiteral("确定"));
+    dialog->setCancelButtonText(QStringLiteral("取消"));
+    return dialog;
+}
+
 void showWarning(QWidget *window, const QString &text)
 {
     if (warningSink()) {
         warningSink()(window, text);
         return;
     }
-    QMessageBox::warning(window, window ? window->windowTitle() : QString(), text);
+    makeWarningBox(window, text)->exec();
 }
 
 std::optional<QString> askText(QWidget *window, const QString &title, const QString &prompt)
 {
     if (promptSink())
         return promptSink()(window, title, prompt);
-    bool accepted = false;
-    const QString answer = QInputDialog::getText(window, title, prompt, QLineEdit::Normal, QString(), &accepted);
-    if (!accepted)
+    const auto dialog = makePrompt(window, title, prompt);
+    if (dialog->exec() != QDialog::Accepted)
         return std::nullopt;
-    return answer;
+    return dialog->textValue();
 }
 
 void setWarningSink(WarningSink sink) { warningSink() = std::move(sink); }

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include <QString>
 
+class QInputDialog;
+class QMessageBox;
 class QWidget;
 
 // The two modal interactions of the program: a warning and the one-line prompt.
@@ -16,6 +19,10 @@ void showWarning(QWidget *window, const QString &text);
 
 // A modal prompt with one empty line; nothing when the user cancels.
 std::optional<QString> askText(QWidget *window, const QString &title, const QString &prompt);
+
+// The dialogs themselves, with Chinese button texts, not yet shown.
+std::unique_ptr<QMessageBox> makeWarningBox(QWidget *window, const QString &text);
+std::unique_ptr<QInputDialog> makePrompt(QWidget *window, const QString &title, const QString &prompt);
 
 using WarningSink = std::function<void(QWidget *window, const QString &text)>;
 using PromptSink = std::function<std::optional<QString>(QWidget *window, const QString &title,

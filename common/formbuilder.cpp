@@ -62,10 +62,14 @@ void buildForm(QWidget *window, const FormSpec &spec)
         if (c.pointSize > 0)
             control->setFont(songFont(c.pointSize));
         control->setEnabled(c.enabled);
-        // A CJK face's line box can be taller than a designed label; the label
-        // grows downwards so its text keeps its designed place.
-        if (qobject_cast<QLabel *>(control))
-            control->resize(control->width(), std::max(control->height(), control->fontMetrics().height()));
+        // A CJK face can be taller, and its Latin letters wider, than the face a
+        // caption was designed for: labels and option buttons grow to the right
+        // and downwards to fit their caption, keeping their designed place.
+        if (c.kind == ControlKind::Label || c.kind == ControlKind::Option) {
+            const QSize hint = control->sizeHint();
+            control->resize(std::max(control->width(), hint.width()),
+                            std::max(control->height(), control->fontMetrics().height()));
+        }
         if (control->focusPolicy() != Qt::NoFocus) {
             if (previous)
                 QWidget::setTabOrder(previous, control);

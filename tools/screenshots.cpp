@@ -9,9 +9,9 @@
 #include <QPixmap>
 #include <QTimer>
 
+#include "app/appsetup.h"
 #include "app/windows.h"
 #include "common/dialogs.h"
-#include "common/fonts.h"
 #include "common/registry.h"
 
 using namespace geardim;
@@ -37,8 +37,7 @@ void click(QWidget *window, const char *button)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    installFonts();
+    setUpApplication();
     const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots"));
     QDir().mkpath(dir.path());
 
@@ -72,17 +71,14 @@ int main(int argc, char *argv[])
 
     // The prompt and a warning, as the program shows them, grabbed while open.
     QWidget *formz = registry.window(WindowId::MValue);
-    QInputDialog prompt(formz);
-    prompt.setWindowTitle(QStringLiteral("输入"));
-    prompt.setLabelText(QStringLiteral("请输入齿轮齿根圆直径:"));
-    prompt.show();
-    ok &= save(&prompt, dir, QStringLiteral("prompt"));
-    prompt.hide();
+    const auto prompt = makePrompt(formz, QStringLiteral("输入"), QStringLiteral("请输入齿轮齿根圆直径:"));
+    prompt->show();
+    ok &= save(prompt.get(), dir, QStringLiteral("prompt"));
+    prompt->hide();
 
-    QMessageBox warning(QMessageBox::Warning, formz->windowTitle(), QStringLiteral("“齿数z:”不是有效的数字。"),
-                        QMessageBox::Ok, formz);
-    warning.show();
-    ok &= save(&warning, dir, QStringLiteral("warning"));
-    warning.hide();
+    const auto warning = makeWarningBox(formz, QStringLiteral("“齿数z:”不是有效的数字。"));
+    warning->show();
+    ok &= save(warning.get(), dir, QStringLiteral("warning"));
+    warning->hide();
     return ok ? 0 : 1;
 }

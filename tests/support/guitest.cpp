@@ -3,16 +3,15 @@
 #include <QApplication>
 #include <QTest>
 
+#include "app/appsetup.h"
 #include "app/windows.h"
 #include "common/dialogs.h"
-#include "common/fonts.h"
 
 using namespace geardim;
 
 GuiFixture::GuiFixture()
 {
-    QApplication::setQuitOnLastWindowClosed(false);
-    installFonts();
+    setUpApplication();
     registerWindows(registry);
     registry.setEndProgram([this] { ++programEnds; });
     setWarningSink([this](QWidget *window, const QString &text) {

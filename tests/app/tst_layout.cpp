@@ -1,0 +1,137 @@
+#include <QtTest>
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QStyleOptionButton>
+#include <QStyleOptionFrame>
+#include <memory>
+
+#include "../support/guitest.h"
+#include "common/caption.h"
+#include "common/fonts.h"
+
+using geardim::WindowId;
+
+// Every caption fits its control with the fonts the program resolves, in every
+// window, after a computation with the default inputs has filled the results.
+class TestLayout : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void songResolvesToACjkFace();
+    void captionsFit_data();
+    void captionsFit();
+    void resultsAreSelectableAndFieldsNamed_data();
+    void resultsAreSelectableAndFieldsNamed();
+
+private:
+    std::unique_ptr<GuiFixture> gui;
+};
+
+void TestLayout::init() { gui = std::make_unique<GuiFixture>(); }
+
+void TestLayout::cleanup()
+{
+    QCOMPARE(gui->unexpectedDialogs, QStringList());
+    gui.reset();
+}
+
+void TestLayout::songResolvesToACjkFace()
+{
+    const QStringList families = QFontDatabase::families();
+    const QString resolved = QFontInfo(geardim::songFont(10.5)).family();
+    if (families.contains("SimSun"))
+        QCOMPARE(resolved, QString("SimSun"));
+    else if (families.contains("Noto Serif CJK SC"))
+        QCOMPARE(resolved, QString("Noto Serif CJK SC"));
+    else
+        QSKIP("no Song-style CJK face is installed");
+    // Controls without a font of their own render Chinese in the same face.
+    QCOMPARE(QFontInfo(QApplication::font()).family(), resolved);
+}
+
+void TestLayout::captionsFit_data()
+{
+    QTest::addColumn<int>("window");
+    QTest::addColumn<QStringList>("clicks");
+    QTest::newRow("Formain") << int(WindowId::Menu) << QStringList();
+    QTest::newRow("Formz") << int(WindowId::MValue) << QStringList{"Command1"};
+    QTest::newRow("Formz_estimate") << int(WindowId::MValue) << QStringList{"Command1", "Command3"};
+    QTest::newRow("Formzqx") << int(WindowId::XFromMValue) << QStringList{"Command1"};
+    QTest::newRow("Forgfxqx") << int(WindowId::XFromSpan) << QStringList{"Command1", "Command2"};
+    QTest::newRow("Forhch") << int(WindowId::XFromThickness) << QStringList{"Command1"};
+}
+
+void TestLayout::captionsFit()
+{
+    QFETCH(int, window);
+    QFETCH(QStringList, clicks);
+    const auto id = WindowId(window);
+    QWidget *w = gui->window(id);
+    w->show();
+    for (const QString &b : clicks)
+        gui->button(id, qPrintable(b))->click();
+
+    const QRect client = w->rect();
+    const QList<QWidget *> controls = w->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    // What a control shows: a label its text, any other control its whole face.
+    const auto face = [](QWidget *c) {
+        if (auto *label = qobject_cast<QLabel *>(c))
+            return QRect(label->pos(), QSize(label->fontMetrics().horizontalAdvance(label->text()),
+                                             label->fontMetrics().height()));
+        return c->geometry();
+    };
+    for (int i = 0; i < controls.size(); ++i)
+        for (int j = i + 1; j < controls.size(); ++j)
+            QVERIFY2(!face(controls[i]).intersects(face(controls[j])),
+                     qPrintable(w->objectName() + ": " + controls[i]->objectName() + " overlaps "
+                                + controls[j]->objectName()));
+    for (QWidget *c : controls) {
+        const QString where = w->objectName() + "." + c->objectName();
+        QVERIFY2(client.contains(c->geometry()), qPrintable(where + " lies outside the window"));
+        const QFontMetrics fm(c->font());
+        if (auto *label = qobject_cast<QLabel *>(c)) {
+            QVERIFY2(fm.horizontalAdvance(label->text()) <= label->width(), qPrintable(where + " too narrow"));
+            QVERIFY2(fm.height() <= label->height(), qPrintable(where + " too low"));
+        } else if (auto *button = qobject_cast<geardim::WrapButton *>(c)) {
+            const QRect area = button->captionRect();
+            const geardim::CaptionBlock block = geardim::captionBlock(button->font(), button->text(), area.width());
+            QVERIFY2(block.widest <= area.width(), qPrintable(where + " too narrow"));
+            QVERIFY2(block.inkHeight <= area.height(),
+                     qPrintable(QString("%1 too low: %2 lines need %3 px, %4 px there")
+                                    .arg(where).arg(block.lines).arg(block.inkHeight).arg(area.height())));
+        } else if (auto *option = qobject_cast<QRadioButton *>(c)) {
+            QVERIFY2(option->sizeHint().width() <= option->width(), qPrintable(where + " too narrow"));
+            QVERIFY2(fm.height() <= option->height(), qPrintable(where + " too low"));
+        } else if (auto *field = qobject_cast<QLineEdit *>(c)) {
+            QStyleOptionFrame frame;
+            frame.initFrom(field);
+            const QRect text = field->style()->subElementRect(QStyle::SE_LineEditContents, &frame, field);
+            QVERIFY2(fm.horizontalAdvance(field->text()) <= text.width(), qPrintable(where + " too narrow"));
+            QVERIFY2(fm.height() <= text.height(), qPrintable(where + " too low"));
+        }
+    }
+}
+
+void TestLayout::resultsAreSelectableAndFieldsNamed_data() { captionsFit_data(); }
+
+void TestLayout::resultsAreSelectableAndFieldsNamed()
+{
+    QFETCH(int, window);
+    QWidget *w = gui->window(WindowId(window));
+    for (QLineEdit *field : w->findChildren<QLineEdit *>())
+        QVERIFY2(!field->accessibleName().isEmpty(), qPrintable(field->objectName()));
+    int results = 0;
+    for (QLabel *label : w->findChildren<QLabel *>()) {
+        if (label->textInteractionFlags() & Qt::TextSelectableByMouse) {
+            QVERIFY(label->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+            ++results;
+        }
+    }
+    QCOMPARE(results > 0, WindowId(window) != WindowId::Menu);
+    QVERIFY(!w->windowIcon().isNull());
+}
+
+QTEST_MAIN(TestLayout)
+#include "tst_layout.moc"
