@@ -26,6 +26,14 @@ test: build
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/app/geardim-screenshots docs/screenshots
 
+# Start-up and memory against a bare Qt window, and the compute click.
+bench:
+	scripts/install-deps bench
+	cmake -S . -B $(BUILD)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DGEARDIM_BENCH=ON -DGEARDIM_TESTS=OFF
+	cmake --build $(BUILD)-bench
+	$(BUILD)-bench/bench/click-bench --benchmark_repetitions=15 --benchmark_report_aggregates_only=true
+	$(BUILD)-bench/bench/startup-bench $(BUILD)-bench/bench/bare-window $(BUILD)-bench/bench/geardim-startup
+
 # Fuzzes the number parser and the result text for FUZZ_SECONDS with libFuzzer.
 FUZZ_SECONDS ?= 60
 fuzz:

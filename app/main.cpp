@@ -10,6 +10,7 @@ int main(int argc, char *argv[])
     geardim::setUpApplication();
     geardim::WindowRegistry registry;
     geardim::registerWindows(registry);
+    geardim::installWindowIconAfterFirstPaint(registry.window(geardim::WindowId::Menu));
     registry.show(geardim::WindowId::Menu);
     return QApplication::exec();
 }

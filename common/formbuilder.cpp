@@ -11,6 +11,7 @@
 
 #include "common/caption.h"
 #include "common/fonts.h"
+#include "common/resultlabel.h"
 
 namespace geardim {
 namespace {
@@ -21,10 +22,9 @@ QWidget *createControl(QWidget *window, const ControlSpec &c)
     switch (c.kind) {
     case ControlKind::Label:
     case ControlKind::Result: {
-        auto *label = new QLabel(text, window);
+        QLabel *label = c.kind == ControlKind::Result ? new ResultLabel(text, window) : new QLabel(text, window);
+        label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        if (c.kind == ControlKind::Result)
-            label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         return label;
     }
     case ControlKind::Field:

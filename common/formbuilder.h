@@ -10,7 +10,7 @@ namespace geardim {
 
 enum class ControlKind {
     Label,   // a caption or heading
-    Result,  // a label that shows a result; selectable and copyable
+    Result,  // a label that shows a result; selectable and copyable (ResultLabel)
     Field,   // a one-line text field
     Button,  // a push button
     Option,  // an option button; those of one window form one exclusive group

@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include <QClipboard>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <memory>
@@ -37,6 +38,7 @@ private slots:
     void enterComputes();
     void tabOrderFollowsTheDesign();
     void closeControlActsAsExit();
+    void resultCanBeSelectedAndCopied();
 
     void estimateWritesOnlyLabel7_data();
     void estimateWritesOnlyLabel7();
@@ -277,6 +279,23 @@ void TestFormz::closeControlActsAsExit()
     QCOMPARE(gui->visibleWindows(), QStringList{"Formain"});
     QCOMPARE(gui->text(W, "Label11"), QString());
     QCOMPARE(gui->programEnds, 0);
+}
+
+void TestFormz::resultCanBeSelectedAndCopied()
+{
+    gui->click(W, "Command1");
+    QVERIFY(QTest::qWaitForWindowActive(gui->window(W)));
+    QLabel *m = gui->label(W, "Label11");
+    QTest::mouseClick(m, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    QVERIFY(m->hasFocus());
+    QTest::keyClick(m, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(m->selectedText(), QString("115.2817"));
+    QTest::keyClick(m, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("115.2817"));
+    // The next computation still writes the label while it is selectable.
+    gui->type(W, "Text4", "0");
+    gui->click(W, "Command1");
+    QCOMPARE(m->text(), QString("119.9905"));
 }
 
 void TestFormz::estimateWritesOnlyLabel7_data()

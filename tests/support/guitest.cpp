@@ -12,6 +12,7 @@ using namespace geardim;
 GuiFixture::GuiFixture()
 {
     setUpApplication();
+    installWindowIcon();
     registerWindows(registry);
     registry.setEndProgram([this] { ++programEnds; });
     setWarningSink([this](QWidget *window, const QString &text) {
