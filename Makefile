@@ -3,7 +3,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench screenshots fuzz clean
+.PHONY: all deps configure build run test bench screenshots fuzz package clean
 
 all: build
 
@@ -25,6 +25,11 @@ test: build
 # Renders every window, the root-diameter prompt and a warning to docs/screenshots/.
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/app/geardim-screenshots docs/screenshots
+
+# A Debian package of the program, in $(BUILD)/.
+package: build
+	scripts/install-deps package
+	cd $(BUILD) && cpack -G DEB
 
 # Start-up and memory against a bare Qt window, and the compute click.
 bench:
