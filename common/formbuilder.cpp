@@ -45,16 +45,16 @@ QWidget *createControl(QWidget *window, const ControlSpec &c)
 
 } // namespace
 
-void buildForm(QWidget *window, const FormSpec &spec)
+void buildForm(QWidget *window, const FormSpec &form)
 {
-    window->setObjectName(QString::fromLatin1(spec.className));
-    window->setWindowTitle(QString::fromUtf8(spec.caption));
-    window->setFixedSize(twipsToPixels(spec.clientWidth), twipsToPixels(spec.clientHeight));
-    if (spec.pointSize > 0)
-        window->setFont(songFont(spec.pointSize));
+    window->setObjectName(QString::fromLatin1(form.className));
+    window->setWindowTitle(QString::fromUtf8(form.caption));
+    window->setFixedSize(twipsToPixels(form.clientWidth), twipsToPixels(form.clientHeight));
+    if (form.pointSize > 0)
+        window->setFont(songFont(form.pointSize));
 
     QWidget *previous = nullptr;
-    for (const ControlSpec &c : spec.controls) {
+    for (const ControlSpec &c : form.controls) {
         QWidget *control = createControl(window, c);
         control->setObjectName(QString::fromLatin1(c.name));
         control->setGeometry(twipsToPixels(c.left), twipsToPixels(c.top), twipsToPixels(c.width),
@@ -77,7 +77,7 @@ void buildForm(QWidget *window, const FormSpec &spec)
         }
     }
     // Each field is named for screen readers and warnings by its caption label.
-    for (const ControlSpec &c : spec.controls) {
+    for (const ControlSpec &c : form.controls) {
         if (!c.names)
             continue;
         auto *label = window->findChild<QLabel *>(QString::fromLatin1(c.name));

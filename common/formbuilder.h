@@ -40,7 +40,7 @@ constexpr int twipsToPixels(int twips) { return (twips + 7) / 15; }
 
 // Creates every control of the table as a child of window, sets the window's
 // caption, fixed client size and font, and the tab order of the table.
-void buildForm(QWidget *window, const FormSpec &spec);
+void buildForm(QWidget *window, const FormSpec &form);
 
 // A control of a built window, by its design name.
 template <typename T>
