@@ -24,13 +24,7 @@ struct Prepared {
 
 std::optional<Failure> checkRanges(const GearData &g)
 {
-    if (auto f = checkModule(g.m))
-        return f;
-    if (auto f = checkTeeth(g.z))
-        return f;
-    if (auto f = checkPressureAngle(g.alphaDeg))
-        return f;
-    if (auto f = checkHelixAngle(g.betaDeg))
+    if (auto f = checkGear(g.m, g.z, g.alphaDeg, g.betaDeg))
         return f;
     if (!(g.dp > 0))
         return Failure::PinNotPositive;

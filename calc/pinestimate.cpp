@@ -13,22 +13,11 @@ constexpr int kMaxEstimateSteps = 100;
 
 float single(double v) { return static_cast<float>(v); }
 
-std::optional<Failure> checkRanges(const PinEstimateInput &in)
-{
-    if (auto f = checkModule(in.m))
-        return f;
-    if (auto f = checkTeeth(in.z))
-        return f;
-    if (auto f = checkPressureAngle(in.alphaDeg))
-        return f;
-    return checkHelixAngle(in.betaDeg);
-}
-
 } // namespace
 
 Outcome<PinEstimate> estimatePin(const PinEstimateInput &in)
 {
-    if (auto failure = checkRanges(in))
+    if (auto failure = checkGear(in.m, in.z, in.alphaDeg, in.betaDeg))
         return *failure;
     const float m = in.m;
     const float z = in.z;

@@ -72,4 +72,15 @@ std::optional<Failure> checkHelixAngle(double betaDegrees)
     return std::nullopt;
 }
 
+std::optional<Failure> checkGear(double m, double z, double alphaDegrees, double betaDegrees)
+{
+    if (auto f = checkModule(m))
+        return f;
+    if (auto f = checkTeeth(z))
+        return f;
+    if (auto f = checkPressureAngle(alphaDegrees))
+        return f;
+    return checkHelixAngle(betaDegrees);
+}
+
 } // namespace geardim

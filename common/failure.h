@@ -34,5 +34,7 @@ std::optional<Failure> checkModule(double m);
 std::optional<Failure> checkTeeth(double z);
 std::optional<Failure> checkPressureAngle(double alphaDegrees);
 std::optional<Failure> checkHelixAngle(double betaDegrees);
+// Module, teeth, pressure angle and helix angle, in this order.
+std::optional<Failure> checkGear(double m, double z, double alphaDegrees, double betaDegrees);
 
 } // namespace geardim

@@ -13,13 +13,7 @@ float single(double v) { return static_cast<float>(v); }
 
 std::optional<Failure> checkRanges(const MValueMeasurement &in)
 {
-    if (auto f = checkModule(in.m))
-        return f;
-    if (auto f = checkTeeth(in.z))
-        return f;
-    if (auto f = checkPressureAngle(in.alphaDeg))
-        return f;
-    if (auto f = checkHelixAngle(in.betaDeg))
+    if (auto f = checkGear(in.m, in.z, in.alphaDeg, in.betaDeg))
         return f;
     if (!(in.d >= 0))
         return Failure::PinNegative;

@@ -18,13 +18,7 @@ struct Prepared {
 
 Outcome<Prepared> prepare(const SpanMeasurement &in)
 {
-    if (auto f = checkModule(in.m))
-        return *f;
-    if (auto f = checkTeeth(in.z))
-        return *f;
-    if (auto f = checkHelixAngle(in.betaDeg))
-        return *f;
-    if (auto f = checkPressureAngle(in.alphaDeg))
+    if (auto f = checkGear(in.m, in.z, in.alphaDeg, in.betaDeg))
         return *f;
     const float alpha = radiansSingle(in.alphaDeg);
     const float beta = radiansSingle(in.betaDeg);
