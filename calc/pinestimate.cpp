@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/angle.h"
+#include "common/precision.h"
 #include "geometry/involute.h"
 #include "geometry/teeth.h"
 
@@ -10,8 +11,6 @@ namespace geardim {
 namespace {
 
 constexpr int kMaxEstimateSteps = 100;
-
-float single(double v) { return static_cast<float>(v); }
 
 } // namespace
 

@@ -3,13 +3,12 @@
 #include <cmath>
 
 #include "common/angle.h"
+#include "common/precision.h"
 #include "geometry/involute.h"
 #include "geometry/teeth.h"
 
 namespace geardim {
 namespace {
-
-float single(double v) { return static_cast<float>(v); }
 
 std::optional<Failure> checkRanges(const MValueMeasurement &in)
 {

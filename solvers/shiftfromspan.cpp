@@ -3,12 +3,11 @@
 #include <cmath>
 
 #include "common/angle.h"
+#include "common/precision.h"
 #include "geometry/involute.h"
 
 namespace geardim {
 namespace {
-
-float single(double v) { return static_cast<float>(v); }
 
 // The angles in radians and the equivalent number of teeth z′ = z·inv αt / inv α.
 struct Prepared {

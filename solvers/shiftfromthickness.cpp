@@ -3,15 +3,10 @@
 #include <cmath>
 
 #include "common/angle.h"
+#include "common/precision.h"
 #include "geometry/teeth.h"
 
 namespace geardim {
-namespace {
-
-float single(double v) { return static_cast<float>(v); }
-
-} // namespace
-
 Outcome<float> shiftFromThickness(const ThicknessMeasurement &in)
 {
     if (auto f = checkModule(in.m))
