@@ -1,6 +1,5 @@
 #include "calc/formz.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -59,7 +58,7 @@ constexpr FormSpec kForm{"Formz", "M  值", 6420, 5580, 0, kControls};
 } // namespace
 
 Formz::Formz(QWidget *parent)
-    : QWidget(parent)
+    : CalculatorWindow(parent)
 {
     buildForm(this, kForm);
     for (auto [member, name] : {std::pair{&Label1, "Label1"}, {&Label2, "Label2"}, {&Label3, "Label3"},
@@ -199,13 +198,6 @@ void Formz::checkClicked()
         return;
     }
     Label7->setText(outcome.value().usable ? QStringLiteral("量棒(球)可用") : QStringLiteral("量棒(球)不可用"));
-}
-
-void Formz::closeEvent(QCloseEvent *event)
-{
-    // The frame's close control acts as the exit button: back to the menu.
-    exitClicked();
-    event->ignore();
 }
 
 } // namespace geardim

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "common/calculatorwindow.h"
 
 class QLabel;
 class QLineEdit;
@@ -12,19 +12,16 @@ namespace geardim {
 // The M-value window: from one gear's data it shows the dimension over (or between)
 // two pins or balls, the tooth thickness and, for external gears, the base tangent
 // length and span count; it also proposes a pin and checks it against the root circle.
-class Formz : public QWidget {
+class Formz : public CalculatorWindow {
     Q_OBJECT
 public:
     explicit Formz(QWidget *parent = nullptr);
 
     void computeClicked();   // Command1 "确  定"
-    void exitClicked();      // Command2 "退  出"
+    void exitClicked() override; // Command2 "退  出"
     void estimateClicked();  // Command3: propose a pin or ball diameter
     void continueClicked();  // Command4 "继  续"
     void checkClicked();     // Command5: check the pin against the root circle
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8;

@@ -56,4 +56,12 @@ void warnFailure(QWidget *window, Failure failure)
 
 void showResult(QLabel *label, double value) { label->setText(QString::fromStdString(resultText(value))); }
 
+void showOutcome(QWidget *window, QLabel *label, const Outcome<float> &outcome)
+{
+    if (outcome.ok())
+        showResult(label, outcome.value());
+    else
+        warnFailure(window, outcome.failure());
+}
+
 } // namespace geardim

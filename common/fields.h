@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "common/failure.h"
+#include "common/outcome.h"
 
 class QLabel;
 class QLineEdit;
@@ -46,5 +47,9 @@ void warnFailure(QWidget *window, Failure failure);
 
 // Writes a computed value into a result label by the shared result text.
 void showResult(QLabel *label, double value);
+
+// Writes a computed value into its result label, or warns why there is none and
+// leaves the label as it was.
+void showOutcome(QWidget *window, QLabel *label, const Outcome<float> &outcome);
 
 } // namespace geardim

@@ -1,6 +1,5 @@
 #include "solvers/forgfxqx.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,7 +42,7 @@ constexpr FormSpec kForm{"Forgfxqx", "已知公法线求变位系数x", 6090, 48
 } // namespace
 
 Forgfxqx::Forgfxqx(QWidget *parent)
-    : QWidget(parent)
+    : CalculatorWindow(parent)
 {
     buildForm(this, kForm);
     bindControl(this, Label8, "Label8");
@@ -86,12 +85,7 @@ void Forgfxqx::estimateClicked()
     const auto typed = readInputs(false);
     if (!typed)
         return;
-    const auto outcome = spanFromLength(*typed);
-    if (!outcome.ok()) {
-        warnFailure(this, outcome.failure());
-        return;
-    }
-    showResult(Label8, outcome.value());
+    showOutcome(this, Label8, spanFromLength(*typed));
 }
 
 void Forgfxqx::computeClicked()
@@ -99,12 +93,7 @@ void Forgfxqx::computeClicked()
     const auto typed = readInputs(true);
     if (!typed)
         return;
-    const auto outcome = shiftFromSpan(*typed);
-    if (!outcome.ok()) {
-        warnFailure(this, outcome.failure());
-        return;
-    }
-    showResult(Label10, outcome.value());
+    showOutcome(this, Label10, shiftFromSpan(*typed));
 }
 
 void Forgfxqx::continueClicked()
@@ -117,13 +106,6 @@ void Forgfxqx::exitClicked()
 {
     WindowRegistry::instance().show(WindowId::Menu);
     WindowRegistry::instance().hide(WindowId::XFromSpan);
-}
-
-void Forgfxqx::closeEvent(QCloseEvent *event)
-{
-    // The frame's close control acts as the exit button: back to the menu.
-    exitClicked();
-    event->ignore();
 }
 
 } // namespace geardim

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include <QWidget>
+#include "common/calculatorwindow.h"
 
 #include "solvers/shiftfromspan.h"
 
@@ -14,7 +14,7 @@ namespace geardim {
 
 // From a measured base tangent length: estimates the span count and finds the
 // profile-shift coefficient for the span count the user types.
-class Forgfxqx : public QWidget {
+class Forgfxqx : public CalculatorWindow {
     Q_OBJECT
 public:
     explicit Forgfxqx(QWidget *parent = nullptr);
@@ -22,10 +22,7 @@ public:
     void estimateClicked();  // Command1: the span count that belongs to L
     void computeClicked();   // Command2 "确 定": x
     void continueClicked();  // Command3 "继 续"
-    void exitClicked();      // Command4 "退 出"
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
+    void exitClicked() override; // Command4 "退 出"
 
 private:
     // The presence check and the parsing both buttons share; L to the given precision.

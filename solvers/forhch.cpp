@@ -1,6 +1,5 @@
 #include "solvers/forhch.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -42,7 +41,7 @@ constexpr FormSpec kForm{"Forhch", "根据弧齿(斜齿为弦齿)厚求变位系
 } // namespace
 
 Forhch::Forhch(QWidget *parent)
-    : QWidget(parent)
+    : CalculatorWindow(parent)
 {
     buildForm(this, kForm);
     bindControl(this, Label9, "Label9");
@@ -72,12 +71,7 @@ void Forhch::computeClicked()
     if (!values)
         return;
     const auto [s, m, z, alpha, beta] = *values;
-    const auto outcome = shiftFromThickness({s, m, z, alpha, beta, Opwc->isChecked()});
-    if (!outcome.ok()) {
-        warnFailure(this, outcome.failure());
-        return;
-    }
-    showResult(Label9, outcome.value());
+    showOutcome(this, Label9, shiftFromThickness({s, m, z, alpha, beta, Opwc->isChecked()}));
 }
 
 void Forhch::continueClicked()
@@ -92,13 +86,6 @@ void Forhch::exitClicked()
     WindowRegistry::instance().show(WindowId::Menu);
     Label9->clear();
     Command3->setEnabled(false);
-}
-
-void Forhch::closeEvent(QCloseEvent *event)
-{
-    // The frame's close control acts as the exit button: back to the menu.
-    exitClicked();
-    event->ignore();
 }
 
 } // namespace geardim

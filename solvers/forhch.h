@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "common/calculatorwindow.h"
 
 class QLabel;
 class QLineEdit;
@@ -11,17 +11,14 @@ namespace geardim {
 
 // Finds the profile-shift coefficient from a measured tooth thickness: the arc
 // thickness of a spur gear or the normal chordal thickness of a helical gear.
-class Forhch : public QWidget {
+class Forhch : public CalculatorWindow {
     Q_OBJECT
 public:
     explicit Forhch(QWidget *parent = nullptr);
 
     void computeClicked();   // Command1 "确 定"
-    void exitClicked();      // Command2 "退 出"
+    void exitClicked() override; // Command2 "退 出"
     void continueClicked();  // Command3 "继 续"
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     QLabel *Label9;

@@ -1,6 +1,5 @@
 #include "solvers/formzqx.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -44,7 +43,7 @@ constexpr FormSpec kForm{"Formzqx", "根据M值求变位系数", 5880, 4800, 10.
 } // namespace
 
 Formzqx::Formzqx(QWidget *parent)
-    : QWidget(parent)
+    : CalculatorWindow(parent)
 {
     buildForm(this, kForm);
     bindControl(this, Label9, "Label9");
@@ -74,12 +73,7 @@ void Formzqx::computeClicked()
     if (!values)
         return;
     const auto [M, m, z, alpha, beta, d] = *values;
-    const auto outcome = shiftFromMValue({M, m, z, alpha, beta, d, Opwc->isChecked()});
-    if (!outcome.ok()) {
-        warnFailure(this, outcome.failure());
-        return;
-    }
-    showResult(Label9, outcome.value());
+    showOutcome(this, Label9, shiftFromMValue({M, m, z, alpha, beta, d, Opwc->isChecked()}));
 }
 
 void Formzqx::continueClicked()
@@ -93,13 +87,6 @@ void Formzqx::exitClicked()
     WindowRegistry::instance().hide(WindowId::XFromMValue);
     WindowRegistry::instance().show(WindowId::Menu);
     Label9->clear();
-}
-
-void Formzqx::closeEvent(QCloseEvent *event)
-{
-    // The frame's close control acts as the exit button: back to the menu.
-    exitClicked();
-    event->ignore();
 }
 
 } // namespace geardim

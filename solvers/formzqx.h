@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "common/calculatorwindow.h"
 
 class QLabel;
 class QLineEdit;
@@ -10,17 +10,14 @@ class QRadioButton;
 namespace geardim {
 
 // Finds the profile-shift coefficient from a measured M value.
-class Formzqx : public QWidget {
+class Formzqx : public CalculatorWindow {
     Q_OBJECT
 public:
     explicit Formzqx(QWidget *parent = nullptr);
 
     void computeClicked();   // Command1 "确 定"
-    void exitClicked();      // Command2 "退 出"
+    void exitClicked() override; // Command2 "退 出"
     void continueClicked();  // Command3 "继 续"
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     QLabel *Label9;
