@@ -23,6 +23,8 @@ private slots:
     void songResolvesToACjkFace();
     void captionsFit_data();
     void captionsFit();
+    void tabOrderFollowsTheDesign_data();
+    void tabOrderFollowsTheDesign();
     void resultsAreSelectableAndFieldsNamed_data();
     void resultsAreSelectableAndFieldsNamed();
 
@@ -113,6 +115,44 @@ void TestLayout::captionsFit()
             QVERIFY2(fm.height() <= text.height(), qPrintable(where + " too low"));
         }
     }
+}
+
+void TestLayout::tabOrderFollowsTheDesign_data()
+{
+    QTest::addColumn<int>("window");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("Formain") << int(WindowId::Menu)
+                             << QStringList{"Command1", "Command2", "Command3", "Command4", "Command5"};
+    QTest::newRow("Formz") << int(WindowId::MValue)
+                           << QStringList{"Text1", "Text2", "Text3", "Text4", "Text5", "Command1", "Text6",
+                                          "Command2", "Command3", "Opwc", "Opnc", "Command4", "Command5"};
+    QTest::newRow("Formzqx") << int(WindowId::XFromMValue)
+                             << QStringList{"Text1", "Text2", "Text3", "Text4", "Text5", "Text6",
+                                            "Command1", "Command2", "Opnc", "Opwc", "Command3"};
+    QTest::newRow("Forgfxqx") << int(WindowId::XFromSpan)
+                              << QStringList{"Text1", "Text2", "Text3", "Text4", "Text5", "Text6",
+                                             "Command1", "Command2", "Command3", "Command4"};
+    QTest::newRow("Forhch") << int(WindowId::XFromThickness)
+                            << QStringList{"Text1", "Text2", "Text3", "Text4", "Text5", "Command1",
+                                           "Opnc", "Opwc", "Command2", "Command3"};
+}
+
+// The focus chain visits the window's controls in their designed order (labels
+// and disabled controls take their places in between but no focus).
+void TestLayout::tabOrderFollowsTheDesign()
+{
+    QFETCH(int, window);
+    QFETCH(QStringList, order);
+    QWidget *w = gui->window(WindowId(window));
+    QWidget *first = w->findChild<QWidget *>(order.first());
+    QStringList seen;
+    QWidget *at = first;
+    do {
+        if (at->focusPolicy() != Qt::NoFocus && at->parentWidget() == w)
+            seen << at->objectName();
+        at = at->nextInFocusChain();
+    } while (at != first);
+    QCOMPARE(seen, order);
 }
 
 void TestLayout::resultsAreSelectableAndFieldsNamed_data() { captionsFit_data(); }
