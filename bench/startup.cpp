@@ -81,7 +81,9 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: %s BARE_WINDOW PROGRAM [RUNS]\n", argv[0]);
         return 2;
     }
-    const int runs = argc > 3 ? std::atoi(argv[3]) : 41;
+    // This machine's neighbours slow whole stretches of runs; many alternating
+    // runs keep both programs equally exposed to that.
+    const int runs = argc > 3 ? std::atoi(argv[3]) : 61;
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     // Paint as soon as a window asks for it instead of on the platform's next
     // update tick, whose phase would otherwise decide the measurement.
@@ -116,13 +118,16 @@ int main(int argc, char *argv[])
     const auto [bareQ1, bareQ3] = quartiles(bareTimes);
     const auto [programQ1, programQ3] = quartiles(programTimes);
     std::printf("start-up to the first painted window, median of %d runs each, offscreen\n", runs);
-    std::printf("                 wall time (quartiles)          cpu time    peak memory\n");
-    std::printf("  bare window   %7.2f ms (%6.2f-%6.2f)   %7.2f ms   %7ld KiB\n", bareT, bareQ1, bareQ3,
-                median(bareCpu), bareM);
-    std::printf("  geardim menu  %7.2f ms (%6.2f-%6.2f)   %7.2f ms   %7ld KiB\n", programT, programQ1, programQ3,
-                median(programCpu), programM);
-    std::printf("  ratio         %7.3f (target <= 1.10)          %7.3f       %7.3f (target <= 1.15)\n", timeRatio,
-                median(programCpu) / median(bareCpu), memoryRatio);
+    const double bareFastest = *std::min_element(bareTimes.begin(), bareTimes.end());
+    const double programFastest = *std::min_element(programTimes.begin(), programTimes.end());
+    std::printf("                 wall time (quartiles)        fastest    cpu time    peak memory\n");
+    std::printf("  bare window   %7.2f ms (%6.2f-%6.2f) %7.2f ms  %7.2f ms   %7ld KiB\n", bareT, bareQ1, bareQ3,
+                bareFastest, median(bareCpu), bareM);
+    std::printf("  geardim menu  %7.2f ms (%6.2f-%6.2f) %7.2f ms  %7.2f ms   %7ld KiB\n", programT, programQ1,
+                programQ3, programFastest, median(programCpu), programM);
+    std::printf("  ratio         %7.3f (target <= 1.10)       %7.3f     %7.3f       %7.3f (target <= 1.15)\n",
+                timeRatio, programFastest / bareFastest, median(programCpu) / median(bareCpu), memoryRatio);
+    std::printf("  (cpu time runs to the process's end, after the menu is shown)\n");
     const bool met = timeRatio <= 1.10 && memoryRatio <= 1.15;
     std::printf("  %s\n", met ? "targets met" : "TARGETS MISSED");
     return met ? 0 : 1;
