@@ -1,43 +1,16 @@
 #include "app/appsetup.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QIcon>
-#include <QTimer>
-#include <QWidget>
 
+#include "app/windows.h"
+#include "common/firstpaint.h"
 #include "common/fonts.h"
+#include "common/registry.h"
 
 static void initIconResources() { Q_INIT_RESOURCE(icons); }
 
 namespace geardim {
-
-namespace {
-
-// Sets the window icon once the watched window has handled its first paint.
-class IconAfterFirstPaint : public QObject {
-public:
-    explicit IconAfterFirstPaint(QWidget *window)
-        : QObject(window)
-    {
-        window->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, this, [this] {
-                installWindowIcon();
-                deleteLater();
-            });
-        }
-        return false;
-    }
-};
-
-} // namespace
 
 void setUpApplication()
 {
@@ -56,6 +29,18 @@ void installWindowIcon()
     QApplication::setWindowIcon(icon);
 }
 
-void installWindowIconAfterFirstPaint(QWidget *window) { new IconAfterFirstPaint(window); }
+int runProgram(int argc, char *argv[], const std::function<void(QWidget *menu)> &beforeShow)
+{
+    QApplication app(argc, argv);
+    setUpApplication();
+    WindowRegistry registry;
+    registerWindows(registry);
+    QWidget *menu = registry.window(WindowId::Menu);
+    afterFirstPaint(menu, installWindowIcon);
+    if (beforeShow)
+        beforeShow(menu);
+    registry.show(WindowId::Menu);
+    return QApplication::exec();
+}
 
 } // namespace geardim

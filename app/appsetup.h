@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class QWidget;
 
 namespace geardim {
@@ -9,9 +11,12 @@ namespace geardim {
 void setUpApplication();
 
 // The window icon of every window. Reading the icon images costs several
-// milliseconds of image-plugin loading, so the program sets it once the first
-// window has been painted instead of before.
+// milliseconds of image-plugin loading, so the program sets it once the menu
+// has been painted instead of before.
 void installWindowIcon();
-void installWindowIconAfterFirstPaint(QWidget *window);
+
+// The whole program: sets up, shows the menu and runs until the program ends.
+// beforeShow, when given, sees the menu just before it is first shown.
+int runProgram(int argc, char *argv[], const std::function<void(QWidget *menu)> &beforeShow = {});
 
 } // namespace geardim

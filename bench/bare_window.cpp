@@ -18,7 +18,7 @@ int main(int argc, char *argv[])
     font.setPointSizeF(12);
     button.setFont(font);
     button.setGeometry(32, 72, 121, 41);
-    ReportWhenShown report(&window);
+    reportWhenShown(&window);
     window.show();
     return QApplication::exec();
 }
