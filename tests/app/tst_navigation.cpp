@@ -1,12 +1,9 @@
 #include <QtTest>
 
 #include <QApplication>
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <memory>
 
 #include "../support/guitest.h"
-#include "common/fonts.h"
 #include "common/registry.h"
 
 using geardim::WindowId;
@@ -22,7 +19,6 @@ private slots:
     void menuOpensTheMValueWindowAndBack();
     void typedInputSurvivesLeaving();
     void closingTheMenuEndsTheProgram();
-    void songResolvesToACjkFace();
 
 private:
     std::unique_ptr<GuiFixture> gui;
@@ -91,17 +87,6 @@ void TestNavigation::closingTheMenuEndsTheProgram()
     gui->start();
     gui->window(WindowId::Menu)->close();
     QCOMPARE(gui->programEnds, 1);
-}
-
-void TestNavigation::songResolvesToACjkFace()
-{
-    const QFontInfo info(geardim::songFont(12));
-    if (QFontDatabase::families().contains("Noto Serif CJK SC"))
-        QCOMPARE(info.family(), QString("Noto Serif CJK SC"));
-    else if (QFontDatabase::families().contains("SimSun"))
-        QCOMPARE(info.family(), QString("SimSun"));
-    else
-        QSKIP("no Song-style CJK face installed");
 }
 
 QTEST_MAIN(TestNavigation)
