@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/angle.h"
+#include "geometry/helix.h"
 #include "geometry/involute.h"
 #include "geometry/teeth.h"
 
@@ -72,7 +73,7 @@ std::optional<Span> shiftedSpan(double z, float x, double alpha, double added)
 }
 
 // The cos(π/(2z)) factor that odd tooth counts bring into the pin formulas.
-double oddFactor(const Prepared &p) { return p.odd ? std::cos(kPi / (2 * double(p.z))) : 1.0; }
+double oddFactor(const Prepared &p) { return p.odd ? oddTeethFactor(p.z) : 1.0; }
 
 Outcome<MValueResult> spurExternal(const Prepared &p)
 {
@@ -136,13 +137,10 @@ Outcome<MValueResult> helical(const Prepared &p)
     const double cosB = std::cos(beta);
 
     HelicalTrace tr;
-    // Transverse pressure angle, with the tangent quotient rounded to single first.
-    tr.alphaT = static_cast<float>(std::atan(double(static_cast<float>(tanA / cosB))));
+    tr.alphaT = transverseAngleOfSingleQuotient(alpha, beta);
     const double alphaT = tr.alphaT;
-    // Base helix angle.
-    const double sinBb = std::sin(beta) * cosA;
-    const double cosBb = std::sqrt(1 - sinBb * sinBb);
-    tr.betaB = std::atan(sinBb / cosBb);
+    tr.betaB = baseHelixAngle(alpha, beta);
+    const double cosBb = baseHelixCosine(alpha, beta);
     const int sigma = kindSign(p.external);
     const double pTerm = sigma * kPi / (2 * z) - 2 * x * tanA / z - std::tan(alphaT) + alphaT;
     tr.db = double(p.m) * z * std::cos(alphaT) / cosB;
@@ -184,7 +182,7 @@ Outcome<MValueResult> helical(const Prepared &p)
     } else {
         r.s = static_cast<float>(p.m * tr.zv * std::sin((90 * kPi / 180 - x * factor) / tr.zv));
         if (p.odd)
-            r.M = static_cast<float>(z * std::cos(alphaT) / (cosB * cosAlphaMt) * std::cos(kPi / (2 * z)) * p.m
+            r.M = static_cast<float>(z * std::cos(alphaT) / (cosB * cosAlphaMt) * oddTeethFactor(z) * p.m
                                      - p.dp);
         else
             r.M = static_cast<float>(z * std::cos(alphaT) * p.m / (cosB * cosAlphaMt) - p.dp);

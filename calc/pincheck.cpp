@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "common/angle.h"
+#include "geometry/helix.h"
 #include "geometry/teeth.h"
 
 namespace geardim {
@@ -26,7 +26,7 @@ Outcome<PinCheck> checkPin(const PinCheckInput &in)
     const double d = in.d;
     const bool odd = isOddTeeth(in.z);
     // Diameter of the circle through the pin centres, then out to the pins' edge.
-    const double half = std::cos(kPi / (2 * double(in.z)));
+    const double half = oddTeethFactor(in.z);
     PinCheck out;
     if (in.external)
         out.testValue = static_cast<float>(odd ? (M - d) / half - d : M - 2 * d);

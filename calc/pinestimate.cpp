@@ -4,16 +4,11 @@
 
 #include "common/angle.h"
 #include "common/precision.h"
+#include "geometry/helix.h"
 #include "geometry/involute.h"
 #include "geometry/teeth.h"
 
 namespace geardim {
-namespace {
-
-constexpr int kMaxEstimateSteps = 100;
-
-} // namespace
-
 Outcome<PinEstimate> estimatePin(const PinEstimateInput &in)
 {
     if (auto failure = checkGear(in.m, in.z, in.alphaDeg, in.betaDeg))
@@ -33,16 +28,13 @@ Outcome<PinEstimate> estimatePin(const PinEstimateInput &in)
     const int sgn = kindSign(in.external);
     const double tanAlpha = std::tan(double(alpha));
     const double cosBeta = std::cos(double(beta));
-    // Transverse pressure angle, the tangent quotient rounded to single first.
-    const float alphaT = single(std::atan(double(single(tanAlpha / cosBeta))));
+    const float alphaT = transverseAngleOfSingleQuotient(alpha, beta);
     // Pressure angle on the contact circle: base diameter over the shifted reference diameter.
     const float cosAlphaX = single(z * std::cos(double(alphaT)) / (z + 2 * double(x) * cosBeta));
     if (!(cosAlphaX > 0 && cosAlphaX <= 1))
         return Failure::ContactCircleInsideBase;
     const float alphaX = single(std::atan(std::sqrt(1 - double(cosAlphaX) * cosAlphaX) / cosAlphaX));
-    // Base helix angle.
-    const float sigma = single(std::sin(double(beta)) * std::cos(double(alpha)));
-    const float betaB = single(std::atan(sigma / std::sqrt(1 - double(sigma) * sigma)));
+    const float betaB = baseHelixAngleOfSingleSine(alpha, beta);
     const float k = single(sgn * kPi / (2 * double(z)) - 2 * double(x) * tanAlpha / z
                            - (std::tan(double(alphaT)) - alphaT));
     const float db = single(double(m) * z * std::cos(double(alphaT)) / cosBeta);
@@ -50,22 +42,17 @@ Outcome<PinEstimate> estimatePin(const PinEstimateInput &in)
     const float target = single(std::tan(double(alphaX)) / (cosBetaB * cosBetaB) + k);
 
     // Newton's method for tan² βb · tan φ + φ = T, started from the normal pressure angle.
+    // Every step is held in single precision, and so is the stop test's 1e-6.
     const double tan2BetaB = std::tan(double(betaB)) * std::tan(double(betaB));
-    float phi = alpha;
-    for (int step = 1;; ++step) {
-        if (step > kMaxEstimateSteps)
-            return Failure::EstimateNotConverged;
-        const float f = single(tan2BetaB * std::tan(double(phi)) + phi - target);
-        const double cosPhi = std::cos(double(phi));
+    const auto step = [&](float current) {
+        const float f = single(tan2BetaB * std::tan(double(current)) + current - target);
+        const double cosPhi = std::cos(double(current));
         const float slope = single(1 + tan2BetaB / (cosPhi * cosPhi));
-        const float next = single(phi - double(f) / slope);
-        const bool settled = std::fabs(double(next) - phi) < double(1e-6f);
-        phi = next;
-        if (settled) {
-            out.steps = step;
-            break;
-        }
-    }
+        return single(current - double(f) / slope);
+    };
+    float phi = alpha;
+    if (!cappedNewton(phi, double(1e-6f), step, &out.steps))
+        return Failure::EstimateNotConverged;
     if (!(phi > 0 && double(phi) < kPi / 2))
         return Failure::EstimateNotConverged;
     out.phi = phi;

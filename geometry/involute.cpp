@@ -8,20 +8,14 @@ namespace geardim {
 
 std::optional<float> InverseInvolute(float &angle, float target, int *iterations)
 {
-    for (int step = 1; step <= kMaxInvoluteIterations; ++step) {
-        const double a = angle;
+    const auto step = [target](float current) {
+        const double a = current;
         const double f = std::tan(a) - a - target;
         // Slope of the involute, tan² a, written as sec² a − 1.
         const double slope = 1 / (std::cos(a) * std::cos(a)) - 1;
-        const float next = static_cast<float>(a - f / slope);
-        angle = next;
-        if (iterations)
-            *iterations = step;
-        // Written so that a NaN change keeps iterating until the cap.
-        if (std::fabs(double(next) - a) < 1e-6)
-            return next;
-    }
-    return std::nullopt;
+        return static_cast<float>(a - f / slope);
+    };
+    return cappedNewton(angle, 1e-6, step, iterations);
 }
 
 std::optional<float> pinCentreAngle(float startAngle, float target, int *iterations)

@@ -9,8 +9,27 @@ namespace geardim {
 // inv a = tan a − a, a in radians, evaluated in double.
 inline double inv(double a) { return std::tan(a) - a; }
 
-// Most Newton steps InverseInvolute takes before it gives up; ordinary gears need 1 to 9.
+// Most Newton steps an iteration takes before it gives up; ordinary gears need 1 to 9.
 inline constexpr int kMaxInvoluteIterations = 100;
+
+// Newton's method on a single-precision iterate, capped at kMaxInvoluteIterations steps.
+// next(x) returns the next iterate; x takes every new iterate. The loop ends when two
+// successive iterates differ by less than tolerance (a NaN difference never does).
+// Returns the last iterate, or nothing when the cap is reached first. The number of
+// steps taken is stored in *steps when given.
+template <typename Step>
+std::optional<float> cappedNewton(float &x, double tolerance, Step next, int *steps = nullptr)
+{
+    for (int step = 1; step <= kMaxInvoluteIterations; ++step) {
+        const double previous = x;
+        x = next(x);
+        if (steps)
+            *steps = step;
+        if (std::fabs(double(x) - previous) < tolerance)
+            return x;
+    }
+    return std::nullopt;
+}
 
 // Finds the angle whose involute is target, by Newton's method with a single-precision
 // iterate. angle holds the starting angle on entry and every new iterate; the loop

@@ -4,6 +4,7 @@
 
 #include "common/angle.h"
 #include "common/precision.h"
+#include "geometry/helix.h"
 #include "geometry/involute.h"
 #include "geometry/teeth.h"
 
@@ -37,7 +38,7 @@ Outcome<float> shiftFromMValue(const MValueMeasurement &in)
     const double alpha = radiansSingle(in.alphaDeg);
     const double beta = radiansSingle(in.betaDeg);
     const double tanAlpha = std::tan(alpha);
-    const double f = isOddTeeth(in.z) ? std::cos(kPi / (2 * z)) : 1.0;
+    const double f = isOddTeeth(in.z) ? oddTeethFactor(z) : 1.0;
 
     float x;
     if (beta == 0) {
@@ -52,9 +53,8 @@ Outcome<float> shiftFromMValue(const MValueMeasurement &in)
                                      : D * (kPi / z + inv(alpha) - inv(alphaM) - d / db);
         x = single(in.external ? (s - kPi * m / 2) / (2 * m * tanAlpha) : (kPi * m / 2 - s) / (2 * m * tanAlpha));
     } else {
-        const double alphaT = std::atan(tanAlpha / std::cos(beta));
-        const float sigma = single(std::sin(beta) * std::cos(alpha));
-        const float betaB = single(std::atan(sigma / std::sqrt(1 - double(sigma) * sigma)));
+        const double alphaT = transverseAngle(alpha, beta);
+        const float betaB = baseHelixAngleOfSingleSine(alpha, beta);
         const float db = single(m * z * std::cos(alphaT) / std::cos(beta));
         float cM;
         if (in.external) {

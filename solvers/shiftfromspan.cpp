@@ -4,6 +4,7 @@
 
 #include "common/angle.h"
 #include "common/precision.h"
+#include "geometry/helix.h"
 #include "geometry/involute.h"
 
 namespace geardim {
@@ -21,7 +22,7 @@ Outcome<Prepared> prepare(const SpanMeasurement &in)
         return *f;
     const float alpha = radiansSingle(in.alphaDeg);
     const float beta = radiansSingle(in.betaDeg);
-    const float alphaT = single(std::atan(std::tan(double(alpha)) / std::cos(double(beta))));
+    const float alphaT = single(transverseAngle(alpha, beta));
     const float zPrime = single(in.z * inv(alphaT) / inv(alpha));
     return Prepared{alpha, zPrime};
 }
