@@ -11,7 +11,7 @@ namespace {
 
 using K = ControlKind;
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlRow kControls[] = {
     {"Label1", K::Label, "选  项：", 360, 240, 975, 255, 12},
     {"Command1", K::Button, "M    值", 480, 1080, 1815, 615, 12},
     {"Command2", K::Button, "已知公法线长度求变位系数x", 3240, 1080, 1815, 615, 12},
@@ -20,7 +20,7 @@ constexpr ControlSpec kControls[] = {
     {"Command5", K::Button, "退  出", 3480, 3360, 1215, 735, 10.5},
 };
 
-constexpr FormSpec kForm{"Formain", "Velkor测量尺寸", 5535, 4575, 0, kControls};
+constexpr FormTable kForm{"Formain", "Velkor测量尺寸", 5535, 4575, 0, kControls};
 
 } // namespace
 

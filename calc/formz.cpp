@@ -20,7 +20,7 @@ using K = ControlKind;
 
 // Input rows at 480, 1200, 1920 and 2640 twips; fields in two columns at 2160
 // (m, α, β, d) and 5160 (z, x); results at 2280 in rows from 3600 down.
-constexpr ControlSpec kControls[] = {
+constexpr ControlRow kControls[] = {
     {"Label1", K::Label, "填写下列各项:", 240, 120, 2175, 360, 12},
     {"Label2", K::Label, "法面模数m:", 600, 540, 1500, 375, 10.5, "Text1"},
     {"Label3", K::Label, "齿数z:", 3600, 540, 1500, 375, 10.5, "Text2"},
@@ -47,13 +47,13 @@ constexpr ControlSpec kControls[] = {
     {"Text6", K::Field, "3.36", 2160, 2640, 1095, 495},
     {"Command2", K::Button, "退  出", 5160, 4440, 1095, 495, 12},
     {"Command3", K::Button, "估算量棒（球）直径d", 3360, 2640, 1995, 495},
-    {"Opwc", K::Option, "外齿", 4920, 1980, 1095, 375, 10.5, nullptr, true, true},
+    {"Opwc", K::Option, "外齿", 4920, 1980, 1095, 375, 10.5, nullptr, {.checked = true}},
     {"Opnc", K::Option, "内 齿", 3600, 1980, 1095, 375, 10.5},
-    {"Command4", K::Button, "继  续", 3960, 4440, 1095, 495, 10.5, nullptr, false},
-    {"Command5", K::Button, "校验量棒d", 5400, 2640, 960, 495, 0, nullptr, false},
+    {"Command4", K::Button, "继  续", 3960, 4440, 1095, 495, 10.5, nullptr, {.enabled = false}},
+    {"Command5", K::Button, "校验量棒d", 5400, 2640, 960, 495, 0, nullptr, {.enabled = false}},
 };
 
-constexpr FormSpec kForm{"Formz", "M  值", 6420, 5580, 0, kControls};
+constexpr FormTable kForm{"Formz", "M  值", 6420, 5580, 0, kControls};
 
 } // namespace
 

@@ -16,7 +16,7 @@
 namespace geardim {
 namespace {
 
-QWidget *createControl(QWidget *window, const ControlSpec &c)
+QWidget *createControl(QWidget *window, const ControlRow &c)
 {
     const QString text = QString::fromUtf8(c.text);
     switch (c.kind) {
@@ -36,7 +36,7 @@ QWidget *createControl(QWidget *window, const ControlSpec &c)
     }
     case ControlKind::Option: {
         auto *option = new QRadioButton(text, window);
-        option->setChecked(c.checked);
+        option->setChecked(c.state.checked);
         return option;
     }
     }
@@ -45,7 +45,13 @@ QWidget *createControl(QWidget *window, const ControlSpec &c)
 
 } // namespace
 
-void buildForm(QWidget *window, const FormSpec &form)
+void missingControl(const QWidget *window, const char *name)
+{
+    qFatal("window %s has no control named %s of the kind its code expects",
+           qPrintable(window->objectName()), name);
+}
+
+void buildForm(QWidget *window, const FormTable &form)
 {
     window->setObjectName(QString::fromLatin1(form.className));
     window->setWindowTitle(QString::fromUtf8(form.caption));
@@ -54,14 +60,14 @@ void buildForm(QWidget *window, const FormSpec &form)
         window->setFont(songFont(form.pointSize));
 
     QWidget *previous = nullptr;
-    for (const ControlSpec &c : form.controls) {
+    for (const ControlRow &c : form.controls) {
         QWidget *control = createControl(window, c);
         control->setObjectName(QString::fromLatin1(c.name));
         control->setGeometry(twipsToPixels(c.left), twipsToPixels(c.top), twipsToPixels(c.width),
                              twipsToPixels(c.height));
         if (c.pointSize > 0)
             control->setFont(songFont(c.pointSize));
-        control->setEnabled(c.enabled);
+        control->setEnabled(c.state.enabled);
         // A CJK face can be taller, and its Latin letters wider, than the face a
         // caption was designed for: labels and option buttons grow to the right
         // and downwards to fit their caption, keeping their designed place.
@@ -77,7 +83,7 @@ void buildForm(QWidget *window, const FormSpec &form)
         }
     }
     // Each field is named for screen readers and warnings by its caption label.
-    for (const ControlSpec &c : form.controls) {
+    for (const ControlRow &c : form.controls) {
         if (!c.names)
             continue;
         auto *label = window->findChild<QLabel *>(QString::fromLatin1(c.name));

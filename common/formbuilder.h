@@ -16,23 +16,30 @@ enum class ControlKind {
     Option,  // an option button; those of one window form one exclusive group
 };
 
-struct ControlSpec {
+// A control's state when its window is created.
+struct ControlState {
+    bool enabled = true;
+    bool checked = false;  // for option buttons
+};
+
+// One control of a window's table.
+struct ControlRow {
     const char *name;      // design name, also the objectName
     ControlKind kind;
     const char *text;      // caption or default text, UTF-8
     int left, top, width, height; // twips
     double pointSize = 0;  // "宋体" at this size; 0 keeps the window's font
     const char *names = nullptr; // for a caption label: the field it names
-    bool enabled = true;
-    bool checked = false;  // for option buttons
+    ControlState state = {};
 };
 
-struct FormSpec {
+// A window: its caption, fixed client size, font and the table of its controls.
+struct FormTable {
     const char *className;  // the window's objectName
     const char *caption;    // window title, UTF-8
     int clientWidth, clientHeight; // twips; the client area is fixed
     double pointSize;       // "宋体" at this size for the whole window; 0 keeps the default
-    std::span<const ControlSpec> controls; // in tab order
+    std::span<const ControlRow> controls; // in tab order
 };
 
 // 15 twips to one device-independent pixel.
@@ -40,13 +47,19 @@ constexpr int twipsToPixels(int twips) { return (twips + 7) / 15; }
 
 // Creates every control of the table as a child of window, sets the window's
 // caption, fixed client size and font, and the tab order of the table.
-void buildForm(QWidget *window, const FormSpec &form);
+void buildForm(QWidget *window, const FormTable &form);
 
-// A control of a built window, by its design name.
+// Stops the program with a message: a window's code names a control its table lacks.
+[[noreturn]] void missingControl(const QWidget *window, const char *name);
+
+// A control of a built window, by its design name. A name the table does not hold,
+// or a control of another kind, stops the program at construction.
 template <typename T>
 void bindControl(QWidget *window, T *&member, const char *name)
 {
     member = window->findChild<T *>(QString::fromLatin1(name));
+    if (!member)
+        missingControl(window, name);
 }
 
 } // namespace geardim

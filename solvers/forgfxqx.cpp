@@ -14,7 +14,7 @@ namespace {
 
 using K = ControlKind;
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlRow kControls[] = {
     {"Label1", K::Label, "填写:", 600, 120, 735, 255, 12},
     {"Label2", K::Label, "法向模数m:", 600, 600, 1095, 375, 10.5, "Text1"},
     {"Text1", K::Field, "2", 1800, 480, 1095, 495, 10.5},
@@ -37,7 +37,7 @@ constexpr ControlSpec kControls[] = {
     {"Label10", K::Result, "", 1800, 3840, 1335, 375, 10.5},
 };
 
-constexpr FormSpec kForm{"Forgfxqx", "已知公法线求变位系数x", 6090, 4845, 0, kControls};
+constexpr FormTable kForm{"Forgfxqx", "已知公法线求变位系数x", 6090, 4845, 0, kControls};
 
 } // namespace
 

@@ -15,7 +15,7 @@ namespace {
 
 using K = ControlKind;
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlRow kControls[] = {
     {"Label1", K::Label, "填   写：", 360, 120, 1215, 255, 12},
     {"Label2", K::Label, "  弧(斜齿为弦)齿厚s:", 480, 600, 2175, 255, 10.5, "Text1"},
     {"Text1", K::Field, "1.540402", 2640, 480, 975, 495},
@@ -31,12 +31,12 @@ constexpr ControlSpec kControls[] = {
     {"Label9", K::Result, " ", 2040, 2880, 1455, 375},
     {"Command1", K::Button, "确 定", 5160, 2640, 1095, 615, 10.5},
     {"Opnc", K::Option, "内齿", 4080, 1920, 735, 375, 10.5},
-    {"Opwc", K::Option, "外齿", 5280, 1920, 735, 375, 10.5, nullptr, true, true},
+    {"Opwc", K::Option, "外齿", 5280, 1920, 735, 375, 10.5, nullptr, {.checked = true}},
     {"Command2", K::Button, "退 出", 5160, 3600, 1095, 615, 10.5},
-    {"Command3", K::Button, "继 续", 3600, 3600, 1095, 615, 10.5, nullptr, false},
+    {"Command3", K::Button, "继 续", 3600, 3600, 1095, 615, 10.5, nullptr, {.enabled = false}},
 };
 
-constexpr FormSpec kForm{"Forhch", "根据弧齿(斜齿为弦齿)厚求变位系数", 6525, 4485, 0, kControls};
+constexpr FormTable kForm{"Forhch", "根据弧齿(斜齿为弦齿)厚求变位系数", 6525, 4485, 0, kControls};
 
 } // namespace
 

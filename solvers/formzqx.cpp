@@ -15,7 +15,7 @@ namespace {
 
 using K = ControlKind;
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlRow kControls[] = {
     {"Label1", K::Label, "填   写：", 480, 120, 1095, 255, 12},
     {"Label2", K::Label, "   M  值:", 720, 600, 975, 255, 0, "Text1"},
     {"Text1", K::Field, "115.2817", 1800, 480, 975, 495, 9},
@@ -32,13 +32,13 @@ constexpr ControlSpec kControls[] = {
     {"Command1", K::Button, "确 定", 4680, 2760, 975, 615},
     {"Command2", K::Button, "退 出", 4680, 3840, 975, 615},
     {"Opnc", K::Option, "内齿", 840, 2520, 855, 495},
-    {"Opwc", K::Option, "外齿", 2280, 2520, 855, 495, 0, nullptr, true, true},
-    {"Command3", K::Button, "继 续", 3360, 3840, 975, 615, 0, nullptr, false},
+    {"Opwc", K::Option, "外齿", 2280, 2520, 855, 495, 0, nullptr, {.checked = true}},
+    {"Command3", K::Button, "继 续", 3360, 3840, 975, 615, 0, nullptr, {.enabled = false}},
     {"Label8", K::Label, "变位系数x:", 600, 3600, 1335, 375, 12},
     {"Label9", K::Result, " ", 2040, 3600, 1215, 255, 9},
 };
 
-constexpr FormSpec kForm{"Formzqx", "根据M值求变位系数", 5880, 4800, 10.5, kControls};
+constexpr FormTable kForm{"Formzqx", "根据M值求变位系数", 5880, 4800, 10.5, kControls};
 
 } // namespace
 
