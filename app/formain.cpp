@@ -28,12 +28,9 @@ Formain::Formain(QWidget *parent)
     : QWidget(parent)
 {
     buildForm(this, kForm);
-    Label1 = findChild<QLabel *>(QStringLiteral("Label1"));
-    Command1 = findChild<QPushButton *>(QStringLiteral("Command1"));
-    Command2 = findChild<QPushButton *>(QStringLiteral("Command2"));
-    Command3 = findChild<QPushButton *>(QStringLiteral("Command3"));
-    Command4 = findChild<QPushButton *>(QStringLiteral("Command4"));
-    Command5 = findChild<QPushButton *>(QStringLiteral("Command5"));
+    for (auto [member, name] : {std::pair{&Command1, "Command1"}, {&Command2, "Command2"},
+                                {&Command3, "Command3"}, {&Command4, "Command4"}, {&Command5, "Command5"}})
+        bindControl(this, *member, name);
 
     connect(Command1, &QPushButton::clicked, this, [this] { open(WindowId::MValue); });
     connect(Command2, &QPushButton::clicked, this, [this] { open(WindowId::XFromSpan); });

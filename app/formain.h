@@ -4,7 +4,6 @@
 
 #include "common/registry.h"
 
-class QLabel;
 class QPushButton;
 
 namespace geardim {
@@ -22,7 +21,6 @@ private:
     // Hides the menu and shows the calculator, once that calculator can be made.
     void open(WindowId calculator);
 
-    QLabel *Label1;
     QPushButton *Command1, *Command2, *Command3, *Command4, *Command5;
 };
 

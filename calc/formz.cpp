@@ -61,11 +61,9 @@ Formz::Formz(QWidget *parent)
     : CalculatorWindow(parent)
 {
     buildForm(this, kForm);
-    for (auto [member, name] : {std::pair{&Label1, "Label1"}, {&Label2, "Label2"}, {&Label3, "Label3"},
-                                {&Label4, "Label4"}, {&Label5, "Label5"}, {&Label6, "Label6"}, {&Label7, "Label7"},
-                                {&Label8, "Label8"}, {&Label10, "Label10"}, {&Label11, "Label11"},
-                                {&Label12, "Label12"}, {&Label13, "Label13"}, {&Label14, "Label14"},
-                                {&Label15, "Label15"}, {&Label16, "Label16"}, {&Label17, "Label17"}})
+    for (auto [member, name] : {std::pair{&Label7, "Label7"}, {&Label10, "Label10"}, {&Label11, "Label11"},
+                                {&Label12, "Label12"}, {&Label13, "Label13"}, {&Label15, "Label15"},
+                                {&Label16, "Label16"}})
         bindControl(this, *member, name);
     for (auto [member, name] : {std::pair{&Text1, "Text1"}, {&Text2, "Text2"}, {&Text3, "Text3"},
                                 {&Text4, "Text4"}, {&Text5, "Text5"}, {&Text6, "Text6"}})
@@ -74,7 +72,6 @@ Formz::Formz(QWidget *parent)
                                 {&Command3, "Command3"}, {&Command4, "Command4"}, {&Command5, "Command5"}})
         bindControl(this, *member, name);
     bindControl(this, Opwc, "Opwc");
-    bindControl(this, Opnc, "Opnc");
 
     connect(Command1, &QPushButton::clicked, this, &Formz::computeClicked);
     connect(Command2, &QPushButton::clicked, this, &Formz::exitClicked);
@@ -100,7 +97,8 @@ void Formz::computeClicked()
     if (!dp)
         return;
     const auto [m, z, alpha, x] = *mzax;
-    const GearData gear{m, z, alpha, x, *beta, *dp, Opwc->isChecked()};
+    const GearData gear{.m = m, .z = z, .alphaDeg = alpha, .x = x, .betaDeg = *beta, .dp = *dp,
+                         .external = Opwc->isChecked()};
 
     const auto outcome = computeMValue(gear);
     if (!outcome.ok()) {
@@ -162,7 +160,8 @@ void Formz::estimateClicked()
     if (!values)
         return;
     const auto [m, z, alpha, x, beta] = *values;
-    const auto outcome = estimatePin({m, z, alpha, x, beta, Opwc->isChecked()});
+    const auto outcome = estimatePin(
+        {.m = m, .z = z, .alphaDeg = alpha, .x = x, .betaDeg = beta, .external = Opwc->isChecked()});
     if (!outcome.ok()) {
         warnFailure(this, outcome.failure());
         return;
@@ -192,7 +191,7 @@ void Formz::checkClicked()
     const auto df = readSingle(this, *answer, QStringLiteral("齿根圆直径"));
     if (!df)
         return;
-    const auto outcome = checkPin({*M, *z, *d, *df, Opwc->isChecked()});
+    const auto outcome = checkPin({.M = *M, .z = *z, .d = *d, .df = *df, .external = Opwc->isChecked()});
     if (!outcome.ok()) {
         warnFailure(this, outcome.failure());
         return;

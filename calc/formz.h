@@ -24,11 +24,11 @@ public:
     void checkClicked();     // Command5: check the pin against the root circle
 
 private:
-    QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8;
-    QLabel *Label10, *Label11, *Label12, *Label13, *Label14, *Label15, *Label16, *Label17;
+    // Result labels and the thickness caption the handlers write; Label10 names the M value.
+    QLabel *Label7, *Label10, *Label11, *Label12, *Label13, *Label15, *Label16;
     QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6;
     QPushButton *Command1, *Command2, *Command3, *Command4, *Command5;
-    QRadioButton *Opwc, *Opnc;
+    QRadioButton *Opwc;
 };
 
 } // namespace geardim

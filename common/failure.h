@@ -6,22 +6,22 @@
 namespace geardim {
 
 enum class Failure {
-    ModuleNotPositive,
-    TeethNotPositive,
-    TeethBelowOne,
-    PressureAngleOutOfRange,
-    HelixAngleOutOfRange,
-    PinNotPositive,
-    PinNegative,
-    RootDiameterNotPositive,
-    SpanCountUndefined,
-    PinCentreOffInvolute,
-    ContactCircleInsideBase,
-    EstimateNotConverged,
-    NoPositivePin,
-    PinCentresInsideBase,
-    ChordNotShorterThanDiameter,
-    ResultOutOfRange,
+    ModuleNotPositive, // The module is zero, negative or not a number.
+    TeethNotPositive, // The tooth count is zero or negative.
+    TeethBelowOne, // The pin check needs at least one tooth.
+    PressureAngleOutOfRange, // The pressure angle is not between 0° and 90°.
+    HelixAngleOutOfRange, // The helix angle is not between −90° and 90°.
+    PinNotPositive, // The pin or ball diameter of an M value is zero or negative.
+    PinNegative, // A pin or ball diameter is negative.
+    RootDiameterNotPositive, // The root diameter typed into the check prompt is zero or negative.
+    SpanCountUndefined, // The span rule takes the root of a negative number: too much negative shift.
+    PinCentreOffInvolute, // The pin centre's pressure angle does not converge or lies outside (0, π/2).
+    ContactCircleInsideBase, // The circle a proposed ball should touch lies inside the base circle.
+    EstimateNotConverged, // The ball estimate's iteration does not converge or ends outside (0, π/2).
+    NoPositivePin, // The proposed ball diameter comes out zero or negative.
+    PinCentresInsideBase, // The circle through the measured pin centres lies inside the base circle.
+    ChordNotShorterThanDiameter, // A measured chordal thickness is not shorter than the virtual reference diameter.
+    ResultOutOfRange, // A result overflows or is not a finite number.
 };
 
 // The warning shown for a failure, in plain Chinese, UTF-8: which condition

@@ -1,6 +1,7 @@
 #include "common/registry.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QWidget>
 
 namespace geardim {
@@ -44,12 +45,26 @@ QWidget *WindowRegistry::window(WindowId id)
 
 QWidget *WindowRegistry::existing(WindowId id) const { return windows_[static_cast<std::size_t>(id)]; }
 
+namespace {
+
+bool hasStackingOrder()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
+} // namespace
+
 void WindowRegistry::show(WindowId id)
 {
     if (QWidget *w = window(id)) {
         w->show();
-        w->raise();
-        w->activateWindow();
+        // Windowless platforms (tests, benchmarks, screenshots) have no stacking
+        // order, and warn on every raise.
+        if (hasStackingOrder()) {
+            w->raise();
+            w->activateWindow();
+        }
     }
 }
 

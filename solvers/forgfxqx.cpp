@@ -77,7 +77,7 @@ std::optional<SpanMeasurement> Forgfxqx::readInputs(bool lengthInDouble)
     if (!length)
         return std::nullopt;
     const auto [m, z, beta, alpha, k] = *values;
-    return SpanMeasurement{m, z, beta, alpha, k, *length};
+    return SpanMeasurement{.m = m, .z = z, .betaDeg = beta, .alphaDeg = alpha, .k = k, .L = *length};
 }
 
 void Forgfxqx::estimateClicked()

@@ -52,7 +52,6 @@ Forhch::Forhch(QWidget *parent)
     bindControl(this, Command2, "Command2");
     bindControl(this, Command3, "Command3");
     bindControl(this, Opwc, "Opwc");
-    bindControl(this, Opnc, "Opnc");
 
     connect(Command1, &QPushButton::clicked, this, &Forhch::computeClicked);
     connect(Command2, &QPushButton::clicked, this, &Forhch::exitClicked);
@@ -71,7 +70,9 @@ void Forhch::computeClicked()
     if (!values)
         return;
     const auto [s, m, z, alpha, beta] = *values;
-    showOutcome(this, Label9, shiftFromThickness({s, m, z, alpha, beta, Opwc->isChecked()}));
+    showOutcome(this, Label9,
+                shiftFromThickness({.s = s, .m = m, .z = z, .alphaDeg = alpha, .betaDeg = beta,
+                                    .external = Opwc->isChecked()}));
 }
 
 void Forhch::continueClicked()

@@ -24,7 +24,7 @@ private:
     QLabel *Label9;
     QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5;
     QPushButton *Command1, *Command2, *Command3;
-    QRadioButton *Opwc, *Opnc;
+    QRadioButton *Opwc;
 };
 
 } // namespace geardim

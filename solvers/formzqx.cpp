@@ -54,7 +54,6 @@ Formzqx::Formzqx(QWidget *parent)
     bindControl(this, Command2, "Command2");
     bindControl(this, Command3, "Command3");
     bindControl(this, Opwc, "Opwc");
-    bindControl(this, Opnc, "Opnc");
 
     connect(Command1, &QPushButton::clicked, this, &Formzqx::computeClicked);
     connect(Command2, &QPushButton::clicked, this, &Formzqx::exitClicked);
@@ -73,7 +72,9 @@ void Formzqx::computeClicked()
     if (!values)
         return;
     const auto [M, m, z, alpha, beta, d] = *values;
-    showOutcome(this, Label9, shiftFromMValue({M, m, z, alpha, beta, d, Opwc->isChecked()}));
+    showOutcome(this, Label9,
+                shiftFromMValue({.M = M, .m = m, .z = z, .alphaDeg = alpha, .betaDeg = beta, .d = d,
+                                 .external = Opwc->isChecked()}));
 }
 
 void Formzqx::continueClicked()

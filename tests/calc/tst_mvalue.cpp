@@ -14,7 +14,7 @@ QString text(double v) { return QString::fromStdString(resultText(v)); }
 
 GearData gear(float m, float z, float alphaDeg, float x, double betaDeg, float dp, bool external)
 {
-    return GearData{m, z, alphaDeg, x, betaDeg, dp, external};
+    return GearData{.m = m, .z = z, .alphaDeg = alphaDeg, .x = x, .betaDeg = betaDeg, .dp = dp, .external = external};
 }
 } // namespace
 

@@ -55,7 +55,7 @@ void TestPins::estimate()
     QFETCH(bool, external);
     QFETCH(QString, d);
     QFETCH(int, steps);
-    const auto out = estimatePin({2, z, 20, x, beta, external});
+    const auto out = estimatePin({.m = 2, .z = z, .alphaDeg = 20, .x = x, .betaDeg = beta, .external = external});
     QVERIFY(out.ok());
     QCOMPARE(text(out.value().d), d);
     if (steps >= 0)
@@ -79,7 +79,7 @@ void TestPins::estimateToFourDecimals()
     QFETCH(float, x);
     QFETCH(QString, d);
     QFETCH(int, steps);
-    const auto out = estimatePin({2, z, 20, x, 30, true});
+    const auto out = estimatePin({.m = 2, .z = z, .alphaDeg = 20, .x = x, .betaDeg = 30, .external = true});
     QVERIFY(out.ok());
     QCOMPARE(QString::number(out.value().d, 'f', 4), d);
     if (steps >= 0)
@@ -114,9 +114,9 @@ void TestPins::estimatedBallSitsWhereTheMValuePutsIt()
     QFETCH(float, x);
     QFETCH(float, beta);
     QFETCH(bool, external);
-    const auto ball = estimatePin({m, z, alpha, x, beta, external});
+    const auto ball = estimatePin({.m = m, .z = z, .alphaDeg = alpha, .x = x, .betaDeg = beta, .external = external});
     QVERIFY(ball.ok());
-    const auto mValue = computeMValue({m, z, alpha, x, double(beta), ball.value().d, external});
+    const auto mValue = computeMValue({.m = m, .z = z, .alphaDeg = alpha, .x = x, .betaDeg = double(beta), .dp = ball.value().d, .external = external});
     QVERIFY(mValue.ok());
     QVERIFY2(std::fabs(double(mValue.value().alphaM) - ball.value().phi) < 2e-5,
              qPrintable(QString("%1 vs %2").arg(mValue.value().alphaM).arg(ball.value().phi)));
@@ -147,7 +147,7 @@ void TestPins::noEstimate()
     QFETCH(float, x);
     QFETCH(float, beta);
     QFETCH(Failure, reason);
-    const auto out = estimatePin({m, z, alpha, x, beta, true});
+    const auto out = estimatePin({.m = m, .z = z, .alphaDeg = alpha, .x = x, .betaDeg = beta, .external = true});
     QVERIFY(!out.ok());
     QCOMPARE(out.failure(), reason);
 }
@@ -179,7 +179,7 @@ void TestPins::verdict()
     QFETCH(bool, external);
     QFETCH(QString, testValue);
     QFETCH(bool, usable);
-    const auto out = checkPin({M, z, 3.36f, df, external});
+    const auto out = checkPin({.M = M, .z = z, .d = 3.36f, .df = df, .external = external});
     QVERIFY(out.ok());
     QCOMPARE(QString::number(out.value().testValue, 'f', 4), testValue);
     QCOMPARE(out.value().usable, usable);
@@ -204,7 +204,7 @@ void TestPins::noVerdict()
     QFETCH(float, d);
     QFETCH(float, df);
     QFETCH(Failure, reason);
-    const auto out = checkPin({115.2817f, z, d, df, true});
+    const auto out = checkPin({.M = 115.2817f, .z = z, .d = d, .df = df, .external = true});
     QVERIFY(!out.ok());
     QCOMPARE(out.failure(), reason);
 }

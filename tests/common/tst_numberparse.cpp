@@ -137,7 +137,8 @@ void TestNumberParse::ignoresTheLocale()
     // A locale whose decimal separator is a comma must not change anything.
     const char *german = std::setlocale(LC_ALL, "de_DE.UTF-8");
     if (!german)
-        german = std::setlocale(LC_NUMERIC, "de_DE");
+        QSKIP("no de_DE.UTF-8 locale on this machine (scripts/install-deps generates it)");
+    QCOMPARE(QString::fromLatin1(std::localeconv()->decimal_point), QStringLiteral(","));
     QCOMPARE(*parseSingle("2.5"), 2.5f);
     QVERIFY(!parseSingle("2,5").has_value());
     std::setlocale(LC_ALL, "C");

@@ -20,7 +20,7 @@ QString fourDecimals(double v) { return QString::number(std::fabs(v) < 5e-5 ? 0.
 // What a user types after reading a result label.
 float typedBack(double v) { return *parseSingle(resultText(v)); }
 
-const SpanMeasurement kSpanDefaults{2, 50, 30, 20, 7, 38.979};
+const SpanMeasurement kSpanDefaults{.m = 2, .z = 50, .betaDeg = 30, .alphaDeg = 20, .k = 7, .L = 38.979};
 } // namespace
 
 class TestShift : public QObject {
@@ -71,7 +71,7 @@ void TestShift::fromMValue()
     QFETCH(bool, external);
     QFETCH(int, decimals);
     QFETCH(QString, x);
-    const auto out = shiftFromMValue({M, 2, z, 20, beta, d, external});
+    const auto out = shiftFromMValue({.M = M, .m = 2, .z = z, .alphaDeg = 20, .betaDeg = beta, .d = d, .external = external});
     QVERIFY(out.ok());
     QCOMPARE(decimals ? fourDecimals(out.value()) : text(out.value()), x);
 }
@@ -160,8 +160,8 @@ void TestShift::fromThickness()
     QFETCH(float, beta);
     QFETCH(QString, external);
     QFETCH(QString, internal);
-    const auto ext = shiftFromThickness({s, m, z, alpha, beta, true});
-    const auto in = shiftFromThickness({s, m, z, alpha, beta, false});
+    const auto ext = shiftFromThickness({.s = s, .m = m, .z = z, .alphaDeg = alpha, .betaDeg = beta, .external = true});
+    const auto in = shiftFromThickness({.s = s, .m = m, .z = z, .alphaDeg = alpha, .betaDeg = beta, .external = false});
     QVERIFY(ext.ok() && in.ok());
     QCOMPARE(text(ext.value()), external);
     QCOMPARE(text(in.value()), internal);
@@ -205,25 +205,25 @@ void TestShift::roundTrip()
     QFETCH(float, x);
     QFETCH(float, beta);
     QFETCH(bool, external);
-    const auto pin = estimatePin({m, z, alpha, x, beta, external});
+    const auto pin = estimatePin({.m = m, .z = z, .alphaDeg = alpha, .x = x, .betaDeg = beta, .external = external});
     QVERIFY(pin.ok());
     const float d = typedBack(pin.value().d);
-    const auto forward = computeMValue({m, z, alpha, x, double(beta), d, external});
+    const auto forward = computeMValue({.m = m, .z = z, .alphaDeg = alpha, .x = x, .betaDeg = double(beta), .dp = d, .external = external});
     QVERIFY(forward.ok());
     const MValueResult &r = forward.value();
     const QString expected = fourDecimals(x);
 
-    const auto fromM = shiftFromMValue({typedBack(r.M), m, z, alpha, beta, d, external});
+    const auto fromM = shiftFromMValue({.M = typedBack(r.M), .m = m, .z = z, .alphaDeg = alpha, .betaDeg = beta, .d = d, .external = external});
     QVERIFY(fromM.ok());
     QCOMPARE(fourDecimals(fromM.value()), expected);
 
-    const auto fromS = shiftFromThickness({typedBack(r.s), m, z, alpha, beta, external});
+    const auto fromS = shiftFromThickness({.s = typedBack(r.s), .m = m, .z = z, .alphaDeg = alpha, .betaDeg = beta, .external = external});
     QVERIFY(fromS.ok());
     QCOMPARE(fourDecimals(fromS.value()), expected);
 
     if (external) {
         const auto typedL = parseDouble(resultText(*r.L));
-        const auto fromL = shiftFromSpan({m, z, beta, alpha, float(*r.k), *typedL});
+        const auto fromL = shiftFromSpan({.m = m, .z = z, .betaDeg = beta, .alphaDeg = alpha, .k = float(*r.k), .L = *typedL});
         QVERIFY(fromL.ok());
         QCOMPARE(fourDecimals(fromL.value()), expected);
     }
@@ -272,10 +272,10 @@ void TestShift::noResult()
     QFETCH(bool, external);
     Outcome<float> out = 0.f;
     switch (solver) {
-    case 0: out = shiftFromMValue({a, m, z, alpha, beta, 3.36f, external}); break;
-    case 1: out = spanFromLength({m, z, beta, alpha, 7, a}); break;
-    case 2: out = shiftFromSpan({m, z, beta, alpha, 7, a}); break;
-    default: out = shiftFromThickness({a, m, z, alpha, beta, external}); break;
+    case 0: out = shiftFromMValue({.M = a, .m = m, .z = z, .alphaDeg = alpha, .betaDeg = beta, .d = 3.36f, .external = external}); break;
+    case 1: out = spanFromLength({.m = m, .z = z, .betaDeg = beta, .alphaDeg = alpha, .k = 7, .L = a}); break;
+    case 2: out = shiftFromSpan({.m = m, .z = z, .betaDeg = beta, .alphaDeg = alpha, .k = 7, .L = a}); break;
+    default: out = shiftFromThickness({.s = a, .m = m, .z = z, .alphaDeg = alpha, .betaDeg = beta, .external = external}); break;
     }
     QVERIFY(!out.ok());
     QCOMPARE(out.failure(), reason);

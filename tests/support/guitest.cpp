@@ -23,6 +23,7 @@ GuiFixture::GuiFixture()
         prompts << prompt;
         if (answers.empty()) {
             unexpectedDialogs << QStringLiteral("prompt without a scripted answer: ") + prompt;
+            QTest::qFail(qPrintable(unexpectedDialogs.last()), __FILE__, __LINE__);
             return std::nullopt;
         }
         std::optional<QString> answer;
@@ -35,6 +36,9 @@ GuiFixture::GuiFixture()
         if (QWidget *modal = QApplication::activeModalWidget()) {
             unexpectedDialogs << modal->windowTitle();
             modal->close();
+            // Fails the test function that opened the dialog, while it is still running.
+            QTest::qFail(qPrintable(QStringLiteral("unexpected modal dialog: ") + modal->windowTitle()),
+                         __FILE__, __LINE__);
         }
     });
     modalGuard_.start();
