@@ -75,6 +75,21 @@ std::optional<Span> shiftedSpan(double z, float x, double alpha, double added)
 // The cos(π/(2z)) factor that odd tooth counts bring into the pin formulas.
 double oddFactor(const Prepared &p) { return p.odd ? oddTeethFactor(p.z) : 1.0; }
 
+// M and s of a spur gear from the involute t at the pin centre: over the pins
+// (external) or between them (internal).
+Outcome<MValueResult> spurOverPins(const Prepared &p, float s, float t)
+{
+    const auto alphaM = pinCentreAngle(p.a0, t);
+    if (!alphaM)
+        return Failure::PinCentreOffInvolute;
+    MValueResult r;
+    const double centres = p.dref * std::cos(double(p.alpha)) * oddFactor(p) / std::cos(double(*alphaM));
+    r.M = static_cast<float>(centres + kindSign(p.external) * double(p.dp));
+    r.s = s;
+    r.alphaM = *alphaM;
+    return r;
+}
+
 Outcome<MValueResult> spurExternal(const Prepared &p)
 {
     const double alpha = p.alpha;
@@ -97,15 +112,11 @@ Outcome<MValueResult> spurExternal(const Prepared &p)
     // Involute of the pressure angle at the pin centre.
     const float t = static_cast<float>(s / (2 * double(p.rref)) + inv(alpha)
                                        + p.rp / (p.rref * cosA) - kPi / p.z);
-    const auto alphaM = pinCentreAngle(p.a0, t);
-    if (!alphaM)
-        return Failure::PinCentreOffInvolute;
-    MValueResult r;
-    r.M = static_cast<float>(p.dref * cosA * oddFactor(p) / std::cos(double(*alphaM)) + p.dp);
-    r.s = s;
-    r.L = L;
-    r.k = k;
-    r.alphaM = *alphaM;
+    auto r = spurOverPins(p, s, t);
+    if (r.ok()) {
+        r.value().L = L;
+        r.value().k = k;
+    }
     return r;
 }
 
@@ -116,14 +127,7 @@ Outcome<MValueResult> spurInternal(const Prepared &p)
     const float s = static_cast<float>(kPi * p.m / 2 - 2 * double(p.x) * p.m * std::tan(alpha));
     const float halfAngle = static_cast<float>(s / (2 * double(p.rref)));
     const float t = static_cast<float>(kPi / p.z - halfAngle + inv(alpha) - p.rp / (p.rref * cosA));
-    const auto alphaM = pinCentreAngle(p.a0, t);
-    if (!alphaM)
-        return Failure::PinCentreOffInvolute;
-    MValueResult r;
-    r.M = static_cast<float>(p.dref * cosA * oddFactor(p) / std::cos(double(*alphaM)) - p.dp);
-    r.s = s;
-    r.alphaM = *alphaM;
-    return r;
+    return spurOverPins(p, s, t);
 }
 
 Outcome<MValueResult> helical(const Prepared &p)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <utility>
 #include <variant>
 
@@ -16,10 +17,19 @@ public:
 
     bool ok() const { return std::holds_alternative<T>(state_); }
     const T &value() const { return std::get<T>(state_); }
+    T &value() { return std::get<T>(state_); }
     Failure failure() const { return std::get<Failure>(state_); }
 
 private:
     std::variant<T, Failure> state_;
 };
+
+// A single-precision result as it is shown, or "out of range" when it is not finite.
+inline Outcome<float> finiteResult(float value)
+{
+    if (!std::isfinite(value))
+        return Failure::ResultOutOfRange;
+    return value;
+}
 
 } // namespace geardim

@@ -74,9 +74,7 @@ Outcome<float> shiftFromMValue(const MValueMeasurement &in)
             x = single(z * (inv(alphaM) - inv(alphaT) + ballTerm - kPi / (2 * z)) / (2 * tanAlpha));
         }
     }
-    if (!std::isfinite(x))
-        return Failure::ResultOutOfRange;
-    return x;
+    return finiteResult(x);
 }
 
 } // namespace geardim

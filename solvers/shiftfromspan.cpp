@@ -27,42 +27,39 @@ Outcome<Prepared> prepare(const SpanMeasurement &in)
     return Prepared{alpha, zPrime};
 }
 
+// Checks and prepares the measurement, then solves it; a result that is not finite has none.
+template <typename Solve>
+Outcome<float> solve(const SpanMeasurement &in, Solve solveFor)
+{
+    const auto prepared = prepare(in);
+    if (!prepared.ok())
+        return prepared.failure();
+    return finiteResult(solveFor(double(prepared.value().alpha), double(prepared.value().zPrime)));
+}
+
 } // namespace
 
 Outcome<float> spanFromLength(const SpanMeasurement &in)
 {
-    const auto prepared = prepare(in);
-    if (!prepared.ok())
-        return prepared.failure();
-    const double alpha = prepared.value().alpha;
-    const double zPrime = prepared.value().zPrime;
-    const float L = single(in.L);
-    // Span count and base tangent length of the unshifted gear.
-    const float p = single(alpha * zPrime);
-    const float k0 = single(std::floor(p / kPi + 0.5));
-    const float w0 = single(in.m * std::cos(alpha) * ((k0 - 0.5) * kPi + zPrime * inv(alpha)));
-    const float difference = single(double(L) - w0);
-    // Whole circular pitches of the normal module in the difference.
-    const float n = single(std::floor(double(single(std::fabs(double(difference)))) / (kPi * in.m)));
-    const float k = difference > 0 ? single(double(k0) + n) : single(double(k0) - n);
-    if (!std::isfinite(k))
-        return Failure::ResultOutOfRange;
-    return k;
+    return solve(in, [&in](double alpha, double zPrime) {
+        const float L = single(in.L);
+        // Span count and base tangent length of the unshifted gear.
+        const float p = single(alpha * zPrime);
+        const float k0 = single(std::floor(p / kPi + 0.5));
+        const float w0 = single(in.m * std::cos(alpha) * ((k0 - 0.5) * kPi + zPrime * inv(alpha)));
+        const float difference = single(double(L) - w0);
+        // Whole circular pitches of the normal module in the difference.
+        const float n = single(std::floor(double(single(std::fabs(double(difference)))) / (kPi * in.m)));
+        return difference > 0 ? single(double(k0) + n) : single(double(k0) - n);
+    });
 }
 
 Outcome<float> shiftFromSpan(const SpanMeasurement &in)
 {
-    const auto prepared = prepare(in);
-    if (!prepared.ok())
-        return prepared.failure();
-    const double alpha = prepared.value().alpha;
-    const double zPrime = prepared.value().zPrime;
-    const double x = (in.L / (in.m * std::cos(alpha)) - (in.k - 0.5) * kPi - zPrime * inv(alpha))
-                     / (2 * std::tan(alpha));
-    const float shown = single(x);
-    if (!std::isfinite(shown))
-        return Failure::ResultOutOfRange;
-    return shown;
+    return solve(in, [&in](double alpha, double zPrime) {
+        return single((in.L / (in.m * std::cos(alpha)) - (in.k - 0.5) * kPi - zPrime * inv(alpha))
+                      / (2 * std::tan(alpha)));
+    });
 }
 
 } // namespace geardim

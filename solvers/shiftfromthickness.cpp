@@ -36,10 +36,7 @@ Outcome<float> shiftFromThickness(const ThicknessMeasurement &in)
         const float u = single(double(psi) * zv); // normal arc thickness over m
         x = k * (u - kPi / 2) / chordalThicknessFactor(alpha);
     }
-    const float shown = single(x);
-    if (!std::isfinite(shown))
-        return Failure::ResultOutOfRange;
-    return shown;
+    return finiteResult(single(x));
 }
 
 } // namespace geardim

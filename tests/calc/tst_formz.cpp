@@ -47,7 +47,10 @@ private slots:
     void checkAsksForTheRootDiameter();
     void checkWithoutAnswerChangesNothing_data();
     void checkWithoutAnswerChangesNothing();
+    void checkRefusesBadDataWithoutAsking_data();
+    void checkRefusesBadDataWithoutAsking();
     void checkUsesEditedGearKind();
+    void failedFirstComputationEnablesNothing();
     void realPromptAndWarningOpenAndClose();
 
 private:
@@ -330,19 +333,25 @@ void TestFormz::estimateWithoutResultWarns()
 
 void TestFormz::checkAsksForTheRootDiameter_data()
 {
+    QTest::addColumn<QString>("pin");
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("verdict");
-    QTest::newRow("below_test_value") << "108.5616" << "量棒(球)可用";
-    QTest::newRow("same_single") << "108.5617" << "量棒(球)不可用";
-    QTest::newRow("above_test_value") << "108.5618" << "量棒(球)不可用";
+    QTest::newRow("below_test_value") << "3.36" << "108.5616" << "量棒(球)可用";
+    QTest::newRow("same_single") << "3.36" << "108.5617" << "量棒(球)不可用";
+    QTest::newRow("above_test_value") << "3.36" << "108.5618" << "量棒(球)不可用";
+    // A pin of diameter 0 is allowed in the check: the test value is M itself.
+    QTest::newRow("zero_pin_below") << "0" << "115.28" << "量棒(球)可用";
+    QTest::newRow("zero_pin_above") << "0" << "115.29" << "量棒(球)不可用";
 }
 
 void TestFormz::checkAsksForTheRootDiameter()
 {
+    QFETCH(QString, pin);
     QFETCH(QString, answer);
     QFETCH(QString, verdict);
     gui->click(W, "Command3"); // the estimate and the verdict share Label7
     gui->click(W, "Command1");
+    gui->type(W, "Text6", pin);
     gui->answers.push_back(answer);
     gui->click(W, "Command5");
     QCOMPARE(gui->prompts, QStringList{"请输入齿轮齿根圆直径:"});
@@ -380,6 +389,41 @@ void TestFormz::checkWithoutAnswerChangesNothing()
     gui->answers.push_back(QString("100"));
     gui->click(W, "Command5");
     QCOMPARE(gui->text(W, "Label7"), QString("量棒(球)可用"));
+}
+
+void TestFormz::checkRefusesBadDataWithoutAsking_data()
+{
+    QTest::addColumn<QString>("teeth");
+    QTest::addColumn<QString>("pin");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("half_tooth") << "0.5" << "3.36" << "齿数z不能小于1。请检查齿数z。";
+    QTest::newRow("negative_pin") << "50" << "-1" << "量棒（球）直径d不能为负数。请检查量棒直径。";
+}
+
+void TestFormz::checkRefusesBadDataWithoutAsking()
+{
+    QFETCH(QString, teeth);
+    QFETCH(QString, pin);
+    QFETCH(QString, warning);
+    gui->click(W, "Command1");
+    gui->type(W, "Text2", teeth);
+    gui->type(W, "Text6", pin);
+    gui->click(W, "Command5");
+    QCOMPARE(gui->warnings, QStringList{warning});
+    QCOMPARE(gui->prompts, QStringList());
+    QCOMPARE(gui->text(W, "Label7"), QString(" "));
+}
+
+void TestFormz::failedFirstComputationEnablesNothing()
+{
+    // State: a fresh window. Action: a computation without a result.
+    gui->type(W, "Text3", "90");
+    gui->click(W, "Command1");
+    // Expected: the warning, and continue and check stay disabled.
+    QCOMPARE(gui->warnings.size(), 1);
+    QVERIFY(!gui->button(W, "Command4")->isEnabled());
+    QVERIFY(!gui->button(W, "Command5")->isEnabled());
+    QCOMPARE(results(), QStringList({"", "", "", ""}));
 }
 
 void TestFormz::checkUsesEditedGearKind()

@@ -55,6 +55,9 @@ void TestMValue::showsPublishedFigures_data()
                                         << "99.47941" << "1.540124" << "14.65632" << "3";
     QTest::newRow("spur_z51_x0_ext") << 2.f << 51.f << 20.f << 0.f << 0.0 << 3.36f << true
                                      << "106.4568" << "3.141593" << "33.90201" << "6";
+    // The span count depends on rounding the square-root term of the span rule to single.
+    QTest::newRow("spur_z247_x1p223_single_root") << 2.f << 247.f << 20.f << 1.223f << 0.0 << 3.5f << true
+                                                  << "503.7011" << "4.922135" << "176.8634" << "29";
     QTest::newRow("spur_z51_xm1p1_ext") << 2.f << 51.f << 20.f << -1.1f << 0.0 << 3.36f << true
                                         << "101.4584" << "1.540124" << "14.68433" << "3";
     QTest::newRow("spur_z50_x0_int") << 2.f << 50.f << 20.f << 0.f << 0.0 << 3.36f << false
@@ -200,6 +203,12 @@ void TestMValue::noResult_data()
                                        << Failure::PinCentreOffInvolute;
     QTest::newRow("span_root_negative_spur") << 2.f << 20.f << 20.f << -9.f << 0.0 << 3.36f << true
                                              << Failure::SpanCountUndefined;
+    // Both module and teeth are wrong: the module, first in the window, is the reason.
+    QTest::newRow("module_before_teeth") << 0.f << 0.f << 20.f << 0.f << 0.0 << 3.36f << true
+                                         << Failure::ModuleNotPositive;
+    // Near 90° of helix the equivalent tooth count makes L overflow while M and s stay finite.
+    QTest::newRow("span_length_overflows") << 1e30f << 50.f << 20.f << -66739872.f << 89.99997915 << 1e30f << true
+                                           << Failure::ResultOutOfRange;
     QTest::newRow("result_overflows") << 3e37f << 1e3f << 20.f << 0.f << 0.0 << 1e38f << true
                                       << Failure::ResultOutOfRange;
 }

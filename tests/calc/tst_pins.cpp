@@ -42,6 +42,9 @@ void TestPins::estimate_data()
     QTest::addColumn<int>("steps");
     QTest::newRow("defaults_external") << 50.f << -1.1f << 30.f << true << "3.36912" << 3;
     QTest::newRow("defaults_internal") << 50.f << -1.1f << 30.f << false << "2.94064" << -1;
+    QTest::newRow("z50_x0_external") << 50.f << 0.f << 30.f << true << "3.368638" << 3;
+    // Started from the transverse pressure angle this ball would take 3 steps, not 6.
+    QTest::newRow("z50_x0_b75_newton_start") << 50.f << 0.f << 75.f << true << "3.34389" << 6;
     QTest::newRow("spur_z50") << 50.f << -1.1f << 0.f << true << "3.343213" << 0;
     QTest::newRow("spur_z17_internal") << 17.f << 0.7f << 0.f << false << "3.343213" << 0;
     QTest::newRow("spur_z333_x0") << 333.f << 0.f << 0.f << true << "3.343213" << 0;

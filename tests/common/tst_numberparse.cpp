@@ -48,6 +48,8 @@ void TestNumberParse::acceptsTheGrammar_data()
     QTest::newRow("fullwidth_E") << QString::fromUtf8("2Ｅ1") << 20.0;
     QTest::newRow("ideographic_space") << QString::fromUtf8("\u3000 20\u3000") << 20.0;
     QTest::newRow("long_mantissa") << QString(300, '0') + "1.25" << 1.25;
+    // A value too small for any double is a number that underflows to zero.
+    QTest::newRow("exponent_underflows_int64") << "1e-9999999999999999999" << 0.0;
 }
 
 void TestNumberParse::acceptsTheGrammar()
@@ -93,6 +95,11 @@ void TestNumberParse::rejectsEverythingElse_data()
     QTest::newRow("overflows_double") << "1e309";
     QTest::newRow("huge_digit_string") << QString(400, '9');
     QTest::newRow("huge_exponent") << "1e99999999999999999999999";
+    QTest::newRow("trailing_newline") << "2\n";
+    QTest::newRow("leading_newline") << "\n2";
+    QTest::newRow("trailing_carriage_return") << "2\r";
+    QTest::newRow("exponent_overflows_int64") << "1e9999999999999999999";
+    QTest::newRow("negative_exponent_overflows_int64") << "-1e9999999999999999999";
 }
 
 void TestNumberParse::rejectsEverythingElse()
@@ -152,9 +159,9 @@ void TestNumberParse::randomTextsFollowTheGrammar()
     const QStringList alphabet = {"0", "1", "5", "9", ".", "e", "E", "+", "-", " ", "\t", "x", ",",
                                   "n", "a", "i", QString::fromUtf8("５"), QString::fromUtf8("．"),
                                   QString::fromUtf8("－"), QString::fromUtf8("ｅ"), QString::fromUtf8("\u3000"),
-                                  QString::fromUtf8("²"), "00", "12", "3e4"};
+                                  QString::fromUtf8("²"), "00", "12", "3e4", "\n", "\r"};
     const QRegularExpression grammar(
-        R"(^[ \t]*[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?[ \t]*$)");
+        R"(^[ \t]*[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?[ \t]*\z)");
     std::setlocale(LC_ALL, "C");
     quint32 seed = 20261207;
     const auto next = [&seed] { return seed = seed * 1103515245u + 12345u, (seed >> 8); };

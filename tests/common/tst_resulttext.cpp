@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "common/failure.h"
 #include "common/numberparse.h"
 #include "common/resulttext.h"
 
@@ -14,7 +15,11 @@ private slots:
     void writesSevenDigits_data();
     void writesSevenDigits();
     void everySingleReadsBackWithinHalfAUnit();
+    void everyFailureHasItsOwnWarning_data();
+    void everyFailureHasItsOwnWarning();
 };
+
+Q_DECLARE_METATYPE(geardim::Failure)
 
 void TestResultText::writesSevenDigits_data()
 {
@@ -71,6 +76,43 @@ void TestResultText::everySingleReadsBackWithinHalfAUnit()
         const double unit = std::pow(10.0, std::floor(std::log10(std::fabs(double(value)))) - 6);
         QVERIFY2(std::fabs(*back - double(value)) <= unit / 2 + std::fabs(double(value)) * 1e-15, text.c_str());
         QVERIFY2(text.size() <= 14, text.c_str());
+    }
+}
+
+void TestResultText::everyFailureHasItsOwnWarning_data()
+{
+    using geardim::Failure;
+    QTest::addColumn<Failure>("failure");
+    QTest::addColumn<QString>("quantity"); // what the warning must name
+    QTest::newRow("module") << Failure::ModuleNotPositive << "模数m";
+    QTest::newRow("teeth") << Failure::TeethNotPositive << "齿数z";
+    QTest::newRow("teeth_below_one") << Failure::TeethBelowOne << "齿数z";
+    QTest::newRow("pressure_angle") << Failure::PressureAngleOutOfRange << "压力角";
+    QTest::newRow("helix_angle") << Failure::HelixAngleOutOfRange << "螺旋角";
+    QTest::newRow("pin_not_positive") << Failure::PinNotPositive << "量棒（球）直径d";
+    QTest::newRow("pin_negative") << Failure::PinNegative << "量棒（球）直径d";
+    QTest::newRow("root_diameter") << Failure::RootDiameterNotPositive << "齿根圆直径";
+    QTest::newRow("span_count") << Failure::SpanCountUndefined << "跨测齿数k";
+    QTest::newRow("pin_centre") << Failure::PinCentreOffInvolute << "量棒（球）中心";
+    QTest::newRow("contact_circle") << Failure::ContactCircleInsideBase << "接触圆";
+    QTest::newRow("estimate") << Failure::EstimateNotConverged << "量棒（球）直径";
+    QTest::newRow("no_positive_pin") << Failure::NoPositivePin << "量棒（球）直径";
+    QTest::newRow("pin_centres") << Failure::PinCentresInsideBase << "M值";
+    QTest::newRow("chord") << Failure::ChordNotShorterThanDiameter << "齿厚s";
+    QTest::newRow("out_of_range") << Failure::ResultOutOfRange << "计算结果";
+}
+
+void TestResultText::everyFailureHasItsOwnWarning()
+{
+    using geardim::Failure;
+    QFETCH(Failure, failure);
+    QFETCH(QString, quantity);
+    const QString text = QString::fromUtf8(geardim::failureText(failure));
+    QVERIFY2(text.contains(quantity), qPrintable(text));
+    // No other failure shares the text.
+    for (int other = 0; other <= int(Failure::ResultOutOfRange); ++other) {
+        if (other != int(failure))
+            QVERIFY(text != QString::fromUtf8(geardim::failureText(Failure(other))));
     }
 }
 

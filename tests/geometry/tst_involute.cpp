@@ -38,6 +38,8 @@ void TestInvolute::converges_data()
     QTest::newRow("t0p1") << 0.1f << "0.6316594" << 7;
     QTest::newRow("t0p15") << 0.15f << "0.7106372" << 9;
     QTest::newRow("t0p003") << 0.003f << "0.206815" << 6;
+    // A stop test in double instead of on the single iterates would change the count.
+    QTest::newRow("t0p000952_single_stop") << 0.000952f << "0.1414996" << 6;
     QTest::newRow("negative_odd") << -0.001f << "-0.143826" << 13;
     QTest::newRow("spurious_root") << 1.0f << "7.740061" << -1;
 }

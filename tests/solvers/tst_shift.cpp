@@ -143,6 +143,8 @@ void TestShift::fromThickness_data()
     // The pressure angle enters through 2·tan α away from 20°.
     QTest::newRow("alpha25") << 1.540402f << 2.f << 50.f << 25.f << 30.f << "-0.8584273" << "0.8584273";
     QTest::newRow("beta_negative") << 1.540402f << 2.f << 50.f << 20.f << -30.f << "-1.1" << "1.1";
+    // 1e-45° is 0 in single-precision radians: the spur formula, not the chord.
+    QTest::newRow("beta_1em45_is_spur") << 3.2f << 2.f << 50.f << 20.f << 1e-45f << "0.04011825" << "-0.04011825";
     QTest::newRow("spur_reads_arc") << 1.540402f << 2.f << 50.f << 20.f << 0.f << "-1.099809" << "1.099809";
     QTest::newRow("spur_ignores_z") << 1.540402f << 2.f << 0.f << 20.f << 0.f << "-1.099809" << "1.099809";
     QTest::newRow("spur_forward_fed_back") << 1.540124f << 2.f << 50.f << 20.f << 0.f << "-1.1" << "1.1";
