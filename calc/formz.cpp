@@ -107,10 +107,12 @@ void Formz::computeClicked()
     }
     const MValueResult &r = outcome.value();
     Label12->setText(QString());
+    // A verdict or an estimate belonged to the earlier data.
+    Label7->clear();
     Command5->setEnabled(true);
     Command4->setEnabled(true);
-    // Internal gears have no span: L and k are emptied together, so no span count
-    // of an earlier external gear stands beside the new results.
+    // Internal gears, and gears whose span would cover no tooth, have no span: L and k
+    // are emptied together, so no span count of an earlier gear stands beside the new results.
     const auto writeSpan = [&] {
         if (r.L) {
             showResult(Label15, *r.L);

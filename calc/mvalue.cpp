@@ -215,6 +215,11 @@ Outcome<MValueResult> computeMValue(const GearData &gear)
         out = spurExternal(p);
     else
         out = spurInternal(p);
+    // A span over no teeth is no measurement: such a gear shows no L and no k.
+    if (out.ok() && out.value().k && !(*out.value().k >= 1)) {
+        out.value().k.reset();
+        out.value().L.reset();
+    }
     if (out.ok() && !allFinite(out.value()))
         return Failure::ResultOutOfRange;
     return out;

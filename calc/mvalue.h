@@ -34,8 +34,8 @@ struct MValueResult {
     bool helical = false;
     float M = 0;                // over (external) or between (internal) pins or balls
     float s = 0;                // arc (spur) or normal chordal (helical) tooth thickness
-    std::optional<float> L;     // base tangent length, external gears only
-    std::optional<double> k;    // span count, external gears only
+    std::optional<float> L;     // base tangent length, external gears with a span of 1 or more
+    std::optional<double> k;    // span count, likewise
     float alphaM = 0;           // pressure angle at the pin centre (transverse when helical)
     HelicalTrace trace;         // filled for helical gears
 };

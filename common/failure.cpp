@@ -38,6 +38,8 @@ const char *failureText(Failure failure)
                "（外齿M值过小，内齿M值过大）。请检查M值和量棒直径d。";
     case Failure::ChordNotShorterThanDiameter:
         return "弦齿厚s不小于当量齿轮的分度圆直径，无法求变位系数。请检查齿厚s、模数m、齿数z和螺旋角β。";
+    case Failure::SpanLengthTooShort:
+        return "公法线长度L对该齿轮过小，估算出的跨齿数k小于1，没有结果。请检查公法线长度L和模数m、齿数z。";
     case Failure::ResultOutOfRange:
         return "计算结果超出可以表示的范围，没有结果。请检查输入的数值。";
     }

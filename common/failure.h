@@ -21,6 +21,7 @@ enum class Failure {
     NoPositivePin, // The proposed ball diameter comes out zero or negative.
     PinCentresInsideBase, // The circle through the measured pin centres lies inside the base circle.
     ChordNotShorterThanDiameter, // A measured chordal thickness is not shorter than the virtual reference diameter.
+    SpanLengthTooShort, // A measured base tangent length gives a span of fewer than one tooth.
     ResultOutOfRange, // A result overflows or is not a finite number.
 };
 

@@ -41,17 +41,22 @@ Outcome<float> solve(const SpanMeasurement &in, Solve solveFor)
 
 Outcome<float> spanFromLength(const SpanMeasurement &in)
 {
-    return solve(in, [&in](double alpha, double zPrime) {
+    const auto k = solve(in, [&in](double alpha, double zPrime) {
         const float L = single(in.L);
         // Span count and base tangent length of the unshifted gear.
         const float p = single(alpha * zPrime);
         const float k0 = single(std::floor(p / kPi + 0.5));
         const float w0 = single(in.m * std::cos(alpha) * ((k0 - 0.5) * kPi + zPrime * inv(alpha)));
         const float difference = single(double(L) - w0);
-        // Whole circular pitches of the normal module in the difference.
-        const float n = single(std::floor(double(single(std::fabs(double(difference)))) / (kPi * in.m)));
+        // Each tooth more or less in the span adds or removes one base pitch π·m·cos α;
+        // the nearest whole number of them gives the span whose shift is nearest to zero.
+        const double basePitch = kPi * in.m * std::cos(alpha);
+        const float n = single(std::floor(double(single(std::fabs(double(difference)))) / basePitch + 0.5));
         return difference > 0 ? single(double(k0) + n) : single(double(k0) - n);
     });
+    if (k.ok() && !(k.value() >= 1))
+        return Failure::SpanLengthTooShort;
+    return k;
 }
 
 Outcome<float> shiftFromSpan(const SpanMeasurement &in)

@@ -14,9 +14,9 @@ struct SpanMeasurement {
     double L = 0;         // measured base tangent length
 };
 
-// The span count that belongs to L: the unshifted gear's count, corrected by whole
-// circular pitches of the difference between L and the unshifted length. L is taken
-// in single precision here.
+// The span count that belongs to L: the unshifted gear's count, corrected by the
+// nearest whole number of base pitches in the difference between L and the unshifted
+// length. L is taken in single precision here. A count below 1 has no result.
 Outcome<float> spanFromLength(const SpanMeasurement &in);
 
 // x from L over the typed span count, solved from

@@ -51,6 +51,8 @@ private slots:
     void checkRefusesBadDataWithoutAsking();
     void checkUsesEditedGearKind();
     void failedFirstComputationEnablesNothing();
+    void computingAgainClearsTheVerdict();
+    void spanBelowOneToothShowsNoSpan();
     void realPromptAndWarningOpenAndClose();
 
 private:
@@ -411,7 +413,7 @@ void TestFormz::checkRefusesBadDataWithoutAsking()
     gui->click(W, "Command5");
     QCOMPARE(gui->warnings, QStringList{warning});
     QCOMPARE(gui->prompts, QStringList());
-    QCOMPARE(gui->text(W, "Label7"), QString(" "));
+    QCOMPARE(gui->text(W, "Label7"), QString());
 }
 
 void TestFormz::failedFirstComputationEnablesNothing()
@@ -424,6 +426,44 @@ void TestFormz::failedFirstComputationEnablesNothing()
     QVERIFY(!gui->button(W, "Command4")->isEnabled());
     QVERIFY(!gui->button(W, "Command5")->isEnabled());
     QCOMPARE(results(), QStringList({"", "", "", ""}));
+}
+
+void TestFormz::computingAgainClearsTheVerdict()
+{
+    // State: a verdict for the default gear. Action: another module, computed.
+    gui->click(W, "Command1");
+    gui->answers.push_back(QString("108.5618"));
+    gui->click(W, "Command5");
+    QCOMPARE(gui->text(W, "Label7"), QString("量棒(球)不可用"));
+    gui->type(W, "Text1", "2.1");
+    gui->click(W, "Command1");
+    // Expected: a new M, and no verdict of the old gear beside it.
+    QCOMPARE(gui->warnings, QStringList());
+    QVERIFY(gui->text(W, "Label11") != QString("115.2817"));
+    QCOMPARE(gui->text(W, "Label7"), QString());
+    // A computation without a result keeps what is shown, the estimate included.
+    gui->click(W, "Command3");
+    const QString estimate = gui->text(W, "Label7");
+    gui->type(W, "Text3", "90");
+    gui->click(W, "Command1");
+    QCOMPARE(gui->text(W, "Label7"), estimate);
+}
+
+void TestFormz::spanBelowOneToothShowsNoSpan()
+{
+    // m 1, z 4, spur, x 0: the span rule gives k 0, a span over no tooth.
+    gui->click(W, "Command1");
+    gui->type(W, "Text1", "1");
+    gui->type(W, "Text2", "4");
+    gui->type(W, "Text4", "0");
+    gui->type(W, "Text5", "0");
+    gui->type(W, "Text6", "1.5");
+    gui->click(W, "Command1");
+    QCOMPARE(gui->warnings, QStringList());
+    QVERIFY(!gui->text(W, "Label11").isEmpty());
+    QVERIFY(!gui->text(W, "Label13").isEmpty());
+    QCOMPARE(gui->text(W, "Label15"), QString());
+    QCOMPARE(gui->text(W, "Label16"), QString());
 }
 
 void TestFormz::checkUsesEditedGearKind()

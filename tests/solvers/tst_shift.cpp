@@ -79,30 +79,43 @@ void TestShift::fromMValue()
 void TestShift::spanEstimate_data()
 {
     QTest::addColumn<double>("L");
+    QTest::addColumn<float>("z");
     QTest::addColumn<float>("beta");
     QTest::addColumn<float>("k");
-    QTest::addColumn<QString>("estimate");
-    QTest::newRow("defaults") << 38.979 << 30.f << 7.f << "7";
-    QTest::newRow("typed_k_ignored") << 38.979 << 30.f << 3.f << "7";
-    QTest::newRow("L60") << 60.0 << 30.f << 7.f << "10";
-    QTest::newRow("L46") << 46.0 << 30.f << 7.f << "8";
-    QTest::newRow("L20") << 20.0 << 30.f << 7.f << "4";
-    QTest::newRow("L10") << 10.0 << 30.f << 7.f << "3";
-    QTest::newRow("spur") << 38.979 << 0.f << 7.f << "6";
-    QTest::newRow("far_below_goes_negative") << -1000.0 << 30.f << 7.f << "-158";
+    QTest::addColumn<QString>("estimate"); // empty: no result, L too short for one tooth
+    QTest::newRow("defaults") << 38.979 << 50.f << 30.f << 7.f << "7";
+    QTest::newRow("typed_k_ignored") << 38.979 << 50.f << 30.f << 3.f << "7";
+    QTest::newRow("L60") << 60.0 << 50.f << 30.f << 7.f << "10";
+    QTest::newRow("L46") << 46.0 << 50.f << 30.f << 7.f << "8";
+    QTest::newRow("L20") << 20.0 << 50.f << 30.f << 7.f << "4";
+    QTest::newRow("L10") << 10.0 << 50.f << 30.f << 7.f << "2";
+    QTest::newRow("spur") << 38.979 << 50.f << 0.f << 7.f << "7";
+    // Unshifted gears measured over their own spans: each extra tooth adds a base pitch.
+    QTest::newRow("default_gear_over_9") << 50.787 << 50.f << 30.f << 7.f << "9";
+    QTest::newRow("spur_z20_over_3") << 15.321 << 20.f << 0.f << 7.f << "3";
+    QTest::newRow("spur_z20_over_2") << 9.42 << 20.f << 0.f << 7.f << "2";
+    QTest::newRow("below_one_tooth") << 1.0 << 50.f << 30.f << 7.f << "";
+    QTest::newRow("far_below") << -1000.0 << 50.f << 30.f << 7.f << "";
 }
 
 void TestShift::spanEstimate()
 {
     QFETCH(double, L);
+    QFETCH(float, z);
     QFETCH(float, beta);
     QFETCH(float, k);
     QFETCH(QString, estimate);
     SpanMeasurement in = kSpanDefaults;
     in.L = L;
+    in.z = z;
     in.betaDeg = beta;
     in.k = k;
     const auto out = spanFromLength(in);
+    if (estimate.isEmpty()) {
+        QVERIFY(!out.ok());
+        QCOMPARE(out.failure(), Failure::SpanLengthTooShort);
+        return;
+    }
     QVERIFY(out.ok());
     QCOMPARE(text(out.value()), estimate);
 }
