@@ -1,7 +1,11 @@
 #include "app/appsetup.h"
 
+#include <memory>
+
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "app/windows.h"
 #include "common/firstpaint.h"
@@ -18,6 +22,23 @@ void setUpApplication()
     // the menu's exit button or its close control ends it.
     QApplication::setQuitOnLastWindowClosed(false);
     installFonts();
+    installQtTranslation();
+}
+
+bool installQtTranslation()
+{
+    // Qt's own texts (a field's context menu, standard dialogs) in Chinese, from
+    // Qt's translations where they are installed; English otherwise.
+    const QString name = QStringLiteral("qtTranslation");
+    if (qApp->findChild<QTranslator *>(name, Qt::FindDirectChildrenOnly))
+        return true;
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    translator->setObjectName(name);
+    translator->setParent(qApp);
+    QCoreApplication::installTranslator(translator.release());
+    return true;
 }
 
 void installWindowIcon()

@@ -6,9 +6,12 @@ class QWidget;
 
 namespace geardim {
 
-// What the program sets up once before its first window: the fonts, and that
-// hiding the menu does not end the program.
+// What the program sets up once before its first window: the fonts, Qt's own
+// texts in Chinese, and that hiding the menu does not end the program.
 void setUpApplication();
+
+// Loads Qt's own Chinese texts once; false when Qt's translations are not installed.
+bool installQtTranslation();
 
 // The window icon of every window. Reading the icon images costs several
 // milliseconds of image-plugin loading, so the program sets it once the menu

@@ -187,12 +187,17 @@ void Formz::checkClicked()
         return;
     }
     const QString prompt = QStringLiteral("请输入齿轮齿根圆直径:");
-    const auto answer = askText(this, QStringLiteral("输入"), prompt);
-    if (!answer)
-        return; // Cancel changes nothing
-    const auto df = readSingle(this, *answer, QStringLiteral("齿根圆直径"));
-    if (!df)
-        return;
+    // An answer that is not a number is warned about and asked again, with the
+    // typed text to correct; Cancel changes nothing.
+    std::optional<float> df;
+    QString typed;
+    while (!df) {
+        const auto answer = askText(this, QStringLiteral("输入"), prompt, typed);
+        if (!answer)
+            return;
+        typed = *answer;
+        df = readSingle(this, typed, QStringLiteral("齿根圆直径"));
+    }
     const auto outcome = checkPin({.M = *M, .z = *z, .d = *d, .df = *df, .external = Opwc->isChecked()});
     if (!outcome.ok()) {
         warnFailure(this, outcome.failure());

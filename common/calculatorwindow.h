@@ -17,6 +17,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Escape acts as the exit button.
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 } // namespace geardim

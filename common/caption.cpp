@@ -1,5 +1,7 @@
 #include "common/caption.h"
 
+#include <QKeyEvent>
+
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QStyleOptionButton>
@@ -71,6 +73,18 @@ void WrapButton::paintEvent(QPaintEvent *)
     const double top = area.top() + (area.height() - lines * linePitch(font())) / 2.0 + 0.88 * em - metrics.ascent();
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     layout.draw(&painter, QPointF(area.left(), top));
+}
+
+void WrapButton::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !(event->modifiers() & ~Qt::KeypadModifier)) {
+        if (isEnabled())
+            click();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 } // namespace geardim

@@ -32,6 +32,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // Return and the keypad's Enter press a focused button, as Space does.
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 } // namespace geardim

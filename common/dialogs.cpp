@@ -48,11 +48,13 @@ void showWarning(QWidget *window, const QString &text)
     makeWarningBox(window, text)->exec();
 }
 
-std::optional<QString> askText(QWidget *window, const QString &title, const QString &prompt)
+std::optional<QString> askText(QWidget *window, const QString &title, const QString &prompt,
+                               const QString &initial)
 {
     if (promptSink())
-        return promptSink()(window, title, prompt);
+        return promptSink()(window, title, prompt, initial);
     const auto dialog = makePrompt(window, title, prompt);
+    dialog->setTextValue(initial);
     if (dialog->exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog->textValue();

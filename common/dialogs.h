@@ -17,8 +17,9 @@ namespace geardim {
 // A modal warning titled with the window's caption.
 void showWarning(QWidget *window, const QString &text);
 
-// A modal prompt with one empty line; nothing when the user cancels.
-std::optional<QString> askText(QWidget *window, const QString &title, const QString &prompt);
+// A modal prompt with one line holding initial; nothing when the user cancels.
+std::optional<QString> askText(QWidget *window, const QString &title, const QString &prompt,
+                               const QString &initial = QString());
 
 // The dialogs themselves, with Chinese button texts, not yet shown.
 std::unique_ptr<QMessageBox> makeWarningBox(QWidget *window, const QString &text);
@@ -26,7 +27,7 @@ std::unique_ptr<QInputDialog> makePrompt(QWidget *window, const QString &title, 
 
 using WarningSink = std::function<void(QWidget *window, const QString &text)>;
 using PromptSink = std::function<std::optional<QString>(QWidget *window, const QString &title,
-                                                         const QString &prompt)>;
+                                                         const QString &prompt, const QString &initial)>;
 
 // An empty sink restores the real dialog.
 void setWarningSink(WarningSink sink);

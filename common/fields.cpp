@@ -10,9 +10,33 @@
 namespace geardim {
 namespace {
 
-void warnNotANumber(QWidget *window, const QString &caption)
+// A caption as a warning names it: without blanks and the trailing colon.
+QString quantityName(QString caption)
 {
-    showWarning(window, QStringLiteral("“%1”不是有效的数字。").arg(caption));
+    caption = caption.trimmed();
+    while (caption.endsWith(u':') || caption.endsWith(u'：'))
+        caption.chop(1);
+    return caption.trimmed();
+}
+
+QString reasonText(NotANumber why)
+{
+    switch (why) {
+    case NotANumber::Comma:
+        return QStringLiteral("请用小数点“.”。");
+    case NotANumber::Unit:
+        return QStringLiteral("只填写数字，不带单位。");
+    case NotANumber::TwoNumbers:
+        return QStringLiteral("只填写一个数。");
+    case NotANumber::General:
+        break;
+    }
+    return QString();
+}
+
+void warnNotANumber(QWidget *window, const QString &caption, const QString &text)
+{
+    showWarning(window, notANumberText(caption, text));
 }
 
 template <typename T, typename Parse>
@@ -20,7 +44,7 @@ std::optional<T> readField(QLineEdit *field, Parse parse)
 {
     const auto value = parse(field->text().toStdString());
     if (!value) {
-        warnNotANumber(field->window(), field->accessibleName());
+        warnNotANumber(field->window(), field->accessibleName(), field->text());
         field->setFocus(Qt::OtherFocusReason);
         field->selectAll();
     }
@@ -28,6 +52,12 @@ std::optional<T> readField(QLineEdit *field, Parse parse)
 }
 
 } // namespace
+
+QString notANumberText(const QString &caption, const QString &text)
+{
+    return QStringLiteral("“%1”不是有效的数字。").arg(quantityName(caption))
+           + reasonText(whyNotANumber(text.toStdString()));
+}
 
 bool anyEmpty(std::initializer_list<const QLineEdit *> fields)
 {
@@ -45,7 +75,7 @@ std::optional<float> readSingle(QWidget *window, const QString &text, const QStr
 {
     const auto value = parseSingle(text.toStdString());
     if (!value)
-        warnNotANumber(window, caption);
+        warnNotANumber(window, caption, text);
     return value;
 }
 

@@ -39,6 +39,10 @@ std::optional<std::array<float, N>> readSingles(const std::array<QLineEdit *, N>
     return values;
 }
 
+// The warning for a text that is not a number: the caption without its colon, and
+// why, where the slip can be told (a comma, a unit, two numbers).
+QString notANumberText(const QString &caption, const QString &text);
+
 // Parses a text; when it is not a number, warns naming what it is by caption.
 std::optional<float> readSingle(QWidget *window, const QString &text, const QString &caption);
 

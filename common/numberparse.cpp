@@ -3,6 +3,7 @@
 #include <charconv>
 #include <algorithm>
 #include <string>
+#include <vector>
 
 namespace geardim {
 namespace {
@@ -159,5 +160,72 @@ std::optional<T> parse(std::string_view text)
 
 std::optional<float> parseSingle(std::string_view text) { return parse<float>(text); }
 std::optional<double> parseDouble(std::string_view text) { return parse<double>(text); }
+
+namespace {
+
+// The blanks between numbers: space, tab and the ideographic space.
+std::vector<std::string_view> blankSeparated(std::string_view text)
+{
+    std::vector<std::string_view> words;
+    std::size_t i = 0;
+    const auto blankAt = [&text](std::size_t at) -> std::size_t {
+        if (text[at] == ' ' || text[at] == '\t')
+            return 1;
+        if (text.substr(at, 3) == "\xE3\x80\x80")
+            return 3;
+        return 0;
+    };
+    while (i < text.size()) {
+        std::size_t width = blankAt(i);
+        if (width) {
+            i += width;
+            continue;
+        }
+        const std::size_t start = i;
+        while (i < text.size() && !blankAt(i))
+            ++i;
+        words.push_back(text.substr(start, i - start));
+    }
+    return words;
+}
+
+bool isExponentSlip(std::string_view suffix)
+{
+    return suffix.find_first_not_of("eE+-. ") == std::string_view::npos;
+}
+
+} // namespace
+
+NotANumber whyNotANumber(std::string_view text)
+{
+    // A comma, ASCII or full-width, where the decimal point belongs.
+    std::string dotted;
+    bool hadComma = false;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t width = text[i] == ',' ? 1 : text.substr(i, 3) == "\xEF\xBC\x8C" ? 3 : 0;
+        if (width) {
+            dotted += '.';
+            hadComma = true;
+            i += width;
+        } else {
+            dotted += text[i++];
+        }
+    }
+    if (hadComma && parseDouble(dotted))
+        return NotANumber::Comma;
+    const auto words = blankSeparated(text);
+    if (words.size() >= 2 && std::all_of(words.begin(), words.end(), [](auto w) { return parseDouble(w).has_value(); }))
+        return NotANumber::TwoNumbers;
+    // A number followed by letters or signs that are not part of a number.
+    std::string_view rest = text;
+    while (!rest.empty() && (rest.back() == ' ' || rest.back() == '\t'))
+        rest.remove_suffix(1);
+    std::size_t end = rest.size();
+    while (end > 0 && !isDigit(rest[end - 1]) && rest[end - 1] != '.')
+        --end;
+    if (end > 0 && end < rest.size() && !isExponentSlip(rest.substr(end)) && parseDouble(rest.substr(0, end)))
+        return NotANumber::Unit;
+    return NotANumber::General;
+}
 
 } // namespace geardim

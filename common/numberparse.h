@@ -14,4 +14,15 @@ namespace geardim {
 std::optional<float> parseSingle(std::string_view text);
 std::optional<double> parseDouble(std::string_view text);
 
+// Why a text is not a number, where a user's usual slip can be told.
+enum class NotANumber {
+    General,     // anything else
+    Comma,       // a comma for the decimal point: "2,5"
+    Unit,        // a unit or other letters after the number: "3.36mm", "20°"
+    TwoNumbers,  // more than one number: "5 0"
+};
+
+// The reason for a text that parseDouble refuses.
+NotANumber whyNotANumber(std::string_view text);
+
 } // namespace geardim

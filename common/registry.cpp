@@ -58,6 +58,8 @@ bool hasStackingOrder()
 void WindowRegistry::show(WindowId id)
 {
     if (QWidget *w = window(id)) {
+        if (const auto &position = lastPositions_[static_cast<std::size_t>(id)])
+            w->move(*position);
         w->show();
         // Windowless platforms (tests, benchmarks, screenshots) have no stacking
         // order, and warn on every raise.
@@ -70,8 +72,11 @@ void WindowRegistry::show(WindowId id)
 
 void WindowRegistry::hide(WindowId id)
 {
-    if (QWidget *w = existing(id))
+    if (QWidget *w = existing(id)) {
+        if (w->isVisible())
+            lastPositions_[static_cast<std::size_t>(id)] = w->pos();
         w->hide();
+    }
 }
 
 void WindowRegistry::endProgram()

@@ -3,7 +3,10 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
+
+#include <QPoint>
 
 class QWidget;
 
@@ -44,6 +47,9 @@ private:
     static constexpr std::size_t kCount = 5;
     std::array<Factory, kCount> factories_;
     std::array<QWidget *, kCount> windows_{};
+    // Where each window stood when it was last hidden: shown again, it comes back
+    // there instead of where the window manager would place it anew.
+    std::array<std::optional<QPoint>, kCount> lastPositions_{};
     std::vector<std::unique_ptr<QWidget>> owned_; // in order of creation
     std::function<void()> endProgram_;
 };

@@ -19,6 +19,12 @@ private slots:
     void menuOpensTheMValueWindowAndBack();
     void typedInputSurvivesLeaving();
     void closingTheMenuEndsTheProgram();
+    void enterOnAFocusedButtonPressesIt_data();
+    void enterOnAFocusedButtonPressesIt();
+    void escapeLeavesACalculator_data();
+    void escapeLeavesACalculator();
+    void menuComesBackWhereItWas_data();
+    void menuComesBackWhereItWas();
 
 private:
     std::unique_ptr<GuiFixture> gui;
@@ -87,6 +93,82 @@ void TestNavigation::closingTheMenuEndsTheProgram()
     gui->start();
     gui->window(WindowId::Menu)->close();
     QCOMPARE(gui->programEnds, 1);
+}
+
+void TestNavigation::enterOnAFocusedButtonPressesIt_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("return") << int(Qt::Key_Return) << int(Qt::NoModifier);
+    QTest::newRow("keypad_enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+}
+
+void TestNavigation::enterOnAFocusedButtonPressesIt()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    const auto press = [&](QWidget *button) {
+        QTest::keyClick(button, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    };
+    // State: the menu. Action: Enter on "M    值". Expected: the M-value window.
+    gui->start();
+    press(gui->button(WindowId::Menu, "Command1"));
+    QCOMPARE(gui->visibleWindows(), QStringList{"Formz"});
+    // On a calculator: Enter on "确  定" computes, on "退  出" leaves.
+    press(gui->button(WindowId::MValue, "Command1"));
+    QCOMPARE(gui->text(WindowId::MValue, "Label11"), QString("115.2817"));
+    press(gui->button(WindowId::MValue, "Command2"));
+    QCOMPARE(gui->visibleWindows(), QStringList{"Formain"});
+    // A disabled button stays unpressed.
+    gui->click(WindowId::Menu, "Command1");
+    QVERIFY(!gui->button(WindowId::MValue, "Command4")->isEnabled());
+    press(gui->button(WindowId::MValue, "Command4"));
+    QCOMPARE(gui->text(WindowId::MValue, "Label11"), QString());
+}
+
+void TestNavigation::escapeLeavesACalculator_data()
+{
+    QTest::addColumn<int>("calculator");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("formz") << int(WindowId::MValue) << "Command1";
+    QTest::newRow("forgfxqx") << int(WindowId::XFromSpan) << "Command2";
+    QTest::newRow("formzqx") << int(WindowId::XFromMValue) << "Command3";
+    QTest::newRow("forhch") << int(WindowId::XFromThickness) << "Command4";
+}
+
+void TestNavigation::escapeLeavesACalculator()
+{
+    QFETCH(int, calculator);
+    QFETCH(QString, button);
+    gui->start();
+    // Escape on the menu does nothing.
+    QTest::keyClick(gui->window(WindowId::Menu), Qt::Key_Escape);
+    QCOMPARE(gui->visibleWindows(), QStringList{"Formain"});
+    QCOMPARE(gui->programEnds, 0);
+    gui->click(WindowId::Menu, qPrintable(button));
+    QWidget *window = gui->window(WindowId(calculator));
+    QVERIFY(window->isVisible());
+    // Escape in a field of the calculator acts as its exit button.
+    QTest::keyClick(window->findChild<QLineEdit *>("Text1"), Qt::Key_Escape);
+    QCOMPARE(gui->visibleWindows(), QStringList{"Formain"});
+}
+
+void TestNavigation::menuComesBackWhereItWas_data() { escapeLeavesACalculator_data(); }
+
+void TestNavigation::menuComesBackWhereItWas()
+{
+    QFETCH(int, calculator);
+    QFETCH(QString, button);
+    gui->start();
+    QWidget *menu = gui->window(WindowId::Menu);
+    menu->move(237, 151);
+    const QPoint where = menu->pos();
+    gui->click(WindowId::Menu, qPrintable(button));
+    // Somewhere else while the menu is hidden, as a window manager may put it.
+    menu->move(0, 0);
+    gui->window(WindowId(calculator))->close();
+    QCOMPARE(gui->visibleWindows(), QStringList{"Formain"});
+    QCOMPARE(menu->pos(), where);
 }
 
 QTEST_MAIN(TestNavigation)

@@ -5,7 +5,11 @@
 #include <QMessageBox>
 #include <memory>
 
+#include <QMenu>
+
+#include "app/appsetup.h"
 #include "common/dialogs.h"
+#include "common/resultlabel.h"
 
 #include "../support/guitest.h"
 
@@ -54,6 +58,10 @@ private slots:
     void computingAgainClearsTheVerdict();
     void spanBelowOneToothShowsNoSpan();
     void realPromptAndWarningOpenAndClose();
+    void doubleClickSelectsTheWholeResult();
+    void contextMenuCopiesTheShownText();
+    void fieldContextMenuSpeaksChinese();
+    void enterOnThePromptsCancelCancels();
 
 private:
     std::unique_ptr<GuiFixture> gui;
@@ -164,23 +172,26 @@ void TestFormz::notANumberWarnsAndChangesNothing_data()
 {
     QTest::addColumn<int>("field");
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("module_letters") << 0 << "abc" << "法面模数m:";
-    QTest::newRow("teeth_comma") << 1 << "1,5" << "齿数z:";
-    QTest::newRow("alpha_blanks") << 2 << "   " << "法向压力角α:";
-    QTest::newRow("x_nan") << 3 << "nan" << "变位系数x:";
-    QTest::newRow("beta_overflow") << 4 << "1e400" << "螺旋角β:";
-    QTest::newRow("pin_hex") << 5 << "0x10" << "量棒直径d:";
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("module_letters") << 0 << "abc" << "“法面模数m”不是有效的数字。";
+    QTest::newRow("teeth_comma") << 1 << "1,5" << "“齿数z”不是有效的数字。请用小数点“.”。";
+    QTest::newRow("alpha_blanks") << 2 << "   " << "“法向压力角α”不是有效的数字。";
+    QTest::newRow("alpha_degree_sign") << 2 << "20°" << "“法向压力角α”不是有效的数字。只填写数字，不带单位。";
+    QTest::newRow("x_nan") << 3 << "nan" << "“变位系数x”不是有效的数字。";
+    QTest::newRow("beta_overflow") << 4 << "1e400" << "“螺旋角β”不是有效的数字。";
+    QTest::newRow("beta_two_numbers") << 4 << "5 0" << "“螺旋角β”不是有效的数字。只填写一个数。";
+    QTest::newRow("pin_hex") << 5 << "0x10" << "“量棒直径d”不是有效的数字。";
+    QTest::newRow("pin_unit") << 5 << "3.36mm" << "“量棒直径d”不是有效的数字。只填写数字，不带单位。";
 }
 
 void TestFormz::notANumberWarnsAndChangesNothing()
 {
     QFETCH(int, field);
     QFETCH(QString, typed);
-    QFETCH(QString, caption);
+    QFETCH(QString, warning);
     gui->type(W, kFields[field], typed);
     gui->click(W, "Command1");
-    QCOMPARE(gui->warnings, QStringList{QString("“%1”不是有效的数字。").arg(caption)});
+    QCOMPARE(gui->warnings, QStringList{warning});
     QCOMPARE(gui->warningTitles, QStringList{"M  值"});
     QCOMPARE(results(), QStringList({"", "", "", ""}));
     QVERIFY(!gui->button(W, "Command5")->isEnabled());
@@ -370,10 +381,12 @@ void TestFormz::checkWithoutAnswerChangesNothing_data()
     QTest::addColumn<bool>("cancel");
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("warning");
-    QTest::newRow("cancel") << true << "" << "";
-    QTest::newRow("empty_answer") << false << "" << "“齿根圆直径”不是有效的数字。";
-    QTest::newRow("letters") << false << "abc" << "“齿根圆直径”不是有效的数字。";
-    QTest::newRow("zero_root") << false << "0" << "齿根圆直径必须大于0。请重新输入齿根圆直径。";
+    QTest::addColumn<bool>("reopens"); // with the typed text, then cancelled
+    QTest::newRow("cancel") << true << "" << "" << false;
+    QTest::newRow("empty_answer") << false << "" << "“齿根圆直径”不是有效的数字。" << true;
+    QTest::newRow("letters") << false << "abc" << "“齿根圆直径”不是有效的数字。" << true;
+    QTest::newRow("comma") << false << "100,5" << "“齿根圆直径”不是有效的数字。请用小数点“.”。" << true;
+    QTest::newRow("zero_root") << false << "0" << "齿根圆直径必须大于0。请重新输入齿根圆直径。" << false;
 }
 
 void TestFormz::checkWithoutAnswerChangesNothing()
@@ -381,12 +394,16 @@ void TestFormz::checkWithoutAnswerChangesNothing()
     QFETCH(bool, cancel);
     QFETCH(QString, answer);
     QFETCH(QString, warning);
+    QFETCH(bool, reopens);
     gui->click(W, "Command1");
     gui->click(W, "Command3");
     gui->answers.push_back(cancel ? std::nullopt : std::optional<QString>(answer));
+    if (reopens)
+        gui->answers.push_back(std::nullopt);
     gui->click(W, "Command5");
     QCOMPARE(gui->text(W, "Label7"), QString("3.36912"));
     QCOMPARE(gui->warnings, warning.isEmpty() ? QStringList() : QStringList{warning});
+    QCOMPARE(gui->promptInitials, reopens ? QStringList({"", answer}) : QStringList{""});
     // The window stays usable: the next check goes through.
     gui->answers.push_back(QString("100"));
     gui->click(W, "Command5");
@@ -472,7 +489,7 @@ void TestFormz::checkUsesEditedGearKind()
     // Not a number in the teeth field: a warning, no prompt.
     gui->type(W, "Text2", "5O");
     gui->click(W, "Command5");
-    QCOMPARE(gui->warnings, QStringList{"“齿数z:”不是有效的数字。"});
+    QCOMPARE(gui->warnings, QStringList{"“齿数z”不是有效的数字。只填写数字，不带单位。"});
     QCOMPARE(gui->prompts, QStringList());
     // Internal with the external M value still shown: M + 2d = 122.0017 < 122.01.
     gui->type(W, "Text2", "50");
@@ -514,7 +531,73 @@ void TestFormz::realPromptAndWarningOpenAndClose()
     gui->type(W, "Text1", "x");
     gui->click(W, "Command1");
     QCOMPARE(warningTitle, QString("M  值"));
-    QCOMPARE(warningText, QString("“法面模数m:”不是有效的数字。"));
+    QCOMPARE(warningText, QString("“法面模数m”不是有效的数字。"));
+}
+
+void TestFormz::doubleClickSelectsTheWholeResult()
+{
+    gui->click(W, "Command1");
+    QLabel *M = gui->label(W, "Label11");
+    QTest::mouseDClick(M, Qt::LeftButton, Qt::NoModifier, QPoint(M->width() - 4, M->height() / 2));
+    QCOMPARE(M->selectedText(), QString("115.2817"));
+    QTest::keyClick(M, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QString("115.2817"));
+}
+
+void TestFormz::contextMenuCopiesTheShownText()
+{
+    gui->click(W, "Command1");
+    QApplication::clipboard()->clear();
+    auto *thickness = qobject_cast<geardim::ResultLabel *>(gui->label(W, "Label13"));
+    QVERIFY(thickness);
+    const auto menu = thickness->makeContextMenu();
+    QCOMPARE(menu->actions().size(), 1);
+    QAction *copy = menu->actions().first();
+    QCOMPARE(copy->text(), QString("复制"));
+    QCOMPARE(copy->shortcut(), QKeySequence(QKeySequence::Copy));
+    copy->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), QString("1.540402"));
+    // An empty result offers nothing to copy.
+    gui->click(W, "Command4");
+    QVERIFY(!thickness->makeContextMenu()->actions().first()->isEnabled());
+}
+
+void TestFormz::fieldContextMenuSpeaksChinese()
+{
+    if (!geardim::installQtTranslation())
+        QSKIP("Qt's translations (qt6-translations-l10n) are not installed");
+    const std::unique_ptr<QMenu> menu(gui->field(W, "Text1")->createStandardContextMenu());
+    QStringList texts;
+    for (QAction *action : menu->actions()) {
+        if (!action->isSeparator())
+            texts << action->text().section(u'(', 0, 0).section(u'\t', 0, 0);
+    }
+    // Qt's own translation writes 撤消, a variant of 撤销.
+    QCOMPARE(texts, QStringList({"撤消", "重做", "剪切", "复制", "粘贴", "删除", "全选"}));
+}
+
+void TestFormz::enterOnThePromptsCancelCancels()
+{
+    geardim::setPromptSink({});
+    gui->click(W, "Command1");
+    bool sawPrompt = false;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        sawPrompt = true;
+        dialog->setTextValue("100");
+        QPushButton *cancel = nullptr;
+        for (QPushButton *b : dialog->findChildren<QPushButton *>()) {
+            if (b->text() == QString("取消"))
+                cancel = b;
+        }
+        QVERIFY(cancel);
+        cancel->setFocus();
+        QTest::keyClick(cancel, Qt::Key_Return);
+    });
+    gui->click(W, "Command5");
+    QVERIFY(sawPrompt);
+    QCOMPARE(gui->text(W, "Label7"), QString());
 }
 
 QTEST_MAIN(TestFormz)

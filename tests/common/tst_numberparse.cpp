@@ -24,6 +24,8 @@ private slots:
     void roundsOnceToTheTarget();
     void underflowIsZeroOverflowIsNoNumber();
     void ignoresTheLocale();
+    void tellsTheUsualSlips_data();
+    void tellsTheUsualSlips();
     void randomTextsFollowTheGrammar();
 };
 
@@ -198,6 +200,36 @@ void TestNumberParse::randomTextsFollowTheGrammar()
             QCOMPARE(*asSingle, single);
     }
     QVERIFY(accepted > 1000);
+}
+
+Q_DECLARE_METATYPE(geardim::NotANumber)
+
+void TestNumberParse::tellsTheUsualSlips_data()
+{
+    using geardim::NotANumber;
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<NotANumber>("why");
+    QTest::newRow("comma") << "2,5" << NotANumber::Comma;
+    QTest::newRow("fullwidth_comma") << QString::fromUtf8("１，５") << NotANumber::Comma;
+    QTest::newRow("two_commas") << "1,2,3" << NotANumber::General;
+    QTest::newRow("unit_mm") << "3.36mm" << NotANumber::Unit;
+    QTest::newRow("unit_spaced") << "3.36 mm" << NotANumber::Unit;
+    QTest::newRow("degree_sign") << QString::fromUtf8("20°") << NotANumber::Unit;
+    QTest::newRow("two_numbers") << "5 0" << NotANumber::TwoNumbers;
+    QTest::newRow("ideographic_space_between") << QString::fromUtf8("5\u30000") << NotANumber::TwoNumbers;
+    QTest::newRow("exponent_cut_short") << "1e" << NotANumber::General;
+    QTest::newRow("letters") << "abc" << NotANumber::General;
+    QTest::newRow("hex") << "0x10" << NotANumber::General;
+    QTest::newRow("blanks") << "   " << NotANumber::General;
+}
+
+void TestNumberParse::tellsTheUsualSlips()
+{
+    QFETCH(QString, text);
+    QFETCH(geardim::NotANumber, why);
+    const std::string utf8 = text.toStdString();
+    QVERIFY(!geardim::parseDouble(utf8));
+    QCOMPARE(geardim::whyNotANumber(utf8), why);
 }
 
 QTEST_APPLESS_MAIN(TestNumberParse)

@@ -140,11 +140,11 @@ void TestSolverWindows::notANumberWarnsWithTheFieldCaption_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("warning");
-    QTest::newRow("x_from_m_pin") << 0 << "Text6" << "d" << "Command1" << "“量棒(球)直径d:”不是有效的数字。";
-    QTest::newRow("span_estimate_L") << 1 << "Text6" << "1e39" << "Command1" << "“公法线长度L:”不是有效的数字。";
-    QTest::newRow("x_from_span_k") << 1 << "Text5" << "七" << "Command2" << "“跨齿数k:”不是有效的数字。";
-    QTest::newRow("x_from_span_blanks") << 1 << "Text3" << " " << "Command2" << "“分圆螺旋角β:”不是有效的数字。";
-    QTest::newRow("x_from_thickness_s") << 2 << "Text1" << "1.5.4" << "Command1" << "“弧(斜齿为弦)齿厚s:”不是有效的数字。";
+    QTest::newRow("x_from_m_pin") << 0 << "Text6" << "d" << "Command1" << "“量棒(球)直径d”不是有效的数字。";
+    QTest::newRow("span_estimate_L") << 1 << "Text6" << "1e39" << "Command1" << "“公法线长度L”不是有效的数字。";
+    QTest::newRow("x_from_span_k") << 1 << "Text5" << "七" << "Command2" << "“跨齿数k”不是有效的数字。";
+    QTest::newRow("x_from_span_blanks") << 1 << "Text3" << " " << "Command2" << "“分圆螺旋角β”不是有效的数字。";
+    QTest::newRow("x_from_thickness_s") << 2 << "Text1" << "1.5.4" << "Command1" << "“弧(斜齿为弦)齿厚s”不是有效的数字。";
 }
 
 void TestSolverWindows::notANumberWarnsWithTheFieldCaption()

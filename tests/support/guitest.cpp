@@ -19,8 +19,10 @@ GuiFixture::GuiFixture()
         warnings << text;
         warningTitles << (window ? window->windowTitle() : QString());
     });
-    setPromptSink([this](QWidget *, const QString &, const QString &prompt) -> std::optional<QString> {
+    setPromptSink([this](QWidget *, const QString &, const QString &prompt,
+                         const QString &initial) -> std::optional<QString> {
         prompts << prompt;
+        promptInitials << initial;
         if (answers.empty()) {
             unexpectedDialogs << QStringLiteral("prompt without a scripted answer: ") + prompt;
             QTest::qFail(qPrintable(unexpectedDialogs.last()), __FILE__, __LINE__);

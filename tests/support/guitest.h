@@ -24,6 +24,7 @@ public:
     QStringList warnings;                        // every warning, in order
     QStringList warningTitles;                   // the caption of the window each warning belongs to
     QStringList prompts;                         // every prompt text asked
+    QStringList promptInitials;                  // the text each prompt opened with
     std::deque<std::optional<QString>> answers;  // scripted prompt answers; nothing = Cancel
     QStringList unexpectedDialogs;               // modal dialogs the guard had to close
     int programEnds = 0;                         // times the program was asked to end
