@@ -26,10 +26,12 @@ test: build
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/app/geardim-screenshots docs/screenshots
 
-# A Debian package of the program, in $(BUILD)/.
+# A Debian package of the program, in $(BUILD)/, checked by lintian.
 package: build
 	scripts/install-deps package
+	rm -f $(BUILD)/geardim_*.deb
 	cd $(BUILD) && cpack -G DEB
+	lintian --fail-on error $(BUILD)/geardim_*_amd64.deb
 
 # Start-up and memory against a bare Qt window, and the compute click.
 bench:

@@ -6,7 +6,8 @@ execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
-set(expected bin/geardim share/applications/geardim.desktop share/icons/hicolor/scalable/apps/geardim.svg)
+set(expected bin/geardim share/applications/geardim.desktop share/icons/hicolor/scalable/apps/geardim.svg
+    share/doc/geardim/copyright share/doc/geardim/changelog.Debian.gz)
 foreach(size 16 32 48 64 128 256)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/geardim.png)
 endforeach()
