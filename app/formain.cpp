@@ -18,6 +18,8 @@ constexpr ControlRow kControls[] = {
     {"Command3", K::Button, "已知M值求变位系数x", 480, 2160, 1815, 615, 12},
     {"Command4", K::Button, "已知弧齿厚s求变位系数x", 3240, 2160, 1815, 615, 10.5},
     {"Command5", K::Button, "退  出", 3480, 3360, 1215, 735, 10.5},
+    // The inspection sheet, in the free place at the lower left.
+    {"Command6", K::Button, "测量尺寸表", 480, 3360, 1815, 615, 12},
 };
 
 constexpr FormTable kForm{"Formain", "Velkor测量尺寸", 5535, 4575, 0, kControls};
@@ -29,7 +31,8 @@ Formain::Formain(QWidget *parent)
 {
     buildForm(this, kForm);
     for (auto [member, name] : {std::pair{&Command1, "Command1"}, {&Command2, "Command2"},
-                                {&Command3, "Command3"}, {&Command4, "Command4"}, {&Command5, "Command5"}})
+                                {&Command3, "Command3"}, {&Command4, "Command4"}, {&Command5, "Command5"},
+                                {&Command6, "Command6"}})
         bindControl(this, *member, name);
 
     connect(Command1, &QPushButton::clicked, this, [this] { open(WindowId::MValue); });
@@ -37,6 +40,7 @@ Formain::Formain(QWidget *parent)
     connect(Command3, &QPushButton::clicked, this, [this] { open(WindowId::XFromMValue); });
     connect(Command4, &QPushButton::clicked, this, [this] { open(WindowId::XFromThickness); });
     connect(Command5, &QPushButton::clicked, this, [] { WindowRegistry::instance().endProgram(); });
+    connect(Command6, &QPushButton::clicked, this, [this] { open(WindowId::Sheet); });
 }
 
 void Formain::open(WindowId calculator)

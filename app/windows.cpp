@@ -2,6 +2,7 @@
 
 #include "app/formain.h"
 #include "calc/formz.h"
+#include "sheet/inspectionsheet.h"
 #include "solvers/forgfxqx.h"
 #include "solvers/forhch.h"
 #include "solvers/formzqx.h"
@@ -15,6 +16,7 @@ void registerWindows(WindowRegistry &registry)
     registry.setFactory(WindowId::XFromSpan, [] { return std::make_unique<Forgfxqx>(); });
     registry.setFactory(WindowId::XFromMValue, [] { return std::make_unique<Formzqx>(); });
     registry.setFactory(WindowId::XFromThickness, [] { return std::make_unique<Forhch>(); });
+    registry.setFactory(WindowId::Sheet, [] { return std::make_unique<InspectionSheet>(); });
 }
 
 } // namespace geardim

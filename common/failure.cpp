@@ -40,6 +40,20 @@ const char *failureText(Failure failure)
         return "弦齿厚s不小于当量齿轮的分度圆直径，无法求变位系数。请检查齿厚s、模数m、齿数z和螺旋角β。";
     case Failure::SpanLengthTooShort:
         return "公法线长度L对该齿轮过小，估算出的跨齿数k小于1，没有结果。请检查公法线长度L和模数m、齿数z。";
+    case Failure::SizeNotGiven:
+        return "请填写法向模数m或径节P，二者只填一个。";
+    case Failure::ShiftAndThicknessBoth:
+        return "变位系数x和法向齿厚sn只能填一个，另一个由程序计算。请清空其中一个。";
+    case Failure::TeethNotWhole:
+        return "齿数z必须是不小于1的整数。请检查齿数z。";
+    case Failure::ThicknessNotPositive:
+        return "法向齿厚sn（计入齿厚偏差后）必须大于0。请检查变位系数x、齿厚sn和齿厚偏差。";
+    case Failure::TipDiameterNotPositive:
+        return "齿顶圆直径da必须大于0。请检查齿顶圆直径da。";
+    case Failure::AddendumNegative:
+        return "齿顶高系数ha*不能为负数。请检查齿顶高系数。";
+    case Failure::FaceWidthNotPositive:
+        return "齿宽b必须大于0。请检查齿宽b，或不填。";
     case Failure::ResultOutOfRange:
         return "计算结果超出可以表示的范围，没有结果。请检查输入的数值。";
     }

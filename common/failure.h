@@ -22,6 +22,13 @@ enum class Failure {
     PinCentresInsideBase, // The circle through the measured pin centres lies inside the base circle.
     ChordNotShorterThanDiameter, // A measured chordal thickness is not shorter than the virtual reference diameter.
     SpanLengthTooShort, // A measured base tangent length gives a span of fewer than one tooth.
+    SizeNotGiven, // The sheet needs either a module or a diametral pitch, not both.
+    ShiftAndThicknessBoth, // The sheet takes the profile shift or the tooth thickness, not both.
+    TeethNotWhole, // The sheet's tooth count is not a whole number of at least 1.
+    ThicknessNotPositive, // The tooth thickness, with an allowance, is zero or negative.
+    TipDiameterNotPositive, // A given tip diameter is zero or negative.
+    AddendumNegative, // The addendum coefficient is negative.
+    FaceWidthNotPositive, // A given face width is zero or negative.
     ResultOutOfRange, // A result overflows or is not a finite number.
 };
 

@@ -1,5 +1,6 @@
 #include "geometry/involute.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "common/angle.h"
@@ -25,6 +26,22 @@ std::optional<float> pinCentreAngle(float startAngle, float target, int *iterati
     if (!result || !(*result > 0 && double(*result) < kPi / 2))
         return std::nullopt;
     return result;
+}
+
+std::optional<double> involuteAngle(double target)
+{
+    if (!(target > 0) || !std::isfinite(target))
+        return std::nullopt;
+    double a = std::min(std::cbrt(3 * target), std::atan(target + kPi / 2));
+    for (int step = 1; step <= kMaxInvoluteIterations; ++step) {
+        const double t = std::tan(a);
+        const double next = a - (t - a - target) / (t * t);
+        // From above the root the iterates fall; a step that no longer does is converged.
+        if (!(next < a) || a - next < 1e-16)
+            return (next > 0 && next < a) ? next : a;
+        a = next;
+    }
+    return std::nullopt;
 }
 
 } // namespace geardim

@@ -38,6 +38,12 @@ std::optional<float> cappedNewton(float &x, double tolerance, Step next, int *st
 // count is stored in *iterations when given.
 std::optional<float> InverseInvolute(float &angle, float target, int *iterations = nullptr);
 
+// The angle in (0, π/2) whose involute is target, in double precision throughout, for
+// the inspection sheet. Newton's method started above the root (min(∛(3t), atan(t + π/2))),
+// where the convex involute makes it fall monotonically onto it. Nothing for target ≤ 0,
+// a target that is not finite, or no convergence within the cap.
+std::optional<double> involuteAngle(double target);
+
 // The pressure angle at the centre of a pin or ball from the involute value there,
 // started from the gear's pressure angle. Nothing when the iteration does not
 // converge or ends outside (0, π/2), where the centre is not on the involute.

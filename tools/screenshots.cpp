@@ -1,5 +1,6 @@
 // Renders every window of the program to PNG files for the documentation:
-// the menu, each calculator after a computation with its default inputs,
+// the menu, each calculator and the inspection sheet after a computation with
+// their default inputs,
 // the root-diameter prompt and one warning.
 #include <QAbstractButton>
 #include <QApplication>
@@ -59,11 +60,14 @@ int main(int argc, char *argv[])
         {WindowId::XFromMValue, "formzqx", {"Command1"}},
         {WindowId::XFromSpan, "forgfxqx", {"Command1", "Command2"}},
         {WindowId::XFromThickness, "forhch", {"Command1"}},
+        {WindowId::Sheet, "inspectionsheet", {"compute"}},
     };
     for (const Calculator &c : calculators) {
         QWidget *w = registry.window(c.id);
         if (!w)
             continue;
+        if (c.id == WindowId::Sheet)
+            w->resize(780, 660); // the whole table, as on a larger screen
         w->show();
         for (const char *button : c.clicks)
             click(w, button);
@@ -77,7 +81,7 @@ int main(int argc, char *argv[])
     ok &= save(prompt.get(), dir, QStringLiteral("prompt"));
     prompt->hide();
 
-    const auto warning = makeWarningBox(formz, QStringLiteral("“齿数z:”不是有效的数字。"));
+    const auto warning = makeWarningBox(formz, QStringLiteral("“齿数z”不是有效的数字。请用小数点“.”。"));
     warning->show();
     ok &= save(warning.get(), dir, QStringLiteral("warning"));
     warning->hide();

@@ -99,6 +99,14 @@ void TestResultText::everyFailureHasItsOwnWarning_data()
     QTest::newRow("no_positive_pin") << Failure::NoPositivePin << "量棒（球）直径";
     QTest::newRow("pin_centres") << Failure::PinCentresInsideBase << "M值";
     QTest::newRow("chord") << Failure::ChordNotShorterThanDiameter << "齿厚s";
+    QTest::newRow("span_length_short") << Failure::SpanLengthTooShort << "公法线长度L";
+    QTest::newRow("size") << Failure::SizeNotGiven << "模数m或径节P";
+    QTest::newRow("shift_and_thickness") << Failure::ShiftAndThicknessBoth << "齿厚sn";
+    QTest::newRow("teeth_not_whole") << Failure::TeethNotWhole << "齿数z";
+    QTest::newRow("thickness") << Failure::ThicknessNotPositive << "齿厚sn";
+    QTest::newRow("tip_diameter") << Failure::TipDiameterNotPositive << "齿顶圆直径da";
+    QTest::newRow("addendum") << Failure::AddendumNegative << "齿顶高系数";
+    QTest::newRow("face_width") << Failure::FaceWidthNotPositive << "齿宽b";
     QTest::newRow("out_of_range") << Failure::ResultOutOfRange << "计算结果";
 }
 

@@ -1,0 +1,329 @@
+#include "sheet/inspection.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "common/angle.h"
+#include "geometry/involute.h"
+#include "sheet/gaugeseries.h"
+
+namespace geardim {
+namespace {
+
+// The gear with its derived circles and angles, every length in the sheet's units.
+struct Gear {
+    double mn, z, alphaN, beta;
+    bool internal;
+    double alphaT;   // transverse pressure angle
+    double betaB;    // base helix angle
+    double d, db, da;
+    double x;        // nominal profile shift
+    double sn;       // nominal normal tooth thickness
+};
+
+std::optional<Failure> checkInput(const SheetInput &in)
+{
+    if (in.module.has_value() == in.diametralPitch.has_value())
+        return Failure::SizeNotGiven;
+    if (!(in.module.value_or(*in.diametralPitch) > 0))
+        return Failure::ModuleNotPositive;
+    if (!(in.teeth >= 1) || in.teeth != std::floor(in.teeth) || in.teeth > 1e6)
+        return Failure::TeethNotWhole;
+    if (auto f = checkPressureAngle(in.pressureAngleDeg))
+        return f;
+    if (auto f = checkHelixAngle(in.helixAngleDeg))
+        return f;
+    if (in.shift && in.thickness)
+        return Failure::ShiftAndThicknessBoth;
+    if (!(in.addendum >= 0))
+        return Failure::AddendumNegative;
+    if (in.tipDiameter && !(*in.tipDiameter > 0))
+        return Failure::TipDiameterNotPositive;
+    if (in.gaugeDiameter && !(*in.gaugeDiameter > 0))
+        return Failure::PinNotPositive;
+    if (in.faceWidth && !(*in.faceWidth > 0))
+        return Failure::FaceWidthNotPositive;
+    if (!std::isfinite(in.allowanceUpper) || !std::isfinite(in.allowanceLower))
+        return Failure::ResultOutOfRange;
+    return std::nullopt;
+}
+
+// +1 for external teeth, −1 for internal: the internal formulas mirror the external ones.
+double sideSign(const Gear &g) { return g.internal ? -1.0 : 1.0; }
+
+Gear describe(const SheetInput &in)
+{
+    Gear g{};
+    g.mn = in.module ? *in.module : 1 / *in.diametralPitch;
+    g.z = in.teeth;
+    g.alphaN = radians(in.pressureAngleDeg);
+    g.beta = radians(in.helixAngleDeg);
+    g.internal = in.internal;
+    g.alphaT = std::atan(std::tan(g.alphaN) / std::cos(g.beta));
+    g.betaB = std::asin(std::sin(g.beta) * std::cos(g.alphaN));
+    g.d = g.z * g.mn / std::cos(g.beta);
+    g.db = g.d * std::cos(g.alphaT);
+    const double twoTan = 2 * std::tan(g.alphaN);
+    // sn = mn(π/2 ± 2x tan αn); for an internal gear the thickness of the internal tooth.
+    if (in.thickness) {
+        g.sn = *in.thickness;
+        g.x = sideSign(g) * (g.sn / g.mn - kPi / 2) / twoTan;
+    } else {
+        g.x = in.shift.value_or(0);
+        g.sn = g.mn * (kPi / 2 + sideSign(g) * g.x * twoTan);
+    }
+    // Tip diameter d + 2mn(ha* + x) external, d − 2mn(ha* − x) internal, unless given.
+    g.da = in.tipDiameter ? *in.tipDiameter
+                          : (g.internal ? g.d - 2 * g.mn * (in.addendum - g.x) : g.d + 2 * g.mn * (in.addendum + g.x));
+    return g;
+}
+
+// The profile shift that gives the thickness sn.
+double shiftFor(const Gear &g, double sn) { return sideSign(g) * (sn / g.mn - kPi / 2) / (2 * std::tan(g.alphaN)); }
+
+Limits limits(double nominal, double atUpper, double atLower)
+{
+    return {nominal, std::max(atUpper, atLower), std::min(atUpper, atLower)};
+}
+
+// The three thicknesses in order: nominal, with the upper and with the lower allowance.
+template <typename F>
+auto atEach(const std::array<double, 3> &sn, F f)
+{
+    return std::array{f(sn[0]), f(sn[1]), f(sn[2])};
+}
+
+template <typename T>
+Limits limitsOf(const std::array<T, 3> &v)
+{
+    return limits(v[0], v[1], v[2]);
+}
+
+// Involute of the transverse pressure angle at the gauge centre:
+// inv αKt = inv αt ± (sn/cos β)/d ± D/(db·cos βb) ∓ π/z, external upper signs.
+double gaugeCentreInvolute(const Gear &g, double sn, double D)
+{
+    const double s = sideSign(g);
+    return inv(g.alphaT) + s * (sn / std::cos(g.beta) / g.d + D / (g.db * std::cos(g.betaB)) - kPi / g.z);
+}
+
+// Where the gauge touches the flank: db·√(1 + (tan αKt ∓ D·cos βb/db)²).
+struct GaugeTouch {
+    double diameter;
+    bool onInvolute; // the contact lies beyond the base tangent point
+};
+
+GaugeTouch gaugeTouch(const Gear &g, double alphaK, double D)
+{
+    const double t = std::tan(alphaK) - sideSign(g) * D * std::cos(g.betaB) / g.db;
+    return {g.db * std::sqrt(1 + t * t), t >= 0};
+}
+
+// The gauge that touches the flanks on the circle d + 2x·mn at the nominal thickness:
+// with tan φ = tan αx ± D·cos βb/db put into the centre's involute, φ solves
+// tan² βb·tan φ + φ = tan αx/cos² βb − A, A the other terms of the centre's involute.
+Outcome<double> idealGauge(const Gear &g)
+{
+    const double dx = g.d + 2 * g.x * g.mn;
+    if (!(dx > g.db))
+        return Failure::ContactCircleInsideBase;
+    const double tanAlphaX = std::sqrt(dx * dx - g.db * g.db) / g.db;
+    const double cosBb = std::cos(g.betaB);
+    const double tan2Bb = std::tan(g.betaB) * std::tan(g.betaB);
+    const double s = sideSign(g);
+    const double A = inv(g.alphaT) + s * (g.sn / std::cos(g.beta) / g.d - kPi / g.z);
+    const double T = tanAlphaX / (cosBb * cosBb) - A;
+    // The left side rises from 0 at φ = 0 without bound towards π/2: halve the interval.
+    if (!(T > 0))
+        return Failure::EstimateNotConverged;
+    double lo = 0, hi = kPi / 2;
+    for (int i = 0; i < 200 && hi - lo > 1e-16; ++i) {
+        const double mid = (lo + hi) / 2;
+        (tan2Bb * std::tan(mid) + mid < T ? lo : hi) = mid;
+    }
+    const double phi = (lo + hi) / 2;
+    const double D = s * (std::tan(phi) - tanAlphaX) * g.db / cosBb;
+    if (!std::isfinite(D))
+        return Failure::ResultOutOfRange;
+    if (!(D > 0))
+        return Failure::NoPositivePin;
+    return D;
+}
+
+void addWarning(SheetResult &r, SheetWarning w)
+{
+    if (std::find(r.warnings.begin(), r.warnings.end(), w) == r.warnings.end())
+        r.warnings.push_back(w);
+}
+
+// Chordal thickness and height on the virtual spur gear zv = z/cos³β, and the constant chord.
+void caliperValues(const Gear &g, const std::array<double, 3> &sn, SheetResult &r)
+{
+    const double cosB = std::cos(g.beta);
+    const double zv = g.z / (cosB * cosB * cosB);
+    const double addendum = (g.da - g.d) / 2;
+    const auto chord = atEach(sn, [&](double s) { return zv * g.mn * std::sin(s / (zv * g.mn)); });
+    const auto height = atEach(sn, [&](double s) {
+        return addendum + zv * g.mn / 2 * (1 - std::cos(s / (zv * g.mn)));
+    });
+    const double cos2 = std::cos(g.alphaN) * std::cos(g.alphaN);
+    const auto constant = atEach(sn, [&](double s) { return s * cos2; });
+    const auto constantHeight = atEach(sn, [&](double s) { return addendum - s / 4 * std::sin(2 * g.alphaN); });
+    r.chordalThickness = limitsOf(chord);
+    r.chordalHeight = limitsOf(height);
+    r.constantChord = limitsOf(constant);
+    r.constantChordHeight = limitsOf(constantHeight);
+}
+
+// The span count whose contact lies nearest the circle d + 2x·mn, its base tangent
+// lengths at each shift, and where the anvils touch.
+void span(const Gear &g, const std::array<double, 3> &xs, const SheetInput &in, SheetResult &r)
+{
+    const double cosA = std::cos(g.alphaN);
+    const double sinA = std::sin(g.alphaN);
+    const double cosBb = std::cos(g.betaB);
+    const double dx = g.d + 2 * g.x * g.mn;
+    // W whose contact diameter √(db² + (W/cos βb)²) is dx, turned back into teeth.
+    const double wx = dx > g.db ? cosBb * std::sqrt(dx * dx - g.db * g.db) : 0;
+    const double kReal = ((wx - 2 * g.x * g.mn * sinA) / (g.mn * cosA) - g.z * inv(g.alphaT)) / kPi + 0.5;
+    const double k = std::max(1.0, std::floor(kReal + 0.5));
+    const auto w = atEach(xs, [&](double x) {
+        return g.mn * cosA * ((k - 0.5) * kPi + g.z * inv(g.alphaT)) + 2 * x * g.mn * sinA;
+    });
+    SpanResult s;
+    s.teeth = int(k);
+    s.length = limitsOf(w);
+    s.contactDiameter = std::sqrt(g.db * g.db + (w[0] / cosBb) * (w[0] / cosBb));
+    if (!(w[0] > 0))
+        addWarning(r, SheetWarning::SpanContactOffInvolute);
+    else if (s.contactDiameter > g.da)
+        addWarning(r, SheetWarning::SpanContactAboveTip);
+    const double margin = r.inches ? kSpanFaceMarginIn : kSpanFaceMarginMm;
+    if (in.faceWidth && *in.faceWidth < s.length.max * std::fabs(std::sin(g.betaB)) + margin && g.beta != 0)
+        addWarning(r, SheetWarning::SpanFaceTooNarrow);
+    r.span = s;
+}
+
+bool allFinite(const SheetResult &r)
+{
+    std::vector<double> v{r.referenceDiameter, r.baseDiameter, r.tipDiameter, r.shift, r.shiftAtUpper,
+                          r.shiftAtLower, r.gaugeDiameter};
+    for (const Limits *l : {&r.thickness, &r.overGauges, &r.radial, &r.gaugeContactDiameter})
+        v.insert(v.end(), {l->nominal, l->max, l->min});
+    for (const auto *o : {&r.chordalThickness, &r.chordalHeight, &r.constantChord, &r.constantChordHeight}) {
+        if (*o)
+            v.insert(v.end(), {(*o)->nominal, (*o)->max, (*o)->min});
+    }
+    if (r.span)
+        v.insert(v.end(), {r.span->length.nominal, r.span->length.max, r.span->length.min, r.span->contactDiameter});
+    return std::all_of(v.begin(), v.end(), [](double x) { return std::isfinite(x); });
+}
+
+} // namespace
+
+Outcome<SheetResult> computeSheet(const SheetInput &in)
+{
+    if (auto failure = checkInput(in))
+        return *failure;
+    const Gear g = describe(in);
+    const std::array<double, 3> sn{g.sn, g.sn + in.allowanceUpper, g.sn + in.allowanceLower};
+    if (!(sn[0] > 0 && sn[1] > 0 && sn[2] > 0))
+        return Failure::ThicknessNotPositive;
+    if (!(g.da > 0))
+        return Failure::TipDiameterNotPositive;
+
+    SheetResult r;
+    r.inches = in.diametralPitch.has_value();
+    r.module = g.mn;
+    r.teeth = g.z;
+    r.pressureAngleDeg = in.pressureAngleDeg;
+    r.helixAngleDeg = in.helixAngleDeg;
+    r.internal = g.internal;
+    r.referenceDiameter = g.d;
+    r.baseDiameter = g.db;
+    r.tipDiameter = g.da;
+    r.allowanceUpper = in.allowanceUpper;
+    r.allowanceLower = in.allowanceLower;
+    const auto xs = atEach(sn, [&](double s) { return shiftFor(g, s); });
+    r.shift = g.x;
+    r.shiftAtUpper = xs[1];
+    r.shiftAtLower = xs[2];
+    r.thickness = limitsOf(sn);
+    if (!g.internal) {
+        caliperValues(g, sn, r);
+        span(g, {g.x, xs[1], xs[2]}, in, r);
+    }
+
+    // The gauge: as given, or the one touching on d + 2x·mn, rounded up to the series.
+    r.gauge = in.gauge;
+    if (in.gaugeDiameter) {
+        r.gaugeDiameter = *in.gaugeDiameter;
+    } else {
+        const auto ideal = idealGauge(g);
+        if (!ideal.ok())
+            return ideal.failure();
+        r.gaugeDiameter = nextSeriesDiameter(ideal.value());
+        r.gaugeProposed = true;
+    }
+    const double D = r.gaugeDiameter;
+    std::array<double, 3> centre{};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const auto alphaK = involuteAngle(gaugeCentreInvolute(g, sn[i], D));
+        if (!alphaK)
+            return Failure::PinCentreOffInvolute;
+        centre[i] = *alphaK;
+    }
+    const bool odd = std::fmod(g.z, 2) != 0;
+    // Balls, and pins on a spur gear, of an odd gear stand half a pitch off the diameter;
+    // pins along an odd helical gear reach a diametrically opposite space.
+    const bool offDiameter = odd && !(in.gauge == GaugeKind::Pin && g.beta != 0);
+    const double across = offDiameter ? std::cos(kPi / (2 * g.z)) : 1.0;
+    const double s = sideSign(g);
+    const auto dK = atEach(centre, [&](double a) { return g.db / std::cos(a); });
+    r.overGauges = limitsOf(atEach(dK, [&](double d) { return d * across + s * D; }));
+    r.radial = limitsOf(atEach(dK, [&](double d) { return (d + s * D) / 2; }));
+    std::array<double, 3> touch{};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const GaugeTouch t = gaugeTouch(g, centre[i], D);
+        touch[i] = t.diameter;
+        if (!t.onInvolute)
+            addWarning(r, SheetWarning::GaugeContactBelowBase);
+        else if (g.internal ? t.diameter < g.da : t.diameter > g.da)
+            addWarning(r, SheetWarning::GaugeContactAboveTip);
+        // The gauge must stand out of the spaces for the micrometer's anvils.
+        if (g.internal ? dK[i] - D >= g.da : dK[i] + D <= g.da)
+            addWarning(r, SheetWarning::GaugeNotClearOfTip);
+    }
+    r.gaugeContactDiameter = limitsOf(touch);
+    // Two pins along an odd helical gear touch half an axial pitch apart.
+    if (odd && in.gauge == GaugeKind::Pin && g.beta != 0 && in.faceWidth
+        && *in.faceWidth < kPi * g.mn / (2 * std::fabs(std::sin(g.beta))))
+        addWarning(r, SheetWarning::PinsFaceTooNarrow);
+    if (!allFinite(r))
+        return Failure::ResultOutOfRange;
+    return r;
+}
+
+const char *sheetWarningText(SheetWarning warning)
+{
+    switch (warning) {
+    case SheetWarning::SpanContactAboveTip:
+        return "公法线量具的测量面在齿顶圆之外接触齿面，不在渐开线上：请减少跨测齿数k或改用量棒（球）。";
+    case SheetWarning::SpanContactOffInvolute:
+        return "公法线长度不大于0，量具测量面不在渐开线上接触：该齿轮不宜测量公法线。";
+    case SheetWarning::SpanFaceTooNarrow:
+        return "齿宽b小于公法线测量所需的宽度（W·sin βb 加 2 mm / 0.08 in）：量具测量面放不下，请改用量棒（球）。";
+    case SheetWarning::GaugeContactAboveTip:
+        return "量棒（球）在齿顶圆之外接触齿面，不在渐开线上：请选用较小的量棒（球）直径。";
+    case SheetWarning::GaugeContactBelowBase:
+        return "量棒（球）在基圆之内接触齿面，不在渐开线上：请选用较大的量棒（球）直径。";
+    case SheetWarning::GaugeNotClearOfTip:
+        return "量棒（球）没有露出齿顶，千分尺无法测到：请选用较大的量棒（球）直径。";
+    case SheetWarning::PinsFaceTooNarrow:
+        return "奇数齿斜齿轮用量棒测量时两棒相距半个轴向齿距，齿宽b不够（需 b ≥ π·mn / (2·sin β)）：请改用量球。";
+    }
+    return "";
+}
+
+} // namespace geardim

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/outcome.h"
+
+// The inspection sheet of one gear: every inspection dimension with the upper and
+// lower limit that follow from the drawing's tooth-thickness allowances, the values
+// for a gear-tooth caliper, the span and the gauges over which M is measured.
+// Double precision throughout, textbook formulas; lengths in mm, or in inches when
+// the gear is given by its diametral pitch.
+namespace geardim {
+
+enum class GaugeKind { Ball, Pin };
+
+struct SheetInput {
+    std::optional<double> module = std::nullopt;          // normal module mn, mm
+    std::optional<double> diametralPitch = std::nullopt;  // normal diametral pitch P, 1/in: mn = 1/P, lengths in inches
+    double teeth = 0;                      // z, a whole number
+    double pressureAngleDeg = 20;          // normal pressure angle αn
+    double helixAngleDeg = 0;              // β; 0 for a spur gear
+    bool internal = false;
+    std::optional<double> shift = std::nullopt;           // profile-shift coefficient x ...
+    std::optional<double> thickness = std::nullopt;       // ... or the normal tooth thickness sn on the reference circle
+    double addendum = 1;                   // addendum coefficient ha* ...
+    std::optional<double> tipDiameter = std::nullopt;     // ... or the tip diameter da
+    double allowanceUpper = 0;             // Esns, normal, length units
+    double allowanceLower = 0;             // Esni
+    GaugeKind gauge = GaugeKind::Ball;
+    std::optional<double> gaugeDiameter = std::nullopt;   // D; proposed when not given
+    std::optional<double> faceWidth = std::nullopt;       // b; only for the width checks
+};
+
+// A dimension at the nominal thickness and at the two allowances: max and min are
+// the larger and the smaller of the two limits, whichever allowance gives them.
+struct Limits {
+    double nominal = 0;
+    double max = 0;
+    double min = 0;
+};
+
+struct SpanResult {
+    int teeth = 0;             // span count k
+    Limits length;             // base tangent length W
+    double contactDiameter = 0; // where the anvils touch the flanks, nominal
+};
+
+// Something the inspector should know; the sheet still has its numbers.
+enum class SheetWarning {
+    SpanContactAboveTip,      // the span's anvils touch above the tip circle
+    SpanContactOffInvolute,   // the span's anvils touch below the base circle (W ≤ 0)
+    SpanFaceTooNarrow,        // b < W·sin βb + margin
+    GaugeContactAboveTip,     // the gauge touches the flank beyond the tip (external) or inside it (internal)
+    GaugeContactBelowBase,    // the gauge touches below the base circle
+    GaugeNotClearOfTip,       // the gauge does not stand out of the tooth spaces
+    PinsFaceTooNarrow,        // pins on an odd helical gear need half an axial pitch of face width
+};
+
+struct SheetResult {
+    bool inches = false;
+    // The gear as computed.
+    double module = 0, teeth = 0, pressureAngleDeg = 0, helixAngleDeg = 0;
+    bool internal = false;
+    double referenceDiameter = 0, baseDiameter = 0, tipDiameter = 0;
+    double allowanceUpper = 0, allowanceLower = 0;
+    double shift = 0, shiftAtUpper = 0, shiftAtLower = 0; // x and x_E
+    Limits thickness;                          // sn
+    std::optional<Limits> chordalThickness;    // external gears only
+    std::optional<Limits> chordalHeight;
+    std::optional<Limits> constantChord;
+    std::optional<Limits> constantChordHeight;
+    Limits overGauges;                         // M: over (external) or between (internal)
+    Limits radial;                             // (dK ± D)/2
+    std::optional<SpanResult> span;            // external gears only
+    GaugeKind gauge = GaugeKind::Ball;
+    double gaugeDiameter = 0;
+    bool gaugeProposed = false;
+    Limits gaugeContactDiameter;
+    std::vector<SheetWarning> warnings;
+};
+
+// The margin beside the span's anvils: b must exceed W·sin βb by this much.
+inline constexpr double kSpanFaceMarginMm = 2;
+inline constexpr double kSpanFaceMarginIn = 0.08;
+
+Outcome<SheetResult> computeSheet(const SheetInput &in);
+
+// The warning in plain Chinese, UTF-8.
+const char *sheetWarningText(SheetWarning warning);
+
+} // namespace geardim

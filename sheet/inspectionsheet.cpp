@@ -1,0 +1,287 @@
+#include "sheet/inspectionsheet.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "common/fields.h"
+#include "common/numberparse.h"
+#include "common/registry.h"
+#include "sheet/sheetreport.h"
+
+namespace geardim {
+namespace {
+
+QLineEdit *numberField(QWidget *parent, const char *name, const QString &text, const QString &hint = QString())
+{
+    auto *field = new QLineEdit(text, parent);
+    field->setObjectName(QString::fromLatin1(name));
+    field->setPlaceholderText(hint);
+    field->setMinimumWidth(90);
+    return field;
+}
+
+QRadioButton *option(QWidget *parent, const char *name, const QString &text)
+{
+    auto *button = new QRadioButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+// A form row whose label carries the unit, and whose field is named for screen readers.
+void addRow(QFormLayout *form, const QString &caption, QLineEdit *field)
+{
+    auto *label = new QLabel(caption);
+    label->setBuddy(field);
+    form->addRow(label, field);
+    field->setAccessibleName(caption);
+}
+
+} // namespace
+
+InspectionSheet::InspectionSheet(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("InspectionSheet"));
+    setWindowTitle(QStringLiteral("测量尺寸表"));
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+
+    // The gear.
+    module = numberField(central, "module", QStringLiteral("1"));
+    diametralPitch = numberField(central, "diametralPitch", QString(), QStringLiteral("或填径节"));
+    teeth = numberField(central, "teeth", QStringLiteral("30"));
+    pressureAngle = numberField(central, "pressureAngle", QStringLiteral("20"));
+    helixAngle = numberField(central, "helixAngle", QStringLiteral("0"));
+    shift = numberField(central, "shift", QStringLiteral("0"), QStringLiteral("或填齿厚"));
+    thickness = numberField(central, "thickness", QString(), QStringLiteral("或填变位系数"));
+    addendum = numberField(central, "addendum", QStringLiteral("1"));
+    tipDiameter = numberField(central, "tipDiameter", QString(), QStringLiteral("按 ha* 计算"));
+    faceWidth = numberField(central, "faceWidth", QString(), QStringLiteral("可不填"));
+    allowanceUpper = numberField(central, "allowanceUpper", QStringLiteral("-0.03"));
+    allowanceLower = numberField(central, "allowanceLower", QStringLiteral("-0.06"));
+    gaugeDiameter = numberField(central, "gaugeDiameter", QStringLiteral("1.7"), QStringLiteral("不填则建议"));
+    external = option(central, "external", QStringLiteral("外齿"));
+    internal = option(central, "internal", QStringLiteral("内齿"));
+    balls = option(central, "balls", QStringLiteral("量球"));
+    pins = option(central, "pins", QStringLiteral("量棒"));
+    // Two exclusive pairs: the kind of gear and the kind of gauge.
+    for (auto [a, b] : {std::pair{external, internal}, {balls, pins}}) {
+        auto *group = new QButtonGroup(this);
+        for (QRadioButton *button : {a, b}) {
+            button->setAutoExclusive(false);
+            group->addButton(button);
+        }
+        a->setChecked(true);
+    }
+
+    // The gear in two columns of label and field; allowances and gauge beside it.
+    auto *gearBox = new QGroupBox(QStringLiteral("齿轮"), central);
+    auto *gearGrid = new QGridLayout(gearBox);
+    const auto place = [gearGrid](int row, int column, const QString &caption, QWidget *field) {
+        auto *label = new QLabel(caption);
+        label->setBuddy(field);
+        gearGrid->addWidget(label, row, column * 2);
+        gearGrid->addWidget(field, row, column * 2 + 1);
+        field->setAccessibleName(caption);
+    };
+    place(0, 0, QStringLiteral("法向模数 mn (mm)"), module);
+    place(1, 0, QStringLiteral("径节 P (1/in)"), diametralPitch);
+    place(2, 0, QStringLiteral("齿数 z"), teeth);
+    place(3, 0, QStringLiteral("法向压力角 αn (°)"), pressureAngle);
+    place(4, 0, QStringLiteral("螺旋角 β (°)"), helixAngle);
+    place(0, 1, QStringLiteral("变位系数 x"), shift);
+    place(1, 1, QStringLiteral("法向齿厚 sn"), thickness);
+    place(2, 1, QStringLiteral("齿顶高系数 ha*"), addendum);
+    place(3, 1, QStringLiteral("齿顶圆直径 da"), tipDiameter);
+    place(4, 1, QStringLiteral("齿宽 b"), faceWidth);
+    auto *kind = new QHBoxLayout;
+    kind->addWidget(external);
+    kind->addWidget(internal);
+    kind->addStretch(1);
+    gearGrid->addLayout(kind, 5, 0, 1, 4);
+
+    auto *allowanceBox = new QGroupBox(QStringLiteral("齿厚偏差（法向）"), central);
+    auto *allowanceForm = new QFormLayout(allowanceBox);
+    addRow(allowanceForm, QStringLiteral("上偏差 Esns"), allowanceUpper);
+    addRow(allowanceForm, QStringLiteral("下偏差 Esni"), allowanceLower);
+
+    auto *gaugeBox = new QGroupBox(QStringLiteral("量具"), central);
+    auto *gaugeForm = new QFormLayout(gaugeBox);
+    auto *gaugeKind = new QHBoxLayout;
+    gaugeKind->addWidget(balls);
+    gaugeKind->addWidget(pins);
+    gaugeForm->addRow(QStringLiteral("种类"), gaugeKind);
+    addRow(gaugeForm, QStringLiteral("直径 D"), gaugeDiameter);
+
+    compute = new QPushButton(QStringLiteral("计  算"), central);
+    compute->setObjectName(QStringLiteral("compute"));
+    compute->setDefault(true);
+
+    auto *side = new QVBoxLayout;
+    side->addWidget(allowanceBox);
+    side->addWidget(gaugeBox);
+    side->addWidget(compute);
+    side->addStretch(1);
+    auto *inputs = new QHBoxLayout;
+    inputs->addWidget(gearBox, 2);
+    inputs->addLayout(side, 1);
+
+    results = new QTableWidget(0, 3, central);
+    results->setObjectName(QStringLiteral("results"));
+    results->setHorizontalHeaderLabels({QStringLiteral("公称"), QStringLiteral("上限"), QStringLiteral("下限")});
+    results->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    results->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    results->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    results->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    results->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    results->setMinimumHeight(160);
+
+    warnings = new QLabel(central);
+    warnings->setObjectName(QStringLiteral("warnings"));
+    warnings->setWordWrap(true);
+    warnings->setTextFormat(Qt::PlainText);
+    warnings->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto *page = new QVBoxLayout(central);
+    page->addLayout(inputs);
+    page->addWidget(results, 1);
+    page->addWidget(warnings);
+
+    connect(compute, &QPushButton::clicked, this, &InspectionSheet::computeClicked);
+    for (QLineEdit *field : {module, diametralPitch, teeth, pressureAngle, helixAngle, shift, thickness, addendum,
+                             tipDiameter, faceWidth, allowanceUpper, allowanceLower, gaugeDiameter})
+        connect(field, &QLineEdit::returnPressed, this, &InspectionSheet::computeClicked);
+    resize(780, 540);
+}
+
+std::optional<SheetInput> InspectionSheet::readInputs()
+{
+    SheetInput in;
+    // An empty field leaves its quantity out (or at its default); anything else must be a number.
+    const auto read = [this](QLineEdit *field, std::optional<double> &value) {
+        if (field->text().trimmed().isEmpty()) {
+            value.reset();
+            return true;
+        }
+        value = parseDouble(field->text().toStdString());
+        if (!value) {
+            showMessage(notANumberText(field->accessibleName(), field->text()), true);
+            field->setFocus(Qt::OtherFocusReason);
+            field->selectAll();
+            return false;
+        }
+        return true;
+    };
+    std::optional<double> z, alpha, beta, ha, upper, lower;
+    for (auto [field, value] : {std::pair{module, &in.module}, {diametralPitch, &in.diametralPitch},
+                                {teeth, &z}, {pressureAngle, &alpha}, {helixAngle, &beta}, {shift, &in.shift},
+                                {thickness, &in.thickness}, {addendum, &ha}, {tipDiameter, &in.tipDiameter},
+                                {faceWidth, &in.faceWidth}, {allowanceUpper, &upper}, {allowanceLower, &lower},
+                                {gaugeDiameter, &in.gaugeDiameter}}) {
+        if (!read(field, *value))
+            return std::nullopt;
+    }
+    if (!z) {
+        showMessage(QStringLiteral("请填写齿数 z。"), true);
+        teeth->setFocus(Qt::OtherFocusReason);
+        return std::nullopt;
+    }
+    in.teeth = *z;
+    in.pressureAngleDeg = alpha.value_or(20);
+    in.helixAngleDeg = beta.value_or(0);
+    in.addendum = ha.value_or(1);
+    in.allowanceUpper = upper.value_or(0);
+    in.allowanceLower = lower.value_or(0);
+    in.internal = internal->isChecked();
+    in.gauge = pins->isChecked() ? GaugeKind::Pin : GaugeKind::Ball;
+    return in;
+}
+
+void InspectionSheet::computeClicked()
+{
+    const auto in = readInputs();
+    if (!in)
+        return;
+    const auto sheet = computeSheet(*in);
+    if (!sheet.ok()) {
+        // The table keeps the last sheet, greyed, so nobody reads it as this gear's.
+        results->setEnabled(false);
+        showMessage(QStringLiteral("没有结果：") + QString::fromUtf8(failureText(sheet.failure())), true);
+        return;
+    }
+    showSheet(sheet.value());
+}
+
+void InspectionSheet::showSheet(const SheetResult &sheet)
+{
+    const int decimals = sheetDecimals(sheet);
+    const auto rows = sheetRows(sheet);
+    results->clearContents();
+    results->setRowCount(int(rows.size()));
+    for (int i = 0; i < int(rows.size()); ++i) {
+        const SheetRow &row = rows[std::size_t(i)];
+        QString header = QString::fromStdString(row.quantity);
+        if (!row.unit.empty())
+            header += QStringLiteral(" (%1)").arg(QString::fromStdString(row.unit));
+        results->setVerticalHeaderItem(i, new QTableWidgetItem(header));
+        const auto cell = [&](int column, std::optional<double> value) {
+            if (!value)
+                return;
+            auto *item = new QTableWidgetItem(
+                QString::fromStdString(sheetNumber(*value, row.whole ? 0 : decimals)));
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            results->setItem(i, column, item);
+        };
+        cell(0, row.nominal);
+        cell(1, row.max);
+        cell(2, row.min);
+    }
+    results->setEnabled(true);
+    QStringList texts;
+    for (SheetWarning w : sheet.warnings)
+        texts << QStringLiteral("注意：") + QString::fromUtf8(sheetWarningText(w));
+    showMessage(texts.join(u'\n'), !texts.isEmpty());
+    shown_ = sheet;
+}
+
+void InspectionSheet::showMessage(const QString &text, bool problem)
+{
+    warnings->setText(text);
+    warnings->setStyleSheet(problem ? QStringLiteral("color: #b00020;") : QString());
+}
+
+void InspectionSheet::exitClicked()
+{
+    WindowRegistry::instance().hide(WindowId::Sheet);
+    WindowRegistry::instance().show(WindowId::Menu);
+}
+
+void InspectionSheet::closeEvent(QCloseEvent *event)
+{
+    // Closing returns to the menu; the window lives on for the next opening.
+    event->ignore();
+    exitClicked();
+}
+
+void InspectionSheet::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        exitClicked();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+} // namespace geardim

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "sheet/inspection.h"
+
+// The inspection sheet written out: as the rows of its table, as text, CSV and JSON.
+namespace geardim {
+
+// One row of the sheet's table. Single-valued rows (circles, the span count, the
+// gauge) have no limits.
+struct SheetRow {
+    std::string quantity;   // the row's name, UTF-8
+    std::string unit;       // "mm", "in" or "" for a pure number
+    double nominal = 0;
+    std::optional<double> max, min;
+    bool whole = false;     // a count, written without decimals
+};
+
+// Decimals the sheet shows: 4 in mm, 5 in inches.
+int sheetDecimals(const SheetResult &r);
+
+// The rows of the table, in the order the window shows them.
+std::vector<SheetRow> sheetRows(const SheetResult &r);
+
+// A value as the sheet shows it, to its decimals ("-0.0000" is written "0.0000").
+std::string sheetNumber(double value, int decimals);
+
+// The table as plain text: one row a line, columns aligned, then the warnings.
+std::string sheetText(const SheetResult &r);
+
+// Every result as (name, value) pairs named as in the JSON, nested names joined
+// with a dot ("overGauges.max"); numbers in their shortest exact form, absent
+// values empty, warnings joined by " | ".
+std::vector<std::pair<std::string, std::string>> sheetColumns(const SheetResult &r);
+
+// One header line and one data line of sheetColumns, RFC 4180 quoting.
+std::string sheetCsv(const SheetResult &r);
+
+// The JSON document of the sheet.
+std::string sheetJson(const SheetResult &r);
+
+// The shortest decimal text that reads back to the same double.
+std::string shortestNumber(double value);
+
+// A field of a CSV line, quoted when it holds a comma, a quote or a line break.
+std::string csvField(const std::string &text);
+
+} // namespace geardim

@@ -1,0 +1,417 @@
+#include <QtTest>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cmath>
+
+#include "calc/mvalue.h"
+#include "geometry/involute.h"
+#include "sheet/gaugeseries.h"
+#include "sheet/inspection.h"
+#include "sheet/sheetreport.h"
+
+using namespace geardim;
+
+Q_DECLARE_METATYPE(geardim::Failure)
+Q_DECLARE_METATYPE(geardim::SheetWarning)
+
+namespace {
+
+QString fixed(double v, int decimals) { return QString::fromStdString(sheetNumber(v, decimals)); }
+
+SheetResult sheetOf(const SheetInput &in)
+{
+    const auto out = computeSheet(in);
+    if (!out.ok())
+        qFatal("no sheet: %s", failureText(out.failure()));
+    return out.value();
+}
+
+// The helical example's tip diameter: d + 2·ha with ha = 6 (mn 5, z 16, β 25°).
+const double kHelicalTip = 16 * 5 / std::cos(25 * 3.14159265358979 / 180) + 12;
+
+} // namespace
+
+class TestSheet : public QObject {
+    Q_OBJECT
+private slots:
+    void publishedCaliperValues_data();
+    void publishedCaliperValues();
+    void publishedSpans_data();
+    void publishedSpans();
+    void agreesWithTheMValueWindow_data();
+    void agreesWithTheMValueWindow();
+    void shiftAtAnAllowanceReproducesItsLimit_data();
+    void shiftAtAnAllowanceReproducesItsLimit();
+    void gaugesOnOddGears();
+    void proposedGaugeTouchesOnTheShiftedCircle_data();
+    void proposedGaugeTouchesOnTheShiftedCircle();
+    void warns_data();
+    void warns();
+    void noResult_data();
+    void noResult();
+    void inchesFromDiametralPitch();
+    void involuteAngleInvertsTheInvolute();
+    void gaugeSeries_data();
+    void gaugeSeries();
+    void jsonHasEveryFieldAndExactNumbers();
+    void csvHasOneHeaderAndOneLine();
+};
+
+// Elements of Metric Gear Technology (SDP/SI), Section 10: Table 10-1 (spur gear
+// chordal thickness) and Table 10-3 (helical gear, normal system).
+void TestSheet::publishedCaliperValues_data()
+{
+    QTest::addColumn<double>("module");
+    QTest::addColumn<double>("teeth");
+    QTest::addColumn<double>("helix");
+    QTest::addColumn<double>("shift");
+    QTest::addColumn<double>("tip");
+    QTest::addColumn<QString>("thickness");
+    QTest::addColumn<QString>("chord");
+    QTest::addColumn<QString>("height");
+    QTest::newRow("spur_m10_z12_x0p3") << 10.0 << 12.0 << 0.0 << 0.3 << 146.0 << "17.8918" << "17.8256" << "13.6657";
+    QTest::newRow("helical_m5_z16_b25") << 5.0 << 16.0 << 25.0 << 0.2 << kHelicalTip << "8.5819" << "8.5728"
+                                        << "6.1712";
+}
+
+void TestSheet::publishedCaliperValues()
+{
+    QFETCH(double, module);
+    QFETCH(double, teeth);
+    QFETCH(double, helix);
+    QFETCH(double, shift);
+    QFETCH(double, tip);
+    const SheetResult r = sheetOf(
+        {.module = module, .teeth = teeth, .helixAngleDeg = helix, .shift = shift, .tipDiameter = tip});
+    QTEST(fixed(r.thickness.nominal, 4), "thickness");
+    QTEST(fixed(r.chordalThickness->nominal, 4), "chord");
+    QTEST(fixed(r.chordalHeight->nominal, 4), "height");
+}
+
+void TestSheet::publishedSpans_data()
+{
+    QTest::addColumn<double>("module");
+    QTest::addColumn<double>("teeth");
+    QTest::addColumn<double>("shift");
+    QTest::addColumn<int>("span");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<QString>("length");
+    QTest::addColumn<QString>("contact"); // to two decimals; empty: not published
+    // MachineCalcs, "Span Measurement Over Teeth Calculator", worked example: m 2, z 20.
+    QTest::newRow("m2_z20") << 2.0 << 20.0 << 0.0 << 3 << 3 << "15.321" << "40.59";
+    // Elements of Metric Gear Technology (SDP/SI), span measurement example: m 3, z 24, x +0.4.
+    QTest::newRow("m3_z24_x0p4") << 3.0 << 24.0 << 0.4 << 4 << 4 << "32.8266" << "";
+}
+
+void TestSheet::publishedSpans()
+{
+    QFETCH(double, module);
+    QFETCH(double, teeth);
+    QFETCH(double, shift);
+    QFETCH(int, decimals);
+    QFETCH(QString, contact);
+    const SheetResult r = sheetOf({.module = module, .teeth = teeth, .shift = shift});
+    QVERIFY(r.span);
+    QTEST(r.span->teeth, "span");
+    QTEST(fixed(r.span->length.nominal, decimals), "length");
+    if (!contact.isEmpty())
+        QCOMPARE(fixed(r.span->contactDiameter, 2), contact);
+}
+
+// The M-value window works in single precision with its designed factors; on the same
+// gear and ball its M and (where it picks the same span) its L agree to about 1e-6.
+void TestSheet::agreesWithTheMValueWindow_data()
+{
+    QTest::addColumn<float>("m");
+    QTest::addColumn<float>("z");
+    QTest::addColumn<float>("alpha");
+    QTest::addColumn<float>("x");
+    QTest::addColumn<float>("beta");
+    QTest::addColumn<float>("d");
+    QTest::addColumn<bool>("external");
+    QTest::newRow("defaults") << 2.f << 50.f << 20.f << -1.1f << 30.f << 3.36f << true;
+    QTest::newRow("defaults_internal") << 2.f << 50.f << 20.f << -1.1f << 30.f << 3.36f << false;
+    QTest::newRow("spur_z50") << 2.f << 50.f << 20.f << 0.f << 0.f << 3.36f << true;
+    QTest::newRow("spur_z51_odd") << 2.f << 51.f << 20.f << 0.5f << 0.f << 3.5f << true;
+    QTest::newRow("spur_z51_internal") << 2.f << 51.f << 20.f << 0.5f << 0.f << 3.f << false;
+    QTest::newRow("helical_z23_b12") << 3.f << 23.f << 20.f << 0.3f << 12.f << 5.f << true;
+    QTest::newRow("helical_z31_a25_internal") << 4.f << 31.f << 25.f << 0.2f << 15.f << 6.5f << false;
+    QTest::newRow("helical_z101_a14p5") << 5.f << 101.f << 14.5f << -0.3f << 8.f << 8.5f << true;
+    QTest::newRow("helical_negative_beta") << 1.5f << 17.f << 20.f << 0.4f << -20.f << 2.75f << true;
+}
+
+void TestSheet::agreesWithTheMValueWindow()
+{
+    QFETCH(float, m);
+    QFETCH(float, z);
+    QFETCH(float, alpha);
+    QFETCH(float, x);
+    QFETCH(float, beta);
+    QFETCH(float, d);
+    QFETCH(bool, external);
+    const auto window = computeMValue(
+        {.m = m, .z = z, .alphaDeg = alpha, .x = x, .betaDeg = beta, .dp = d, .external = external});
+    QVERIFY(window.ok());
+    const SheetResult sheet = sheetOf({.module = m, .teeth = z, .pressureAngleDeg = alpha, .helixAngleDeg = beta,
+                                       .internal = !external, .shift = x, .gaugeDiameter = d});
+    const double M = window.value().M;
+    QVERIFY2(std::fabs(sheet.overGauges.nominal - M) <= 1e-6 * M,
+             qPrintable(QString("sheet %1, window %2").arg(sheet.overGauges.nominal, 0, 'g', 10).arg(M, 0, 'g', 10)));
+    if (external && sheet.span && int(*window.value().k) == sheet.span->teeth) {
+        const double L = *window.value().L;
+        QVERIFY2(std::fabs(sheet.span->length.nominal - L) <= 1e-6 * L,
+                 qPrintable(QString("sheet %1, window %2").arg(sheet.span->length.nominal, 0, 'g', 10).arg(L)));
+    }
+}
+
+void TestSheet::shiftAtAnAllowanceReproducesItsLimit_data()
+{
+    QTest::addColumn<double>("helix");
+    QTest::addColumn<bool>("internal");
+    QTest::newRow("spur_external") << 0.0 << false;
+    QTest::newRow("spur_internal") << 0.0 << true;
+    QTest::newRow("helical_external") << 20.0 << false;
+    QTest::newRow("helical_internal") << 20.0 << true;
+}
+
+void TestSheet::shiftAtAnAllowanceReproducesItsLimit()
+{
+    QFETCH(double, helix);
+    QFETCH(bool, internal);
+    const SheetInput in{.module = 2, .teeth = 41, .helixAngleDeg = helix, .internal = internal, .shift = 0.25,
+                        .tipDiameter = internal ? 80.0 : 92.0, .allowanceUpper = -0.04, .allowanceLower = -0.11,
+                        .gaugeDiameter = 3.5};
+    const SheetResult r = sheetOf(in);
+    for (const auto &[atShift, limitOfM, limitOfW] :
+         {std::tuple{r.shiftAtUpper, r.overGauges.max, r.span ? r.span->length.max : 0.0},
+          std::tuple{r.shiftAtLower, r.overGauges.min, r.span ? r.span->length.min : 0.0}}) {
+        SheetInput again = in;
+        again.shift = atShift;
+        again.allowanceUpper = again.allowanceLower = 0;
+        const SheetResult at = sheetOf(again);
+        // Between balls of an internal gear M grows as the teeth thin: max and min swap.
+        const double expectedM = internal ? (limitOfM == r.overGauges.max ? r.overGauges.min : r.overGauges.max)
+                                          : limitOfM;
+        QCOMPARE(fixed(at.overGauges.nominal, 9), fixed(expectedM, 9));
+        if (r.span)
+            QCOMPARE(fixed(at.span->length.nominal, 9), fixed(limitOfW, 9));
+    }
+    // A thicker internal tooth means a smaller shift: the order of x_E turns with the kind.
+    QCOMPARE(r.shiftAtUpper > r.shiftAtLower, !internal);
+}
+
+void TestSheet::gaugesOnOddGears()
+{
+    // Spur, odd: a pin and a ball stand alike, half a pitch off the diameter.
+    const SheetInput spur{.module = 2, .teeth = 21, .gaugeDiameter = 3.5};
+    SheetInput spurPins = spur;
+    spurPins.gauge = GaugeKind::Pin;
+    QCOMPARE(sheetOf(spur).overGauges.nominal, sheetOf(spurPins).overGauges.nominal);
+    // Helical, odd: pins along the helix reach the opposite space, so M = dK + D, above the balls'.
+    const SheetInput helical{.module = 2, .teeth = 21, .helixAngleDeg = 20, .gaugeDiameter = 3.5};
+    SheetInput helicalPins = helical;
+    helicalPins.gauge = GaugeKind::Pin;
+    const SheetResult b = sheetOf(helical), p = sheetOf(helicalPins);
+    QCOMPARE(p.overGauges.nominal, 2 * b.radial.nominal);
+    QVERIFY(p.overGauges.nominal > b.overGauges.nominal);
+    QCOMPARE(b.overGauges.nominal, (2 * b.radial.nominal - 3.5) * std::cos(3.14159265358979 / 42) + 3.5);
+}
+
+void TestSheet::proposedGaugeTouchesOnTheShiftedCircle_data()
+{
+    QTest::addColumn<double>("teeth");
+    QTest::addColumn<double>("helix");
+    QTest::addColumn<double>("shift");
+    QTest::addColumn<bool>("internal");
+    QTest::newRow("spur_external") << 30.0 << 0.0 << 0.0 << false;
+    QTest::newRow("spur_internal") << 60.0 << 0.0 << 0.2 << true;
+    QTest::newRow("helical_external") << 25.0 << 18.0 << 0.3 << false;
+    QTest::newRow("helical_internal") << 70.0 << 25.0 << 0.0 << true;
+}
+
+void TestSheet::proposedGaugeTouchesOnTheShiftedCircle()
+{
+    QFETCH(double, teeth);
+    QFETCH(double, helix);
+    QFETCH(double, shift);
+    QFETCH(bool, internal);
+    const SheetInput in{.module = 2, .teeth = teeth, .helixAngleDeg = helix, .internal = internal, .shift = shift};
+    const SheetResult proposed = sheetOf(in);
+    QVERIFY(proposed.gaugeProposed);
+    // Below the proposed series diameter lies the ideal one; at that ideal diameter
+    // the gauge touches exactly on d + 2x·mn. Search it back by halving.
+    double lo = proposed.gaugeDiameter * 0.9, hi = proposed.gaugeDiameter;
+    const double target = proposed.referenceDiameter + 2 * shift * 2;
+    for (int i = 0; i < 80; ++i) {
+        SheetInput probe = in;
+        probe.gaugeDiameter = (lo + hi) / 2;
+        const double touch = sheetOf(probe).gaugeContactDiameter.nominal;
+        // A larger ball touches further out on an external gear, further in on an internal one.
+        ((touch < target) != internal ? lo : hi) = *probe.gaugeDiameter;
+    }
+    QVERIFY(hi <= proposed.gaugeDiameter);
+    QVERIFY2(proposed.gaugeDiameter - hi < 0.1 * proposed.gaugeDiameter,
+             qPrintable(QString("ideal %1, proposed %2").arg(hi).arg(proposed.gaugeDiameter)));
+    QCOMPARE(nextSeriesDiameter(hi), proposed.gaugeDiameter);
+}
+
+void TestSheet::warns_data()
+{
+    QTest::addColumn<double>("helix");
+    QTest::addColumn<double>("gauge");
+    QTest::addColumn<double>("face");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<SheetWarning>("warning");
+    QTest::newRow("ball_above_tip") << 0.0 << 9.0 << 0.0 << 0 << SheetWarning::GaugeContactAboveTip;
+    QTest::newRow("ball_sunk_in_space") << 0.0 << 2.6 << 0.0 << 0 << SheetWarning::GaugeNotClearOfTip;
+    QTest::newRow("span_face_narrow") << 30.0 << 3.5 << 5.0 << 0 << SheetWarning::SpanFaceTooNarrow;
+    QTest::newRow("odd_helical_pins_face_narrow") << 30.0 << 3.5 << 5.0 << 1 << SheetWarning::PinsFaceTooNarrow;
+}
+
+void TestSheet::warns()
+{
+    QFETCH(double, helix);
+    QFETCH(double, gauge);
+    QFETCH(double, face);
+    QFETCH(int, kind);
+    QFETCH(SheetWarning, warning);
+    SheetInput in{.module = 2, .teeth = 21, .helixAngleDeg = helix, .gauge = kind ? GaugeKind::Pin : GaugeKind::Ball,
+                  .gaugeDiameter = gauge};
+    if (face > 0)
+        in.faceWidth = face;
+    const SheetResult r = sheetOf(in);
+    QVERIFY(std::find(r.warnings.begin(), r.warnings.end(), warning) != r.warnings.end());
+    // A wide enough gear with a fitting ball warns of nothing.
+    in.faceWidth = 100;
+    in.gaugeDiameter = 3.5;
+    QVERIFY(sheetOf(in).warnings.empty());
+}
+
+void TestSheet::noResult_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<Failure>("reason");
+    QTest::newRow("no_size") << 0 << Failure::SizeNotGiven;
+    QTest::newRow("module_and_pitch") << 1 << Failure::SizeNotGiven;
+    QTest::newRow("zero_module") << 2 << Failure::ModuleNotPositive;
+    QTest::newRow("fractional_teeth") << 3 << Failure::TeethNotWhole;
+    QTest::newRow("shift_and_thickness") << 4 << Failure::ShiftAndThicknessBoth;
+    QTest::newRow("allowance_eats_tooth") << 5 << Failure::ThicknessNotPositive;
+    QTest::newRow("gauge_zero") << 6 << Failure::PinNotPositive;
+    QTest::newRow("ball_centre_off_involute") << 7 << Failure::PinCentreOffInvolute;
+    QTest::newRow("helix_90") << 8 << Failure::HelixAngleOutOfRange;
+    QTest::newRow("face_zero") << 9 << Failure::FaceWidthNotPositive;
+    QTest::newRow("nan_allowance") << 10 << Failure::ResultOutOfRange;
+}
+
+void TestSheet::noResult()
+{
+    QFETCH(int, row);
+    QFETCH(Failure, reason);
+    SheetInput in{.module = 2, .teeth = 30};
+    switch (row) {
+    case 0: in.module.reset(); break;
+    case 1: in.diametralPitch = 10; break;
+    case 2: in.module = 0; break;
+    case 3: in.teeth = 30.5; break;
+    case 4: in.shift = 0.1, in.thickness = 3; break;
+    case 5: in.allowanceLower = -4; break;
+    case 6: in.gaugeDiameter = 0; break;
+    case 7: in.internal = true, in.gaugeDiameter = 40; break;
+    case 8: in.helixAngleDeg = 90; break;
+    case 9: in.faceWidth = 0; break;
+    default: in.allowanceUpper = std::nan(""); break;
+    }
+    const auto out = computeSheet(in);
+    QVERIFY(!out.ok());
+    QCOMPARE(out.failure(), reason);
+}
+
+void TestSheet::inchesFromDiametralPitch()
+{
+    // P 10 is the module 0.1 in: the same gear as module 2.54 mm, in inches.
+    const SheetResult inch = sheetOf({.diametralPitch = 10, .teeth = 30, .gaugeDiameter = 0.17});
+    const SheetResult mm = sheetOf({.module = 2.54, .teeth = 30, .gaugeDiameter = 0.17 * 25.4});
+    QVERIFY(inch.inches);
+    QCOMPARE(sheetDecimals(inch), 5);
+    QCOMPARE(fixed(inch.overGauges.nominal * 25.4, 9), fixed(mm.overGauges.nominal, 9));
+    QCOMPARE(fixed(inch.referenceDiameter, 5), QString("3.00000"));
+}
+
+void TestSheet::involuteAngleInvertsTheInvolute()
+{
+    // Small angles lose digits in tan a − a itself, hence the tolerance.
+    for (double degrees : {0.5, 5.0, 14.5, 20.0, 33.3, 60.0, 85.0, 89.9}) {
+        const double a = degrees * 3.14159265358979 / 180;
+        const auto back = involuteAngle(inv(a));
+        QVERIFY(back);
+        QVERIFY2(std::fabs(*back - a) <= 1e-11 * a, qPrintable(QString::number(degrees)));
+    }
+    QVERIFY(!involuteAngle(0));
+    QVERIFY(!involuteAngle(-0.1));
+    QVERIFY(!involuteAngle(std::numeric_limits<double>::infinity()));
+}
+
+void TestSheet::gaugeSeries_data()
+{
+    QTest::addColumn<double>("ideal");
+    QTest::addColumn<double>("proposed");
+    QTest::newRow("on_a_step") << 1.7 << 1.7;
+    QTest::newRow("just_above") << 1.701 << 1.8;
+    QTest::newRow("between") << 3.36 << 3.55;
+    QTest::newRow("top_of_decade") << 9.6 << 10.0;
+    QTest::newRow("below_one") << 0.951 << 1.0;
+    QTest::newRow("small") << 0.0123 << 0.0125;
+    QTest::newRow("large") << 123.0 << 125.0;
+}
+
+void TestSheet::gaugeSeries()
+{
+    QFETCH(double, ideal);
+    QFETCH(double, proposed);
+    QCOMPARE(nextSeriesDiameter(ideal), proposed);
+}
+
+void TestSheet::jsonHasEveryFieldAndExactNumbers()
+{
+    for (bool internal : {false, true}) {
+        const SheetResult r = sheetOf({.module = 1, .teeth = 30, .internal = internal, .allowanceUpper = -0.03,
+                                       .allowanceLower = -0.06, .gaugeDiameter = 1.7});
+        QJsonParseError error{};
+        const QJsonObject j = QJsonDocument::fromJson(QByteArray::fromStdString(sheetJson(r)), &error).object();
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        for (const char *key : {"units", "gear", "allowances", "shift", "thickness", "chordalThickness",
+                                "chordalHeight", "constantChord", "constantChordHeight", "overGauges", "radial",
+                                "span", "gauge", "warnings"})
+            QVERIFY2(j.contains(key), key);
+        QCOMPARE(j["chordalThickness"].isNull(), internal);
+        QCOMPARE(j["span"].isNull(), internal);
+        QCOMPARE(j["gear"]["internal"].toBool(), internal);
+        // The shortest form reads back to the very same double.
+        QCOMPARE(j["overGauges"]["nominal"].toDouble(), r.overGauges.nominal);
+        QCOMPARE(j["shift"]["atLower"].toDouble(), r.shiftAtLower);
+        QCOMPARE(j["gauge"]["kind"].toString(), QString("ball"));
+        QVERIFY(j["warnings"].isArray());
+    }
+}
+
+void TestSheet::csvHasOneHeaderAndOneLine()
+{
+    const SheetResult r = sheetOf({.module = 1, .teeth = 30, .gaugeDiameter = 1.7});
+    const QStringList lines = QString::fromStdString(sheetCsv(r)).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 2);
+    const QStringList header = lines[0].split(',');
+    const QStringList values = lines[1].split(',');
+    QCOMPARE(header.size(), values.size());
+    QVERIFY(header.contains("overGauges.max"));
+    QCOMPARE(values[header.indexOf("span.teeth")], QString("4"));
+    QCOMPARE(values[header.indexOf("overGauges.nominal")].toDouble(), r.overGauges.nominal);
+    QCOMPARE(QString::fromStdString(csvField("a,b")), QString("\"a,b\""));
+    QCOMPARE(QString::fromStdString(csvField("say \"M\"")), QString("\"say \"\"M\"\"\""));
+}
+
+QTEST_APPLESS_MAIN(TestSheet)
+#include "tst_sheet.moc"
