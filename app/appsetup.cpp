@@ -21,6 +21,9 @@ void setUpApplication()
     // Hiding the menu to show a calculator is not the end of the program; only
     // the menu's exit button or its close control ends it.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Where QSettings keeps the sheet's last inputs and recent files.
+    QCoreApplication::setOrganizationName(QStringLiteral("geardim"));
+    QCoreApplication::setApplicationName(QStringLiteral("geardim"));
     installFonts();
     installQtTranslation();
 }

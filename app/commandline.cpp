@@ -2,49 +2,34 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDate>
+#include <QGuiApplication>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <iostream>
+#include <memory>
 #include <string>
 
-#include "common/numberparse.h"
+#include "records/batch.h"
+#include "records/gearfile.h"
+#include "records/report.h"
 #include "sheet/inspection.h"
+#include "sheet/sheetoptions.h"
 #include "sheet/sheetreport.h"
 
 namespace geardim {
 namespace {
 
-enum ExitStatus { kResult = 0, kNoResult = 1, kUsage = 2 };
+enum ExitStatus { kResult = 0, kNoResult = 1, kUsage = 2, kSomeLinesFailed = 3 };
 
 void printTo(std::FILE *stream, const std::string &text)
 {
     std::fwrite(text.data(), 1, text.size(), stream);
     std::fflush(stream);
 }
-
-struct NumberOption {
-    const char *name;
-    const char *help;
-    std::optional<double> SheetInput::*optional = nullptr;
-    double SheetInput::*plain = nullptr;
-};
-
-// The number options, one per input of the sheet.
-const NumberOption kNumberOptions[] = {
-    {"module", "法向模数 mn (mm)", &SheetInput::module},
-    {"diametral-pitch", "法向径节 P (1/in)；长度单位为英寸", &SheetInput::diametralPitch},
-    {"teeth", "齿数 z", nullptr, &SheetInput::teeth},
-    {"pressure-angle", "法向压力角 αn (°)，默认 20", nullptr, &SheetInput::pressureAngleDeg},
-    {"helix-angle", "螺旋角 β (°)，默认 0", nullptr, &SheetInput::helixAngleDeg},
-    {"shift", "变位系数 x，默认 0", &SheetInput::shift},
-    {"thickness", "分度圆法向齿厚 sn（代替 x）", &SheetInput::thickness},
-    {"addendum", "齿顶高系数 ha*，默认 1", nullptr, &SheetInput::addendum},
-    {"tip-diameter", "齿顶圆直径 da（代替 ha*）", &SheetInput::tipDiameter},
-    {"allowance-upper", "齿厚上偏差 Esns，默认 0", nullptr, &SheetInput::allowanceUpper},
-    {"allowance-lower", "齿厚下偏差 Esni，默认 0", nullptr, &SheetInput::allowanceLower},
-    {"gauge-diameter", "量棒（球）直径 D；不填则建议", &SheetInput::gaugeDiameter},
-    {"face-width", "齿宽 b（用于检查）", &SheetInput::faceWidth},
-};
 
 int usageError(const QString &message)
 {
@@ -53,41 +38,143 @@ int usageError(const QString &message)
     return kUsage;
 }
 
-int runSheet(const QCommandLineParser &parser, const QCommandLineOption &internal, const QCommandLineOption &gauge,
-             const QCommandLineOption &format)
+int noResult(const QString &reason)
+{
+    printTo(stderr, "geardim: " + reason.toStdString() + "\n");
+    return kNoResult;
+}
+
+// A PDF needs fonts, so a QGuiApplication on the offscreen platform; everything else
+// answers from a QCoreApplication, without loading any platform.
+bool wantsPdf(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--pdf") == 0 || std::strncmp(argv[i], "--pdf=", 6) == 0)
+            return true;
+    }
+    return false;
+}
+
+struct Parsed {
+    QCommandLineParser parser;
+    QCommandLineOption load{QStringLiteral("load"), QStringLiteral("从齿轮文件读取输入，其他选项覆盖文件中的值"),
+                            QStringLiteral("file")};
+    QCommandLineOption save{QStringLiteral("save"), QStringLiteral("把选项生效后的输入写入齿轮文件"),
+                            QStringLiteral("file")};
+    QCommandLineOption pdf{QStringLiteral("pdf"), QStringLiteral("把测量尺寸表导出为 A4 PDF"), QStringLiteral("file")};
+    QCommandLineOption batch{QStringLiteral("batch"),
+                             QStringLiteral("批量计算：CSV 文件，表头为选项名（不带 --），每行一个齿轮"),
+                             QStringLiteral("in.csv")};
+    QCommandLineOption out{QStringLiteral("out"), QStringLiteral("批量结果的 CSV 文件（默认标准输出）"),
+                           QStringLiteral("out.csv")};
+    QCommandLineOption format{QStringLiteral("format"), QStringLiteral("输出格式：text（默认）、csv 或 json"),
+                              QStringLiteral("text|csv|json"), QStringLiteral("text")};
+};
+
+void describeOptions(Parsed &p)
+{
+    p.parser.setApplicationDescription(
+        QStringLiteral("渐开线圆柱齿轮测量尺寸计算。\n"
+                       "不带参数启动窗口；geardim sheet [选项] 在命令行计算测量尺寸表。"));
+    p.parser.addHelpOption();
+    p.parser.addVersionOption();
+    p.parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("sheet：计算测量尺寸表"));
+    for (const SheetOption &o : sheetOptions()) {
+        const QString name = QString::fromLatin1(o.name);
+        const QString help = QString::fromUtf8(o.help);
+        if (o.kind == OptionKind::Flag)
+            p.parser.addOption({name, help});
+        else if (o.kind == OptionKind::Gauge)
+            p.parser.addOption({name, help, QStringLiteral("ball|pin")});
+        else
+            p.parser.addOption({name, help, QStringLiteral("value")});
+    }
+    p.parser.addOptions({p.format, p.load, p.save, p.pdf, p.batch, p.out});
+}
+
+// The inputs: the loaded file's, then every option given. Nothing with the exit
+// status when a value or the file is refused.
+std::optional<SheetInput> inputs(Parsed &p, QJsonObject &kept, int &status)
 {
     SheetInput in;
-    for (const NumberOption &o : kNumberOptions) {
-        const QString name = QString::fromLatin1(o.name);
-        if (!parser.isSet(name))
-            continue;
-        const QString text = parser.value(name);
-        const auto value = parseDouble(text.toStdString());
-        if (!value)
-            return usageError(QStringLiteral("--%1 的值“%2”不是有效的数字。").arg(name, text));
-        if (o.optional)
-            in.*o.optional = *value;
-        else
-            in.*o.plain = *value;
+    if (p.parser.isSet(p.load)) {
+        const GearFileRead read = readGearFile(p.parser.value(p.load));
+        if (!read.gear) {
+            status = noResult(read.problem);
+            return std::nullopt;
+        }
+        in = read.gear->input;
+        kept = read.gear->document;
     }
-    in.internal = parser.isSet(internal);
-    const QString kind = parser.value(gauge);
-    if (kind == QLatin1String("ball"))
-        in.gauge = GaugeKind::Ball;
-    else if (kind == QLatin1String("pin"))
-        in.gauge = GaugeKind::Pin;
-    else
-        return usageError(QStringLiteral("--gauge 只能是 ball 或 pin，而不是“%1”。").arg(kind));
-    const QString form = parser.value(format);
+    for (const SheetOption &o : sheetOptions()) {
+        const QString name = QString::fromLatin1(o.name);
+        if (!p.parser.isSet(name))
+            continue;
+        const std::string text = o.kind == OptionKind::Flag ? "true" : p.parser.value(name).toStdString();
+        if (!applySheetOption(o, text, in) || (o.kind != OptionKind::Flag && text.empty())) {
+            status = usageError(o.kind == OptionKind::Gauge
+                                    ? QStringLiteral("--gauge 只能是 ball 或 pin，而不是“%1”。").arg(p.parser.value(name))
+                                    : QStringLiteral("--%1 的值“%2”不是有效的数字。").arg(name, p.parser.value(name)));
+            return std::nullopt;
+        }
+    }
+    return in;
+}
+
+int runBatchCommand(Parsed &p, const SheetInput &defaults)
+{
+    const QString inPath = p.parser.value(p.batch);
+    std::ifstream in(inPath.toStdString(), std::ios::binary);
+    if (!in)
+        return noResult(QStringLiteral("无法打开批量文件“%1”。").arg(inPath));
+    std::ofstream file;
+    std::ostream *out = &std::cout;
+    if (p.parser.isSet(p.out)) {
+        file.open(p.parser.value(p.out).toStdString(), std::ios::binary | std::ios::trunc);
+        if (!file)
+            return noResult(QStringLiteral("无法写入“%1”。").arg(p.parser.value(p.out)));
+        out = &file;
+    }
+    const BatchSummary summary = runBatch(in, *out, defaults);
+    out->flush();
+    if (!summary.problem.empty())
+        return noResult(QString::fromStdString(summary.problem));
+    if (!*out)
+        return noResult(QStringLiteral("写入批量结果失败。"));
+    if (summary.withoutResult > 0) {
+        printTo(stderr, "geardim: " + std::to_string(summary.withoutResult) + " 行（共 " + std::to_string(summary.gears)
+                            + " 行）没有结果，原因见 error 列。\n");
+        return kSomeLinesFailed;
+    }
+    return kResult;
+}
+
+int runSheet(Parsed &p)
+{
+    const QString form = p.parser.value(p.format);
     if (form != QLatin1String("text") && form != QLatin1String("csv") && form != QLatin1String("json"))
         return usageError(QStringLiteral("--format 只能是 text、csv 或 json，而不是“%1”。").arg(form));
-    if (!parser.isSet(QStringLiteral("teeth")))
+    QJsonObject kept;
+    int status = kResult;
+    const auto in = inputs(p, kept, status);
+    if (!in)
+        return status;
+    if (p.parser.isSet(p.batch))
+        return runBatchCommand(p, *in);
+    if (!p.parser.isSet(p.load) && !p.parser.isSet(QStringLiteral("teeth")))
         return usageError(QStringLiteral("缺少 --teeth（齿数 z）。"));
-
-    const auto sheet = computeSheet(in);
-    if (!sheet.ok()) {
-        printTo(stderr, std::string("geardim: 没有结果：") + failureText(sheet.failure()) + "\n");
-        return kNoResult;
+    if (p.parser.isSet(p.save)) {
+        const QString problem = writeGearFile(p.parser.value(p.save), *in, kept);
+        if (!problem.isEmpty())
+            return noResult(problem);
+    }
+    const auto sheet = computeSheet(*in);
+    if (!sheet.ok())
+        return noResult(QStringLiteral("没有结果：") + QString::fromUtf8(failureText(sheet.failure())));
+    if (p.parser.isSet(p.pdf)) {
+        const QString problem = writeReportPdf(p.parser.value(p.pdf), *in, sheet.value(), QDate::currentDate());
+        if (!problem.isEmpty())
+            return noResult(problem);
     }
     if (form == QLatin1String("json"))
         printTo(stdout, sheetJson(sheet.value()));
@@ -111,41 +198,33 @@ bool isCommandLine(int argc, char *argv[])
 
 int runCommandLine(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    std::unique_ptr<QCoreApplication> app;
+    if (wantsPdf(argc, argv)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName(QStringLiteral("geardim"));
     QCoreApplication::setApplicationVersion(QStringLiteral(GEARDIM_VERSION));
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("渐开线圆柱齿轮测量尺寸计算。\n"
-                       "不带参数启动窗口；geardim sheet [选项] 在命令行计算测量尺寸表。"));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("sheet：计算测量尺寸表"));
-    for (const NumberOption &o : kNumberOptions)
-        parser.addOption({QString::fromLatin1(o.name), QString::fromUtf8(o.help), QStringLiteral("value")});
-    const QCommandLineOption internal(QStringLiteral("internal"), QStringLiteral("内齿轮（默认外齿轮）"));
-    const QCommandLineOption gauge(QStringLiteral("gauge"), QStringLiteral("量具：ball（量球，默认）或 pin（量棒）"),
-                                   QStringLiteral("ball|pin"), QStringLiteral("ball"));
-    const QCommandLineOption format(QStringLiteral("format"), QStringLiteral("输出格式：text（默认）、csv 或 json"),
-                                    QStringLiteral("text|csv|json"), QStringLiteral("text"));
-    parser.addOptions({internal, gauge, format});
-
-    if (!parser.parse(QCoreApplication::arguments()))
-        return usageError(parser.errorText());
-    if (parser.isSet(QStringLiteral("help"))) {
-        printTo(stdout, parser.helpText().toStdString());
+    Parsed p;
+    describeOptions(p);
+    if (!p.parser.parse(QCoreApplication::arguments()))
+        return usageError(p.parser.errorText());
+    if (p.parser.isSet(QStringLiteral("help"))) {
+        printTo(stdout, p.parser.helpText().toStdString());
         return kResult;
     }
-    if (parser.isSet(QStringLiteral("version"))) {
+    if (p.parser.isSet(QStringLiteral("version"))) {
         printTo(stdout, "geardim " GEARDIM_VERSION "\n");
         return kResult;
     }
-    const QStringList words = parser.positionalArguments();
+    const QStringList words = p.parser.positionalArguments();
     if (words.size() != 1 || words.first() != QLatin1String("sheet"))
         return usageError(words.isEmpty() ? QStringLiteral("缺少命令：sheet。")
                                           : QStringLiteral("未知的命令“%1”。").arg(words.join(u' ')));
-    return runSheet(parser, internal, gauge, format);
+    return runSheet(p);
 }
 
 } // namespace geardim

@@ -1,6 +1,8 @@
 #include "common/dialogs.h"
 
+#include <QFileDialog>
 #include <QInputDialog>
+#include <QPushButton>
 #include <QMessageBox>
 
 namespace geardim {
@@ -15,6 +17,18 @@ WarningSink &warningSink()
 PromptSink &promptSink()
 {
     static PromptSink sink;
+    return sink;
+}
+
+FileSink &fileSink()
+{
+    static FileSink sink;
+    return sink;
+}
+
+UnsavedSink &unsavedSink()
+{
+    static UnsavedSink sink;
     return sink;
 }
 
@@ -59,6 +73,37 @@ std::optional<QString> askText(QWidget *window, const QString &title, const QStr
         return std::nullopt;
     return dialog->textValue();
 }
+
+QString chooseFile(QWidget *window, FileChoice choice, const QString &title, const QString &filter,
+                   const QString &suggested)
+{
+    if (fileSink())
+        return fileSink()(window, choice, suggested);
+    return choice == FileChoice::Open ? QFileDialog::getOpenFileName(window, title, suggested, filter)
+                                      : QFileDialog::getSaveFileName(window, title, suggested, filter);
+}
+
+UnsavedAnswer askUnsavedChanges(QWidget *window, const QString &documentName)
+{
+    if (unsavedSink())
+        return unsavedSink()(window, documentName);
+    QMessageBox box(QMessageBox::Question, window ? window->windowTitle() : QString(),
+                    QStringLiteral("“%1”已修改。是否保存？").arg(documentName), QMessageBox::NoButton, window);
+    QPushButton *save = box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole);
+    QPushButton *discard = box.addButton(QStringLiteral("不保存"), QMessageBox::DestructiveRole);
+    QPushButton *cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+        return UnsavedAnswer::Save;
+    if (box.clickedButton() == discard)
+        return UnsavedAnswer::Discard;
+    return UnsavedAnswer::Cancel;
+}
+
+void setFileSink(FileSink sink) { fileSink() = std::move(sink); }
+void setUnsavedSink(UnsavedSink sink) { unsavedSink() = std::move(sink); }
 
 void setWarningSink(WarningSink sink) { warningSink() = std::move(sink); }
 void setPromptSink(PromptSink sink) { promptSink() = std::move(sink); }

@@ -5,13 +5,19 @@
 
 namespace geardim {
 
-void installFonts()
+void registerSongSubstitutes()
 {
     const QString song = QString::fromUtf8(kSongFamily);
+    QFont::removeSubstitutions(song);
     QFont::insertSubstitutions(song, {QStringLiteral("SimSun"), QStringLiteral("NSimSun"),
                                       QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Source Han Serif SC"),
                                       QStringLiteral("AR PL UMing CN"), QStringLiteral("Songti SC"),
                                       QStringLiteral("STSong")});
+}
+
+void installFonts()
+{
+    registerSongSubstitutes();
     QApplication::setFont(songFont(9));
 }
 

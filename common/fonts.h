@@ -8,6 +8,9 @@ namespace geardim {
 
 inline constexpr const char *kSongFamily = "宋体";
 
+// Registers the substitutes of "宋体" (needs only a QGuiApplication; repeatable).
+void registerSongSubstitutes();
+
 // Registers the substitutes of "宋体" and makes it the application's default font
 // at 9 pt, so controls without a font of their own render Chinese too.
 void installFonts();

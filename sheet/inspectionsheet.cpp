@@ -15,9 +15,23 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <QApplication>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSettings>
+
+#include "common/dialogs.h"
 #include "common/fields.h"
 #include "common/numberparse.h"
 #include "common/registry.h"
+#include "records/gearfile.h"
+#include "records/report.h"
 #include "sheet/sheetreport.h"
 
 namespace geardim {
@@ -46,6 +60,16 @@ void addRow(QFormLayout *form, const QString &caption, QLineEdit *field)
     label->setBuddy(field);
     form->addRow(label, field);
     field->setAccessibleName(caption);
+}
+
+const QString kGearFilter = QStringLiteral("齿轮文件 (*.gear);;所有文件 (*)");
+const QString kLastInputsKey = QStringLiteral("sheet/lastInputs");
+const QString kRecentKey = QStringLiteral("sheet/recentFiles");
+constexpr int kMaxRecent = 8;
+
+QString numberText(const std::optional<double> &v)
+{
+    return v ? QString::fromStdString(shortestNumber(*v)) : QString();
 }
 
 } // namespace
@@ -161,9 +185,285 @@ InspectionSheet::InspectionSheet(QWidget *parent)
 
     connect(compute, &QPushButton::clicked, this, &InspectionSheet::computeClicked);
     for (QLineEdit *field : {module, diametralPitch, teeth, pressureAngle, helixAngle, shift, thickness, addendum,
-                             tipDiameter, faceWidth, allowanceUpper, allowanceLower, gaugeDiameter})
+                             tipDiameter, faceWidth, allowanceUpper, allowanceLower, gaugeDiameter}) {
         connect(field, &QLineEdit::returnPressed, this, &InspectionSheet::computeClicked);
-    resize(780, 540);
+        connect(field, &QLineEdit::textChanged, this, &InspectionSheet::markModified);
+    }
+    for (QRadioButton *button : {external, internal, balls, pins})
+        connect(button, &QRadioButton::toggled, this, &InspectionSheet::markModified);
+    buildMenus();
+
+    // The inputs of the last run, when there were any.
+    const QByteArray last = QSettings().value(kLastInputsKey).toByteArray();
+    if (!last.isEmpty()) {
+        const GearFileRead read = gearFromDocument(QJsonDocument::fromJson(last).object());
+        if (read.gear)
+            writeInputs(read.gear->input);
+    }
+    setCurrentFile(QString());
+    resize(780, 560);
+}
+
+void InspectionSheet::buildMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("文件(&F)"));
+    file->setObjectName(QStringLiteral("fileMenu"));
+    const auto add = [this](QMenu *menu, const QString &text, const char *name, QKeySequence keys, auto slot) {
+        QAction *action = menu->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    add(file, QStringLiteral("新建"), "newAction", QKeySequence::New, [this] { newGear(); });
+    add(file, QStringLiteral("打开…"), "openAction", QKeySequence::Open, [this] { openGear(); });
+    add(file, QStringLiteral("保存"), "saveAction", QKeySequence::Save, [this] { saveGear(); });
+    add(file, QStringLiteral("另存为…"), "saveAsAction", QKeySequence(QStringLiteral("Ctrl+Shift+S")),
+        [this] { saveGearAs(); });
+    recentMenu_ = file->addMenu(QStringLiteral("最近打开的文件"));
+    recentMenu_->setObjectName(QStringLiteral("recentMenu"));
+    file->addSeparator();
+    add(file, QStringLiteral("打印…"), "printAction", QKeySequence::Print, [this] { printSheet(); });
+    add(file, QStringLiteral("导出PDF…"), "pdfAction", QKeySequence(), [this] { exportPdf(); });
+    file->addSeparator();
+    add(file, QStringLiteral("关闭"), "closeAction", QKeySequence::Close, [this] { exitClicked(); });
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("编辑(&E)"));
+    edit->setObjectName(QStringLiteral("editMenu"));
+    add(edit, QStringLiteral("复制表格"), "copyTableAction", QKeySequence::Copy, [this] { copyTable(); });
+    rebuildRecentMenu();
+}
+
+void InspectionSheet::writeInputs(const SheetInput &in)
+{
+    loading_ = true;
+    module->setText(numberText(in.module));
+    diametralPitch->setText(numberText(in.diametralPitch));
+    teeth->setText(numberText(in.teeth));
+    pressureAngle->setText(numberText(in.pressureAngleDeg));
+    helixAngle->setText(numberText(in.helixAngleDeg));
+    shift->setText(numberText(in.shift));
+    thickness->setText(numberText(in.thickness));
+    addendum->setText(numberText(in.addendum));
+    tipDiameter->setText(numberText(in.tipDiameter));
+    faceWidth->setText(numberText(in.faceWidth));
+    allowanceUpper->setText(numberText(in.allowanceUpper));
+    allowanceLower->setText(numberText(in.allowanceLower));
+    gaugeDiameter->setText(numberText(in.gaugeDiameter));
+    (in.internal ? internal : external)->setChecked(true);
+    (in.gauge == GaugeKind::Pin ? pins : balls)->setChecked(true);
+    loading_ = false;
+}
+
+void InspectionSheet::markModified()
+{
+    if (!loading_)
+        setWindowModified(true);
+}
+
+void InspectionSheet::setCurrentFile(const QString &path)
+{
+    currentFile_ = path;
+    const QString name = path.isEmpty() ? QStringLiteral("未命名") : QFileInfo(path).fileName();
+    setWindowTitle(QStringLiteral("%1[*] - 测量尺寸表").arg(name));
+    setWindowModified(false);
+}
+
+QStringList InspectionSheet::recentFiles() const { return QSettings().value(kRecentKey).toStringList(); }
+
+void InspectionSheet::rememberRecent(const QString &path)
+{
+    QStringList files = recentFiles();
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    files.removeAll(absolute);
+    files.prepend(absolute);
+    while (files.size() > kMaxRecent)
+        files.removeLast();
+    QSettings().setValue(kRecentKey, files);
+    rebuildRecentMenu();
+}
+
+void InspectionSheet::rebuildRecentMenu()
+{
+    recentMenu_->clear();
+    const QStringList files = recentFiles();
+    for (const QString &path : files) {
+        QAction *action = recentMenu_->addAction(QFileInfo(path).fileName());
+        action->setToolTip(path);
+        connect(action, &QAction::triggered, this, [this, path] {
+            if (maySetAside())
+                openGearFile(path);
+        });
+    }
+    recentMenu_->setEnabled(!files.isEmpty());
+}
+
+void InspectionSheet::rememberInputs()
+{
+    if (const auto in = [this] {
+            // Read quietly: a field that is not a number keeps the remembered inputs as they were.
+            const QString message = warnings->text();
+            const QString style = warnings->styleSheet();
+            const auto read = readInputs();
+            warnings->setText(message);
+            warnings->setStyleSheet(style);
+            return read;
+        }())
+        QSettings().setValue(kLastInputsKey, QJsonDocument(gearDocument(*in)).toJson(QJsonDocument::Compact));
+}
+
+bool InspectionSheet::maySetAside()
+{
+    if (!isWindowModified())
+        return true;
+    const QString name = currentFile_.isEmpty() ? QStringLiteral("未命名") : QFileInfo(currentFile_).fileName();
+    switch (askUnsavedChanges(this, name)) {
+    case UnsavedAnswer::Save:
+        return saveGear();
+    case UnsavedAnswer::Discard:
+        return true;
+    case UnsavedAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void InspectionSheet::newGear()
+{
+    if (!maySetAside())
+        return;
+    writeInputs(SheetInput{.module = 1, .teeth = 30});
+    kept_ = QJsonObject();
+    results->setRowCount(0);
+    shown_.reset();
+    showMessage(QString(), false);
+    setCurrentFile(QString());
+}
+
+void InspectionSheet::openGear()
+{
+    if (!maySetAside())
+        return;
+    const QString path = chooseFile(this, FileChoice::Open, QStringLiteral("打开齿轮文件"), kGearFilter,
+                                    QFileInfo(currentFile_).absolutePath());
+    if (!path.isEmpty())
+        openGearFile(path);
+}
+
+bool InspectionSheet::openGearFile(const QString &path)
+{
+    const GearFileRead read = readGearFile(path);
+    if (!read.gear) {
+        showWarning(this, read.problem);
+        return false;
+    }
+    writeInputs(read.gear->input);
+    kept_ = read.gear->document;
+    setCurrentFile(path);
+    rememberRecent(path);
+    computeClicked();
+    return true;
+}
+
+bool InspectionSheet::saveGear() { return currentFile_.isEmpty() ? saveGearAs() : saveGearTo(currentFile_); }
+
+bool InspectionSheet::saveGearAs()
+{
+    const QString suggested = currentFile_.isEmpty() ? QStringLiteral("齿轮.gear") : currentFile_;
+    QString path = chooseFile(this, FileChoice::Save, QStringLiteral("保存齿轮文件"), kGearFilter, suggested);
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".gear");
+    return saveGearTo(path);
+}
+
+bool InspectionSheet::saveGearTo(const QString &path)
+{
+    const auto in = readInputs();
+    if (!in)
+        return false;
+    const QString problem = writeGearFile(path, *in, kept_);
+    if (!problem.isEmpty()) {
+        showWarning(this, problem);
+        return false;
+    }
+    kept_ = gearDocument(*in, kept_);
+    setCurrentFile(path);
+    rememberRecent(path);
+    return true;
+}
+
+std::optional<std::pair<SheetInput, SheetResult>> InspectionSheet::currentSheet()
+{
+    const auto in = readInputs();
+    if (!in)
+        return std::nullopt;
+    const auto sheet = computeSheet(*in);
+    if (!sheet.ok()) {
+        showMessage(QStringLiteral("没有结果：") + QString::fromUtf8(failureText(sheet.failure())), true);
+        return std::nullopt;
+    }
+    showSheet(sheet.value());
+    return std::pair{*in, sheet.value()};
+}
+
+bool InspectionSheet::printTo(QPrinter &printer)
+{
+    const auto sheet = currentSheet();
+    if (!sheet)
+        return false;
+    QPainter painter(&printer);
+    paintReport(painter, printer, sheet->first, sheet->second, QDate::currentDate());
+    return true;
+}
+
+void InspectionSheet::printSheet()
+{
+    if (!currentSheet())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("打印测量尺寸表"));
+    if (dialog.exec() == QDialog::Accepted)
+        printTo(printer);
+}
+
+void InspectionSheet::exportPdf()
+{
+    const QString base = currentFile_.isEmpty() ? QStringLiteral("测量尺寸表")
+                                                : QFileInfo(currentFile_).completeBaseName();
+    QString path = chooseFile(this, FileChoice::Save, QStringLiteral("导出PDF"), QStringLiteral("PDF (*.pdf)"),
+                              base + QStringLiteral(".pdf"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pdf");
+    exportPdfTo(path);
+}
+
+bool InspectionSheet::exportPdfTo(const QString &path)
+{
+    const auto sheet = currentSheet();
+    if (!sheet)
+        return false;
+    const QString problem = writeReportPdf(path, sheet->first, sheet->second, QDate::currentDate());
+    if (!problem.isEmpty()) {
+        showWarning(this, problem);
+        return false;
+    }
+    return true;
+}
+
+void InspectionSheet::copyTable()
+{
+    // Ctrl+C in a field still copies the field's text: the field takes the key first.
+    if (!shown_)
+        return;
+    auto *data = new QMimeData;
+    data->setText(QString::fromStdString(sheetTsv(*shown_)));
+    data->setHtml(QString::fromStdString(sheetHtml(*shown_)));
+    QApplication::clipboard()->setMimeData(data);
 }
 
 std::optional<SheetInput> InspectionSheet::readInputs()
@@ -222,6 +522,7 @@ void InspectionSheet::computeClicked()
         return;
     }
     showSheet(sheet.value());
+    rememberInputs();
 }
 
 void InspectionSheet::showSheet(const SheetResult &sheet)
@@ -264,6 +565,9 @@ void InspectionSheet::showMessage(const QString &text, bool problem)
 
 void InspectionSheet::exitClicked()
 {
+    if (!maySetAside())
+        return;
+    rememberInputs();
     WindowRegistry::instance().hide(WindowId::Sheet);
     WindowRegistry::instance().show(WindowId::Menu);
 }

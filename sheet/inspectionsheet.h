@@ -2,11 +2,15 @@
 
 #include <optional>
 
+#include <QJsonObject>
 #include <QMainWindow>
+#include <QStringList>
 
 #include "sheet/inspection.h"
 
 class QLabel;
+class QMenu;
+class QPrinter;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -24,11 +28,29 @@ public:
 
     // Reads the form, computes and shows the sheet, or says in the window why not.
     void computeClicked();
-    // Back to the menu; the window keeps what it shows.
+    // Back to the menu, after asking about unsaved changes; the window keeps what it shows.
     void exitClicked();
+
+    // The File menu: each asks about unsaved changes where they would be lost.
+    void newGear();
+    void openGear();
+    bool openGearFile(const QString &path); // false, with a warning naming the file, when refused
+    bool saveGear();
+    bool saveGearAs();
+    bool saveGearTo(const QString &path);   // false, with a warning naming the file, on failure
+    void printSheet();
+    void exportPdf();
+    bool exportPdfTo(const QString &path);
+    // The Edit menu: the result table as tab-separated text and HTML.
+    void copyTable();
 
     // The sheet last shown, if any.
     const std::optional<SheetResult> &shown() const { return shown_; }
+    const QString &currentFile() const { return currentFile_; }
+    QStringList recentFiles() const;
+
+    // Paints the sheet of the current inputs on a printer; false when they have no sheet.
+    bool printTo(QPrinter &printer);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -37,8 +59,19 @@ protected:
 private:
     // The inputs as typed, or nothing (with the field named in the window) when one is not a number.
     std::optional<SheetInput> readInputs();
+    void writeInputs(const SheetInput &in);
     void showSheet(const SheetResult &sheet);
     void showMessage(const QString &text, bool problem);
+    // The sheet of the inputs as they stand, computed anew; nothing (said in the window) without one.
+    std::optional<std::pair<SheetInput, SheetResult>> currentSheet();
+    // True when nothing unsaved would be lost, after asking and perhaps saving.
+    bool maySetAside();
+    void setCurrentFile(const QString &path);
+    void markModified();
+    void rememberRecent(const QString &path);
+    void rebuildRecentMenu();
+    void rememberInputs();
+    void buildMenus();
 
     QLineEdit *module, *diametralPitch, *teeth, *pressureAngle, *helixAngle, *shift, *thickness, *addendum,
         *tipDiameter, *allowanceUpper, *allowanceLower, *gaugeDiameter, *faceWidth;
@@ -47,6 +80,10 @@ private:
     QTableWidget *results;
     QLabel *warnings;
     std::optional<SheetResult> shown_;
+    QString currentFile_;
+    QJsonObject kept_;      // the document last read or saved, with keys of newer versions
+    QMenu *recentMenu_ = nullptr;
+    bool loading_ = false;  // fields are being filled from a file: not a user's change
 };
 
 } // namespace geardim

@@ -132,16 +132,13 @@ std::vector<SheetRow> sheetRows(const SheetResult &r)
     return rows;
 }
 
+std::vector<std::array<std::string, 5>> tableCells(const SheetResult &r);
+
 std::string sheetText(const SheetResult &r)
 {
-    const int decimals = sheetDecimals(r);
-    const auto rows = sheetRows(r);
-    std::vector<std::array<std::string, 5>> cells{{"", "", "公称", "上限", "下限"}};
-    for (const SheetRow &row : rows) {
-        const auto number = [&](double v) { return row.whole ? sheetNumber(v, 0) : sheetNumber(v, decimals); };
-        cells.push_back({row.quantity, row.unit, number(row.nominal), row.max ? number(*row.max) : "",
-                         row.min ? number(*row.min) : ""});
-    }
+    auto cells = tableCells(r);
+    cells.front()[0].clear(); // the row names and units need no heading on a terminal
+    cells.front()[1].clear();
     std::array<std::size_t, 5> widths{};
     for (const auto &line : cells) {
         for (std::size_t c = 0; c < 5; ++c)
@@ -262,6 +259,62 @@ std::string sheetJson(const SheetResult &r)
         j += (i ? ", " : "") + jsonString(texts[i]);
     j += "]}\n";
     return j;
+}
+
+// The table's cells as shown: a header line, then one line per row.
+std::vector<std::array<std::string, 5>> tableCells(const SheetResult &r)
+{
+    const int decimals = sheetDecimals(r);
+    std::vector<std::array<std::string, 5>> cells{{"项目", "单位", "公称", "上限", "下限"}};
+    for (const SheetRow &row : sheetRows(r)) {
+        const auto number = [&](double v) { return row.whole ? sheetNumber(v, 0) : sheetNumber(v, decimals); };
+        cells.push_back({row.quantity, row.unit, number(row.nominal), row.max ? number(*row.max) : "",
+                         row.min ? number(*row.min) : ""});
+    }
+    return cells;
+}
+
+namespace {
+
+std::string htmlEscaped(const std::string &text)
+{
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '&': out += "&amp;"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+std::string sheetTsv(const SheetResult &r)
+{
+    std::string out;
+    for (const auto &line : tableCells(r)) {
+        for (std::size_t c = 0; c < line.size(); ++c)
+            out += (c ? "\t" : "") + line[c];
+        out += "\n";
+    }
+    return out;
+}
+
+std::string sheetHtml(const SheetResult &r)
+{
+    std::string out = "<table>\n";
+    bool header = true;
+    for (const auto &line : tableCells(r)) {
+        out += "<tr>";
+        for (const std::string &cell : line)
+            out += (header ? "<th>" : "<td>") + htmlEscaped(cell) + (header ? "</th>" : "</td>");
+        out += "</tr>\n";
+        header = false;
+    }
+    return out + "</table>\n";
 }
 
 } // namespace geardim

@@ -40,6 +40,11 @@ std::vector<std::pair<std::string, std::string>> sheetColumns(const SheetResult 
 // One header line and one data line of sheetColumns, RFC 4180 quoting.
 std::string sheetCsv(const SheetResult &r);
 
+// The table for a spreadsheet: tab-separated (项目, 单位, 公称, 上限, 下限) with the
+// shown decimals, one cell per value, and the same as an HTML table.
+std::string sheetTsv(const SheetResult &r);
+std::string sheetHtml(const SheetResult &r);
+
 // The JSON document of the sheet.
 std::string sheetJson(const SheetResult &r);
 

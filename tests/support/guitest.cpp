@@ -1,6 +1,8 @@
 #include "guitest.h"
 
 #include <QApplication>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 
 #include "app/appsetup.h"
@@ -12,6 +14,9 @@ using namespace geardim;
 GuiFixture::GuiFixture()
 {
     setUpApplication();
+    // Settings of the tests' own, empty at every start: no window remembers another test's inputs.
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings().clear();
     installWindowIcon();
     registerWindows(registry);
     registry.setEndProgram([this] { ++programEnds; });
@@ -33,6 +38,24 @@ GuiFixture::GuiFixture()
         answers.pop_front();
         return answer;
     });
+    setFileSink([this](QWidget *, FileChoice, const QString &) {
+        if (files.empty()) {
+            unexpectedDialogs << QStringLiteral("file dialog without a scripted file");
+            QTest::qFail("file dialog without a scripted file", __FILE__, __LINE__);
+            return QString();
+        }
+        const QString path = files.front();
+        files.pop_front();
+        return path;
+    });
+    setUnsavedSink([this](QWidget *, const QString &name) {
+        unsavedAsked << name;
+        if (unsavedAnswers.empty())
+            return UnsavedAnswer::Discard;
+        const UnsavedAnswer answer = unsavedAnswers.front();
+        unsavedAnswers.pop_front();
+        return answer;
+    });
     modalGuard_.setInterval(50);
     QObject::connect(&modalGuard_, &QTimer::timeout, [this] {
         if (QWidget *modal = QApplication::activeModalWidget()) {
@@ -50,6 +73,8 @@ GuiFixture::~GuiFixture()
 {
     setWarningSink({});
     setPromptSink({});
+    setFileSink({});
+    setUnsavedSink({});
 }
 
 void GuiFixture::start() { registry.show(WindowId::Menu); }

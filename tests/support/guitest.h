@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QTimer>
 
+#include "common/dialogs.h"
 #include "common/registry.h"
 
 // The program's windows under test: the real registry with every window, the
@@ -28,6 +29,9 @@ public:
     std::deque<std::optional<QString>> answers;  // scripted prompt answers; nothing = Cancel
     QStringList unexpectedDialogs;               // modal dialogs the guard had to close
     int programEnds = 0;                         // times the program was asked to end
+    std::deque<QString> files;                   // scripted file choices; "" = Cancel
+    std::deque<geardim::UnsavedAnswer> unsavedAnswers; // scripted; Discard when none is scripted
+    QStringList unsavedAsked;                    // the documents the save question named
 
     // Opens the program as a user sees it: the menu shown.
     void start();

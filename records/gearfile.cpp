@@ -1,0 +1,200 @@
+#include "records/gearfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QSaveFile>
+
+#include <cmath>
+
+namespace geardim {
+namespace {
+
+const QString kFormat = QStringLiteral("geardim-gear");
+constexpr int kVersion = 1;
+
+struct Problem {
+    QString text;
+};
+
+// Reads one number of an object: absent or null is nothing, anything but a finite
+// number is a problem, as is a value that fails its range.
+std::optional<double> number(const QJsonObject &o, const char *section, const char *key, bool (*inRange)(double),
+                             const char *range, std::optional<Problem> &problem)
+{
+    const QJsonValue v = o.value(QLatin1String(key));
+    if (v.isUndefined() || v.isNull() || problem)
+        return std::nullopt;
+    if (!v.isDouble()) {
+        problem = Problem{QStringLiteral("“%1.%2”应为数字。").arg(QLatin1String(section), QLatin1String(key))};
+        return std::nullopt;
+    }
+    const double value = v.toDouble();
+    if (!std::isfinite(value) || !inRange(value)) {
+        problem = Problem{QStringLiteral("“%1.%2”的值 %3 超出范围（%4）。")
+                              .arg(QLatin1String(section), QLatin1String(key))
+                              .arg(value)
+                              .arg(QString::fromUtf8(range))};
+        return std::nullopt;
+    }
+    return value;
+}
+
+bool any(double) { return true; }
+bool positive(double v) { return v > 0; }
+bool notNegative(double v) { return v >= 0; }
+bool wholeTeeth(double v) { return v >= 1 && v == std::floor(v) && v <= 1e6; }
+bool pressureAngle(double v) { return v > 0 && v < 90; }
+bool helixAngle(double v) { return v > -90 && v < 90; }
+
+void putOptional(QJsonObject &o, const char *key, const std::optional<double> &value)
+{
+    if (value)
+        o.insert(QLatin1String(key), *value);
+    else
+        o.remove(QLatin1String(key));
+}
+
+} // namespace
+
+GearFileRead gearFromDocument(const QJsonObject &root)
+{
+    GearFileRead out;
+    if (root.value(QLatin1String("format")).toString() != kFormat)
+        return {std::nullopt, QStringLiteral("不是齿轮文件（缺少 \"format\": \"geardim-gear\"）。")};
+    const QJsonValue version = root.value(QLatin1String("version"));
+    if (!version.isDouble())
+        return {std::nullopt, QStringLiteral("“version”应为数字。")};
+    if (std::floor(version.toDouble()) > kVersion)
+        return {std::nullopt, QStringLiteral("文件来自较新的版本 %1，本程序只能读取版本 %2。")
+                                  .arg(version.toDouble())
+                                  .arg(kVersion)};
+    for (const char *section : {"gear", "allowances", "gauge"}) {
+        const QJsonValue v = root.value(QLatin1String(section));
+        if (!v.isUndefined() && !v.isObject())
+            return {std::nullopt, QStringLiteral("“%1”应为对象。").arg(QLatin1String(section))};
+    }
+    const QJsonObject gear = root.value(QLatin1String("gear")).toObject();
+    const QJsonObject allowances = root.value(QLatin1String("allowances")).toObject();
+    const QJsonObject gauge = root.value(QLatin1String("gauge")).toObject();
+
+    std::optional<Problem> problem;
+    SheetInput in;
+    in.module = number(gear, "gear", "module", positive, "大于 0", problem);
+    in.diametralPitch = number(gear, "gear", "diametralPitch", positive, "大于 0", problem);
+    const auto teeth = number(gear, "gear", "teeth", wholeTeeth, "不小于 1 的整数", problem);
+    const auto alpha = number(gear, "gear", "pressureAngle", pressureAngle, "0° 到 90° 之间", problem);
+    const auto beta = number(gear, "gear", "helixAngle", helixAngle, "-90° 到 90° 之间", problem);
+    in.shift = number(gear, "gear", "shift", any, "", problem);
+    in.thickness = number(gear, "gear", "thickness", positive, "大于 0", problem);
+    const auto addendum = number(gear, "gear", "addendum", notNegative, "不小于 0", problem);
+    in.tipDiameter = number(gear, "gear", "tipDiameter", positive, "大于 0", problem);
+    in.faceWidth = number(gear, "gear", "faceWidth", positive, "大于 0", problem);
+    const auto upper = number(allowances, "allowances", "upper", any, "", problem);
+    const auto lower = number(allowances, "allowances", "lower", any, "", problem);
+    in.gaugeDiameter = number(gauge, "gauge", "diameter", positive, "大于 0", problem);
+    if (problem)
+        return {std::nullopt, problem->text};
+    if (!teeth)
+        return {std::nullopt, QStringLiteral("缺少齿数“gear.teeth”。")};
+    const QJsonValue internal = gear.value(QLatin1String("internal"));
+    if (!internal.isUndefined() && !internal.isBool())
+        return {std::nullopt, QStringLiteral("“gear.internal”应为 true 或 false。")};
+    const QJsonValue kind = gauge.value(QLatin1String("kind"));
+    if (!kind.isUndefined() && kind.toString() != QLatin1String("ball") && kind.toString() != QLatin1String("pin"))
+        return {std::nullopt, QStringLiteral("“gauge.kind”应为 \"ball\" 或 \"pin\"。")};
+    in.teeth = *teeth;
+    in.pressureAngleDeg = alpha.value_or(20);
+    in.helixAngleDeg = beta.value_or(0);
+    in.internal = internal.toBool(false);
+    in.addendum = addendum.value_or(1);
+    in.allowanceUpper = upper.value_or(0);
+    in.allowanceLower = lower.value_or(0);
+    in.gauge = kind.toString() == QLatin1String("pin") ? GaugeKind::Pin : GaugeKind::Ball;
+    out.gear = GearDocument{in, root};
+    return out;
+}
+
+GearFileRead readGearFile(const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    const auto refuse = [&](const QString &why) {
+        return GearFileRead{std::nullopt, QStringLiteral("无法打开“%1”：%2").arg(name, why)};
+    };
+    QFile file(path);
+    const QFileInfo info(path);
+    if (info.isDir())
+        return refuse(QStringLiteral("这是一个文件夹。"));
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(file.errorString());
+    if (file.size() > kMaxGearFileBytes)
+        return refuse(QStringLiteral("文件大于 1 MiB，不是齿轮文件。"));
+    const QByteArray bytes = file.read(kMaxGearFileBytes + 1);
+    if (bytes.size() > kMaxGearFileBytes)
+        return refuse(QStringLiteral("文件大于 1 MiB，不是齿轮文件。"));
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError)
+        return refuse(QStringLiteral("不是有效的 JSON（第 %1 字节：%2），文件可能不完整。")
+                          .arg(error.offset)
+                          .arg(error.errorString()));
+    if (!document.isObject())
+        return refuse(QStringLiteral("不是齿轮文件。"));
+    GearFileRead read = gearFromDocument(document.object());
+    if (!read.gear)
+        return refuse(read.problem);
+    return read;
+}
+
+QJsonObject gearDocument(const SheetInput &in, const QJsonObject &kept)
+{
+    QJsonObject root = kept;
+    QJsonObject gear = kept.value(QLatin1String("gear")).toObject();
+    QJsonObject allowances = kept.value(QLatin1String("allowances")).toObject();
+    QJsonObject gauge = kept.value(QLatin1String("gauge")).toObject();
+    root.insert(QLatin1String("format"), kFormat);
+    // A newer minor version read earlier keeps its number, so its own keys stay meaningful.
+    if (!root.value(QLatin1String("version")).isDouble()
+        || std::floor(root.value(QLatin1String("version")).toDouble()) != kVersion)
+        root.insert(QLatin1String("version"), kVersion);
+    putOptional(gear, "module", in.module);
+    putOptional(gear, "diametralPitch", in.diametralPitch);
+    gear.insert(QLatin1String("teeth"), in.teeth);
+    gear.insert(QLatin1String("pressureAngle"), in.pressureAngleDeg);
+    gear.insert(QLatin1String("helixAngle"), in.helixAngleDeg);
+    putOptional(gear, "shift", in.shift);
+    putOptional(gear, "thickness", in.thickness);
+    gear.insert(QLatin1String("internal"), in.internal);
+    gear.insert(QLatin1String("addendum"), in.addendum);
+    putOptional(gear, "tipDiameter", in.tipDiameter);
+    putOptional(gear, "faceWidth", in.faceWidth);
+    allowances.insert(QLatin1String("upper"), in.allowanceUpper);
+    allowances.insert(QLatin1String("lower"), in.allowanceLower);
+    gauge.insert(QLatin1String("kind"), in.gauge == GaugeKind::Pin ? QStringLiteral("pin") : QStringLiteral("ball"));
+    putOptional(gauge, "diameter", in.gaugeDiameter);
+    root.insert(QLatin1String("gear"), gear);
+    root.insert(QLatin1String("allowances"), allowances);
+    root.insert(QLatin1String("gauge"), gauge);
+    return root;
+}
+
+QString writeGearFile(const QString &path, const SheetInput &input, const QJsonObject &kept)
+{
+    const QString name = QFileInfo(path).fileName();
+    const auto problem = [&](const QString &why) { return QStringLiteral("无法保存“%1”：%2").arg(name, why); };
+    if (QFileInfo(path).isDir())
+        return problem(QStringLiteral("这是一个文件夹。原有内容未改动。"));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return problem(file.errorString() + QStringLiteral("。原有文件未改动。"));
+    const QByteArray bytes = QJsonDocument(gearDocument(input, kept)).toJson(QJsonDocument::Indented);
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return problem(file.errorString() + QStringLiteral("。原有文件未改动。"));
+    }
+    if (!file.commit())
+        return problem(file.errorString() + QStringLiteral("。原有文件未改动。"));
+    return QString();
+}
+
+} // namespace geardim

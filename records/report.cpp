@@ -1,0 +1,160 @@
+#include "records/report.h"
+
+#include <QFileInfo>
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include "common/fonts.h"
+#include "sheet/sheetreport.h"
+
+namespace geardim {
+namespace {
+
+QString number(double v, int decimals) { return QString::fromStdString(sheetNumber(v, decimals)); }
+
+QString optionalNumber(const std::optional<double> &v, int decimals)
+{
+    return v ? number(*v, decimals) : QStringLiteral("—");
+}
+
+// A Song face for the page, at a size in points. A PDF maps its glyphs back to text
+// through the font's character map; the Noto CJK faces share one glyph between an
+// ideograph and its radical (齿 and ⻮), so copied text would come out as radicals.
+// The AR PL UMing face keeps them apart; SimSun, where it exists, does too.
+QFont reportFont(double points, bool bold = false)
+{
+    static const QString family = [] {
+        const QStringList installed = QFontDatabase::families();
+        for (const QString &candidate : {QStringLiteral("SimSun"), QStringLiteral("AR PL UMing CN")}) {
+            if (installed.contains(candidate))
+                return candidate;
+        }
+        return QString::fromUtf8(kSongFamily);
+    }();
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+// Lines of "label: value" pairs describing what the sheet was computed from.
+QStringList inputLines(const SheetInput &in, const SheetResult &r)
+{
+    const int d = sheetDecimals(r);
+    const QString unit = r.inches ? QStringLiteral("in") : QStringLiteral("mm");
+    QStringList gear;
+    gear << (in.diametralPitch ? QStringLiteral("径节 P = %1 1/in").arg(*in.diametralPitch)
+                               : QStringLiteral("法向模数 mn = %1 mm").arg(r.module));
+    gear << QStringLiteral("齿数 z = %1").arg(r.teeth);
+    gear << QStringLiteral("法向压力角 αn = %1°").arg(r.pressureAngleDeg);
+    gear << QStringLiteral("螺旋角 β = %1°").arg(r.helixAngleDeg);
+    gear << (r.internal ? QStringLiteral("内齿轮") : QStringLiteral("外齿轮"));
+    gear << (in.thickness ? QStringLiteral("法向齿厚 sn = %1 %2").arg(*in.thickness).arg(unit)
+                          : QStringLiteral("变位系数 x = %1").arg(r.shift));
+    gear << (in.tipDiameter ? QStringLiteral("齿顶圆直径 da = %1 %2").arg(*in.tipDiameter).arg(unit)
+                            : QStringLiteral("齿顶高系数 ha* = %1").arg(in.addendum));
+    if (in.faceWidth)
+        gear << QStringLiteral("齿宽 b = %1 %2").arg(*in.faceWidth).arg(unit);
+    QStringList lines;
+    lines << QStringLiteral("齿轮：") + gear.join(QStringLiteral("，"));
+    lines << QStringLiteral("齿厚偏差（法向）：上偏差 Esns = %1 %3，下偏差 Esni = %2 %3")
+                 .arg(number(r.allowanceUpper, d), number(r.allowanceLower, d), unit);
+    lines << QStringLiteral("量具：%1，直径 D = %2 %3%4")
+                 .arg(r.gauge == GaugeKind::Ball ? QStringLiteral("量球") : QStringLiteral("量棒"),
+                      optionalNumber(r.gaugeDiameter, d), unit,
+                      r.gaugeProposed ? QStringLiteral("（建议）") : QString());
+    return lines;
+}
+
+// Draws text wrapped into a rectangle's width from y down; returns the y below it.
+double paragraph(QPainter &p, const QString &text, double left, double width, double y)
+{
+    const QRectF bounds = p.boundingRect(QRectF(left, y, width, 1e6), Qt::TextWordWrap, text);
+    p.drawText(QRectF(left, y, width, bounds.height()), Qt::TextWordWrap, text);
+    return y + bounds.height();
+}
+
+} // namespace
+
+void paintReport(QPainter &p, QPagedPaintDevice &device, const SheetInput &in, const SheetResult &r,
+                 const QDate &date)
+{
+    const QRectF page(0, 0, device.width(), device.height());
+    const double mm = device.logicalDpiX() / 25.4; // device units per millimetre
+    const double left = page.left() + 5 * mm, width = page.width() - 10 * mm;
+    double y = page.top() + 5 * mm;
+
+    p.setFont(reportFont(16, true));
+    y = paragraph(p, QStringLiteral("Velkor测量尺寸 — 测量尺寸表"), left, width, y) + 2 * mm;
+    p.setFont(reportFont(10));
+    for (const QString &line : inputLines(in, r))
+        y = paragraph(p, line, left, width, y) + 1 * mm;
+    y += 3 * mm;
+
+    // The table: quantity, unit, nominal, max, min.
+    const double columns[] = {0.40, 0.10, 0.5 / 3, 0.5 / 3, 0.5 / 3};
+    const QFontMetricsF metrics(reportFont(10), &device);
+    const double rowHeight = metrics.height() * 1.5;
+    const int d = sheetDecimals(r);
+    const auto row = [&](const QStringList &cells, bool header) {
+        p.setFont(reportFont(10, header));
+        double x = left;
+        for (int c = 0; c < cells.size(); ++c) {
+            const QRectF cell(x, y, width * columns[c], rowHeight);
+            const Qt::Alignment align = Qt::AlignVCenter | (c >= 2 ? Qt::AlignRight : Qt::AlignLeft);
+            p.drawText(cell.adjusted(1.5 * mm, 0, -1.5 * mm, 0), int(align), cells[c]);
+            x += width * columns[c];
+        }
+        p.drawLine(QPointF(left, y + rowHeight), QPointF(left + width, y + rowHeight));
+        y += rowHeight;
+    };
+    p.setPen(QPen(Qt::black, 0.2 * mm));
+    p.drawLine(QPointF(left, y), QPointF(left + width, y));
+    row({QStringLiteral("项目"), QStringLiteral("单位"), QStringLiteral("公称"), QStringLiteral("上限"),
+         QStringLiteral("下限")},
+        true);
+    for (const SheetRow &sr : sheetRows(r)) {
+        const int decimals = sr.whole ? 0 : d;
+        row({QString::fromStdString(sr.quantity), QString::fromStdString(sr.unit), number(sr.nominal, decimals),
+             sr.max ? number(*sr.max, decimals) : QString(), sr.min ? number(*sr.min, decimals) : QString()},
+            false);
+    }
+    y += 4 * mm;
+
+    p.setFont(reportFont(10));
+    for (SheetWarning w : r.warnings)
+        y = paragraph(p, QStringLiteral("注意：") + QString::fromUtf8(sheetWarningText(w)), left, width, y) + 1 * mm;
+    y += 3 * mm;
+    paragraph(p, QStringLiteral("日期：") + date.toString(Qt::ISODate), left, width, y);
+}
+
+QString writeReportPdf(const QString &path, const SheetInput &input, const SheetResult &sheet, const QDate &date)
+{
+    const QString name = QFileInfo(path).fileName();
+    if (QFileInfo(path).isDir())
+        return QStringLiteral("无法导出“%1”：这是一个文件夹。").arg(name);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("无法导出“%1”：%2").arg(name, file.errorString());
+    registerSongSubstitutes();
+    {
+        QPdfWriter pdf(&file);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        pdf.setResolution(300);
+        pdf.setTitle(QStringLiteral("测量尺寸表"));
+        pdf.setCreator(QStringLiteral("geardim"));
+        QPainter painter(&pdf);
+        paintReport(painter, pdf, input, sheet, date);
+    }
+    if (!file.commit())
+        return QStringLiteral("无法导出“%1”：%2").arg(name, file.errorString());
+    return QString();
+}
+
+} // namespace geardim
