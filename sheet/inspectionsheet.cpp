@@ -308,7 +308,12 @@ void InspectionSheet::rememberInputs()
             warnings->setStyleSheet(style);
             return read;
         }())
-        QSettings().setValue(kLastInputsKey, QJsonDocument(gearDocument(*in)).toJson(QJsonDocument::Compact));
+        storeInputs(*in);
+}
+
+void InspectionSheet::storeInputs(const SheetInput &in)
+{
+    QSettings().setValue(kLastInputsKey, QJsonDocument(gearDocument(in)).toJson(QJsonDocument::Compact));
 }
 
 bool InspectionSheet::maySetAside()
@@ -514,6 +519,8 @@ void InspectionSheet::computeClicked()
     const auto in = readInputs();
     if (!in)
         return;
+    // The typed gear comes back at the next start, with or without a sheet.
+    storeInputs(*in);
     const auto sheet = computeSheet(*in);
     if (!sheet.ok()) {
         // The table keeps the last sheet, greyed, so nobody reads it as this gear's.
@@ -522,7 +529,6 @@ void InspectionSheet::computeClicked()
         return;
     }
     showSheet(sheet.value());
-    rememberInputs();
 }
 
 void InspectionSheet::showSheet(const SheetResult &sheet)

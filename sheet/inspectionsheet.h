@@ -70,7 +70,8 @@ private:
     void markModified();
     void rememberRecent(const QString &path);
     void rebuildRecentMenu();
-    void rememberInputs();
+    void rememberInputs();  // the inputs as they stand, read quietly
+    void storeInputs(const SheetInput &in);
     void buildMenus();
 
     QLineEdit *module, *diametralPitch, *teeth, *pressureAngle, *helixAngle, *shift, *thickness, *addendum,

@@ -1,12 +1,19 @@
 #include <QtTest>
 
+#include <QClipboard>
 #include <QJsonDocument>
+#include <QMenu>
+#include <QPrinter>
+#include <QMimeData>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTableWidget>
 
 #include "../support/guitest.h"
 #include "sheet/inspection.h"
+#include "sheet/inspectionsheet.h"
 #include "sheet/sheetreport.h"
 
 using geardim::WindowId;
@@ -51,9 +58,20 @@ private slots:
     void fitsAnEightHundredBySixHundredScreen();
     void commandLineExitStatus_data();
     void commandLineExitStatus();
+    void saveAndOpenGiveTheSameSheet();
+    void refusedFileLeavesTheWindowAsItWas();
+    void unsavedChangesAreAskedAbout_data();
+    void unsavedChangesAreAskedAbout();
+    void remembersInputsAndRecentFiles();
+    void copyTablePutsCellsOnTheClipboard();
+    void exportsAPdf();
+    void commandLineLoadSavePdfAndBatch();
 
 private:
     std::unique_ptr<GuiFixture> gui;
+    QTemporaryDir dir;
+    geardim::InspectionSheet *sheet() { return qobject_cast<geardim::InspectionSheet *>(gui->window(S)); }
+    QAction *action(const char *name) { return gui->window(S)->findChild<QAction *>(name); }
     QTableWidget *table() { return gui->window(S)->findChild<QTableWidget *>("results"); }
     QString cell(const QString &rowStart, int column);
 };
@@ -204,6 +222,172 @@ void TestSheetWindow::commandLineExitStatus()
         QVERIFY(!run.out.isEmpty());
     else
         QVERIFY(run.out.isEmpty());
+}
+
+void TestSheetWindow::saveAndOpenGiveTheSameSheet()
+{
+    gui->click(WindowId::Menu, "Command6");
+    gui->type(S, "helixAngle", "15");
+    gui->click(S, "pins");
+    gui->click(S, "compute");
+    const QString json = QString::fromStdString(geardim::sheetJson(*sheet()->shown()));
+    QVERIFY(sheet()->isWindowModified());
+    const QString path = dir.filePath("pinion.gear");
+    gui->files.push_back(path);
+    action("saveAction")->trigger();
+    QCOMPARE(sheet()->currentFile(), path);
+    QVERIFY(!sheet()->isWindowModified());
+    QCOMPARE(sheet()->windowTitle(), QString("pinion.gear[*] - 测量尺寸表"));
+    // A new gear, then the file again: the same sheet.
+    action("newAction")->trigger();
+    QCOMPARE(gui->text(S, "helixAngle"), QString("0"));
+    gui->files.push_back(path);
+    action("openAction")->trigger();
+    QCOMPARE(gui->text(S, "helixAngle"), QString("15"));
+    QVERIFY(gui->option(S, "pins")->isChecked());
+    QCOMPARE(QString::fromStdString(geardim::sheetJson(*sheet()->shown())), json);
+    QVERIFY(!sheet()->isWindowModified());
+}
+
+void TestSheetWindow::refusedFileLeavesTheWindowAsItWas()
+{
+    gui->click(WindowId::Menu, "Command6");
+    gui->type(S, "teeth", "44");
+    const QString path = dir.filePath("broken.gear");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"({"format": "geardim-gear", "version": 1, "gear": {"teeth": )");
+    file.close();
+    gui->files.push_back(path);
+    action("openAction")->trigger();
+    QCOMPARE(gui->warnings.size(), 1);
+    QVERIFY(gui->warnings[0].contains("broken.gear"));
+    QCOMPARE(gui->text(S, "teeth"), QString("44"));
+    QCOMPARE(sheet()->currentFile(), QString());
+    gui->warnings.clear();
+}
+
+void TestSheetWindow::unsavedChangesAreAskedAbout_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("leaves");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("cancel") << int(geardim::UnsavedAnswer::Cancel) << false << false;
+    QTest::newRow("discard") << int(geardim::UnsavedAnswer::Discard) << true << false;
+    QTest::newRow("save") << int(geardim::UnsavedAnswer::Save) << true << true;
+}
+
+void TestSheetWindow::unsavedChangesAreAskedAbout()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, leaves);
+    QFETCH(bool, saved);
+    gui->click(WindowId::Menu, "Command6");
+    // Unchanged: closing asks nothing.
+    gui->window(S)->close();
+    QCOMPARE(gui->unsavedAsked, QStringList());
+    gui->click(WindowId::Menu, "Command6");
+    gui->type(S, "module", "1.25");
+    gui->unsavedAnswers.push_back(geardim::UnsavedAnswer(answer));
+    const QString path = dir.filePath(QStringLiteral("asked-%1.gear").arg(QTest::currentDataTag()));
+    if (saved)
+        gui->files.push_back(path);
+    gui->window(S)->close();
+    QCOMPARE(gui->unsavedAsked, QStringList{"未命名"});
+    QCOMPARE(gui->window(S)->isVisible(), !leaves);
+    QCOMPARE(QFile::exists(path), saved);
+}
+
+void TestSheetWindow::remembersInputsAndRecentFiles()
+{
+    gui->click(WindowId::Menu, "Command6");
+    gui->type(S, "module", "2.75");
+    gui->type(S, "teeth", "23");
+    gui->click(S, "compute");
+    const QString path = dir.filePath("remembered.gear");
+    QVERIFY(sheet()->saveGearTo(path));
+    // Another run of the program: a new window reads the settings.
+    geardim::InspectionSheet again;
+    QCOMPARE(again.findChild<QLineEdit *>("module")->text(), QString("2.75"));
+    QCOMPARE(again.findChild<QLineEdit *>("teeth")->text(), QString("23"));
+    QCOMPARE(again.recentFiles(), QStringList{QFileInfo(path).absoluteFilePath()});
+    auto *recent = again.findChild<QMenu *>("recentMenu");
+    QCOMPARE(recent->actions().size(), 1);
+    QCOMPARE(recent->actions().first()->text(), QString("remembered.gear"));
+}
+
+void TestSheetWindow::copyTablePutsCellsOnTheClipboard()
+{
+    gui->click(WindowId::Menu, "Command6");
+    gui->click(S, "compute");
+    QApplication::clipboard()->clear();
+    QCOMPARE(action("copyTableAction")->shortcut(), QKeySequence(QKeySequence::Copy));
+    action("copyTableAction")->trigger();
+    const QMimeData *data = QApplication::clipboard()->mimeData();
+    QVERIFY(data->text().split('\n').contains("跨球距 M\tmm\t32.3108\t32.2380\t32.1641"));
+    QVERIFY(data->html().contains("<table>"));
+}
+
+void TestSheetWindow::exportsAPdf()
+{
+    gui->click(WindowId::Menu, "Command6");
+    const QString path = dir.filePath("exported.pdf");
+    gui->files.push_back(path);
+    action("pdfAction")->trigger();
+    QVERIFY(QFile::exists(path));
+    QFile pdf(path);
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(pdf.read(5) == "%PDF-");
+    // The printer gets the same page.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("printed.pdf"));
+    QVERIFY(sheet()->printTo(printer));
+    QVERIFY(QFileInfo(dir.filePath("printed.pdf")).size() > 1000);
+}
+
+void TestSheetWindow::commandLineLoadSavePdfAndBatch()
+{
+    // --save writes the inputs with the options applied; --load takes them back, options over them.
+    const QString gear = dir.filePath("cli.gear");
+    Run run = runGeardim(kDoneWhen + QStringList{"--save", gear, "--format", "json"});
+    QCOMPARE(run.status, 0);
+    run = runGeardim({"sheet", "--load", gear, "--teeth", "31", "--format", "json"});
+    QCOMPARE(run.status, 0);
+    const QJsonObject j = QJsonDocument::fromJson(run.out).object();
+    QCOMPARE(j["gear"]["teeth"].toDouble(), 31.0);
+    QCOMPARE(j["allowances"]["lower"].toDouble(), -0.06);
+    QCOMPARE(j["gauge"]["diameter"].toDouble(), 1.7);
+    // A file problem is status 1, with the reason.
+    run = runGeardim({"sheet", "--load", dir.filePath("missing.gear")});
+    QCOMPARE(run.status, 1);
+    QVERIFY(QString::fromUtf8(run.err).contains("missing.gear"));
+    // A PDF without any display.
+    const QString pdf = dir.filePath("cli.pdf");
+    run = runGeardim({"sheet", "--load", gear, "--pdf", pdf});
+    QCOMPARE(run.status, 0);
+    QVERIFY(QFileInfo(pdf).size() > 1000);
+    // A batch with good and bad lines: status 3, every line written.
+    const QString in = dir.filePath("gears.csv"), out = dir.filePath("sheets.csv");
+    QFile csv(in);
+    QVERIFY(csv.open(QIODevice::WriteOnly));
+    csv.write("module,teeth,allowance-upper,allowance-lower\n1,30,-0.03,-0.06\n1,x,0,0\n2,51,,\n");
+    csv.close();
+    run = runGeardim({"sheet", "--batch", in, "--out", out});
+    QCOMPARE(run.status, 3);
+    QFile result(out);
+    QVERIFY(result.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(result.readAll()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 4);
+    QVERIFY(lines[0].startsWith("module,teeth,allowance-upper,allowance-lower,units,"));
+    QVERIFY(lines[2].endsWith("无效。"));
+    // All good: status 0, to stdout.
+    QVERIFY(csv.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    csv.write("module,teeth\n1,30\n");
+    csv.close();
+    run = runGeardim({"sheet", "--batch", in});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out.count('\n'), 2);
 }
 
 QTEST_MAIN(TestSheetWindow)
