@@ -33,13 +33,14 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 	lintian --fail-on error $(BUILD)/geardim_*_amd64.deb
 
-# Start-up and memory against a bare Qt window, and the compute click.
+# Start-up and memory against a bare Qt window, the compute click, and the batch run.
 bench:
 	scripts/install-deps bench
 	cmake -S . -B $(BUILD)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DGEARDIM_BENCH=ON -DGEARDIM_TESTS=OFF
 	cmake --build $(BUILD)-bench
 	$(BUILD)-bench/bench/click-bench --benchmark_repetitions=15 --benchmark_report_aggregates_only=true
 	$(BUILD)-bench/bench/startup-bench $(BUILD)-bench/bench/bare-window $(BUILD)-bench/bench/geardim-startup
+	$(BUILD)-bench/bench/batch-bench $(BUILD)-bench/app/geardim
 
 # Fuzzes the number parser and the result text for FUZZ_SECONDS with libFuzzer.
 FUZZ_SECONDS ?= 60

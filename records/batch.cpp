@@ -1,6 +1,10 @@
 #include "records/batch.h"
 
+#include <array>
+#include <atomic>
 #include <istream>
+#include <optional>
+#include <thread>
 #include <ostream>
 #include <vector>
 
@@ -58,6 +62,15 @@ void writeRecord(std::ostream &out, const std::vector<std::string> &fields)
     out << '\n';
 }
 
+// One line between the two stages: its input columns as written, and its sheet or the reason.
+struct Computed {
+    std::string line;
+    std::optional<SheetResult> sheet;
+    std::string error;
+};
+
+constexpr std::size_t kRingSize = 64;
+
 bool blank(const std::vector<std::string> &fields)
 {
     return fields.size() == 1 && fields[0].find_first_not_of(" \t\r") == std::string::npos;
@@ -85,46 +98,82 @@ BatchSummary runBatch(std::istream &in, std::ostream &out, const SheetInput &def
         columns.push_back(option);
     }
     // The result columns' names do not depend on the values.
-    std::vector<std::string> row = header;
-    for (const auto &column : sheetColumns(SheetResult{}))
-        row.push_back(column.first);
-    row.emplace_back("error");
-    writeRecord(out, row);
-    const std::size_t resultColumns = row.size() - header.size() - 1;
+    std::vector<std::string> names = header;
+    const std::vector<std::string> resultNames = sheetColumnNames();
+    names.insert(names.end(), resultNames.begin(), resultNames.end());
+    names.emplace_back("error");
+    writeRecord(out, names);
+    const std::string emptyResult(resultNames.size(), ',');
+
+    // Two stages on two cores: this thread reads and computes each gear; a writer
+    // turns the sheets into text, which costs as much again. They meet in a ring of
+    // kRingSize lines, so the batch holds that many lines at the most, whatever the
+    // length of the file.
+    std::array<Computed, kRingSize> ring;
+    std::atomic<std::size_t> produced{0}, consumed{0};
+    std::atomic<bool> finished{false};
+    std::thread writer([&] {
+        std::string line;
+        for (std::size_t next = 0;; ++next) {
+            while (produced.load(std::memory_order_acquire) == next) {
+                if (finished.load(std::memory_order_acquire) && produced.load(std::memory_order_acquire) == next)
+                    return;
+                std::this_thread::yield();
+            }
+            Computed &c = ring[next % kRingSize];
+            line.swap(c.line);
+            if (c.sheet)
+                appendSheetCsvValues(*c.sheet, line);
+            else
+                line += emptyResult;
+            line += ',';
+            line += csvField(c.error);
+            line += '\n';
+            out.write(line.data(), std::streamsize(line.size()));
+            line.swap(c.line);
+            consumed.store(next + 1, std::memory_order_release);
+        }
+    });
 
     std::vector<std::string> fields;
-    while (readRecord(in, fields)) {
+    for (std::size_t next = 0; readRecord(in, fields);) {
         if (blank(fields))
             continue;
-        ++summary.gears;
-        row.assign(fields.begin(), fields.end());
-        row.resize(header.size());
-        std::string error;
+        while (next - consumed.load(std::memory_order_acquire) >= kRingSize)
+            std::this_thread::yield();
+        Computed &c = ring[next % kRingSize];
+        c.line.clear();
+        c.error.clear();
+        c.sheet.reset();
+        for (std::size_t i = 0; i < header.size(); ++i) {
+            if (i)
+                c.line += ',';
+            if (i < fields.size())
+                c.line += csvField(fields[i]);
+        }
         SheetInput gear = defaults;
         if (fields.size() != header.size()) {
-            error = "这一行有 " + std::to_string(fields.size()) + " 列，表头有 " + std::to_string(header.size()) + " 列。";
+            c.error = "这一行有 " + std::to_string(fields.size()) + " 列，表头有 " + std::to_string(header.size()) + " 列。";
         } else {
-            for (std::size_t i = 0; i < columns.size() && error.empty(); ++i) {
+            for (std::size_t i = 0; i < columns.size() && c.error.empty(); ++i) {
                 if (!applySheetOption(*columns[i], fields[i], gear))
-                    error = "列“" + header[i] + "”的值“" + fields[i] + "”无效。";
+                    c.error = "列“" + header[i] + "”的值“" + fields[i] + "”无效。";
             }
         }
-        std::optional<Outcome<SheetResult>> sheet;
-        if (error.empty()) {
-            sheet = computeSheet(gear);
-            if (!sheet->ok())
-                error = failureText(sheet->failure());
+        if (c.error.empty()) {
+            auto sheet = computeSheet(gear);
+            if (sheet.ok())
+                c.sheet = std::move(sheet.value());
+            else
+                c.error = failureText(sheet.failure());
         }
-        if (error.empty()) {
-            for (auto &column : sheetColumns(sheet->value()))
-                row.push_back(std::move(column.second));
-        } else {
+        ++summary.gears;
+        if (!c.error.empty())
             ++summary.withoutResult;
-            row.resize(row.size() + resultColumns);
-        }
-        row.push_back(error);
-        writeRecord(out, row);
+        produced.store(++next, std::memory_order_release);
     }
+    finished.store(true, std::memory_order_release);
+    writer.join();
     return summary;
 }
 

@@ -158,49 +158,129 @@ std::string sheetText(const SheetResult &r)
     return out;
 }
 
-std::vector<std::pair<std::string, std::string>> sheetColumns(const SheetResult &r)
+namespace {
+
+// Walks every result column in order, named as in the JSON, nested names joined by
+// dots. The visitor gets number(name, value), empty(name) or text(name, value).
+template <typename Visitor>
+void visitColumns(const SheetResult &r, Visitor &v)
 {
-    std::vector<std::pair<std::string, std::string>> c;
-    const auto num = [](double v) { return shortestNumber(v); };
-    const auto limits = [&](const std::string &name, const std::optional<Limits> &l) {
-        c.emplace_back(name + ".nominal", l ? num(l->nominal) : "");
-        c.emplace_back(name + ".max", l ? num(l->max) : "");
-        c.emplace_back(name + ".min", l ? num(l->min) : "");
+    const auto limits = [&](std::string_view key, const std::optional<Limits> &l) {
+        if (l) {
+            v.number(key, ".nominal", l->nominal);
+            v.number(key, ".max", l->max);
+            v.number(key, ".min", l->min);
+        } else {
+            v.empty(key, ".nominal");
+            v.empty(key, ".max");
+            v.empty(key, ".min");
+        }
     };
-    c.emplace_back("units", r.inches ? "in" : "mm");
-    c.emplace_back("gear.module", num(r.module));
-    c.emplace_back("gear.teeth", num(r.teeth));
-    c.emplace_back("gear.pressureAngle", num(r.pressureAngleDeg));
-    c.emplace_back("gear.helixAngle", num(r.helixAngleDeg));
-    c.emplace_back("gear.shift", num(r.shift));
-    c.emplace_back("gear.internal", r.internal ? "true" : "false");
-    c.emplace_back("gear.referenceDiameter", num(r.referenceDiameter));
-    c.emplace_back("gear.baseDiameter", num(r.baseDiameter));
-    c.emplace_back("gear.tipDiameter", num(r.tipDiameter));
-    c.emplace_back("allowances.upper", num(r.allowanceUpper));
-    c.emplace_back("allowances.lower", num(r.allowanceLower));
-    c.emplace_back("shift.nominal", num(r.shift));
-    c.emplace_back("shift.atUpper", num(r.shiftAtUpper));
-    c.emplace_back("shift.atLower", num(r.shiftAtLower));
-    limits("thickness", r.thickness);
+    v.text("units", "", r.inches ? "in" : "mm");
+    v.number("gear.module", "", r.module);
+    v.number("gear.teeth", "", r.teeth);
+    v.number("gear.pressureAngle", "", r.pressureAngleDeg);
+    v.number("gear.helixAngle", "", r.helixAngleDeg);
+    v.number("gear.shift", "", r.shift);
+    v.text("gear.internal", "", r.internal ? "true" : "false");
+    v.number("gear.referenceDiameter", "", r.referenceDiameter);
+    v.number("gear.baseDiameter", "", r.baseDiameter);
+    v.number("gear.tipDiameter", "", r.tipDiameter);
+    v.number("allowances.upper", "", r.allowanceUpper);
+    v.number("allowances.lower", "", r.allowanceLower);
+    v.number("shift.nominal", "", r.shift);
+    v.number("shift.atUpper", "", r.shiftAtUpper);
+    v.number("shift.atLower", "", r.shiftAtLower);
+    limits("thickness", std::optional<Limits>(r.thickness));
     limits("chordalThickness", r.chordalThickness);
     limits("chordalHeight", r.chordalHeight);
     limits("constantChord", r.constantChord);
     limits("constantChordHeight", r.constantChordHeight);
-    limits("overGauges", r.overGauges);
-    limits("radial", r.radial);
-    c.emplace_back("span.teeth", r.span ? std::to_string(r.span->teeth) : "");
+    limits("overGauges", std::optional<Limits>(r.overGauges));
+    limits("radial", std::optional<Limits>(r.radial));
+    if (r.span)
+        v.number("span.teeth", "", r.span->teeth);
+    else
+        v.empty("span.teeth", "");
     limits("span", r.span ? std::optional<Limits>(r.span->length) : std::nullopt);
-    c.emplace_back("span.contactDiameter", r.span ? num(r.span->contactDiameter) : "");
-    c.emplace_back("gauge.kind", gaugeKindName(r.gauge));
-    c.emplace_back("gauge.diameter", num(r.gaugeDiameter));
-    c.emplace_back("gauge.proposed", r.gaugeProposed ? "true" : "false");
-    limits("gauge.contactDiameter", r.gaugeContactDiameter);
+    if (r.span)
+        v.number("span.contactDiameter", "", r.span->contactDiameter);
+    else
+        v.empty("span.contactDiameter", "");
+    v.text("gauge.kind", "", gaugeKindName(r.gauge));
+    v.number("gauge.diameter", "", r.gaugeDiameter);
+    v.text("gauge.proposed", "", r.gaugeProposed ? "true" : "false");
+    limits("gauge.contactDiameter", std::optional<Limits>(r.gaugeContactDiameter));
     std::string warnings;
-    for (const std::string &w : warningTexts(r))
-        warnings += (warnings.empty() ? "" : " | ") + w;
-    c.emplace_back("warnings", warnings);
-    return c;
+    for (SheetWarning w : r.warnings)
+        warnings += (warnings.empty() ? "" : " | ") + std::string(sheetWarningText(w));
+    v.text("warnings", "", warnings);
+}
+
+std::string joined(std::string_view key, std::string_view suffix) { return std::string(key).append(suffix); }
+
+struct PairCollector {
+    std::vector<std::pair<std::string, std::string>> columns;
+    void number(std::string_view k, std::string_view s, double v) { columns.emplace_back(joined(k, s), shortestNumber(v)); }
+    void empty(std::string_view k, std::string_view s) { columns.emplace_back(joined(k, s), std::string()); }
+    void text(std::string_view k, std::string_view s, std::string_view v) { columns.emplace_back(joined(k, s), v); }
+};
+
+// Appends the values as one CSV line's fields, each after a comma, without allocating per value.
+struct CsvAppender {
+    std::string &out;
+
+    void number(std::string_view, std::string_view, double value)
+    {
+        char buf[32];
+        char *end = buf;
+        // Whole numbers below 1000 (teeth, angles, spans) the cheap way: the same text as
+        // the shortest form, which writes larger round numbers with an exponent.
+        if (value == std::trunc(value) && std::fabs(value) < 1000 && !(value == 0 && std::signbit(value)))
+            end = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(value)).ptr;
+        else if (const auto r = std::to_chars(buf, buf + sizeof buf, value); r.ec == std::errc())
+            end = r.ptr;
+        out += ',';
+        out.append(buf, end);
+    }
+    void empty(std::string_view, std::string_view) { out += ','; }
+    void text(std::string_view, std::string_view, std::string_view value)
+    {
+        out += ',';
+        if (value.find_first_of(",\"\r\n") == std::string_view::npos)
+            out += value;
+        else
+            out += csvField(std::string(value));
+    }
+};
+
+struct NameCollector {
+    std::vector<std::string> names;
+    void number(std::string_view k, std::string_view s, double) { names.push_back(joined(k, s)); }
+    void empty(std::string_view k, std::string_view s) { names.push_back(joined(k, s)); }
+    void text(std::string_view k, std::string_view s, std::string_view) { names.push_back(joined(k, s)); }
+};
+
+} // namespace
+
+std::vector<std::pair<std::string, std::string>> sheetColumns(const SheetResult &r)
+{
+    PairCollector c;
+    visitColumns(r, c);
+    return std::move(c.columns);
+}
+
+std::vector<std::string> sheetColumnNames()
+{
+    NameCollector c;
+    visitColumns(SheetResult{}, c);
+    return std::move(c.names);
+}
+
+void appendSheetCsvValues(const SheetResult &r, std::string &out)
+{
+    CsvAppender c{out};
+    visitColumns(r, c);
 }
 
 std::string csvField(const std::string &text)

@@ -56,6 +56,7 @@ private slots:
     void failedSaveLeavesTheOldFile();
     void pdfHasTheSheetAsTextAndItsFontsEmbedded();
     void batchComputesGoodLinesAndExplainsBadOnes();
+    void batchKeepsTheOrderOfManyLines();
     void batchRefusesAnUnknownColumn();
     void tableForSpreadsheets();
 
@@ -225,6 +226,27 @@ void TestRecords::batchComputesGoodLinesAndExplainsBadOnes()
     QVERIFY(lines[5].contains("表头有 5 列"));
     for (const QString &line : lines)
         QCOMPARE(line.split(',').size(), header.size());
+}
+
+void TestRecords::batchKeepsTheOrderOfManyLines()
+{
+    // More lines than the two stages have room for at once, each gear its own tooth count.
+    std::string csv = "teeth,module\n";
+    for (int z = 10; z < 1010; ++z)
+        csv += std::to_string(z) + (z % 97 == 0 ? ",x\n" : ",1\n");
+    std::istringstream in(csv);
+    std::ostringstream out;
+    const BatchSummary summary = runBatch(in, out, SheetInput{});
+    QCOMPARE(summary.gears, 1000L);
+    QCOMPARE(summary.withoutResult, 10L);
+    const QStringList lines = QString::fromStdString(out.str()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 1001);
+    const int teeth = lines[0].split(',').indexOf("gear.teeth");
+    for (int z = 10; z < 1010; ++z) {
+        const QStringList fields = lines[z - 9].split(',');
+        QCOMPARE(fields[0], QString::number(z));
+        QCOMPARE(fields[teeth], z % 97 == 0 ? QString() : QString::number(z));
+    }
 }
 
 void TestRecords::batchRefusesAnUnknownColumn()

@@ -409,6 +409,18 @@ void TestSheet::csvHasOneHeaderAndOneLine()
     QVERIFY(header.contains("overGauges.max"));
     QCOMPARE(values[header.indexOf("span.teeth")], QString("4"));
     QCOMPARE(values[header.indexOf("overGauges.nominal")].toDouble(), r.overGauges.nominal);
+    // The batch's fast line holds exactly the values of the CSV format, whole numbers,
+    // large round numbers, negative zero and warnings included.
+    for (const SheetInput &in : {SheetInput{.module = 1, .teeth = 30, .gaugeDiameter = 1.7},
+                                 SheetInput{.module = 500, .teeth = 200, .gaugeDiameter = 900},
+                                 SheetInput{.module = 2, .teeth = 21, .shift = -0.0, .gaugeDiameter = 9, .faceWidth = 3},
+                                 SheetInput{.diametralPitch = 8, .teeth = 41, .helixAngleDeg = 22.5, .internal = true}}) {
+        const SheetResult sheet = sheetOf(in);
+        std::string fast;
+        appendSheetCsvValues(sheet, fast); // every value after a comma
+        const QString slow = QString::fromStdString(sheetCsv(sheet)).split('\n')[1];
+        QCOMPARE(QString::fromStdString(fast).mid(1), slow);
+    }
     QCOMPARE(QString::fromStdString(csvField("a,b")), QString("\"a,b\""));
     QCOMPARE(QString::fromStdString(csvField("say \"M\"")), QString("\"say \"\"M\"\"\""));
 }
