@@ -298,8 +298,12 @@ std::string sheetCsv(const SheetResult &r)
     const auto columns = sheetColumns(r);
     std::string header, values;
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        header += (i ? "," : "") + csvField(columns[i].first);
-        values += (i ? "," : "") + csvField(columns[i].second);
+        if (i) {
+            header += ',';
+            values += ',';
+        }
+        header += csvField(columns[i].first);
+        values += csvField(columns[i].second);
     }
     return header + "\n" + values + "\n";
 }
