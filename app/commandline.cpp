@@ -15,6 +15,8 @@
 
 #include "records/batch.h"
 #include "records/gearfile.h"
+#include "records/measurementpicture.h"
+#include "sheet/drawing.h"
 #include "records/report.h"
 #include "sheet/inspection.h"
 #include "sheet/sheetoptions.h"
@@ -44,13 +46,16 @@ int noResult(const QString &reason)
     return kNoResult;
 }
 
-// A PDF needs fonts, so a QGuiApplication on the offscreen platform; everything else
-// answers from a QCoreApplication, without loading any platform.
-bool wantsPdf(int argc, char *argv[])
+// A PDF or a picture needs fonts, so a QGuiApplication on the offscreen platform;
+// everything else answers from a QCoreApplication, without loading any platform.
+bool wantsFonts(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--pdf") == 0 || std::strncmp(argv[i], "--pdf=", 6) == 0)
-            return true;
+        for (const char *option : {"--pdf", "--picture"}) {
+            const std::size_t n = std::strlen(option);
+            if (std::strncmp(argv[i], option, n) == 0 && (argv[i][n] == 0 || argv[i][n] == '='))
+                return true;
+        }
     }
     return false;
 }
@@ -62,6 +67,10 @@ struct Parsed {
     QCommandLineOption save{QStringLiteral("save"), QStringLiteral("把选项生效后的输入写入齿轮文件"),
                             QStringLiteral("file")};
     QCommandLineOption pdf{QStringLiteral("pdf"), QStringLiteral("把测量尺寸表导出为 A4 PDF"), QStringLiteral("file")};
+    QCommandLineOption picture{QStringLiteral("picture"), QStringLiteral("把测量图写入 PNG 或 SVG 文件"),
+                               QStringLiteral("file")};
+    QCommandLineOption pictureSize{QStringLiteral("picture-size"), QStringLiteral("测量图的大小，默认 1200x800"),
+                                   QStringLiteral("WxH"), QStringLiteral("1200x800")};
     QCommandLineOption batch{QStringLiteral("batch"),
                              QStringLiteral("批量计算：CSV 文件，表头为选项名（不带 --），每行一个齿轮"),
                              QStringLiteral("in.csv")};
@@ -89,7 +98,7 @@ void describeOptions(Parsed &p)
         else
             p.parser.addOption({name, help, QStringLiteral("value")});
     }
-    p.parser.addOptions({p.format, p.load, p.save, p.pdf, p.batch, p.out});
+    p.parser.addOptions({p.format, p.load, p.save, p.pdf, p.picture, p.pictureSize, p.batch, p.out});
 }
 
 // The inputs: the loaded file's, then every option given. Nothing with the exit
@@ -171,6 +180,17 @@ int runSheet(Parsed &p)
     const auto sheet = computeSheet(*in);
     if (!sheet.ok())
         return noResult(QStringLiteral("没有结果：") + QString::fromUtf8(failureText(sheet.failure())));
+    if (p.parser.isSet(p.picture)) {
+        const QStringList wh = p.parser.value(p.pictureSize).split(u'x');
+        const int w = wh.size() == 2 ? wh[0].toInt() : 0, h = wh.size() == 2 ? wh[1].toInt() : 0;
+        if (w < 100 || h < 100 || w > 20000 || h > 20000)
+            return usageError(QStringLiteral("--picture-size 应为 宽x高（像素，100 到 20000），而不是“%1”。")
+                                  .arg(p.parser.value(p.pictureSize)));
+        const QString problem =
+            writeMeasurementPicture(p.parser.value(p.picture), QSize(w, h), measurementDrawing(sheet.value()));
+        if (!problem.isEmpty())
+            return noResult(problem);
+    }
     if (p.parser.isSet(p.pdf)) {
         const QString problem = writeReportPdf(p.parser.value(p.pdf), *in, sheet.value(), QDate::currentDate());
         if (!problem.isEmpty())
@@ -199,7 +219,7 @@ bool isCommandLine(int argc, char *argv[])
 int runCommandLine(int argc, char *argv[])
 {
     std::unique_ptr<QCoreApplication> app;
-    if (wantsPdf(argc, argv)) {
+    if (wantsFonts(argc, argv)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {

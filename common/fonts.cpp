@@ -1,6 +1,7 @@
 #include "common/fonts.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace geardim {
@@ -19,6 +20,19 @@ void installFonts()
 {
     registerSongSubstitutes();
     QApplication::setFont(songFont(9));
+}
+
+QString documentSongFamily()
+{
+    static const QString family = [] {
+        const QStringList installed = QFontDatabase::families();
+        for (const QString &candidate : {QStringLiteral("SimSun"), QStringLiteral("AR PL UMing CN")}) {
+            if (installed.contains(candidate))
+                return candidate;
+        }
+        return QString::fromUtf8(kSongFamily);
+    }();
+    return family;
 }
 
 QFont songFont(double pointSize)

@@ -15,6 +15,12 @@ void registerSongSubstitutes();
 // at 9 pt, so controls without a font of their own render Chinese too.
 void installFonts();
 
+// A Song face whose glyphs map back to text in a PDF: SimSun, or AR PL UMing CN; the
+// Noto CJK faces share one glyph between an ideograph and its radical (齿 and ⻮), so
+// text copied from a PDF set in them would come out as radicals. "宋体" when neither is
+// installed.
+QString documentSongFamily();
+
 // "宋体" at the given size in points.
 QFont songFont(double pointSize);
 

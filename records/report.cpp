@@ -2,7 +2,6 @@
 
 #include <QFileInfo>
 #include <QFont>
-#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -10,6 +9,8 @@
 #include <QSaveFile>
 
 #include "common/fonts.h"
+#include "records/measurementpicture.h"
+#include "sheet/drawing.h"
 #include "sheet/sheetreport.h"
 
 namespace geardim {
@@ -22,21 +23,10 @@ QString optionalNumber(const std::optional<double> &v, int decimals)
     return v ? number(*v, decimals) : QStringLiteral("—");
 }
 
-// A Song face for the page, at a size in points. A PDF maps its glyphs back to text
-// through the font's character map; the Noto CJK faces share one glyph between an
-// ideograph and its radical (齿 and ⻮), so copied text would come out as radicals.
-// The AR PL UMing face keeps them apart; SimSun, where it exists, does too.
+// A Song face for the page whose text can be copied out of the PDF, at a size in points.
 QFont reportFont(double points, bool bold = false)
 {
-    static const QString family = [] {
-        const QStringList installed = QFontDatabase::families();
-        for (const QString &candidate : {QStringLiteral("SimSun"), QStringLiteral("AR PL UMing CN")}) {
-            if (installed.contains(candidate))
-                return candidate;
-        }
-        return QString::fromUtf8(kSongFamily);
-    }();
-    QFont font(family);
+    QFont font(documentSongFamily());
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
@@ -126,6 +116,13 @@ void paintReport(QPainter &p, QPagedPaintDevice &device, const SheetInput &in, c
     }
     y += 4 * mm;
 
+    // The measuring set-up, as vector graphics.
+    const double pictureHeight = std::min(80 * mm, page.bottom() - y - 30 * mm);
+    if (pictureHeight > 30 * mm) {
+        paintMeasurement(p, QRectF(left, y, width, pictureHeight), measurementDrawing(r));
+        y += pictureHeight + 3 * mm;
+    }
+    p.setPen(Qt::black);
     p.setFont(reportFont(10));
     for (SheetWarning w : r.warnings)
         y = paragraph(p, QStringLiteral("注意：") + QString::fromUtf8(sheetWarningText(w)), left, width, y) + 1 * mm;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "common/angle.h"
+#include "geometry/helix.h"
 #include "geometry/involute.h"
 #include "sheet/gaugeseries.h"
 
@@ -60,8 +61,8 @@ Gear describe(const SheetInput &in)
     g.alphaN = radians(in.pressureAngleDeg);
     g.beta = radians(in.helixAngleDeg);
     g.internal = in.internal;
-    g.alphaT = std::atan(std::tan(g.alphaN) / std::cos(g.beta));
-    g.betaB = std::asin(std::sin(g.beta) * std::cos(g.alphaN));
+    g.alphaT = transverseAngle(g.alphaN, g.beta);
+    g.betaB = baseHelixAngle(g.alphaN, g.beta);
     g.d = g.z * g.mn / std::cos(g.beta);
     g.db = g.d * std::cos(g.alphaT);
     const double twoTan = 2 * std::tan(g.alphaN);
@@ -281,6 +282,8 @@ Outcome<SheetResult> computeSheet(const SheetInput &in)
     const double across = offDiameter ? std::cos(kPi / (2 * g.z)) : 1.0;
     const double s = sideSign(g);
     const auto dK = atEach(centre, [&](double a) { return g.db / std::cos(a); });
+    r.gaugeCentreDiameter = dK[0];
+    r.gaugesOpposite = !offDiameter;
     r.overGauges = limitsOf(atEach(dK, [&](double d) { return d * across + s * D; }));
     r.radial = limitsOf(atEach(dK, [&](double d) { return (d + s * D) / 2; }));
     std::array<double, 3> touch{};

@@ -77,6 +77,8 @@ struct SheetResult {
     GaugeKind gauge = GaugeKind::Ball;
     double gaugeDiameter = 0;
     bool gaugeProposed = false;
+    double gaugeCentreDiameter = 0;            // dK at the nominal thickness
+    bool gaugesOpposite = false;               // the two gauges stand on one diameter
     Limits gaugeContactDiameter;
     std::vector<SheetWarning> warnings;
 };

@@ -25,6 +25,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSettings>
+#include <QTabWidget>
 
 #include "common/dialogs.h"
 #include "common/fields.h"
@@ -32,6 +33,8 @@
 #include "common/registry.h"
 #include "records/gearfile.h"
 #include "records/report.h"
+#include "sheet/drawing.h"
+#include "sheet/measurementview.h"
 #include "sheet/sheetreport.h"
 
 namespace geardim {
@@ -178,9 +181,16 @@ InspectionSheet::InspectionSheet(QWidget *parent)
     warnings->setTextFormat(Qt::PlainText);
     warnings->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
+    // The table and the picture of the measurement share the lower part of the window.
+    picture = new MeasurementView(central);
+    auto *tabs = new QTabWidget(central);
+    tabs->setObjectName(QStringLiteral("resultTabs"));
+    tabs->addTab(results, QStringLiteral("尺寸表"));
+    tabs->addTab(picture, QStringLiteral("测量图"));
+
     auto *page = new QVBoxLayout(central);
     page->addLayout(inputs);
-    page->addWidget(results, 1);
+    page->addWidget(tabs, 1);
     page->addWidget(warnings);
 
     connect(compute, &QPushButton::clicked, this, &InspectionSheet::computeClicked);
@@ -339,6 +349,7 @@ void InspectionSheet::newGear()
     writeInputs(SheetInput{.module = 1, .teeth = 30});
     kept_ = QJsonObject();
     results->setRowCount(0);
+    picture->setDrawing(std::nullopt);
     shown_.reset();
     showMessage(QString(), false);
     setCurrentFile(QString());
@@ -525,6 +536,7 @@ void InspectionSheet::computeClicked()
     if (!sheet.ok()) {
         // The table keeps the last sheet, greyed, so nobody reads it as this gear's.
         results->setEnabled(false);
+        picture->setDrawing(std::nullopt);
         showMessage(QStringLiteral("没有结果：") + QString::fromUtf8(failureText(sheet.failure())), true);
         return;
     }
@@ -561,6 +573,7 @@ void InspectionSheet::showSheet(const SheetResult &sheet)
         texts << QStringLiteral("注意：") + QString::fromUtf8(sheetWarningText(w));
     showMessage(texts.join(u'\n'), !texts.isEmpty());
     shown_ = sheet;
+    picture->setDrawing(measurementDrawing(sheet));
 }
 
 void InspectionSheet::showMessage(const QString &text, bool problem)

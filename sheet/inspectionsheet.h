@@ -18,6 +18,8 @@ class QTableWidget;
 
 namespace geardim {
 
+class MeasurementView;
+
 // The inspection sheet window: the gear's data, allowances and gauge in a form; every
 // inspection dimension with its limits in a table; the calculation's warnings beside
 // it. Laid out with Qt layouts, resizable, fitting an 800×600 screen.
@@ -79,6 +81,7 @@ private:
     QRadioButton *external, *internal, *balls, *pins;
     QPushButton *compute;
     QTableWidget *results;
+    MeasurementView *picture;
     QLabel *warnings;
     std::optional<SheetResult> shown_;
     QString currentFile_;

@@ -66,6 +66,7 @@ private slots:
     void copyTablePutsCellsOnTheClipboard();
     void exportsAPdf();
     void commandLineLoadSavePdfAndBatch();
+    void showsThePictureOfTheMeasurement();
 
 private:
     std::unique_ptr<GuiFixture> gui;
@@ -388,6 +389,38 @@ void TestSheetWindow::commandLineLoadSavePdfAndBatch()
     run = runGeardim({"sheet", "--batch", in});
     QCOMPARE(run.status, 0);
     QCOMPARE(run.out.count('\n'), 2);
+}
+
+void TestSheetWindow::showsThePictureOfTheMeasurement()
+{
+    gui->click(WindowId::Menu, "Command6");
+    QWidget *view = gui->window(S)->findChild<QWidget *>("measurementView");
+    QVERIFY(view);
+    gui->click(S, "compute");
+    QVERIFY(sheet()->shown());
+    // One offscreen render, which must paint the set-up without a single warning.
+    QTest::failOnWarning(QRegularExpression(".*"));
+    view->resize(760, 320);
+    QImage image(view->size(), QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    view->render(&image);
+    int inked = 0;
+    for (int y = 0; y < image.height(); y += 2) {
+        for (int x = 0; x < image.width(); x += 2)
+            inked += image.pixel(x, y) != qRgb(255, 255, 255);
+    }
+    QVERIFY2(inked > 500, qPrintable(QString::number(inked)));
+    // The command line writes the same picture.
+    const QString png = dir.filePath("picture.png");
+    const Run run = runGeardim(kDoneWhen + QStringList{"--picture", png, "--picture-size", "600x400"});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(QImage(png).size(), QSize(600, 400));
+    const QString svg = dir.filePath("picture.svg");
+    QCOMPARE(runGeardim(kDoneWhen + QStringList{"--picture", svg}).status, 0);
+    QFile file(svg);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("<svg"));
+    QCOMPARE(runGeardim(kDoneWhen + QStringList{"--picture", png, "--picture-size", "12"}).status, 2);
 }
 
 QTEST_MAIN(TestSheetWindow)
