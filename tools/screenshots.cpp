@@ -8,6 +8,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QTabWidget>
 #include <QTimer>
 
 #include "app/appsetup.h"
@@ -72,6 +73,12 @@ int main(int argc, char *argv[])
         for (const char *button : c.clicks)
             click(w, button);
         ok &= save(w, dir, QString::fromLatin1(c.file));
+        // The sheet's second tab: the picture of the measurement.
+        if (auto *tabs = w->findChild<QTabWidget *>(QStringLiteral("resultTabs"))) {
+            tabs->setCurrentIndex(1);
+            ok &= save(w, dir, QString::fromLatin1(c.file) + QStringLiteral("-picture"));
+            tabs->setCurrentIndex(0);
+        }
     }
 
     // The prompt and a warning, as the program shows them, grabbed while open.
