@@ -8,28 +8,12 @@
 namespace geardim {
 namespace {
 
-WarningSink &warningSink()
+// Each kind of sink lives once; an empty one means the real dialog.
+template <typename Sink>
+Sink &sink()
 {
-    static WarningSink sink;
-    return sink;
-}
-
-PromptSink &promptSink()
-{
-    static PromptSink sink;
-    return sink;
-}
-
-FileSink &fileSink()
-{
-    static FileSink sink;
-    return sink;
-}
-
-UnsavedSink &unsavedSink()
-{
-    static UnsavedSink sink;
-    return sink;
+    static Sink installed;
+    return installed;
 }
 
 } // namespace
@@ -55,8 +39,8 @@ std::unique_ptr<QInputDialog> makePrompt(QWidget *window, const QString &title, 
 
 void showWarning(QWidget *window, const QString &text)
 {
-    if (warningSink()) {
-        warningSink()(window, text);
+    if (sink<WarningSink>()) {
+        sink<WarningSink>()(window, text);
         return;
     }
     makeWarningBox(window, text)->exec();
@@ -65,8 +49,8 @@ void showWarning(QWidget *window, const QString &text)
 std::optional<QString> askText(QWidget *window, const QString &title, const QString &prompt,
                                const QString &initial)
 {
-    if (promptSink())
-        return promptSink()(window, title, prompt, initial);
+    if (sink<PromptSink>())
+        return sink<PromptSink>()(window, title, prompt, initial);
     const auto dialog = makePrompt(window, title, prompt);
     dialog->setTextValue(initial);
     if (dialog->exec() != QDialog::Accepted)
@@ -77,16 +61,16 @@ std::optional<QString> askText(QWidget *window, const QString &title, const QStr
 QString chooseFile(QWidget *window, FileChoice choice, const QString &title, const QString &filter,
                    const QString &suggested)
 {
-    if (fileSink())
-        return fileSink()(window, choice, suggested);
+    if (sink<FileSink>())
+        return sink<FileSink>()(window, choice, suggested);
     return choice == FileChoice::Open ? QFileDialog::getOpenFileName(window, title, suggested, filter)
                                       : QFileDialog::getSaveFileName(window, title, suggested, filter);
 }
 
 UnsavedAnswer askUnsavedChanges(QWidget *window, const QString &documentName)
 {
-    if (unsavedSink())
-        return unsavedSink()(window, documentName);
+    if (sink<UnsavedSink>())
+        return sink<UnsavedSink>()(window, documentName);
     QMessageBox box(QMessageBox::Question, window ? window->windowTitle() : QString(),
                     QStringLiteral("“%1”已修改。是否保存？").arg(documentName), QMessageBox::NoButton, window);
     QPushButton *save = box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole);
@@ -102,10 +86,10 @@ UnsavedAnswer askUnsavedChanges(QWidget *window, const QString &documentName)
     return UnsavedAnswer::Cancel;
 }
 
-void setFileSink(FileSink sink) { fileSink() = std::move(sink); }
-void setUnsavedSink(UnsavedSink sink) { unsavedSink() = std::move(sink); }
+void setFileSink(FileSink replacement) { sink<FileSink>() = std::move(replacement); }
+void setUnsavedSink(UnsavedSink replacement) { sink<UnsavedSink>() = std::move(replacement); }
 
-void setWarningSink(WarningSink sink) { warningSink() = std::move(sink); }
-void setPromptSink(PromptSink sink) { promptSink() = std::move(sink); }
+void setWarningSink(WarningSink replacement) { sink<WarningSink>() = std::move(replacement); }
+void setPromptSink(PromptSink replacement) { sink<PromptSink>() = std::move(replacement); }
 
 } // namespace geardim
