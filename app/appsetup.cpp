@@ -25,7 +25,6 @@ void setUpApplication()
     QCoreApplication::setOrganizationName(QStringLiteral("geardim"));
     QCoreApplication::setApplicationName(QStringLiteral("geardim"));
     installFonts();
-    installQtTranslation();
 }
 
 bool installQtTranslation()
@@ -60,7 +59,12 @@ int runProgram(int argc, char *argv[], const std::function<void(QWidget *menu)> 
     WindowRegistry registry;
     registerWindows(registry);
     QWidget *menu = registry.window(WindowId::Menu);
-    afterFirstPaint(menu, installWindowIcon);
+    // Neither the icon nor Qt's own texts (context menus, dialogs) show on the menu's
+    // first paint: they wait until after it.
+    afterFirstPaint(menu, [] {
+        installWindowIcon();
+        installQtTranslation();
+    });
     if (beforeShow)
         beforeShow(menu);
     registry.show(WindowId::Menu);

@@ -6,8 +6,8 @@ class QWidget;
 
 namespace geardim {
 
-// What the program sets up once before its first window: the fonts, Qt's own
-// texts in Chinese, and that hiding the menu does not end the program.
+// What the program sets up once before its first window: the fonts, where settings
+// are kept, and that hiding the menu does not end the program.
 void setUpApplication();
 
 // Loads Qt's own Chinese texts once; false when Qt's translations are not installed.

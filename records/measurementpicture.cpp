@@ -7,9 +7,6 @@
 #include <QPainterPath>
 #include <QSaveFile>
 
-#ifdef GEARDIM_HAS_SVG
-#include <QSvgGenerator>
-#endif
 
 #include "common/fonts.h"
 
@@ -158,19 +155,11 @@ QString writeMeasurementPicture(const QString &path, const QSize &size, const Me
         return QStringLiteral("无法写入“%1”：%2").arg(name, file.errorString());
     registerSongSubstitutes();
     if (suffix == QLatin1String("svg")) {
-#ifdef GEARDIM_HAS_SVG
-        QSvgGenerator svg;
-        svg.setOutputDevice(&file);
-        svg.setSize(size);
-        svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setTitle(QStringLiteral("测量图"));
-        QPainter painter(&svg);
-        painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-        paintMeasurement(painter, QRectF(QPointF(0, 0), size), drawing);
-#else
-        file.cancelWriting();
-        return QStringLiteral("无法写入“%1”：本程序构建时没有 Qt 的 SVG 模块。").arg(name);
-#endif
+        const std::string svg = measurementSvg(drawing, size.width(), size.height());
+        if (file.write(svg.data(), qint64(svg.size())) != qint64(svg.size())) {
+            file.cancelWriting();
+            return QStringLiteral("无法写入“%1”：%2").arg(name, file.errorString());
+        }
     } else {
         QImage image(size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::white);

@@ -15,8 +15,8 @@ namespace geardim {
 
 void paintMeasurement(QPainter &painter, const QRectF &area, const MeasurementDrawing &drawing);
 
-// Writes the picture as PNG (any size) or, where Qt's SVG module is built in, as SVG,
-// chosen by the file's suffix. Returns the problem, naming the file, or an empty text.
+// Writes the picture as PNG or SVG (written directly from the drawing, so no SVG library
+// is needed), chosen by the file's suffix. Returns the problem, naming the file, or an empty text.
 QString writeMeasurementPicture(const QString &path, const QSize &size, const MeasurementDrawing &drawing);
 
 } // namespace geardim

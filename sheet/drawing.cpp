@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "common/angle.h"
 #include "geometry/helix.h"
@@ -222,6 +223,126 @@ MeasurementDrawing measurementDrawing(const SheetResult &sheet)
     if (sheet.gaugesOpposite && std::fmod(s.z, 2) != 0)
         d.caption += "；奇数齿斜齿轮的另一根量棒在相距半个轴向齿距的截面上";
     return d;
+}
+
+namespace {
+
+const char *svgColour(Stroke stroke)
+{
+    switch (stroke) {
+    case Stroke::Outline: return "#141414";
+    case Stroke::Thin: return "#969696";
+    case Stroke::Gauge: return "#1e5ac8";
+    case Stroke::Contact: return "#c81e1e";
+    case Stroke::Anvil: return "#00826e";
+    case Stroke::Dimension: return "#287828";
+    case Stroke::Warning: return "#e67800";
+    }
+    return "#000000";
+}
+
+std::string svgNumber(double v)
+{
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.2f", v);
+    return buf;
+}
+
+std::string xmlEscaped(const std::string &text)
+{
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '&': out += "&amp;"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+// One panel: the box of the model fitted into a rectangle of the picture, y turned down.
+struct SvgPanel {
+    double scale, left, bottom, x0, y0;
+    SvgPanel(const Box &box, double x, double y, double w, double h)
+    {
+        const double bw = box.right - box.left, bh = box.top - box.bottom;
+        scale = std::min(w / bw, h / bh);
+        left = box.left;
+        bottom = box.bottom;
+        x0 = x + (w - bw * scale) / 2;
+        y0 = y + h - (h - bh * scale) / 2;
+    }
+    std::string at(Point p) const { return svgNumber(x0 + (p.x - left) * scale) + "," + svgNumber(y0 - (p.y - bottom) * scale); }
+    std::string x(Point p) const { return svgNumber(x0 + (p.x - left) * scale); }
+    std::string y(Point p) const { return svgNumber(y0 - (p.y - bottom) * scale); }
+};
+
+void svgPanel(std::string &svg, const MeasurementDrawing &d, const Box &box, double x, double y, double w, double h,
+              bool detail, int clip)
+{
+    const SvgPanel m(box, x, y, w, h);
+    svg += "<defs><clipPath id=\"p" + std::to_string(clip) + "\"><rect x=\"" + svgNumber(x) + "\" y=\"" + svgNumber(y)
+           + "\" width=\"" + svgNumber(w) + "\" height=\"" + svgNumber(h) + "\"/></clipPath></defs>\n";
+    svg += "<g clip-path=\"url(#p" + std::to_string(clip) + ")\" fill=\"none\" stroke-linejoin=\"round\">\n";
+    const auto circle = [&](const Circle &c, double width, bool filled) {
+        svg += "<circle cx=\"" + m.x(c.centre) + "\" cy=\"" + m.y(c.centre) + "\" r=\"" + svgNumber(c.radius * m.scale)
+               + "\" stroke=\"" + svgColour(c.stroke) + "\" stroke-width=\"" + svgNumber(width) + "\""
+               + (filled ? std::string(" fill=\"") + svgColour(c.stroke) + "\" fill-opacity=\"0.16\"" : std::string())
+               + "/>\n";
+    };
+    const auto polyline = [&](const Polyline &line, double width) {
+        if (line.points.size() < 2)
+            return;
+        svg += std::string(line.closed ? "<polygon" : "<polyline") + " points=\"";
+        for (const Point &p : line.points)
+            svg += m.at(p) + " ";
+        svg += "\" stroke=\"" + std::string(svgColour(line.stroke)) + "\" stroke-width=\"" + svgNumber(width) + "\"/>\n";
+    };
+    for (const Circle &c : d.circles)
+        circle(c, c.stroke == Stroke::Thin ? 0.6 : 1.0, false);
+    polyline(d.outline, 1.2);
+    for (const Circle &g : d.gauges)
+        circle(g, 1.4, true);
+    for (const Polyline &face : d.anvils)
+        polyline(face, 1.6);
+    polyline(d.spanLine, 0.8);
+    const char *gaugeContact = svgColour(d.circles.empty() ? Stroke::Contact : d.circles.back().stroke);
+    for (const Point &p : d.gaugeContacts)
+        svg += "<circle cx=\"" + m.x(p) + "\" cy=\"" + m.y(p) + "\" r=\"2.6\" fill=\"" + gaugeContact + "\" stroke=\"none\"/>\n";
+    for (const Point &p : d.spanContacts)
+        svg += "<circle cx=\"" + m.x(p) + "\" cy=\"" + m.y(p) + "\" r=\"2.6\" fill=\"" + svgColour(Stroke::Contact)
+               + "\" stroke=\"none\"/>\n";
+    for (const DimensionLine &dim : d.dimensions) {
+        const bool span = dim.text.rfind("W", 0) == 0;
+        if (span != detail)
+            continue;
+        svg += "<line x1=\"" + m.x(dim.from) + "\" y1=\"" + m.y(dim.from) + "\" x2=\"" + m.x(dim.to) + "\" y2=\""
+               + m.y(dim.to) + "\" stroke=\"" + svgColour(Stroke::Dimension) + "\" stroke-width=\"1\"/>\n";
+        const Point mid{(dim.from.x + dim.to.x) / 2, (dim.from.y + dim.to.y) / 2};
+        svg += "<text x=\"" + svgNumber(std::stod(m.x(mid)) + 4) + "\" y=\"" + svgNumber(std::stod(m.y(mid)) + (span ? 14 : -4))
+               + "\" font-size=\"11\" fill=\"" + svgColour(Stroke::Dimension) + "\" stroke=\"none\">" + xmlEscaped(dim.text)
+               + "</text>\n";
+    }
+    svg += "</g>\n<rect x=\"" + svgNumber(x) + "\" y=\"" + svgNumber(y) + "\" width=\"" + svgNumber(w) + "\" height=\""
+           + svgNumber(h) + "\" fill=\"none\" stroke=\"#d2d2d2\"/>\n";
+}
+
+} // namespace
+
+std::string measurementSvg(const MeasurementDrawing &d, int width, int height)
+{
+    const double caption = 24, gap = 8;
+    const double panelW = (width - gap) / 2.0, panelH = height - caption;
+    std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\""
+                      + std::to_string(width) + "\" height=\"" + std::to_string(height) + "\" viewBox=\"0 0 "
+                      + std::to_string(width) + " " + std::to_string(height) + "\" font-family=\"serif\">\n";
+    svg += "<title>测量图</title>\n<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
+    svgPanel(svg, d, d.whole, 0, 0, panelW, panelH, false, 0);
+    svgPanel(svg, d, d.detail, panelW + gap, 0, panelW, panelH, true, 1);
+    svg += "<text x=\"2\" y=\"" + svgNumber(height - 7) + "\" font-size=\"12\">" + xmlEscaped(d.caption) + "</text>\n";
+    return svg + "</svg>\n";
 }
 
 } // namespace geardim

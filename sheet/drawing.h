@@ -66,4 +66,8 @@ struct MeasurementDrawing {
 // The drawing of a computed sheet; the picture follows the nominal values.
 MeasurementDrawing measurementDrawing(const SheetResult &sheet);
 
+// The drawing as an SVG document of width × height pixels: the whole gear beside the
+// measured tooth space, the caption beneath, in the colours of the sheet's picture.
+std::string measurementSvg(const MeasurementDrawing &drawing, int width, int height);
+
 } // namespace geardim

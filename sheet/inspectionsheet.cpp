@@ -21,13 +21,13 @@
 #include <QJsonDocument>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QSettings>
 #include <QTabWidget>
 
 #include "common/dialogs.h"
+#include "printing/printdialog.h"
 #include "common/fields.h"
 #include "common/numberparse.h"
 #include "common/registry.h"
@@ -309,15 +309,9 @@ void InspectionSheet::rebuildRecentMenu()
 
 void InspectionSheet::rememberInputs()
 {
-    if (const auto in = [this] {
-            // Read quietly: a field that is not a number keeps the remembered inputs as they were.
-            const QString message = warnings->text();
-            const QString style = warnings->styleSheet();
-            const auto read = readInputs();
-            warnings->setText(message);
-            warnings->setStyleSheet(style);
-            return read;
-        }())
+    // Quietly: a field that is not a number keeps the remembered inputs as they were.
+    InputProblem ignored;
+    if (const auto in = parseInputs(ignored))
         storeInputs(*in);
 }
 
@@ -423,7 +417,7 @@ std::optional<std::pair<SheetInput, SheetResult>> InspectionSheet::currentSheet(
     return std::pair{*in, sheet.value()};
 }
 
-bool InspectionSheet::printTo(QPrinter &printer)
+bool InspectionSheet::printTo(QPagedPaintDevice &printer)
 {
     const auto sheet = currentSheet();
     if (!sheet)
@@ -437,12 +431,12 @@ void InspectionSheet::printSheet()
 {
     if (!currentSheet())
         return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("打印测量尺寸表"));
-    if (dialog.exec() == QDialog::Accepted)
-        printTo(printer);
+    const PrintWithDialog print = loadPrintModule();
+    if (!print) {
+        showWarning(this, QStringLiteral("找不到打印模块 geardim-print，无法打印。请改用“导出PDF…”。"));
+        return;
+    }
+    print(this, [this](QPagedPaintDevice &printer) { printTo(printer); });
 }
 
 void InspectionSheet::exportPdf()
@@ -482,23 +476,19 @@ void InspectionSheet::copyTable()
     QApplication::clipboard()->setMimeData(data);
 }
 
-std::optional<SheetInput> InspectionSheet::readInputs()
+std::optional<SheetInput> InspectionSheet::parseInputs(InputProblem &problem) const
 {
     SheetInput in;
     // An empty field leaves its quantity out (or at its default); anything else must be a number.
-    const auto read = [this](QLineEdit *field, std::optional<double> &value) {
+    const auto read = [&problem](QLineEdit *field, std::optional<double> &value) {
         if (field->text().trimmed().isEmpty()) {
             value.reset();
             return true;
         }
         value = parseDouble(field->text().toStdString());
-        if (!value) {
-            showMessage(notANumberText(field->accessibleName(), field->text()), true);
-            field->setFocus(Qt::OtherFocusReason);
-            field->selectAll();
-            return false;
-        }
-        return true;
+        if (!value)
+            problem = {notANumberText(field->accessibleName(), field->text()), field};
+        return value.has_value();
     };
     std::optional<double> z, alpha, beta, ha, upper, lower;
     for (auto [field, value] : {std::pair{module, &in.module}, {diametralPitch, &in.diametralPitch},
@@ -510,8 +500,7 @@ std::optional<SheetInput> InspectionSheet::readInputs()
             return std::nullopt;
     }
     if (!z) {
-        showMessage(QStringLiteral("请填写齿数 z。"), true);
-        teeth->setFocus(Qt::OtherFocusReason);
+        problem = {QStringLiteral("请填写齿数 z。"), teeth};
         return std::nullopt;
     }
     in.teeth = *z;
@@ -522,6 +511,18 @@ std::optional<SheetInput> InspectionSheet::readInputs()
     in.allowanceLower = lower.value_or(0);
     in.internal = internal->isChecked();
     in.gauge = pins->isChecked() ? GaugeKind::Pin : GaugeKind::Ball;
+    return in;
+}
+
+std::optional<SheetInput> InspectionSheet::readInputs()
+{
+    InputProblem problem;
+    const auto in = parseInputs(problem);
+    if (!in) {
+        showMessage(problem.text, true);
+        problem.field->setFocus(Qt::OtherFocusReason);
+        problem.field->selectAll();
+    }
     return in;
 }
 

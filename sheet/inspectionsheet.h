@@ -10,7 +10,7 @@
 
 class QLabel;
 class QMenu;
-class QPrinter;
+class QPagedPaintDevice;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -52,14 +52,21 @@ public:
     QStringList recentFiles() const;
 
     // Paints the sheet of the current inputs on a printer; false when they have no sheet.
-    bool printTo(QPrinter &printer);
+    bool printTo(QPagedPaintDevice &printer);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    // The inputs as typed, or nothing (with the field named in the window) when one is not a number.
+    // Why the inputs could not be read, and the field to correct.
+    struct InputProblem {
+        QString text;
+        QLineEdit *field = nullptr;
+    };
+    // The inputs as typed, or nothing and the problem; changes nothing on screen.
+    std::optional<SheetInput> parseInputs(InputProblem &problem) const;
+    // The same, with the problem shown in the window and its field selected.
     std::optional<SheetInput> readInputs();
     void writeInputs(const SheetInput &in);
     void showSheet(const SheetResult &sheet);

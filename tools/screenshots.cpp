@@ -40,6 +40,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     setUpApplication();
+    installQtTranslation();
     installWindowIcon();
     const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots"));
     QDir().mkpath(dir.path());

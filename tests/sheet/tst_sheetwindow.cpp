@@ -7,12 +7,14 @@
 #include <QMimeData>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTableWidget>
 
 #include "../support/guitest.h"
 #include "sheet/inspection.h"
+#include "printing/printdialog.h"
 #include "sheet/inspectionsheet.h"
 #include "sheet/sheetreport.h"
 
@@ -339,6 +341,8 @@ void TestSheetWindow::exportsAPdf()
     QFile pdf(path);
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QVERIFY(pdf.read(5) == "%PDF-");
+    // The print dialog's module is found and loads.
+    QVERIFY(geardim::loadPrintModule());
     // The printer gets the same page.
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -419,7 +423,14 @@ void TestSheetWindow::showsThePictureOfTheMeasurement()
     QCOMPARE(runGeardim(kDoneWhen + QStringList{"--picture", svg}).status, 0);
     QFile file(svg);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().contains("<svg"));
+    QXmlStreamReader xml(&file);
+    int circles = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("circle"))
+            ++circles;
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QVERIFY(circles >= 2 * 7); // the circles, gauges and contact points of both panels
     QCOMPARE(runGeardim(kDoneWhen + QStringList{"--picture", png, "--picture-size", "12"}).status, 2);
 }
 

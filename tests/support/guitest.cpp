@@ -14,6 +14,7 @@ using namespace geardim;
 GuiFixture::GuiFixture()
 {
     setUpApplication();
+    installQtTranslation();
     // Settings of the tests' own, empty at every start: no window remembers another test's inputs.
     QStandardPaths::setTestModeEnabled(true);
     QSettings().clear();
