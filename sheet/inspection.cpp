@@ -188,6 +188,11 @@ void span(const Gear &g, const std::array<double, 3> &xs, const SheetInput &in, 
     // W whose contact diameter √(db² + (W/cos βb)²) is dx, turned back into teeth.
     const double wx = dx > g.db ? cosBb * std::sqrt(dx * dx - g.db * g.db) : 0;
     const double kReal = ((wx - 2 * g.x * g.mn * sinA) / (g.mn * cosA) - g.z * inv(g.alphaT)) / kPi + 0.5;
+    // A span over all the teeth, or over more than the gear has, measures nothing.
+    if (!std::isfinite(kReal) || !(std::floor(kReal + 0.5) <= g.z - 1)) {
+        addWarning(r, SheetWarning::SpanNotPossible);
+        return;
+    }
     const double k = std::max(1.0, std::floor(kReal + 0.5));
     const auto w = atEach(xs, [&](double x) {
         return g.mn * cosA * ((k - 0.5) * kPi + g.z * inv(g.alphaT)) + 2 * x * g.mn * sinA;
@@ -317,6 +322,8 @@ const char *sheetWarningText(SheetWarning warning)
         return "公法线长度不大于0，量具测量面不在渐开线上接触：该齿轮不宜测量公法线。";
     case SheetWarning::SpanFaceTooNarrow:
         return "齿宽b小于公法线测量所需的宽度（W·sin βb 加 2 mm / 0.08 in）：量具测量面放不下，请改用量棒（球）。";
+    case SheetWarning::SpanNotPossible:
+        return "按这些数据跨测齿数将不少于齿数，无法测量公法线：请检查变位系数x（或齿厚）和齿数z。";
     case SheetWarning::GaugeContactAboveTip:
         return "量棒（球）在齿顶圆之外接触齿面，不在渐开线上：请选用较小的量棒（球）直径。";
     case SheetWarning::GaugeContactBelowBase:

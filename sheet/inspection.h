@@ -52,6 +52,7 @@ enum class SheetWarning {
     SpanContactAboveTip,      // the span's anvils touch above the tip circle
     SpanContactOffInvolute,   // the span's anvils touch below the base circle (W ≤ 0)
     SpanFaceTooNarrow,        // b < W·sin βb + margin
+    SpanNotPossible,          // the span would cover every tooth or more: no span is given
     GaugeContactAboveTip,     // the gauge touches the flank beyond the tip (external) or inside it (internal)
     GaugeContactBelowBase,    // the gauge touches below the base circle
     GaugeNotClearOfTip,       // the gauge does not stand out of the tooth spaces
@@ -73,7 +74,7 @@ struct SheetResult {
     std::optional<Limits> constantChordHeight;
     Limits overGauges;                         // M: over (external) or between (internal)
     Limits radial;                             // (dK ± D)/2
-    std::optional<SpanResult> span;            // external gears only
+    std::optional<SpanResult> span;            // external gears whose span is measurable
     GaugeKind gauge = GaugeKind::Ball;
     double gaugeDiameter = 0;
     bool gaugeProposed = false;

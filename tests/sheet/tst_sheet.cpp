@@ -8,6 +8,7 @@
 
 #include "calc/mvalue.h"
 #include "geometry/involute.h"
+#include "sheet/drawing.h"
 #include "sheet/gaugeseries.h"
 #include "sheet/inspection.h"
 #include "sheet/sheetreport.h"
@@ -58,6 +59,7 @@ private slots:
     void gaugeSeries();
     void jsonHasEveryFieldAndExactNumbers();
     void csvHasOneHeaderAndOneLine();
+    void anyInputGivesFiniteFiguresOrAReason();
 };
 
 // Elements of Metric Gear Technology (SDP/SI), Section 10: Table 10-1 (spur gear
@@ -423,6 +425,65 @@ void TestSheet::csvHasOneHeaderAndOneLine()
     }
     QCOMPARE(QString::fromStdString(csvField("a,b")), QString("\"a,b\""));
     QCOMPARE(QString::fromStdString(csvField("say \"M\"")), QString("\"say \"\"M\"\"\""));
+}
+
+// Random gears over and beyond every sensible range: each has a sheet whose every figure
+// is finite (the JSON then holds no nan or inf), or no sheet and a reason; nothing hangs.
+void TestSheet::anyInputGivesFiniteFiguresOrAReason()
+{
+    quint32 seed = 20261207;
+    const auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
+    const auto pick = [&](std::initializer_list<double> values) {
+        return *(values.begin() + next() % values.size());
+    };
+    int sheets = 0;
+    for (int i = 0; i < 20000; ++i) {
+        SheetInput in;
+        in.module = pick({0.1, 1, 2.5, 8, 40, 1e-9, 1e9, -1});
+        in.teeth = pick({1, 2, 3, 7, 17, 30, 51, 200, 5000, 0, 2.5});
+        in.pressureAngleDeg = pick({20, 14.5, 25, 30, 1, 89, 45});
+        in.helixAngleDeg = pick({0, 0, 10, 30, -25, 60, 89.9, 1e-9});
+        in.internal = next() % 3 == 0;
+        if (next() % 4 == 0)
+            in.thickness = pick({0.1, 1.5, 3, 50, 1e-6});
+        else
+            in.shift = pick({0, 0.5, -0.5, 1.5, -2, 10, -10});
+        if (next() % 3 == 0)
+            in.tipDiameter = pick({10, 60, 100, 1e6, 0.5});
+        in.allowanceUpper = pick({0, -0.02, 0.05, -1});
+        in.allowanceLower = pick({0, -0.1, -0.5, -3});
+        if (next() % 2)
+            in.gaugeDiameter = pick({0.5, 1.7, 3.5, 10, 100, 1e-6});
+        in.gauge = next() % 2 ? GaugeKind::Ball : GaugeKind::Pin;
+        if (next() % 3 == 0)
+            in.faceWidth = pick({1, 20, 200});
+        const auto out = computeSheet(in);
+        if (!out.ok()) {
+            QVERIFY(std::string(failureText(out.failure())).size() > 0);
+            continue;
+        }
+        ++sheets;
+        const std::string json = sheetJson(out.value());
+        QVERIFY2(json.find("nan") == std::string::npos && json.find("inf") == std::string::npos, json.c_str());
+        QJsonParseError error{};
+        QJsonDocument::fromJson(QByteArray::fromStdString(json), &error);
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        for (const SheetRow &row : sheetRows(out.value()))
+            QVERIFY(std::isfinite(row.nominal) && (!row.max || std::isfinite(*row.max)));
+        if (out.value().span)
+            QVERIFY2(out.value().span->teeth >= 1 && out.value().span->teeth < in.teeth, json.c_str());
+        // The picture (of every twentieth gear; a drawing of thousands of teeth takes a while):
+        // finite everywhere, with room in both panels.
+        if (i % 20 != 0)
+            continue;
+        const MeasurementDrawing d = measurementDrawing(out.value());
+        for (const Box &b : {d.whole, d.detail})
+            QVERIFY2(std::isfinite(b.left + b.right + b.top + b.bottom) && b.right > b.left && b.top > b.bottom,
+                     json.c_str());
+        for (const Point &p : d.outline.points)
+            QVERIFY2(std::isfinite(p.x) && std::isfinite(p.y), json.c_str());
+    }
+    QVERIFY(sheets > 1000);
 }
 
 QTEST_APPLESS_MAIN(TestSheet)
