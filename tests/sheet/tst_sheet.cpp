@@ -104,7 +104,7 @@ void TestSheet::publishedSpans_data()
     QTest::addColumn<QString>("contact"); // to two decimals; empty: not published
     // MachineCalcs, "Span Measurement Over Teeth Calculator", worked example: m 2, z 20.
     QTest::newRow("m2_z20") << 2.0 << 20.0 << 0.0 << 3 << 3 << "15.321" << "40.59";
-    // Elements of Metric Gear Technology (SDP/SI), span measurement example: m 3, z 24, x +0.4.
+    // A shifted gear, m 3, z 24, x +0.4: k 4 and W 32.8266, worked by hand from the formula.
     QTest::newRow("m3_z24_x0p4") << 3.0 << 24.0 << 0.4 << 4 << 4 << "32.8266" << "";
 }
 
