@@ -23,6 +23,7 @@ QColor colour(Stroke stroke)
     case Stroke::Anvil: return QColor(0, 130, 110);
     case Stroke::Dimension: return QColor(40, 120, 40);
     case Stroke::Warning: return QColor(230, 120, 0);
+    case Stroke::Ghost: return QColor(180, 180, 220);
     }
     return Qt::black;
 }
@@ -78,6 +79,10 @@ void drawPanel(QPainter &painter, const QRectF &panel, const Box &box, const Mea
     const Mapping m = mappingFor(box, panel);
     for (const Circle &c : d.circles)
         drawCircle(painter, m, c, c.stroke == Stroke::Thin ? 0.6 * unit : unit);
+    if (detail) {
+        for (const Polyline &ghost : d.ghosts)
+            drawPolyline(painter, m, ghost, 0.8 * unit);
+    }
     drawPolyline(painter, m, d.outline, 1.2 * unit);
     painter.setBrush(QColor(30, 90, 200, 40));
     for (const Circle &g : d.gauges)

@@ -55,13 +55,12 @@ std::vector<double> flankRadii(const Section &s)
     return radii;
 }
 
-// Every tooth, flank by flank, as one closed outline.
-Polyline toothOutline(const Section &s)
+// Teeth first to last (the measured space lies between teeth −1 and 0), flank by flank;
+// every tooth makes the closed outline of the gear.
+Polyline toothOutline(const Section &s, int first, int last)
 {
     Polyline out;
-    out.closed = true;
     const std::vector<double> radii = flankRadii(s);
-    const int teeth = int(std::lround(s.z));
     // From the root end of a flank: the root circle (external) or the tip circle (internal)
     // lies inside the base circle, where the flank runs radially.
     const double innerEnd = s.sigma > 0 ? s.rf : s.ra;
@@ -69,7 +68,7 @@ Polyline toothOutline(const Section &s)
         for (int i = 1; i < kArcSamples; ++i)
             out.points.push_back(polar(radius, from + (to - from) * i / kArcSamples));
     };
-    for (int n = 0; n < teeth; ++n) {
+    for (int n = first; n <= last; ++n) {
         const double c = s.toothCentre(n);
         // The flank on the side of smaller angles, inwards to outwards.
         if (innerEnd < radii.front())
@@ -143,6 +142,7 @@ MeasurementDrawing measurementDrawing(const SheetResult &sheet)
     const double tanContact = std::tan(alphaK) - s.sigma * radius / s.rb;
     const double contactRadius = s.rb * std::sqrt(1 + tanContact * tanContact);
     s.extraRadii.push_back(contactRadius);
+    s.extraRadii.push_back(s.r); // the reference circle, where the limits' thicknesses are set
 
     // The span around the top: centred on the measured space for an even count, on the
     // tooth beside it for an odd one; the measuring line touches the base circle there.
@@ -153,7 +153,18 @@ MeasurementDrawing measurementDrawing(const SheetResult &sheet)
         s.extraRadii.push_back(std::hypot(s.rb, halfSpan));
     }
 
-    d.outline = toothOutline(s);
+    d.outline = toothOutline(s, 0, int(std::lround(s.z)) - 1);
+    d.outline.closed = true;
+    // The teeth around the measured space at the upper and the lower thickness, as ghosts.
+    for (double thickness : {sheet.thickness.max, sheet.thickness.min}) {
+        if (thickness == sheet.thickness.nominal)
+            continue;
+        Section limit = s;
+        limit.halfTooth = thickness / std::cos(beta) / sheet.referenceDiameter;
+        Polyline ghost = toothOutline(limit, -2, 1);
+        ghost.stroke = Stroke::Ghost;
+        d.ghosts.push_back(std::move(ghost));
+    }
     d.circles = {{{0, 0}, s.r, Stroke::Thin}, {{0, 0}, s.rb, Stroke::Thin}, {{0, 0}, s.ra, Stroke::Thin},
                  {{0, 0}, s.rf, Stroke::Thin}};
     const bool gaugeWarning = warns(sheet, {SheetWarning::GaugeContactAboveTip, SheetWarning::GaugeContactBelowBase});
@@ -237,6 +248,7 @@ const char *svgColour(Stroke stroke)
     case Stroke::Anvil: return "#00826e";
     case Stroke::Dimension: return "#287828";
     case Stroke::Warning: return "#e67800";
+    case Stroke::Ghost: return "#b4b4dc";
     }
     return "#000000";
 }
@@ -302,6 +314,10 @@ void svgPanel(std::string &svg, const MeasurementDrawing &d, const Box &box, dou
     };
     for (const Circle &c : d.circles)
         circle(c, c.stroke == Stroke::Thin ? 0.6 : 1.0, false);
+    if (detail) {
+        for (const Polyline &ghost : d.ghosts)
+            polyline(ghost, 0.8);
+    }
     polyline(d.outline, 1.2);
     for (const Circle &g : d.gauges)
         circle(g, 1.4, true);

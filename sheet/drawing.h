@@ -25,6 +25,7 @@ enum class Stroke {
     Anvil,      // the span's measuring faces and the line between them
     Dimension,  // M, the radial dimension and W
     Warning,    // a contact outside the involute, as the sheet warns
+    Ghost,      // the teeth at the upper and lower tooth-thickness limits
 };
 
 struct Polyline {
@@ -50,6 +51,7 @@ struct Box {
 
 struct MeasurementDrawing {
     Polyline outline;                  // every tooth, flank by flank, closed
+    std::vector<Polyline> ghosts;      // the teeth beside the measured space at the max and min thickness
     std::vector<Circle> circles;       // reference, base, tip, root and the gauges' contact circle
     std::vector<Circle> gauges;        // the two balls or pins in this section
     std::vector<Point> gaugeContacts;  // where the first gauge touches its two flanks

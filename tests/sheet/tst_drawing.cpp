@@ -41,6 +41,7 @@ private slots:
     void anvilsTouchTheFlanksOnTheSpanCircle_data();
     void anvilsTouchTheFlanksOnTheSpanCircle();
     void contactOutsideTheInvoluteIsAWarning();
+    void ghostsShowTheThicknessLimits();
 };
 
 void TestDrawing::gaugesTouchTheDrawnFlanks_data()
@@ -138,6 +139,28 @@ void TestDrawing::contactOutsideTheInvoluteIsAWarning()
     // The circle of the contacts lies beyond the tip circle exactly when the sheet says so.
     const MeasurementDrawing d = measurementDrawing(big);
     QVERIFY(d.circles.back().radius > big.tipDiameter / 2);
+}
+
+void TestDrawing::ghostsShowTheThicknessLimits()
+{
+    const SheetResult sheet = sheetOf({.module = 2, .teeth = 30, .helixAngleDeg = 12, .allowanceUpper = -0.05,
+                                       .allowanceLower = -0.15, .gaugeDiameter = 3.5});
+    const MeasurementDrawing d = measurementDrawing(sheet);
+    QCOMPARE(d.ghosts.size(), std::size_t(2));
+    // On the reference circle each ghost tooth is as thick as its limit: its two flank
+    // points there lie sn/(cos β·d) either side of the tooth's centre line.
+    const double r = sheet.referenceDiameter / 2, cosB = std::cos(12 * 3.14159265358979 / 180);
+    const double centre = 3.14159265358979 / 2 + 3.14159265358979 / 30; // the tooth beside the measured space
+    for (std::size_t i = 0; i < 2; ++i) {
+        const double half = (i == 0 ? sheet.thickness.max : sheet.thickness.min) / cosB / sheet.referenceDiameter;
+        for (double side : {-1.0, 1.0}) {
+            const Point expected{r * std::cos(centre + side * half), r * std::sin(centre + side * half)};
+            QVERIFY2(nearestVertex(d.ghosts[i], expected) < 1e-9,
+                     qPrintable(QString::number(nearestVertex(d.ghosts[i], expected))));
+        }
+    }
+    // Without allowances there is nothing to show.
+    QVERIFY(measurementDrawing(sheetOf({.module = 2, .teeth = 30})).ghosts.empty());
 }
 
 QTEST_APPLESS_MAIN(TestDrawing)
