@@ -3,7 +3,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench screenshots fuzz package clean
+.PHONY: all deps configure build run test bench screenshots fuzz package clean translations
 
 all: build
 
@@ -21,6 +21,10 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j2
+
+# Brings translations/geardim_en.ts up to date with the sources (lupdate).
+translations: configure
+	cmake --build $(BUILD) --target update_translations
 
 # Renders every window, the root-diameter prompt and a warning to docs/screenshots/.
 screenshots: build

@@ -52,18 +52,21 @@ void installWindowIcon()
     QApplication::setWindowIcon(icon);
 }
 
-int runProgram(int argc, char *argv[], const std::function<void(QWidget *menu)> &beforeShow)
+int runProgram(int argc, char *argv[], const std::function<void(QWidget *menu)> &beforeShow, Language language)
 {
     QApplication app(argc, argv);
     setUpApplication();
+    installLanguage(language);
     WindowRegistry registry;
     registerWindows(registry);
     QWidget *menu = registry.window(WindowId::Menu);
     // Neither the icon nor Qt's own texts (context menus, dialogs) show on the menu's
     // first paint: they wait until after it.
-    afterFirstPaint(menu, [] {
+    afterFirstPaint(menu, [language] {
         installWindowIcon();
-        installQtTranslation();
+        // In English, Qt's own texts are already English.
+        if (language == Language::Chinese)
+            installQtTranslation();
     });
     if (beforeShow)
         beforeShow(menu);

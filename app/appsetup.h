@@ -2,6 +2,8 @@
 
 #include <functional>
 
+#include "app/language.h"
+
 class QWidget;
 
 namespace geardim {
@@ -20,6 +22,7 @@ void installWindowIcon();
 
 // The whole program: sets up, shows the menu and runs until the program ends.
 // beforeShow, when given, sees the menu just before it is first shown.
-int runProgram(int argc, char *argv[], const std::function<void(QWidget *menu)> &beforeShow = {});
+int runProgram(int argc, char *argv[], const std::function<void(QWidget *menu)> &beforeShow = {},
+               Language language = Language::Chinese);
 
 } // namespace geardim

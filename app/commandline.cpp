@@ -216,7 +216,7 @@ bool isCommandLine(int argc, char *argv[])
            || std::strcmp(first, "-v") == 0;
 }
 
-int runCommandLine(int argc, char *argv[])
+int runCommandLine(int argc, char *argv[], Language language)
 {
     std::unique_ptr<QCoreApplication> app;
     if (wantsFonts(argc, argv)) {
@@ -227,6 +227,7 @@ int runCommandLine(int argc, char *argv[])
     }
     QCoreApplication::setApplicationName(QStringLiteral("geardim"));
     QCoreApplication::setApplicationVersion(QStringLiteral(GEARDIM_VERSION));
+    installLanguage(language);
 
     Parsed p;
     describeOptions(p);
