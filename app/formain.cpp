@@ -12,17 +12,17 @@ namespace {
 using K = ControlKind;
 
 constexpr ControlRow kControls[] = {
-    {"Label1", K::Label, "选  项：", 360, 240, 975, 255, 12},
-    {"Command1", K::Button, "M    值", 480, 1080, 1815, 615, 12},
-    {"Command2", K::Button, "已知公法线长度求变位系数x", 3240, 1080, 1815, 615, 12},
-    {"Command3", K::Button, "已知M值求变位系数x", 480, 2160, 1815, 615, 12},
-    {"Command4", K::Button, "已知弧齿厚s求变位系数x", 3240, 2160, 1815, 615, 10.5},
-    {"Command5", K::Button, "退  出", 3480, 3360, 1215, 735, 10.5},
+    {"Label1", K::Label, QT_TRANSLATE_NOOP("Formain", "选  项："), 360, 240, 975, 255, 12},
+    {"Command1", K::Button, QT_TRANSLATE_NOOP("Formain", "M    值"), 480, 1080, 1815, 615, 12},
+    {"Command2", K::Button, QT_TRANSLATE_NOOP("Formain", "已知公法线长度求变位系数x"), 3240, 1080, 1815, 615, 12},
+    {"Command3", K::Button, QT_TRANSLATE_NOOP("Formain", "已知M值求变位系数x"), 480, 2160, 1815, 615, 12},
+    {"Command4", K::Button, QT_TRANSLATE_NOOP("Formain", "已知弧齿厚s求变位系数x"), 3240, 2160, 1815, 615, 10.5},
+    {"Command5", K::Button, QT_TRANSLATE_NOOP("Formain", "退  出"), 3480, 3360, 1215, 735, 10.5},
     // The inspection sheet, in the free place at the lower left.
-    {"Command6", K::Button, "测量尺寸表", 480, 3360, 1815, 615, 12},
+    {"Command6", K::Button, QT_TRANSLATE_NOOP("Formain", "测量尺寸表"), 480, 3360, 1815, 615, 12},
 };
 
-constexpr FormTable kForm{"Formain", "Velkor测量尺寸", 5535, 4575, 0, kControls};
+constexpr FormTable kForm{"Formain", QT_TRANSLATE_NOOP("Formain", "Velkor测量尺寸"), 5535, 4575, 0, kControls};
 
 } // namespace
 

@@ -21,21 +21,21 @@ using K = ControlKind;
 // Input rows at 480, 1200, 1920 and 2640 twips; fields in two columns at 2160
 // (m, α, β, d) and 5160 (z, x); results at 2280 in rows from 3600 down.
 constexpr ControlRow kControls[] = {
-    {"Label1", K::Label, "填写下列各项:", 240, 120, 2175, 360, 12},
-    {"Label2", K::Label, "法面模数m:", 600, 540, 1500, 375, 10.5, "Text1"},
-    {"Label3", K::Label, "齿数z:", 3600, 540, 1500, 375, 10.5, "Text2"},
-    {"Label4", K::Label, "法向压力角α:", 600, 1260, 1500, 375, 10.5, "Text3"},
-    {"Label5", K::Label, "变位系数x:", 3600, 1260, 1500, 375, 10.5, "Text4"},
-    {"Label6", K::Label, "螺旋角β:", 600, 1980, 1500, 375, 10.5, "Text5"},
-    {"Label8", K::Label, "量棒直径d:", 600, 2700, 1500, 375, 10.5, "Text6"},
+    {"Label1", K::Label, QT_TRANSLATE_NOOP("Formz", "填写下列各项:"), 240, 120, 2175, 360, 12},
+    {"Label2", K::Label, QT_TRANSLATE_NOOP("Formz", "法面模数m:"), 600, 540, 1500, 375, 10.5, "Text1"},
+    {"Label3", K::Label, QT_TRANSLATE_NOOP("Formz", "齿数z:"), 3600, 540, 1500, 375, 10.5, "Text2"},
+    {"Label4", K::Label, QT_TRANSLATE_NOOP("Formz", "法向压力角α:"), 600, 1260, 1500, 375, 10.5, "Text3"},
+    {"Label5", K::Label, QT_TRANSLATE_NOOP("Formz", "变位系数x:"), 3600, 1260, 1500, 375, 10.5, "Text4"},
+    {"Label6", K::Label, QT_TRANSLATE_NOOP("Formz", "螺旋角β:"), 600, 1980, 1500, 375, 10.5, "Text5"},
+    {"Label8", K::Label, QT_TRANSLATE_NOOP("Formz", "量棒直径d:"), 600, 2700, 1500, 375, 10.5, "Text6"},
     {"Label7", K::Result, " ", 3360, 3165, 1755, 300},
-    {"Label10", K::Label, "    M  值:", 240, 3600, 1935, 375, 12},
+    {"Label10", K::Label, QT_TRANSLATE_NOOP("Formz", "    M  值:"), 240, 3600, 1935, 375, 12},
     {"Label11", K::Result, "", 2280, 3600, 1575, 375},
-    {"Label12", K::Label, "   弧齿厚s:", 240, 4080, 1935, 375, 12},
+    {"Label12", K::Label, QT_TRANSLATE_NOOP("Formz", "   弧齿厚s:"), 240, 4080, 1935, 375, 12},
     {"Label13", K::Result, "", 2280, 4080, 1575, 375},
-    {"Label14", K::Label, "公法线长度L:", 240, 4560, 1935, 375, 12},
+    {"Label14", K::Label, QT_TRANSLATE_NOOP("Formz", "公法线长度L:"), 240, 4560, 1935, 375, 12},
     {"Label15", K::Result, "", 2280, 4560, 1575, 375},
-    {"Label17", K::Label, " 跨测齿数k:", 240, 5040, 1935, 375, 12},
+    {"Label17", K::Label, QT_TRANSLATE_NOOP("Formz", " 跨测齿数k:"), 240, 5040, 1935, 375, 12},
     {"Label16", K::Result, "", 2280, 5040, 1575, 375},
     // Focusable controls in tab order.
     {"Text1", K::Field, "2", 2160, 480, 1095, 495},
@@ -43,17 +43,17 @@ constexpr ControlRow kControls[] = {
     {"Text3", K::Field, "20", 2160, 1200, 1095, 495},
     {"Text4", K::Field, "-1.1", 5160, 1200, 1095, 495},
     {"Text5", K::Field, "30", 2160, 1920, 1095, 495},
-    {"Command1", K::Button, "确  定", 5160, 3480, 1095, 495, 12},
+    {"Command1", K::Button, QT_TRANSLATE_NOOP("Formz", "确  定"), 5160, 3480, 1095, 495, 12},
     {"Text6", K::Field, "3.36", 2160, 2640, 1095, 495},
-    {"Command2", K::Button, "退  出", 5160, 4440, 1095, 495, 12},
-    {"Command3", K::Button, "估算量棒（球）直径d", 3360, 2640, 1995, 495},
-    {"Opwc", K::Option, "外齿", 4920, 1980, 1095, 375, 10.5, nullptr, {.checked = true}},
-    {"Opnc", K::Option, "内 齿", 3600, 1980, 1095, 375, 10.5},
-    {"Command4", K::Button, "继  续", 3960, 4440, 1095, 495, 10.5, nullptr, {.enabled = false}},
-    {"Command5", K::Button, "校验量棒d", 5400, 2640, 960, 495, 0, nullptr, {.enabled = false}},
+    {"Command2", K::Button, QT_TRANSLATE_NOOP("Formz", "退  出"), 5160, 4440, 1095, 495, 12},
+    {"Command3", K::Button, QT_TRANSLATE_NOOP("Formz", "估算量棒（球）直径d"), 3360, 2640, 1995, 495},
+    {"Opwc", K::Option, QT_TRANSLATE_NOOP("Formz", "外齿"), 4920, 1980, 1095, 375, 10.5, nullptr, {.checked = true}},
+    {"Opnc", K::Option, QT_TRANSLATE_NOOP("Formz", "内 齿"), 3600, 1980, 1095, 375, 10.5},
+    {"Command4", K::Button, QT_TRANSLATE_NOOP("Formz", "继  续"), 3960, 4440, 1095, 495, 10.5, nullptr, {.enabled = false}},
+    {"Command5", K::Button, QT_TRANSLATE_NOOP("Formz", "校验量棒d"), 5400, 2640, 960, 495, 0, nullptr, {.enabled = false}},
 };
 
-constexpr FormTable kForm{"Formz", "M  值", 6420, 5580, 0, kControls};
+constexpr FormTable kForm{"Formz", QT_TRANSLATE_NOOP("Formz", "M  值"), 6420, 5580, 0, kControls};
 
 } // namespace
 
@@ -124,11 +124,11 @@ void Formz::computeClicked()
     };
     if (!r.helical) {
         showResult(Label11, r.M);
-        Label12->setText(QStringLiteral("分度圆弧齿厚s:"));
+        Label12->setText(tr("分度圆弧齿厚s:"));
         showResult(Label13, r.s);
         writeSpan();
     } else {
-        Label12->setText(QStringLiteral("分度圆弦齿厚s:"));
+        Label12->setText(tr("分度圆弦齿厚s:"));
         writeSpan();
         showResult(Label13, r.s);
         showResult(Label11, r.M);
@@ -186,24 +186,24 @@ void Formz::checkClicked()
         warnFailure(this, *failure);
         return;
     }
-    const QString prompt = QStringLiteral("请输入齿轮齿根圆直径:");
+    const QString prompt = tr("请输入齿轮齿根圆直径:");
     // An answer that is not a number is warned about and asked again, with the
     // typed text to correct; Cancel changes nothing.
     std::optional<float> df;
     QString typed;
     while (!df) {
-        const auto answer = askText(this, QStringLiteral("输入"), prompt, typed);
+        const auto answer = askText(this, tr("输入"), prompt, typed);
         if (!answer)
             return;
         typed = *answer;
-        df = readSingle(this, typed, QStringLiteral("齿根圆直径"));
+        df = readSingle(this, typed, tr("齿根圆直径"));
     }
     const auto outcome = checkPin({.M = *M, .z = *z, .d = *d, .df = *df, .external = Opwc->isChecked()});
     if (!outcome.ok()) {
         warnFailure(this, outcome.failure());
         return;
     }
-    Label7->setText(outcome.value().usable ? QStringLiteral("量棒(球)可用") : QStringLiteral("量棒(球)不可用"));
+    Label7->setText(outcome.value().usable ? tr("量棒(球)可用") : tr("量棒(球)不可用"));
 }
 
 } // namespace geardim

@@ -1,5 +1,6 @@
 #include "common/dialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QPushButton>
@@ -22,7 +23,7 @@ std::unique_ptr<QMessageBox> makeWarningBox(QWidget *window, const QString &text
 {
     auto box = std::make_unique<QMessageBox>(QMessageBox::Warning, window ? window->windowTitle() : QString(), text,
                                              QMessageBox::NoButton, window);
-    box->setDefaultButton(box->addButton(QStringLiteral("确定"), QMessageBox::AcceptRole));
+    box->setDefaultButton(box->addButton(QCoreApplication::translate("Dialogs", "确定"), QMessageBox::AcceptRole));
     return box;
 }
 
@@ -32,8 +33,8 @@ std::unique_ptr<QInputDialog> makePrompt(QWidget *window, const QString &title, 
     dialog->setWindowTitle(title);
     dialog->setLabelText(prompt);
     dialog->setTextValue(QString());
-    dialog->setOkButtonText(QStringLiteral("确定"));
-    dialog->setCancelButtonText(QStringLiteral("取消"));
+    dialog->setOkButtonText(QCoreApplication::translate("Dialogs", "确定"));
+    dialog->setCancelButtonText(QCoreApplication::translate("Dialogs", "取消"));
     return dialog;
 }
 
@@ -72,10 +73,10 @@ UnsavedAnswer askUnsavedChanges(QWidget *window, const QString &documentName)
     if (sink<UnsavedSink>())
         return sink<UnsavedSink>()(window, documentName);
     QMessageBox box(QMessageBox::Question, window ? window->windowTitle() : QString(),
-                    QStringLiteral("“%1”已修改。是否保存？").arg(documentName), QMessageBox::NoButton, window);
-    QPushButton *save = box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole);
-    QPushButton *discard = box.addButton(QStringLiteral("不保存"), QMessageBox::DestructiveRole);
-    QPushButton *cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+                    QCoreApplication::translate("Dialogs", "“%1”已修改。是否保存？").arg(documentName), QMessageBox::NoButton, window);
+    QPushButton *save = box.addButton(QCoreApplication::translate("Dialogs", "保存"), QMessageBox::AcceptRole);
+    QPushButton *discard = box.addButton(QCoreApplication::translate("Dialogs", "不保存"), QMessageBox::DestructiveRole);
+    QPushButton *cancel = box.addButton(QCoreApplication::translate("Dialogs", "取消"), QMessageBox::RejectRole);
     box.setDefaultButton(save);
     box.setEscapeButton(cancel);
     box.exec();

@@ -1,5 +1,6 @@
 #include "common/fields.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -23,11 +24,11 @@ QString reasonText(NotANumber why)
 {
     switch (why) {
     case NotANumber::Comma:
-        return QStringLiteral("请用小数点“.”。");
+        return QCoreApplication::translate("Fields", "请用小数点“.”。");
     case NotANumber::Unit:
-        return QStringLiteral("只填写数字，不带单位。");
+        return QCoreApplication::translate("Fields", "只填写数字，不带单位。");
     case NotANumber::TwoNumbers:
-        return QStringLiteral("只填写一个数。");
+        return QCoreApplication::translate("Fields", "只填写一个数。");
     case NotANumber::General:
         break;
     }
@@ -55,7 +56,7 @@ std::optional<T> readField(QLineEdit *field, Parse parse)
 
 QString notANumberText(const QString &caption, const QString &text)
 {
-    return QStringLiteral("“%1”不是有效的数字。").arg(quantityName(caption))
+    return QCoreApplication::translate("Fields", "“%1”不是有效的数字。").arg(quantityName(caption))
            + reasonText(whyNotANumber(text.toStdString()));
 }
 
@@ -81,8 +82,10 @@ std::optional<float> readSingle(QWidget *window, const QString &text, const QStr
 
 void warnFailure(QWidget *window, Failure failure)
 {
-    showWarning(window, QString::fromUtf8(failureText(failure)));
+    showWarning(window, failureMessage(failure));
 }
+
+QString failureMessage(Failure failure) { return QCoreApplication::translate("Failure", failureText(failure)); }
 
 void showResult(QLabel *label, double value) { label->setText(QString::fromStdString(resultText(value))); }
 

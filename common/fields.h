@@ -46,6 +46,9 @@ QString notANumberText(const QString &caption, const QString &text);
 // Parses a text; when it is not a number, warns naming what it is by caption.
 std::optional<float> readSingle(QWidget *window, const QString &text, const QString &caption);
 
+// Why a computation has no result, in the program's language.
+QString failureMessage(Failure failure);
+
 // Warns that a computation has no result, and why.
 void warnFailure(QWidget *window, Failure failure);
 

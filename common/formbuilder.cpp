@@ -1,6 +1,7 @@
 #include "common/formbuilder.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,9 +17,10 @@
 namespace geardim {
 namespace {
 
-QWidget *createControl(QWidget *window, const ControlRow &c)
+QWidget *createControl(QWidget *window, const char *className, const ControlRow &c)
 {
-    const QString text = QString::fromUtf8(c.text);
+    // Captions are marked for translation in their tables, by the window's class name.
+    const QString text = QCoreApplication::translate(className, c.text);
     switch (c.kind) {
     case ControlKind::Label:
     case ControlKind::Result: {
@@ -54,14 +56,14 @@ void missingControl(const QWidget *window, const char *name)
 void buildForm(QWidget *window, const FormTable &form)
 {
     window->setObjectName(QString::fromLatin1(form.className));
-    window->setWindowTitle(QString::fromUtf8(form.caption));
+    window->setWindowTitle(QCoreApplication::translate(form.className, form.caption));
     window->setFixedSize(twipsToPixels(form.clientWidth), twipsToPixels(form.clientHeight));
     if (form.pointSize > 0)
         window->setFont(songFont(form.pointSize));
 
     QWidget *previous = nullptr;
     for (const ControlRow &c : form.controls) {
-        QWidget *control = createControl(window, c);
+        QWidget *control = createControl(window, form.className, c);
         control->setObjectName(QString::fromLatin1(c.name));
         control->setGeometry(twipsToPixels(c.left), twipsToPixels(c.top), twipsToPixels(c.width),
                              twipsToPixels(c.height));

@@ -50,7 +50,7 @@ void ResultLabel::keyPressEvent(QKeyEvent *event)
 std::unique_ptr<QMenu> ResultLabel::makeContextMenu()
 {
     auto menu = std::make_unique<QMenu>(this);
-    QAction *copy = menu->addAction(QStringLiteral("复制"));
+    QAction *copy = menu->addAction(tr("复制"));
     copy->setShortcut(QKeySequence::Copy);
     copy->setEnabled(!text().trimmed().isEmpty());
     connect(copy, &QAction::triggered, this, &ResultLabel::copyShownText);

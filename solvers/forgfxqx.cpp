@@ -15,29 +15,29 @@ namespace {
 using K = ControlKind;
 
 constexpr ControlRow kControls[] = {
-    {"Label1", K::Label, "填写:", 600, 120, 735, 255, 12},
-    {"Label2", K::Label, "法向模数m:", 600, 600, 1095, 375, 10.5, "Text1"},
+    {"Label1", K::Label, QT_TRANSLATE_NOOP("Forgfxqx", "填写:"), 600, 120, 735, 255, 12},
+    {"Label2", K::Label, QT_TRANSLATE_NOOP("Forgfxqx", "法向模数m:"), 600, 600, 1095, 375, 10.5, "Text1"},
     {"Text1", K::Field, "2", 1800, 480, 1095, 495, 10.5},
-    {"Label3", K::Label, "齿数z:", 3600, 600, 735, 375, 10.5, "Text2"},
+    {"Label3", K::Label, QT_TRANSLATE_NOOP("Forgfxqx", "齿数z:"), 3600, 600, 735, 375, 10.5, "Text2"},
     {"Text2", K::Field, "50", 4560, 480, 1095, 495, 10.5},
-    {"Label4", K::Label, "分圆螺旋角β:", 240, 1200, 1455, 375, 10.5, "Text3"},
+    {"Label4", K::Label, QT_TRANSLATE_NOOP("Forgfxqx", "分圆螺旋角β:"), 240, 1200, 1455, 375, 10.5, "Text3"},
     {"Text3", K::Field, "30", 1800, 1200, 1095, 495, 10.5},
-    {"Label5", K::Label, "法向压力角α:", 3000, 1200, 1455, 375, 10.5, "Text4"},
+    {"Label5", K::Label, QT_TRANSLATE_NOOP("Forgfxqx", "法向压力角α:"), 3000, 1200, 1455, 375, 10.5, "Text4"},
     {"Text4", K::Field, "20", 4560, 1200, 1095, 495, 10.5},
-    {"Label6", K::Label, "跨齿数k:", 600, 1800, 1095, 495, 10.5, "Text5"},
+    {"Label6", K::Label, QT_TRANSLATE_NOOP("Forgfxqx", "跨齿数k:"), 600, 1800, 1095, 495, 10.5, "Text5"},
     {"Text5", K::Field, "7", 1800, 1920, 1095, 495, 10.5},
-    {"Label7", K::Label, "公法线长度L:", 3120, 2040, 1335, 495, 10.5, "Text6"},
+    {"Label7", K::Label, QT_TRANSLATE_NOOP("Forgfxqx", "公法线长度L:"), 3120, 2040, 1335, 495, 10.5, "Text6"},
     {"Text6", K::Field, "38.979", 4560, 1920, 1095, 495, 10.5},
-    {"Command1", K::Button, "已知公法线估算跨齿数k:", 960, 2760, 1575, 495},
-    {"Command2", K::Button, "确 定", 4800, 2880, 1095, 615, 10.5},
-    {"Command3", K::Button, "继 续", 3480, 3840, 1095, 615, 10.5},
-    {"Command4", K::Button, "退 出", 4800, 3840, 1095, 615, 10.5},
+    {"Command1", K::Button, QT_TRANSLATE_NOOP("Forgfxqx", "已知公法线估算跨齿数k:"), 960, 2760, 1575, 495},
+    {"Command2", K::Button, QT_TRANSLATE_NOOP("Forgfxqx", "确 定"), 4800, 2880, 1095, 615, 10.5},
+    {"Command3", K::Button, QT_TRANSLATE_NOOP("Forgfxqx", "继 续"), 3480, 3840, 1095, 615, 10.5},
+    {"Command4", K::Button, QT_TRANSLATE_NOOP("Forgfxqx", "退 出"), 4800, 3840, 1095, 615, 10.5},
     {"Label8", K::Result, "", 2640, 2760, 1095, 495, 10.5},
-    {"Label9", K::Label, "变位系数x:", 360, 3840, 1335, 375, 12},
+    {"Label9", K::Label, QT_TRANSLATE_NOOP("Forgfxqx", "变位系数x:"), 360, 3840, 1335, 375, 12},
     {"Label10", K::Result, "", 1800, 3840, 1335, 375, 10.5},
 };
 
-constexpr FormTable kForm{"Forgfxqx", "已知公法线求变位系数x", 6090, 4845, 0, kControls};
+constexpr FormTable kForm{"Forgfxqx", QT_TRANSLATE_NOOP("Forgfxqx", "已知公法线求变位系数x"), 6090, 4845, 0, kControls};
 
 } // namespace
 

@@ -16,27 +16,27 @@ namespace {
 using K = ControlKind;
 
 constexpr ControlRow kControls[] = {
-    {"Label1", K::Label, "填   写：", 360, 120, 1215, 255, 12},
-    {"Label2", K::Label, "  弧(斜齿为弦)齿厚s:", 480, 600, 2175, 255, 10.5, "Text1"},
+    {"Label1", K::Label, QT_TRANSLATE_NOOP("Forhch", "填   写："), 360, 120, 1215, 255, 12},
+    {"Label2", K::Label, QT_TRANSLATE_NOOP("Forhch", "  弧(斜齿为弦)齿厚s:"), 480, 600, 2175, 255, 10.5, "Text1"},
     {"Text1", K::Field, "1.540402", 2640, 480, 975, 495},
-    {"Label3", K::Label, "模   数m:", 3960, 600, 1215, 255, 10.5, "Text2"},
+    {"Label3", K::Label, QT_TRANSLATE_NOOP("Forhch", "模   数m:"), 3960, 600, 1215, 255, 10.5, "Text2"},
     {"Text2", K::Field, "2", 5280, 480, 975, 495},
-    {"Label4", K::Label, "齿 数z:", 1800, 1320, 735, 255, 10.5, "Text3"},
+    {"Label4", K::Label, QT_TRANSLATE_NOOP("Forhch", "齿 数z:"), 1800, 1320, 735, 255, 10.5, "Text3"},
     {"Text3", K::Field, "50", 2640, 1200, 975, 495},
-    {"Label5", K::Label, "压力角αn:", 3960, 1320, 1215, 255, 10.5, "Text4"},
+    {"Label5", K::Label, QT_TRANSLATE_NOOP("Forhch", "压力角αn:"), 3960, 1320, 1215, 255, 10.5, "Text4"},
     {"Text4", K::Field, "20", 5280, 1200, 975, 495},
-    {"Label6", K::Label, "  螺 旋 角β:", 1080, 2040, 1455, 255, 10.5, "Text5"},
+    {"Label6", K::Label, QT_TRANSLATE_NOOP("Forhch", "  螺 旋 角β:"), 1080, 2040, 1455, 255, 10.5, "Text5"},
     {"Text5", K::Field, "30", 2640, 1920, 975, 495},
-    {"Label8", K::Label, "变位系数x:", 600, 2880, 1335, 375, 12},
+    {"Label8", K::Label, QT_TRANSLATE_NOOP("Forhch", "变位系数x:"), 600, 2880, 1335, 375, 12},
     {"Label9", K::Result, " ", 2040, 2880, 1455, 375},
-    {"Command1", K::Button, "确 定", 5160, 2640, 1095, 615, 10.5},
-    {"Opnc", K::Option, "内齿", 4080, 1920, 735, 375, 10.5},
-    {"Opwc", K::Option, "外齿", 5280, 1920, 735, 375, 10.5, nullptr, {.checked = true}},
-    {"Command2", K::Button, "退 出", 5160, 3600, 1095, 615, 10.5},
-    {"Command3", K::Button, "继 续", 3600, 3600, 1095, 615, 10.5, nullptr, {.enabled = false}},
+    {"Command1", K::Button, QT_TRANSLATE_NOOP("Forhch", "确 定"), 5160, 2640, 1095, 615, 10.5},
+    {"Opnc", K::Option, QT_TRANSLATE_NOOP("Forhch", "内齿"), 4080, 1920, 735, 375, 10.5},
+    {"Opwc", K::Option, QT_TRANSLATE_NOOP("Forhch", "外齿"), 5280, 1920, 735, 375, 10.5, nullptr, {.checked = true}},
+    {"Command2", K::Button, QT_TRANSLATE_NOOP("Forhch", "退 出"), 5160, 3600, 1095, 615, 10.5},
+    {"Command3", K::Button, QT_TRANSLATE_NOOP("Forhch", "继 续"), 3600, 3600, 1095, 615, 10.5, nullptr, {.enabled = false}},
 };
 
-constexpr FormTable kForm{"Forhch", "根据弧齿(斜齿为弦齿)厚求变位系数", 6525, 4485, 0, kControls};
+constexpr FormTable kForm{"Forhch", QT_TRANSLATE_NOOP("Forhch", "根据弧齿(斜齿为弦齿)厚求变位系数"), 6525, 4485, 0, kControls};
 
 } // namespace
 

@@ -16,29 +16,29 @@ namespace {
 using K = ControlKind;
 
 constexpr ControlRow kControls[] = {
-    {"Label1", K::Label, "填   写：", 480, 120, 1095, 255, 12},
-    {"Label2", K::Label, "   M  值:", 720, 600, 975, 255, 0, "Text1"},
+    {"Label1", K::Label, QT_TRANSLATE_NOOP("Formzqx", "填   写："), 480, 120, 1095, 255, 12},
+    {"Label2", K::Label, QT_TRANSLATE_NOOP("Formzqx", "   M  值:"), 720, 600, 975, 255, 0, "Text1"},
     {"Text1", K::Field, "115.2817", 1800, 480, 975, 495, 9},
-    {"Label3", K::Label, " 模  数m:", 3480, 600, 975, 255, 0, "Text2"},
+    {"Label3", K::Label, QT_TRANSLATE_NOOP("Formzqx", " 模  数m:"), 3480, 600, 975, 255, 0, "Text2"},
     {"Text2", K::Field, "2", 4560, 480, 975, 495, 9},
-    {"Label4", K::Label, " 齿  数z:", 720, 1200, 975, 255, 0, "Text3"},
+    {"Label4", K::Label, QT_TRANSLATE_NOOP("Formzqx", " 齿  数z:"), 720, 1200, 975, 255, 0, "Text3"},
     {"Text3", K::Field, "50", 1800, 1080, 975, 495, 9},
-    {"Label5", K::Label, "压力角αn:", 3480, 1200, 975, 255, 9, "Text4"},
+    {"Label5", K::Label, QT_TRANSLATE_NOOP("Formzqx", "压力角αn:"), 3480, 1200, 975, 255, 9, "Text4"},
     {"Text4", K::Field, "20", 4560, 1080, 975, 495, 9},
-    {"Label6", K::Label, "螺旋角β:", 720, 1800, 975, 255, 0, "Text5"},
+    {"Label6", K::Label, QT_TRANSLATE_NOOP("Formzqx", "螺旋角β:"), 720, 1800, 975, 255, 0, "Text5"},
     {"Text5", K::Field, "30", 1800, 1680, 975, 495, 9},
-    {"Label7", K::Label, " 量棒(球)直径d:", 2880, 1800, 1575, 255, 0, "Text6"},
+    {"Label7", K::Label, QT_TRANSLATE_NOOP("Formzqx", " 量棒(球)直径d:"), 2880, 1800, 1575, 255, 0, "Text6"},
     {"Text6", K::Field, "3.36", 4560, 1680, 975, 495, 9},
-    {"Command1", K::Button, "确 定", 4680, 2760, 975, 615},
-    {"Command2", K::Button, "退 出", 4680, 3840, 975, 615},
-    {"Opnc", K::Option, "内齿", 840, 2520, 855, 495},
-    {"Opwc", K::Option, "外齿", 2280, 2520, 855, 495, 0, nullptr, {.checked = true}},
-    {"Command3", K::Button, "继 续", 3360, 3840, 975, 615, 0, nullptr, {.enabled = false}},
-    {"Label8", K::Label, "变位系数x:", 600, 3600, 1335, 375, 12},
+    {"Command1", K::Button, QT_TRANSLATE_NOOP("Formzqx", "确 定"), 4680, 2760, 975, 615},
+    {"Command2", K::Button, QT_TRANSLATE_NOOP("Formzqx", "退 出"), 4680, 3840, 975, 615},
+    {"Opnc", K::Option, QT_TRANSLATE_NOOP("Formzqx", "内齿"), 840, 2520, 855, 495},
+    {"Opwc", K::Option, QT_TRANSLATE_NOOP("Formzqx", "外齿"), 2280, 2520, 855, 495, 0, nullptr, {.checked = true}},
+    {"Command3", K::Button, QT_TRANSLATE_NOOP("Formzqx", "继 续"), 3360, 3840, 975, 615, 0, nullptr, {.enabled = false}},
+    {"Label8", K::Label, QT_TRANSLATE_NOOP("Formzqx", "变位系数x:"), 600, 3600, 1335, 375, 12},
     {"Label9", K::Result, " ", 2040, 3600, 1215, 255, 9},
 };
 
-constexpr FormTable kForm{"Formzqx", "根据M值求变位系数", 5880, 4800, 10.5, kControls};
+constexpr FormTable kForm{"Formzqx", QT_TRANSLATE_NOOP("Formzqx", "根据M值求变位系数"), 5880, 4800, 10.5, kControls};
 
 } // namespace
 
