@@ -62,21 +62,21 @@ bool wantsFonts(int argc, char *argv[])
 
 struct Parsed {
     QCommandLineParser parser;
-    QCommandLineOption load{QStringLiteral("load"), QStringLiteral("从齿轮文件读取输入，其他选项覆盖文件中的值"),
+    QCommandLineOption load{QStringLiteral("load"), QCoreApplication::translate("CommandLine", "从齿轮文件读取输入，其他选项覆盖文件中的值"),
                             QStringLiteral("file")};
-    QCommandLineOption save{QStringLiteral("save"), QStringLiteral("把选项生效后的输入写入齿轮文件"),
+    QCommandLineOption save{QStringLiteral("save"), QCoreApplication::translate("CommandLine", "把选项生效后的输入写入齿轮文件"),
                             QStringLiteral("file")};
-    QCommandLineOption pdf{QStringLiteral("pdf"), QStringLiteral("把测量尺寸表导出为 A4 PDF"), QStringLiteral("file")};
-    QCommandLineOption picture{QStringLiteral("picture"), QStringLiteral("把测量图写入 PNG 或 SVG 文件"),
+    QCommandLineOption pdf{QStringLiteral("pdf"), QCoreApplication::translate("CommandLine", "把测量尺寸表导出为 A4 PDF"), QStringLiteral("file")};
+    QCommandLineOption picture{QStringLiteral("picture"), QCoreApplication::translate("CommandLine", "把测量图写入 PNG 或 SVG 文件"),
                                QStringLiteral("file")};
-    QCommandLineOption pictureSize{QStringLiteral("picture-size"), QStringLiteral("测量图的大小，默认 1200x800"),
+    QCommandLineOption pictureSize{QStringLiteral("picture-size"), QCoreApplication::translate("CommandLine", "测量图的大小，默认 1200x800"),
                                    QStringLiteral("WxH"), QStringLiteral("1200x800")};
     QCommandLineOption batch{QStringLiteral("batch"),
-                             QStringLiteral("批量计算：CSV 文件，表头为选项名（不带 --），每行一个齿轮"),
+                             QCoreApplication::translate("CommandLine", "批量计算：CSV 文件，表头为选项名（不带 --），每行一个齿轮"),
                              QStringLiteral("in.csv")};
-    QCommandLineOption out{QStringLiteral("out"), QStringLiteral("批量结果的 CSV 文件（默认标准输出）"),
+    QCommandLineOption out{QStringLiteral("out"), QCoreApplication::translate("CommandLine", "批量结果的 CSV 文件（默认标准输出）"),
                            QStringLiteral("out.csv")};
-    QCommandLineOption format{QStringLiteral("format"), QStringLiteral("输出格式：text（默认）、csv 或 json"),
+    QCommandLineOption format{QStringLiteral("format"), QCoreApplication::translate("CommandLine", "输出格式：text（默认）、csv 或 json"),
                               QStringLiteral("text|csv|json"), QStringLiteral("text")};
 };
 
@@ -87,7 +87,7 @@ void describeOptions(Parsed &p)
                        "不带参数启动窗口；geardim sheet [选项] 在命令行计算测量尺寸表。"));
     p.parser.addHelpOption();
     p.parser.addVersionOption();
-    p.parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("sheet：计算测量尺寸表"));
+    p.parser.addPositionalArgument(QStringLiteral("command"), QCoreApplication::translate("CommandLine", "sheet：计算测量尺寸表"));
     for (const SheetOption &o : sheetOptions()) {
         const QString name = QString::fromLatin1(o.name);
         const QString help = QString::fromUtf8(o.help);
@@ -122,8 +122,8 @@ std::optional<SheetInput> inputs(Parsed &p, QJsonObject &kept, int &status)
         const std::string text = o.kind == OptionKind::Flag ? "true" : p.parser.value(name).toStdString();
         if (!applySheetOption(o, text, in) || (o.kind != OptionKind::Flag && text.empty())) {
             status = usageError(o.kind == OptionKind::Gauge
-                                    ? QStringLiteral("--gauge 只能是 ball 或 pin，而不是“%1”。").arg(p.parser.value(name))
-                                    : QStringLiteral("--%1 的值“%2”不是有效的数字。").arg(name, p.parser.value(name)));
+                                    ? QCoreApplication::translate("CommandLine", "--gauge 只能是 ball 或 pin，而不是“%1”。").arg(p.parser.value(name))
+                                    : QCoreApplication::translate("CommandLine", "--%1 的值“%2”不是有效的数字。").arg(name, p.parser.value(name)));
             return std::nullopt;
         }
     }
@@ -135,13 +135,13 @@ int runBatchCommand(Parsed &p, const SheetInput &defaults)
     const QString inPath = p.parser.value(p.batch);
     std::ifstream in(inPath.toStdString(), std::ios::binary);
     if (!in)
-        return noResult(QStringLiteral("无法打开批量文件“%1”。").arg(inPath));
+        return noResult(QCoreApplication::translate("CommandLine", "无法打开批量文件“%1”。").arg(inPath));
     std::ofstream file;
     std::ostream *out = &std::cout;
     if (p.parser.isSet(p.out)) {
         file.open(p.parser.value(p.out).toStdString(), std::ios::binary | std::ios::trunc);
         if (!file)
-            return noResult(QStringLiteral("无法写入“%1”。").arg(p.parser.value(p.out)));
+            return noResult(QCoreApplication::translate("CommandLine", "无法写入“%1”。").arg(p.parser.value(p.out)));
         out = &file;
     }
     const BatchSummary summary = runBatch(in, *out, defaults);
@@ -149,7 +149,7 @@ int runBatchCommand(Parsed &p, const SheetInput &defaults)
     if (!summary.problem.empty())
         return noResult(QString::fromStdString(summary.problem));
     if (!*out)
-        return noResult(QStringLiteral("写入批量结果失败。"));
+        return noResult(QCoreApplication::translate("CommandLine", "写入批量结果失败。"));
     if (summary.withoutResult > 0) {
         printTo(stderr, "geardim: " + std::to_string(summary.withoutResult) + " 行（共 " + std::to_string(summary.gears)
                             + " 行）没有结果，原因见 error 列。\n");
@@ -162,7 +162,7 @@ int runSheet(Parsed &p)
 {
     const QString form = p.parser.value(p.format);
     if (form != QLatin1String("text") && form != QLatin1String("csv") && form != QLatin1String("json"))
-        return usageError(QStringLiteral("--format 只能是 text、csv 或 json，而不是“%1”。").arg(form));
+        return usageError(QCoreApplication::translate("CommandLine", "--format 只能是 text、csv 或 json，而不是“%1”。").arg(form));
     QJsonObject kept;
     int status = kResult;
     const auto in = inputs(p, kept, status);
@@ -171,7 +171,7 @@ int runSheet(Parsed &p)
     if (p.parser.isSet(p.batch))
         return runBatchCommand(p, *in);
     if (!p.parser.isSet(p.load) && !p.parser.isSet(QStringLiteral("teeth")))
-        return usageError(QStringLiteral("缺少 --teeth（齿数 z）。"));
+        return usageError(QCoreApplication::translate("CommandLine", "缺少 --teeth（齿数 z）。"));
     if (p.parser.isSet(p.save)) {
         const QString problem = writeGearFile(p.parser.value(p.save), *in, kept);
         if (!problem.isEmpty())
@@ -179,12 +179,12 @@ int runSheet(Parsed &p)
     }
     const auto sheet = computeSheet(*in);
     if (!sheet.ok())
-        return noResult(QStringLiteral("没有结果：") + QString::fromUtf8(failureText(sheet.failure())));
+        return noResult(QCoreApplication::translate("CommandLine", "没有结果：") + QCoreApplication::translate("Failure", failureText(sheet.failure())));
     if (p.parser.isSet(p.picture)) {
         const QStringList wh = p.parser.value(p.pictureSize).split(u'x');
         const int w = wh.size() == 2 ? wh[0].toInt() : 0, h = wh.size() == 2 ? wh[1].toInt() : 0;
         if (w < 100 || h < 100 || w > 20000 || h > 20000)
-            return usageError(QStringLiteral("--picture-size 应为 宽x高（像素，100 到 20000），而不是“%1”。")
+            return usageError(QCoreApplication::translate("CommandLine", "--picture-size 应为 宽x高（像素，100 到 20000），而不是“%1”。")
                                   .arg(p.parser.value(p.pictureSize)));
         const QString problem =
             writeMeasurementPicture(p.parser.value(p.picture), QSize(w, h), measurementDrawing(sheet.value()));
@@ -243,8 +243,8 @@ int runCommandLine(int argc, char *argv[], Language language)
     }
     const QStringList words = p.parser.positionalArguments();
     if (words.size() != 1 || words.first() != QLatin1String("sheet"))
-        return usageError(words.isEmpty() ? QStringLiteral("缺少命令：sheet。")
-                                          : QStringLiteral("未知的命令“%1”。").arg(words.join(u' ')));
+        return usageError(words.isEmpty() ? QCoreApplication::translate("CommandLine", "缺少命令：sheet。")
+                                          : QCoreApplication::translate("CommandLine", "未知的命令“%1”。").arg(words.join(u' ')));
     return runSheet(p);
 }
 

@@ -1,5 +1,6 @@
 #include "records/gearfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -26,12 +27,12 @@ std::optional<double> number(const QJsonObject &o, const char *section, const ch
     if (v.isUndefined() || v.isNull() || problem)
         return std::nullopt;
     if (!v.isDouble()) {
-        problem = Problem{QStringLiteral("“%1.%2”应为数字。").arg(QLatin1String(section), QLatin1String(key))};
+        problem = Problem{QCoreApplication::translate("GearFile", "“%1.%2”应为数字。").arg(QLatin1String(section), QLatin1String(key))};
         return std::nullopt;
     }
     const double value = v.toDouble();
     if (!std::isfinite(value) || !inRange(value)) {
-        problem = Problem{QStringLiteral("“%1.%2”的值 %3 超出范围（%4）。")
+        problem = Problem{QCoreApplication::translate("GearFile", "“%1.%2”的值 %3 超出范围（%4）。")
                               .arg(QLatin1String(section), QLatin1String(key))
                               .arg(value)
                               .arg(QString::fromUtf8(range))};
@@ -61,18 +62,18 @@ GearFileRead gearFromDocument(const QJsonObject &root)
 {
     GearFileRead out;
     if (root.value(QLatin1String("format")).toString() != kFormat)
-        return {std::nullopt, QStringLiteral("不是齿轮文件（缺少 \"format\": \"geardim-gear\"）。")};
+        return {std::nullopt, QCoreApplication::translate("GearFile", "不是齿轮文件（缺少 \"format\": \"geardim-gear\"）。")};
     const QJsonValue version = root.value(QLatin1String("version"));
     if (!version.isDouble())
-        return {std::nullopt, QStringLiteral("“version”应为数字。")};
+        return {std::nullopt, QCoreApplication::translate("GearFile", "“version”应为数字。")};
     if (std::floor(version.toDouble()) > kVersion)
-        return {std::nullopt, QStringLiteral("文件来自较新的版本 %1，本程序只能读取版本 %2。")
+        return {std::nullopt, QCoreApplication::translate("GearFile", "文件来自较新的版本 %1，本程序只能读取版本 %2。")
                                   .arg(version.toDouble())
                                   .arg(kVersion)};
     for (const char *section : {"gear", "allowances", "gauge"}) {
         const QJsonValue v = root.value(QLatin1String(section));
         if (!v.isUndefined() && !v.isObject())
-            return {std::nullopt, QStringLiteral("“%1”应为对象。").arg(QLatin1String(section))};
+            return {std::nullopt, QCoreApplication::translate("GearFile", "“%1”应为对象。").arg(QLatin1String(section))};
     }
     const QJsonObject gear = root.value(QLatin1String("gear")).toObject();
     const QJsonObject allowances = root.value(QLatin1String("allowances")).toObject();
@@ -96,13 +97,13 @@ GearFileRead gearFromDocument(const QJsonObject &root)
     if (problem)
         return {std::nullopt, problem->text};
     if (!teeth)
-        return {std::nullopt, QStringLiteral("缺少齿数“gear.teeth”。")};
+        return {std::nullopt, QCoreApplication::translate("GearFile", "缺少齿数“gear.teeth”。")};
     const QJsonValue internal = gear.value(QLatin1String("internal"));
     if (!internal.isUndefined() && !internal.isBool())
-        return {std::nullopt, QStringLiteral("“gear.internal”应为 true 或 false。")};
+        return {std::nullopt, QCoreApplication::translate("GearFile", "“gear.internal”应为 true 或 false。")};
     const QJsonValue kind = gauge.value(QLatin1String("kind"));
     if (!kind.isUndefined() && kind.toString() != QLatin1String("ball") && kind.toString() != QLatin1String("pin"))
-        return {std::nullopt, QStringLiteral("“gauge.kind”应为 \"ball\" 或 \"pin\"。")};
+        return {std::nullopt, QCoreApplication::translate("GearFile", "“gauge.kind”应为 \"ball\" 或 \"pin\"。")};
     in.teeth = *teeth;
     in.pressureAngleDeg = alpha.value_or(20);
     in.helixAngleDeg = beta.value_or(0);
@@ -119,27 +120,27 @@ GearFileRead readGearFile(const QString &path)
 {
     const QString name = QFileInfo(path).fileName();
     const auto refuse = [&](const QString &why) {
-        return GearFileRead{std::nullopt, QStringLiteral("无法打开“%1”：%2").arg(name, why)};
+        return GearFileRead{std::nullopt, QCoreApplication::translate("GearFile", "无法打开“%1”：%2").arg(name, why)};
     };
     QFile file(path);
     const QFileInfo info(path);
     if (info.isDir())
-        return refuse(QStringLiteral("这是一个文件夹。"));
+        return refuse(QCoreApplication::translate("GearFile", "这是一个文件夹。"));
     if (!file.open(QIODevice::ReadOnly))
         return refuse(file.errorString());
     if (file.size() > kMaxGearFileBytes)
-        return refuse(QStringLiteral("文件大于 1 MiB，不是齿轮文件。"));
+        return refuse(QCoreApplication::translate("GearFile", "文件大于 1 MiB，不是齿轮文件。"));
     const QByteArray bytes = file.read(kMaxGearFileBytes + 1);
     if (bytes.size() > kMaxGearFileBytes)
-        return refuse(QStringLiteral("文件大于 1 MiB，不是齿轮文件。"));
+        return refuse(QCoreApplication::translate("GearFile", "文件大于 1 MiB，不是齿轮文件。"));
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
-        return refuse(QStringLiteral("不是有效的 JSON（第 %1 字节：%2），文件可能不完整。")
+        return refuse(QCoreApplication::translate("GearFile", "不是有效的 JSON（第 %1 字节：%2），文件可能不完整。")
                           .arg(error.offset)
                           .arg(error.errorString()));
     if (!document.isObject())
-        return refuse(QStringLiteral("不是齿轮文件。"));
+        return refuse(QCoreApplication::translate("GearFile", "不是齿轮文件。"));
     GearFileRead read = gearFromDocument(document.object());
     if (!read.gear)
         return refuse(read.problem);
@@ -181,19 +182,19 @@ QJsonObject gearDocument(const SheetInput &in, const QJsonObject &kept)
 QString writeGearFile(const QString &path, const SheetInput &input, const QJsonObject &kept)
 {
     const QString name = QFileInfo(path).fileName();
-    const auto problem = [&](const QString &why) { return QStringLiteral("无法保存“%1”：%2").arg(name, why); };
+    const auto problem = [&](const QString &why) { return QCoreApplication::translate("GearFile", "无法保存“%1”：%2").arg(name, why); };
     if (QFileInfo(path).isDir())
-        return problem(QStringLiteral("这是一个文件夹。原有内容未改动。"));
+        return problem(QCoreApplication::translate("GearFile", "这是一个文件夹。原有内容未改动。"));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return problem(file.errorString() + QStringLiteral("。原有文件未改动。"));
+        return problem(file.errorString() + QCoreApplication::translate("GearFile", "。原有文件未改动。"));
     const QByteArray bytes = QJsonDocument(gearDocument(input, kept)).toJson(QJsonDocument::Indented);
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
-        return problem(file.errorString() + QStringLiteral("。原有文件未改动。"));
+        return problem(file.errorString() + QCoreApplication::translate("GearFile", "。原有文件未改动。"));
     }
     if (!file.commit())
-        return problem(file.errorString() + QStringLiteral("。原有文件未改动。"));
+        return problem(file.errorString() + QCoreApplication::translate("GearFile", "。原有文件未改动。"));
     return QString();
 }
 

@@ -1,5 +1,6 @@
 #include "records/measurementpicture.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFont>
 #include <QImage>
@@ -155,15 +156,15 @@ QString writeMeasurementPicture(const QString &path, const QSize &size, const Me
     const QString suffix = QFileInfo(path).suffix().toLower();
     QSaveFile file(path);
     if (suffix != QLatin1String("png") && suffix != QLatin1String("svg"))
-        return QStringLiteral("无法写入“%1”：图片只能是 .png 或 .svg。").arg(name);
+        return QCoreApplication::translate("Picture", "无法写入“%1”：图片只能是 .png 或 .svg。").arg(name);
     if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("无法写入“%1”：%2").arg(name, file.errorString());
+        return QCoreApplication::translate("Picture", "无法写入“%1”：%2").arg(name, file.errorString());
     registerSongSubstitutes();
     if (suffix == QLatin1String("svg")) {
         const std::string svg = measurementSvg(drawing, size.width(), size.height());
         if (file.write(svg.data(), qint64(svg.size())) != qint64(svg.size())) {
             file.cancelWriting();
-            return QStringLiteral("无法写入“%1”：%2").arg(name, file.errorString());
+            return QCoreApplication::translate("Picture", "无法写入“%1”：%2").arg(name, file.errorString());
         }
     } else {
         QImage image(size, QImage::Format_ARGB32_Premultiplied);
@@ -174,11 +175,11 @@ QString writeMeasurementPicture(const QString &path, const QSize &size, const Me
         }
         if (!image.save(&file, "PNG")) {
             file.cancelWriting();
-            return QStringLiteral("无法写入“%1”：PNG 编码失败。").arg(name);
+            return QCoreApplication::translate("Picture", "无法写入“%1”：PNG 编码失败。").arg(name);
         }
     }
     if (!file.commit())
-        return QStringLiteral("无法写入“%1”：%2").arg(name, file.errorString());
+        return QCoreApplication::translate("Picture", "无法写入“%1”：%2").arg(name, file.errorString());
     return QString();
 }
 

@@ -1,5 +1,6 @@
 #include "records/report.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
@@ -38,26 +39,26 @@ QStringList inputLines(const SheetInput &in, const SheetResult &r)
     const int d = sheetDecimals(r);
     const QString unit = r.inches ? QStringLiteral("in") : QStringLiteral("mm");
     QStringList gear;
-    gear << (in.diametralPitch ? QStringLiteral("径节 P = %1 1/in").arg(*in.diametralPitch)
-                               : QStringLiteral("法向模数 mn = %1 mm").arg(r.module));
-    gear << QStringLiteral("齿数 z = %1").arg(r.teeth);
-    gear << QStringLiteral("法向压力角 αn = %1°").arg(r.pressureAngleDeg);
-    gear << QStringLiteral("螺旋角 β = %1°").arg(r.helixAngleDeg);
-    gear << (r.internal ? QStringLiteral("内齿轮") : QStringLiteral("外齿轮"));
-    gear << (in.thickness ? QStringLiteral("法向齿厚 sn = %1 %2").arg(*in.thickness).arg(unit)
-                          : QStringLiteral("变位系数 x = %1").arg(r.shift));
-    gear << (in.tipDiameter ? QStringLiteral("齿顶圆直径 da = %1 %2").arg(*in.tipDiameter).arg(unit)
-                            : QStringLiteral("齿顶高系数 ha* = %1").arg(in.addendum));
+    gear << (in.diametralPitch ? QCoreApplication::translate("Report", "径节 P = %1 1/in").arg(*in.diametralPitch)
+                               : QCoreApplication::translate("Report", "法向模数 mn = %1 mm").arg(r.module));
+    gear << QCoreApplication::translate("Report", "齿数 z = %1").arg(r.teeth);
+    gear << QCoreApplication::translate("Report", "法向压力角 αn = %1°").arg(r.pressureAngleDeg);
+    gear << QCoreApplication::translate("Report", "螺旋角 β = %1°").arg(r.helixAngleDeg);
+    gear << (r.internal ? QCoreApplication::translate("Report", "内齿轮") : QCoreApplication::translate("Report", "外齿轮"));
+    gear << (in.thickness ? QCoreApplication::translate("Report", "法向齿厚 sn = %1 %2").arg(*in.thickness).arg(unit)
+                          : QCoreApplication::translate("Report", "变位系数 x = %1").arg(r.shift));
+    gear << (in.tipDiameter ? QCoreApplication::translate("Report", "齿顶圆直径 da = %1 %2").arg(*in.tipDiameter).arg(unit)
+                            : QCoreApplication::translate("Report", "齿顶高系数 ha* = %1").arg(in.addendum));
     if (in.faceWidth)
-        gear << QStringLiteral("齿宽 b = %1 %2").arg(*in.faceWidth).arg(unit);
+        gear << QCoreApplication::translate("Report", "齿宽 b = %1 %2").arg(*in.faceWidth).arg(unit);
     QStringList lines;
-    lines << QStringLiteral("齿轮：") + gear.join(QStringLiteral("，"));
-    lines << QStringLiteral("齿厚偏差（法向）：上偏差 Esns = %1 %3，下偏差 Esni = %2 %3")
+    lines << QCoreApplication::translate("Report", "齿轮：") + gear.join(QStringLiteral("，"));
+    lines << QCoreApplication::translate("Report", "齿厚偏差（法向）：上偏差 Esns = %1 %3，下偏差 Esni = %2 %3")
                  .arg(number(r.allowanceUpper, d), number(r.allowanceLower, d), unit);
-    lines << QStringLiteral("量具：%1，直径 D = %2 %3%4")
-                 .arg(r.gauge == GaugeKind::Ball ? QStringLiteral("量球") : QStringLiteral("量棒"),
+    lines << QCoreApplication::translate("Report", "量具：%1，直径 D = %2 %3%4")
+                 .arg(r.gauge == GaugeKind::Ball ? QCoreApplication::translate("Report", "量球") : QCoreApplication::translate("Report", "量棒"),
                       optionalNumber(r.gaugeDiameter, d), unit,
-                      r.gaugeProposed ? QStringLiteral("（建议）") : QString());
+                      r.gaugeProposed ? QCoreApplication::translate("Report", "（建议）") : QString());
     return lines;
 }
 
@@ -80,7 +81,7 @@ void paintReport(QPainter &p, QPagedPaintDevice &device, const SheetInput &in, c
     double y = page.top() + 5 * mm;
 
     p.setFont(reportFont(16, true));
-    y = paragraph(p, QStringLiteral("Velkor测量尺寸 — 测量尺寸表"), left, width, y) + 2 * mm;
+    y = paragraph(p, QCoreApplication::translate("Report", "Velkor测量尺寸 — 测量尺寸表"), left, width, y) + 2 * mm;
     p.setFont(reportFont(10));
     for (const QString &line : inputLines(in, r))
         y = paragraph(p, line, left, width, y) + 1 * mm;
@@ -105,12 +106,12 @@ void paintReport(QPainter &p, QPagedPaintDevice &device, const SheetInput &in, c
     };
     p.setPen(QPen(Qt::black, 0.2 * mm));
     p.drawLine(QPointF(left, y), QPointF(left + width, y));
-    row({QStringLiteral("项目"), QStringLiteral("单位"), QStringLiteral("公称"), QStringLiteral("上限"),
-         QStringLiteral("下限")},
+    row({QCoreApplication::translate("Report", "项目"), QCoreApplication::translate("Report", "单位"), QCoreApplication::translate("Report", "公称"), QCoreApplication::translate("Report", "上限"),
+         QCoreApplication::translate("Report", "下限")},
         true);
     for (const SheetRow &sr : sheetRows(r)) {
         const int decimals = sr.whole ? 0 : d;
-        row({QString::fromStdString(sr.quantity), QString::fromStdString(sr.unit), number(sr.nominal, decimals),
+        row({QCoreApplication::translate("Sheet", sr.quantity.c_str()), QString::fromStdString(sr.unit), number(sr.nominal, decimals),
              sr.max ? number(*sr.max, decimals) : QString(), sr.min ? number(*sr.min, decimals) : QString()},
             false);
     }
@@ -125,32 +126,32 @@ void paintReport(QPainter &p, QPagedPaintDevice &device, const SheetInput &in, c
     p.setPen(Qt::black);
     p.setFont(reportFont(10));
     for (SheetWarning w : r.warnings)
-        y = paragraph(p, QStringLiteral("注意：") + QString::fromUtf8(sheetWarningText(w)), left, width, y) + 1 * mm;
+        y = paragraph(p, QCoreApplication::translate("Report", "注意：") + QCoreApplication::translate("SheetWarning", sheetWarningText(w)), left, width, y) + 1 * mm;
     y += 3 * mm;
-    paragraph(p, QStringLiteral("日期：") + date.toString(Qt::ISODate), left, width, y);
+    paragraph(p, QCoreApplication::translate("Report", "日期：") + date.toString(Qt::ISODate), left, width, y);
 }
 
 QString writeReportPdf(const QString &path, const SheetInput &input, const SheetResult &sheet, const QDate &date)
 {
     const QString name = QFileInfo(path).fileName();
     if (QFileInfo(path).isDir())
-        return QStringLiteral("无法导出“%1”：这是一个文件夹。").arg(name);
+        return QCoreApplication::translate("Report", "无法导出“%1”：这是一个文件夹。").arg(name);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("无法导出“%1”：%2").arg(name, file.errorString());
+        return QCoreApplication::translate("Report", "无法导出“%1”：%2").arg(name, file.errorString());
     registerSongSubstitutes();
     {
         QPdfWriter pdf(&file);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         pdf.setResolution(300);
-        pdf.setTitle(QStringLiteral("测量尺寸表"));
+        pdf.setTitle(QCoreApplication::translate("Report", "测量尺寸表"));
         pdf.setCreator(QStringLiteral("geardim"));
         QPainter painter(&pdf);
         paintReport(painter, pdf, input, sheet, date);
     }
     if (!file.commit())
-        return QStringLiteral("无法导出“%1”：%2").arg(name, file.errorString());
+        return QCoreApplication::translate("Report", "无法导出“%1”：%2").arg(name, file.errorString());
     return QString();
 }
 

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "common/angle.h"
+#include "common/translatable.h"
 #include "geometry/helix.h"
 #include "geometry/involute.h"
 #include "sheet/gaugeseries.h"
@@ -317,21 +318,21 @@ const char *sheetWarningText(SheetWarning warning)
 {
     switch (warning) {
     case SheetWarning::SpanContactAboveTip:
-        return "公法线量具的测量面在齿顶圆之外接触齿面，不在渐开线上：请减少跨测齿数k或改用量棒（球）。";
+        return QT_TRANSLATE_NOOP("SheetWarning", "公法线量具的测量面在齿顶圆之外接触齿面，不在渐开线上：请减少跨测齿数k或改用量棒（球）。");
     case SheetWarning::SpanContactOffInvolute:
-        return "公法线长度不大于0，量具测量面不在渐开线上接触：该齿轮不宜测量公法线。";
+        return QT_TRANSLATE_NOOP("SheetWarning", "公法线长度不大于0，量具测量面不在渐开线上接触：该齿轮不宜测量公法线。");
     case SheetWarning::SpanFaceTooNarrow:
-        return "齿宽b小于公法线测量所需的宽度（W·sin βb 加 2 mm / 0.08 in）：量具测量面放不下，请改用量棒（球）。";
+        return QT_TRANSLATE_NOOP("SheetWarning", "齿宽b小于公法线测量所需的宽度（W·sin βb 加 2 mm / 0.08 in）：量具测量面放不下，请改用量棒（球）。");
     case SheetWarning::SpanNotPossible:
-        return "按这些数据跨测齿数将不少于齿数，无法测量公法线：请检查变位系数x（或齿厚）和齿数z。";
+        return QT_TRANSLATE_NOOP("SheetWarning", "按这些数据跨测齿数将不少于齿数，无法测量公法线：请检查变位系数x（或齿厚）和齿数z。");
     case SheetWarning::GaugeContactAboveTip:
-        return "量棒（球）在齿顶圆之外接触齿面，不在渐开线上：请选用较小的量棒（球）直径。";
+        return QT_TRANSLATE_NOOP("SheetWarning", "量棒（球）在齿顶圆之外接触齿面，不在渐开线上：请选用较小的量棒（球）直径。");
     case SheetWarning::GaugeContactBelowBase:
-        return "量棒（球）在基圆之内接触齿面，不在渐开线上：请选用较大的量棒（球）直径。";
+        return QT_TRANSLATE_NOOP("SheetWarning", "量棒（球）在基圆之内接触齿面，不在渐开线上：请选用较大的量棒（球）直径。");
     case SheetWarning::GaugeNotClearOfTip:
-        return "量棒（球）没有露出齿顶，千分尺无法测到：请选用较大的量棒（球）直径。";
+        return QT_TRANSLATE_NOOP("SheetWarning", "量棒（球）没有露出齿顶，千分尺无法测到：请选用较大的量棒（球）直径。");
     case SheetWarning::PinsFaceTooNarrow:
-        return "奇数齿斜齿轮用量棒测量时两棒相距半个轴向齿距，齿宽b不够（需 b ≥ π·mn / (2·sin β)）：请改用量球。";
+        return QT_TRANSLATE_NOOP("SheetWarning", "奇数齿斜齿轮用量棒测量时两棒相距半个轴向齿距，齿宽b不够（需 b ≥ π·mn / (2·sin β)）：请改用量球。");
     }
     return "";
 }

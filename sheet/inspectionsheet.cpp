@@ -65,7 +65,7 @@ void addRow(QFormLayout *form, const QString &caption, QLineEdit *field)
     field->setAccessibleName(caption);
 }
 
-const QString kGearFilter = QStringLiteral("齿轮文件 (*.gear);;所有文件 (*)");
+QString gearFilter() { return InspectionSheet::tr("齿轮文件 (*.gear);;所有文件 (*)"); }
 const QString kLastInputsKey = QStringLiteral("sheet/lastInputs");
 const QString kRecentKey = QStringLiteral("sheet/recentFiles");
 constexpr int kMaxRecent = 8;
@@ -81,28 +81,28 @@ InspectionSheet::InspectionSheet(QWidget *parent)
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("InspectionSheet"));
-    setWindowTitle(QStringLiteral("测量尺寸表"));
+    setWindowTitle(tr("测量尺寸表"));
     auto *central = new QWidget(this);
     setCentralWidget(central);
 
     // The gear.
     module = numberField(central, "module", QStringLiteral("1"));
-    diametralPitch = numberField(central, "diametralPitch", QString(), QStringLiteral("或填径节"));
+    diametralPitch = numberField(central, "diametralPitch", QString(), tr("或填径节"));
     teeth = numberField(central, "teeth", QStringLiteral("30"));
     pressureAngle = numberField(central, "pressureAngle", QStringLiteral("20"));
     helixAngle = numberField(central, "helixAngle", QStringLiteral("0"));
-    shift = numberField(central, "shift", QStringLiteral("0"), QStringLiteral("或填齿厚"));
-    thickness = numberField(central, "thickness", QString(), QStringLiteral("或填变位系数"));
+    shift = numberField(central, "shift", QStringLiteral("0"), tr("或填齿厚"));
+    thickness = numberField(central, "thickness", QString(), tr("或填变位系数"));
     addendum = numberField(central, "addendum", QStringLiteral("1"));
-    tipDiameter = numberField(central, "tipDiameter", QString(), QStringLiteral("按 ha* 计算"));
-    faceWidth = numberField(central, "faceWidth", QString(), QStringLiteral("可不填"));
+    tipDiameter = numberField(central, "tipDiameter", QString(), tr("按 ha* 计算"));
+    faceWidth = numberField(central, "faceWidth", QString(), tr("可不填"));
     allowanceUpper = numberField(central, "allowanceUpper", QStringLiteral("-0.03"));
     allowanceLower = numberField(central, "allowanceLower", QStringLiteral("-0.06"));
-    gaugeDiameter = numberField(central, "gaugeDiameter", QStringLiteral("1.7"), QStringLiteral("不填则建议"));
-    external = option(central, "external", QStringLiteral("外齿"));
-    internal = option(central, "internal", QStringLiteral("内齿"));
-    balls = option(central, "balls", QStringLiteral("量球"));
-    pins = option(central, "pins", QStringLiteral("量棒"));
+    gaugeDiameter = numberField(central, "gaugeDiameter", QStringLiteral("1.7"), tr("不填则建议"));
+    external = option(central, "external", tr("外齿"));
+    internal = option(central, "internal", tr("内齿"));
+    balls = option(central, "balls", tr("量球"));
+    pins = option(central, "pins", tr("量棒"));
     // Two exclusive pairs: the kind of gear and the kind of gauge.
     for (auto [a, b] : {std::pair{external, internal}, {balls, pins}}) {
         auto *group = new QButtonGroup(this);
@@ -114,7 +114,7 @@ InspectionSheet::InspectionSheet(QWidget *parent)
     }
 
     // The gear in two columns of label and field; allowances and gauge beside it.
-    auto *gearBox = new QGroupBox(QStringLiteral("齿轮"), central);
+    auto *gearBox = new QGroupBox(tr("齿轮"), central);
     auto *gearGrid = new QGridLayout(gearBox);
     const auto place = [gearGrid](int row, int column, const QString &caption, QWidget *field) {
         auto *label = new QLabel(caption);
@@ -123,36 +123,36 @@ InspectionSheet::InspectionSheet(QWidget *parent)
         gearGrid->addWidget(field, row, column * 2 + 1);
         field->setAccessibleName(caption);
     };
-    place(0, 0, QStringLiteral("法向模数 mn (mm)"), module);
-    place(1, 0, QStringLiteral("径节 P (1/in)"), diametralPitch);
-    place(2, 0, QStringLiteral("齿数 z"), teeth);
-    place(3, 0, QStringLiteral("法向压力角 αn (°)"), pressureAngle);
-    place(4, 0, QStringLiteral("螺旋角 β (°)"), helixAngle);
-    place(0, 1, QStringLiteral("变位系数 x"), shift);
-    place(1, 1, QStringLiteral("法向齿厚 sn"), thickness);
-    place(2, 1, QStringLiteral("齿顶高系数 ha*"), addendum);
-    place(3, 1, QStringLiteral("齿顶圆直径 da"), tipDiameter);
-    place(4, 1, QStringLiteral("齿宽 b"), faceWidth);
+    place(0, 0, tr("法向模数 mn (mm)"), module);
+    place(1, 0, tr("径节 P (1/in)"), diametralPitch);
+    place(2, 0, tr("齿数 z"), teeth);
+    place(3, 0, tr("法向压力角 αn (°)"), pressureAngle);
+    place(4, 0, tr("螺旋角 β (°)"), helixAngle);
+    place(0, 1, tr("变位系数 x"), shift);
+    place(1, 1, tr("法向齿厚 sn"), thickness);
+    place(2, 1, tr("齿顶高系数 ha*"), addendum);
+    place(3, 1, tr("齿顶圆直径 da"), tipDiameter);
+    place(4, 1, tr("齿宽 b"), faceWidth);
     auto *kind = new QHBoxLayout;
     kind->addWidget(external);
     kind->addWidget(internal);
     kind->addStretch(1);
     gearGrid->addLayout(kind, 5, 0, 1, 4);
 
-    auto *allowanceBox = new QGroupBox(QStringLiteral("齿厚偏差（法向）"), central);
+    auto *allowanceBox = new QGroupBox(tr("齿厚偏差（法向）"), central);
     auto *allowanceForm = new QFormLayout(allowanceBox);
-    addRow(allowanceForm, QStringLiteral("上偏差 Esns"), allowanceUpper);
-    addRow(allowanceForm, QStringLiteral("下偏差 Esni"), allowanceLower);
+    addRow(allowanceForm, tr("上偏差 Esns"), allowanceUpper);
+    addRow(allowanceForm, tr("下偏差 Esni"), allowanceLower);
 
-    auto *gaugeBox = new QGroupBox(QStringLiteral("量具"), central);
+    auto *gaugeBox = new QGroupBox(tr("量具"), central);
     auto *gaugeForm = new QFormLayout(gaugeBox);
     auto *gaugeKind = new QHBoxLayout;
     gaugeKind->addWidget(balls);
     gaugeKind->addWidget(pins);
-    gaugeForm->addRow(QStringLiteral("种类"), gaugeKind);
-    addRow(gaugeForm, QStringLiteral("直径 D"), gaugeDiameter);
+    gaugeForm->addRow(tr("种类"), gaugeKind);
+    addRow(gaugeForm, tr("直径 D"), gaugeDiameter);
 
-    compute = new QPushButton(QStringLiteral("计  算"), central);
+    compute = new QPushButton(tr("计  算"), central);
     compute->setObjectName(QStringLiteral("compute"));
     compute->setDefault(true);
 
@@ -167,7 +167,7 @@ InspectionSheet::InspectionSheet(QWidget *parent)
 
     results = new QTableWidget(0, 3, central);
     results->setObjectName(QStringLiteral("results"));
-    results->setHorizontalHeaderLabels({QStringLiteral("公称"), QStringLiteral("上限"), QStringLiteral("下限")});
+    results->setHorizontalHeaderLabels({tr("公称"), tr("上限"), tr("下限")});
     results->setEditTriggers(QAbstractItemView::NoEditTriggers);
     results->setSelectionMode(QAbstractItemView::ContiguousSelection);
     results->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -185,8 +185,8 @@ InspectionSheet::InspectionSheet(QWidget *parent)
     picture = new MeasurementView(central);
     auto *tabs = new QTabWidget(central);
     tabs->setObjectName(QStringLiteral("resultTabs"));
-    tabs->addTab(results, QStringLiteral("尺寸表"));
-    tabs->addTab(picture, QStringLiteral("测量图"));
+    tabs->addTab(results, tr("尺寸表"));
+    tabs->addTab(picture, tr("测量图"));
 
     auto *page = new QVBoxLayout(central);
     page->addLayout(inputs);
@@ -216,7 +216,7 @@ InspectionSheet::InspectionSheet(QWidget *parent)
 
 void InspectionSheet::buildMenus()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("文件(&F)"));
+    QMenu *file = menuBar()->addMenu(tr("文件(&F)"));
     file->setObjectName(QStringLiteral("fileMenu"));
     const auto add = [this](QMenu *menu, const QString &text, const char *name, QKeySequence keys, auto slot) {
         QAction *action = menu->addAction(text);
@@ -225,21 +225,21 @@ void InspectionSheet::buildMenus()
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    add(file, QStringLiteral("新建"), "newAction", QKeySequence::New, [this] { newGear(); });
-    add(file, QStringLiteral("打开…"), "openAction", QKeySequence::Open, [this] { openGear(); });
-    add(file, QStringLiteral("保存"), "saveAction", QKeySequence::Save, [this] { saveGear(); });
-    add(file, QStringLiteral("另存为…"), "saveAsAction", QKeySequence(QStringLiteral("Ctrl+Shift+S")),
+    add(file, tr("新建"), "newAction", QKeySequence::New, [this] { newGear(); });
+    add(file, tr("打开…"), "openAction", QKeySequence::Open, [this] { openGear(); });
+    add(file, tr("保存"), "saveAction", QKeySequence::Save, [this] { saveGear(); });
+    add(file, tr("另存为…"), "saveAsAction", QKeySequence(QStringLiteral("Ctrl+Shift+S")),
         [this] { saveGearAs(); });
-    recentMenu_ = file->addMenu(QStringLiteral("最近打开的文件"));
+    recentMenu_ = file->addMenu(tr("最近打开的文件"));
     recentMenu_->setObjectName(QStringLiteral("recentMenu"));
     file->addSeparator();
-    add(file, QStringLiteral("打印…"), "printAction", QKeySequence::Print, [this] { printSheet(); });
-    add(file, QStringLiteral("导出PDF…"), "pdfAction", QKeySequence(), [this] { exportPdf(); });
+    add(file, tr("打印…"), "printAction", QKeySequence::Print, [this] { printSheet(); });
+    add(file, tr("导出PDF…"), "pdfAction", QKeySequence(), [this] { exportPdf(); });
     file->addSeparator();
-    add(file, QStringLiteral("关闭"), "closeAction", QKeySequence::Close, [this] { exitClicked(); });
-    QMenu *edit = menuBar()->addMenu(QStringLiteral("编辑(&E)"));
+    add(file, tr("关闭"), "closeAction", QKeySequence::Close, [this] { exitClicked(); });
+    QMenu *edit = menuBar()->addMenu(tr("编辑(&E)"));
     edit->setObjectName(QStringLiteral("editMenu"));
-    add(edit, QStringLiteral("复制表格"), "copyTableAction", QKeySequence::Copy, [this] { copyTable(); });
+    add(edit, tr("复制表格"), "copyTableAction", QKeySequence::Copy, [this] { copyTable(); });
     rebuildRecentMenu();
 }
 
@@ -273,8 +273,8 @@ void InspectionSheet::markModified()
 void InspectionSheet::setCurrentFile(const QString &path)
 {
     currentFile_ = path;
-    const QString name = path.isEmpty() ? QStringLiteral("未命名") : QFileInfo(path).fileName();
-    setWindowTitle(QStringLiteral("%1[*] - 测量尺寸表").arg(name));
+    const QString name = path.isEmpty() ? tr("未命名") : QFileInfo(path).fileName();
+    setWindowTitle(tr("%1[*] - 测量尺寸表").arg(name));
     setWindowModified(false);
 }
 
@@ -324,7 +324,7 @@ bool InspectionSheet::maySetAside()
 {
     if (!isWindowModified())
         return true;
-    const QString name = currentFile_.isEmpty() ? QStringLiteral("未命名") : QFileInfo(currentFile_).fileName();
+    const QString name = currentFile_.isEmpty() ? tr("未命名") : QFileInfo(currentFile_).fileName();
     switch (askUnsavedChanges(this, name)) {
     case UnsavedAnswer::Save:
         return saveGear();
@@ -353,7 +353,7 @@ void InspectionSheet::openGear()
 {
     if (!maySetAside())
         return;
-    const QString path = chooseFile(this, FileChoice::Open, QStringLiteral("打开齿轮文件"), kGearFilter,
+    const QString path = chooseFile(this, FileChoice::Open, tr("打开齿轮文件"), gearFilter(),
                                     QFileInfo(currentFile_).absolutePath());
     if (!path.isEmpty())
         openGearFile(path);
@@ -378,8 +378,8 @@ bool InspectionSheet::saveGear() { return currentFile_.isEmpty() ? saveGearAs() 
 
 bool InspectionSheet::saveGearAs()
 {
-    const QString suggested = currentFile_.isEmpty() ? QStringLiteral("齿轮.gear") : currentFile_;
-    QString path = chooseFile(this, FileChoice::Save, QStringLiteral("保存齿轮文件"), kGearFilter, suggested);
+    const QString suggested = currentFile_.isEmpty() ? tr("齿轮.gear") : currentFile_;
+    QString path = chooseFile(this, FileChoice::Save, tr("保存齿轮文件"), gearFilter(), suggested);
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())
@@ -410,7 +410,7 @@ std::optional<std::pair<SheetInput, SheetResult>> InspectionSheet::currentSheet(
         return std::nullopt;
     const auto sheet = computeSheet(*in);
     if (!sheet.ok()) {
-        showMessage(QStringLiteral("没有结果：") + QString::fromUtf8(failureText(sheet.failure())), true);
+        showMessage(tr("没有结果：") + failureMessage(sheet.failure()), true);
         return std::nullopt;
     }
     showSheet(sheet.value());
@@ -433,7 +433,7 @@ void InspectionSheet::printSheet()
         return;
     const PrintWithDialog print = loadPrintModule();
     if (!print) {
-        showWarning(this, QStringLiteral("找不到打印模块 geardim-print，无法打印。请改用“导出PDF…”。"));
+        showWarning(this, tr("找不到打印模块 geardim-print，无法打印。请改用“导出PDF…”。"));
         return;
     }
     print(this, [this](QPagedPaintDevice &printer) { printTo(printer); });
@@ -441,9 +441,9 @@ void InspectionSheet::printSheet()
 
 void InspectionSheet::exportPdf()
 {
-    const QString base = currentFile_.isEmpty() ? QStringLiteral("测量尺寸表")
+    const QString base = currentFile_.isEmpty() ? tr("测量尺寸表")
                                                 : QFileInfo(currentFile_).completeBaseName();
-    QString path = chooseFile(this, FileChoice::Save, QStringLiteral("导出PDF"), QStringLiteral("PDF (*.pdf)"),
+    QString path = chooseFile(this, FileChoice::Save, tr("导出PDF"), QStringLiteral("PDF (*.pdf)"),
                               base + QStringLiteral(".pdf"));
     if (path.isEmpty())
         return;
@@ -500,7 +500,7 @@ std::optional<SheetInput> InspectionSheet::parseInputs(InputProblem &problem) co
             return std::nullopt;
     }
     if (!z) {
-        problem = {QStringLiteral("请填写齿数 z。"), teeth};
+        problem = {tr("请填写齿数 z。"), teeth};
         return std::nullopt;
     }
     in.teeth = *z;
@@ -538,7 +538,7 @@ void InspectionSheet::computeClicked()
         // The table keeps the last sheet, greyed, so nobody reads it as this gear's.
         results->setEnabled(false);
         picture->setDrawing(std::nullopt);
-        showMessage(QStringLiteral("没有结果：") + QString::fromUtf8(failureText(sheet.failure())), true);
+        showMessage(tr("没有结果：") + failureMessage(sheet.failure()), true);
         return;
     }
     showSheet(sheet.value());
@@ -552,7 +552,7 @@ void InspectionSheet::showSheet(const SheetResult &sheet)
     results->setRowCount(int(rows.size()));
     for (int i = 0; i < int(rows.size()); ++i) {
         const SheetRow &row = rows[std::size_t(i)];
-        QString header = QString::fromStdString(row.quantity);
+        QString header = QCoreApplication::translate("Sheet", row.quantity.c_str());
         if (!row.unit.empty())
             header += QStringLiteral(" (%1)").arg(QString::fromStdString(row.unit));
         results->setVerticalHeaderItem(i, new QTableWidgetItem(header));
@@ -571,7 +571,7 @@ void InspectionSheet::showSheet(const SheetResult &sheet)
     results->setEnabled(true);
     QStringList texts;
     for (SheetWarning w : sheet.warnings)
-        texts << QStringLiteral("注意：") + QString::fromUtf8(sheetWarningText(w));
+        texts << tr("注意：") + QCoreApplication::translate("SheetWarning", sheetWarningText(w));
     showMessage(texts.join(u'\n'), !texts.isEmpty());
     shown_ = sheet;
     picture->setDrawing(measurementDrawing(sheet));

@@ -28,7 +28,7 @@ void MeasurementView::paintEvent(QPaintEvent *)
     QPainter painter(this);
     if (!drawing_) {
         painter.setPen(Qt::gray);
-        painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("按“计  算”后显示测量图"));
+        painter.drawText(rect(), Qt::AlignCenter, tr("按“计  算”后显示测量图"));
         return;
     }
     paintMeasurement(painter, QRectF(rect()).adjusted(6, 6, -6, -6), *drawing_);

@@ -1,5 +1,7 @@
 #include "sheet/sheetreport.h"
 
+#include "common/translatable.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -103,32 +105,39 @@ std::string sheetNumber(double value, int decimals)
 
 std::vector<SheetRow> sheetRows(const SheetResult &r)
 {
+    // Whole names, so each is one text to translate.
     const std::string mm = r.inches ? "in" : "mm";
     const bool balls = r.gauge == GaugeKind::Ball;
-    const std::string gauge = balls ? "量球" : "量棒";
     std::vector<SheetRow> rows;
-    rows.push_back(singleRow("分度圆直径 d", mm, r.referenceDiameter));
-    rows.push_back(singleRow("基圆直径 db", mm, r.baseDiameter));
-    rows.push_back(singleRow("齿顶圆直径 da", mm, r.tipDiameter));
-    rows.push_back({"变位系数 x", "", r.shift, std::max(r.shiftAtUpper, r.shiftAtLower),
+    rows.push_back(singleRow(QT_TRANSLATE_NOOP("Sheet", "分度圆直径 d"), mm, r.referenceDiameter));
+    rows.push_back(singleRow(QT_TRANSLATE_NOOP("Sheet", "基圆直径 db"), mm, r.baseDiameter));
+    rows.push_back(singleRow(QT_TRANSLATE_NOOP("Sheet", "齿顶圆直径 da"), mm, r.tipDiameter));
+    rows.push_back({QT_TRANSLATE_NOOP("Sheet", "变位系数 x"), "", r.shift, std::max(r.shiftAtUpper, r.shiftAtLower),
                     std::min(r.shiftAtUpper, r.shiftAtLower)});
-    rows.push_back(limitRow("法向齿厚 sn", mm, r.thickness));
+    rows.push_back(limitRow(QT_TRANSLATE_NOOP("Sheet", "法向齿厚 sn"), mm, r.thickness));
     if (r.chordalThickness) {
-        rows.push_back(limitRow("分度圆弦齿厚", mm, *r.chordalThickness));
-        rows.push_back(limitRow("弦齿高", mm, *r.chordalHeight));
-        rows.push_back(limitRow("固定弦齿厚", mm, *r.constantChord));
-        rows.push_back(limitRow("固定弦齿高", mm, *r.constantChordHeight));
+        rows.push_back(limitRow(QT_TRANSLATE_NOOP("Sheet", "分度圆弦齿厚"), mm, *r.chordalThickness));
+        rows.push_back(limitRow(QT_TRANSLATE_NOOP("Sheet", "弦齿高"), mm, *r.chordalHeight));
+        rows.push_back(limitRow(QT_TRANSLATE_NOOP("Sheet", "固定弦齿厚"), mm, *r.constantChord));
+        rows.push_back(limitRow(QT_TRANSLATE_NOOP("Sheet", "固定弦齿高"), mm, *r.constantChordHeight));
     }
     if (r.span) {
-        rows.push_back(singleRow("跨测齿数 k", "", r.span->teeth, true));
-        rows.push_back(limitRow("公法线长度 W", mm, r.span->length));
-        rows.push_back(singleRow("公法线接触圆直径", mm, r.span->contactDiameter));
+        rows.push_back(singleRow(QT_TRANSLATE_NOOP("Sheet", "跨测齿数 k"), "", r.span->teeth, true));
+        rows.push_back(limitRow(QT_TRANSLATE_NOOP("Sheet", "公法线长度 W"), mm, r.span->length));
+        rows.push_back(singleRow(QT_TRANSLATE_NOOP("Sheet", "公法线接触圆直径"), mm, r.span->contactDiameter));
     }
-    rows.push_back(singleRow(gauge + "直径 D" + (r.gaugeProposed ? "（建议）" : ""), mm, r.gaugeDiameter));
-    rows.push_back(limitRow(std::string(r.internal ? (balls ? "球间距" : "棒间距") : (balls ? "跨球距" : "跨棒距")) + " M",
-                            mm, r.overGauges));
-    rows.push_back(limitRow("单" + std::string(balls ? "球" : "棒") + "径向尺寸", mm, r.radial));
-    rows.push_back(limitRow(gauge + "接触圆直径", mm, r.gaugeContactDiameter));
+    const char *gauge = balls ? (r.gaugeProposed ? QT_TRANSLATE_NOOP("Sheet", "量球直径 D（建议）")
+                                                 : QT_TRANSLATE_NOOP("Sheet", "量球直径 D"))
+                              : (r.gaugeProposed ? QT_TRANSLATE_NOOP("Sheet", "量棒直径 D（建议）")
+                                                 : QT_TRANSLATE_NOOP("Sheet", "量棒直径 D"));
+    rows.push_back(singleRow(gauge, mm, r.gaugeDiameter));
+    const char *over = r.internal ? (balls ? QT_TRANSLATE_NOOP("Sheet", "球间距 M") : QT_TRANSLATE_NOOP("Sheet", "棒间距 M"))
+                                  : (balls ? QT_TRANSLATE_NOOP("Sheet", "跨球距 M") : QT_TRANSLATE_NOOP("Sheet", "跨棒距 M"));
+    rows.push_back(limitRow(over, mm, r.overGauges));
+    rows.push_back(limitRow(balls ? QT_TRANSLATE_NOOP("Sheet", "单球径向尺寸") : QT_TRANSLATE_NOOP("Sheet", "单棒径向尺寸"), mm,
+                            r.radial));
+    rows.push_back(limitRow(balls ? QT_TRANSLATE_NOOP("Sheet", "量球接触圆直径") : QT_TRANSLATE_NOOP("Sheet", "量棒接触圆直径"),
+                            mm, r.gaugeContactDiameter));
     return rows;
 }
 
