@@ -2,10 +2,1132 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>从齿轮文件读取输入，其他选项覆盖文件中的值</source>
+        <translation>read the inputs from a gear file; other options override its values</translation>
+    </message>
+    <message>
+        <source>把选项生效后的输入写入齿轮文件</source>
+        <translation>write the inputs, with the options applied, to a gear file</translation>
+    </message>
+    <message>
+        <source>把测量尺寸表导出为 A4 PDF</source>
+        <translation>write the inspection sheet as an A4 PDF</translation>
+    </message>
+    <message>
+        <source>把测量图写入 PNG 或 SVG 文件</source>
+        <translation>write the picture of the measurement to a PNG or SVG file</translation>
+    </message>
+    <message>
+        <source>测量图的大小，默认 1200x800</source>
+        <translation>size of the picture, 1200x800 by default</translation>
+    </message>
+    <message>
+        <source>批量计算：CSV 文件，表头为选项名（不带 --），每行一个齿轮</source>
+        <translation>batch run: a CSV file whose header names the options (without --), one gear per line</translation>
+    </message>
+    <message>
+        <source>批量结果的 CSV 文件（默认标准输出）</source>
+        <translation>CSV file for the batch results (standard output by default)</translation>
+    </message>
+    <message>
+        <source>输出格式：text（默认）、csv 或 json</source>
+        <translation>output format: text (default), csv or json</translation>
+    </message>
+    <message>
+        <source>sheet：计算测量尺寸表</source>
+        <translation>sheet: compute the inspection sheet</translation>
+    </message>
+    <message>
+        <source>--gauge 只能是 ball 或 pin，而不是“%1”。</source>
+        <translation>--gauge must be ball or pin, not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>--%1 的值“%2”不是有效的数字。</source>
+        <translation>the value &quot;%2&quot; of --%1 is not a valid number.</translation>
+    </message>
+    <message>
+        <source>无法打开批量文件“%1”。</source>
+        <translation>cannot open the batch file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>无法写入“%1”。</source>
+        <translation>cannot write &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>写入批量结果失败。</source>
+        <translation>writing the batch results failed.</translation>
+    </message>
+    <message>
+        <source>--format 只能是 text、csv 或 json，而不是“%1”。</source>
+        <translation>--format must be text, csv or json, not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>缺少 --teeth（齿数 z）。</source>
+        <translation>--teeth (number of teeth z) is missing.</translation>
+    </message>
+    <message>
+        <source>没有结果：</source>
+        <translation>no result: </translation>
+    </message>
+    <message>
+        <source>--picture-size 应为 宽x高（像素，100 到 20000），而不是“%1”。</source>
+        <translation>--picture-size must be WIDTHxHEIGHT (pixels, 100 to 20000), not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>缺少命令：sheet。</source>
+        <translation>the command is missing: sheet.</translation>
+    </message>
+    <message>
+        <source>未知的命令“%1”。</source>
+        <translation>unknown command &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>“%1”已修改。是否保存？</source>
+        <translation>&quot;%1&quot; has been changed. Save it?</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>Don&apos;t Save</translation>
+    </message>
+</context>
+<context>
+    <name>Failure</name>
+    <message>
+        <source>模数m必须大于0。请输入正的模数。</source>
+        <translation>The module m must be greater than 0. Enter a positive module.</translation>
+    </message>
+    <message>
+        <source>齿数z必须大于0。请输入正的齿数。</source>
+        <translation>The number of teeth z must be greater than 0. Enter a positive number of teeth.</translation>
+    </message>
+    <message>
+        <source>齿数z不能小于1。请检查齿数z。</source>
+        <translation>The number of teeth z cannot be less than 1. Check the number of teeth z.</translation>
+    </message>
+    <message>
+        <source>压力角α必须大于0°且小于90°。请检查压力角。</source>
+        <translation>The pressure angle α must lie between 0° and 90°. Check the pressure angle.</translation>
+    </message>
+    <message>
+        <source>螺旋角β必须大于-90°且小于90°。请检查螺旋角。</source>
+        <translation>The helix angle β must lie between -90° and 90°. Check the helix angle.</translation>
+    </message>
+    <message>
+        <source>量棒（球）直径d必须大于0。请检查量棒直径。</source>
+        <translation>The pin (ball) diameter d must be greater than 0. Check the pin diameter.</translation>
+    </message>
+    <message>
+        <source>量棒（球）直径d不能为负数。请检查量棒直径。</source>
+        <translation>The pin (ball) diameter d cannot be negative. Check the pin diameter.</translation>
+    </message>
+    <message>
+        <source>齿根圆直径必须大于0。请重新输入齿根圆直径。</source>
+        <translation>The root diameter must be greater than 0. Enter the root diameter again.</translation>
+    </message>
+    <message>
+        <source>无法计算跨测齿数k和公法线长度L：负变位过大，(1+2x/z)² 小于 cos²α。请检查变位系数x和齿数z。</source>
+        <translation>The span count k and the base tangent length L cannot be computed: the negative profile shift is too large, (1+2x/z)² is less than cos²α. Check the profile shift coefficient x and the number of teeth z.</translation>
+    </message>
+    <message>
+        <source>量棒（球）中心不在渐开线齿廓上，M值没有意义：量棒直径d对该齿轮过大或过小，或数据相互矛盾。请检查量棒直径d和变位系数x。</source>
+        <translation>The pin (ball) centre does not lie on the involute, so the dimension over pins would be meaningless: the pin diameter d is too large or too small for this gear, or the data contradict each other. Check the pin diameter d and the profile shift coefficient x.</translation>
+    </message>
+    <message>
+        <source>接触圆在基圆之内，无法估算量棒（球）直径：负变位过大。请检查变位系数x、齿数z和螺旋角β。</source>
+        <translation>The contact circle lies inside the base circle, so no pin (ball) diameter can be proposed: the negative profile shift is too large. Check the profile shift coefficient x, the number of teeth z and the helix angle β.</translation>
+    </message>
+    <message>
+        <source>量棒（球）直径的迭代计算不收敛或没有有效解，无法估算。请检查输入的齿轮数据。</source>
+        <translation>The iteration for the pin (ball) diameter does not converge or has no valid solution. Check the gear data.</translation>
+    </message>
+    <message>
+        <source>按这些数据估算出的量棒（球）直径不大于0，没有可用的量棒（球）。请检查变位系数x和齿数z。</source>
+        <translation>The pin (ball) diameter proposed for these data is not greater than 0: no pin (ball) fits. Check the profile shift coefficient x and the number of teeth z.</translation>
+    </message>
+    <message>
+        <source>量棒（球）中心所在的圆在基圆之内，无法求变位系数：M值或量棒直径d与该齿轮不符（外齿M值过小，内齿M值过大）。请检查M值和量棒直径d。</source>
+        <translation>The circle through the pin (ball) centres lies inside the base circle, so the profile shift cannot be found: the dimension M or the pin diameter d does not suit this gear (M too small for external teeth, too large for internal ones). Check M and the pin diameter d.</translation>
+    </message>
+    <message>
+        <source>弦齿厚s不小于当量齿轮的分度圆直径，无法求变位系数。请检查齿厚s、模数m、齿数z和螺旋角β。</source>
+        <translation>The chordal tooth thickness s is not smaller than the reference diameter of the virtual gear, so the profile shift cannot be found. Check the thickness s, the module m, the number of teeth z and the helix angle β.</translation>
+    </message>
+    <message>
+        <source>公法线长度L对该齿轮过小，估算出的跨齿数k小于1，没有结果。请检查公法线长度L和模数m、齿数z。</source>
+        <translation>The base tangent length L is too small for this gear: the estimated span count k is less than 1. Check the base tangent length L, the module m and the number of teeth z.</translation>
+    </message>
+    <message>
+        <source>请填写法向模数m或径节P，二者只填一个。</source>
+        <translation>Enter the normal module m or the diametral pitch P, only one of them.</translation>
+    </message>
+    <message>
+        <source>变位系数x和法向齿厚sn只能填一个，另一个由程序计算。请清空其中一个。</source>
+        <translation>Enter either the profile shift coefficient x or the normal tooth thickness sn; the program computes the other. Clear one of them.</translation>
+    </message>
+    <message>
+        <source>齿数z必须是不小于1的整数。请检查齿数z。</source>
+        <translation>The number of teeth z must be a whole number of at least 1. Check the number of teeth z.</translation>
+    </message>
+    <message>
+        <source>法向齿厚sn（计入齿厚偏差后）必须大于0。请检查变位系数x、齿厚sn和齿厚偏差。</source>
+        <translation>The normal tooth thickness sn (with its allowance) must be greater than 0. Check the profile shift coefficient x, the thickness sn and the tooth thickness allowances.</translation>
+    </message>
+    <message>
+        <source>齿顶圆直径da必须大于0。请检查齿顶圆直径da。</source>
+        <translation>The tip diameter da must be greater than 0. Check the tip diameter da.</translation>
+    </message>
+    <message>
+        <source>齿顶高系数ha*不能为负数。请检查齿顶高系数。</source>
+        <translation>The addendum coefficient ha* cannot be negative. Check the addendum coefficient.</translation>
+    </message>
+    <message>
+        <source>齿宽b必须大于0。请检查齿宽b，或不填。</source>
+        <translation>The face width b must be greater than 0. Check the face width b, or leave it empty.</translation>
+    </message>
+    <message>
+        <source>计算结果超出可以表示的范围，没有结果。请检查输入的数值。</source>
+        <translation>The result is out of the range that can be represented: no result. Check the values entered.</translation>
+    </message>
+    <message>
+        <source>没有结果。请检查输入的数值。</source>
+        <translation>No result. Check the values entered.</translation>
+    </message>
+</context>
+<context>
+    <name>Fields</name>
+    <message>
+        <source>请用小数点“.”。</source>
+        <translation>Use a decimal point &quot;.&quot;.</translation>
+    </message>
+    <message>
+        <source>只填写数字，不带单位。</source>
+        <translation>Enter the number only, without a unit.</translation>
+    </message>
+    <message>
+        <source>只填写一个数。</source>
+        <translation>Enter one number only.</translation>
+    </message>
+    <message>
+        <source>“%1”不是有效的数字。</source>
+        <translation>&quot;%1&quot; is not a valid number.</translation>
+    </message>
+</context>
+<context>
+    <name>Forgfxqx</name>
+    <message>
+        <source>填写:</source>
+        <translation>Enter:</translation>
+    </message>
+    <message>
+        <source>法向模数m:</source>
+        <translation>Module m:</translation>
+    </message>
+    <message>
+        <source>齿数z:</source>
+        <translation>Teeth z:</translation>
+    </message>
+    <message>
+        <source>分圆螺旋角β:</source>
+        <translation>Helix angle β:</translation>
+    </message>
+    <message>
+        <source>法向压力角α:</source>
+        <translation>Pressure α:</translation>
+    </message>
+    <message>
+        <source>跨齿数k:</source>
+        <translation>Span k:</translation>
+    </message>
+    <message>
+        <source>公法线长度L:</source>
+        <translation>Length L:</translation>
+    </message>
+    <message>
+        <source>已知公法线估算跨齿数k:</source>
+        <translation>Estimate k from L:</translation>
+    </message>
+    <message>
+        <source>确 定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>继 续</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>退 出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>变位系数x:</source>
+        <translation>Shift x:</translation>
+    </message>
+    <message>
+        <source>已知公法线求变位系数x</source>
+        <translation>Profile shift x from base tangent length</translation>
+    </message>
+</context>
+<context>
+    <name>Forhch</name>
+    <message>
+        <source>填   写：</source>
+        <translation>Enter:</translation>
+    </message>
+    <message>
+        <source>  弧(斜齿为弦)齿厚s:</source>
+        <translation>Thickness s:</translation>
+    </message>
+    <message>
+        <source>模   数m:</source>
+        <translation>Module m:</translation>
+    </message>
+    <message>
+        <source>齿 数z:</source>
+        <translation>Teeth z:</translation>
+    </message>
+    <message>
+        <source>压力角αn:</source>
+        <translation>Pressure αn:</translation>
+    </message>
+    <message>
+        <source>  螺 旋 角β:</source>
+        <translation>Helix angle β:</translation>
+    </message>
+    <message>
+        <source>变位系数x:</source>
+        <translation>Shift x:</translation>
+    </message>
+    <message>
+        <source>确 定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>内齿</source>
+        <translation>Int.</translation>
+    </message>
+    <message>
+        <source>外齿</source>
+        <translation>Ext.</translation>
+    </message>
+    <message>
+        <source>退 出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>继 续</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>根据弧齿(斜齿为弦齿)厚求变位系数</source>
+        <translation>Profile shift x from tooth thickness</translation>
+    </message>
+</context>
+<context>
+    <name>Formain</name>
+    <message>
+        <source>选  项：</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>M    值</source>
+        <translation>M value</translation>
+    </message>
+    <message>
+        <source>已知公法线长度求变位系数x</source>
+        <translation>x from base tangent length</translation>
+    </message>
+    <message>
+        <source>已知M值求变位系数x</source>
+        <translation>x from M value</translation>
+    </message>
+    <message>
+        <source>已知弧齿厚s求变位系数x</source>
+        <translation>x from tooth thickness s</translation>
+    </message>
+    <message>
+        <source>退  出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>测量尺寸表</source>
+        <translation>Inspection sheet</translation>
+    </message>
+    <message>
+        <source>Velkor测量尺寸</source>
+        <translation>Velkor Measuring Dimensions</translation>
+    </message>
+</context>
+<context>
+    <name>Formz</name>
+    <message>
+        <source>填写下列各项:</source>
+        <translation>Enter the data:</translation>
+    </message>
+    <message>
+        <source>法面模数m:</source>
+        <translation>Module m:</translation>
+    </message>
+    <message>
+        <source>齿数z:</source>
+        <translation>Teeth z:</translation>
+    </message>
+    <message>
+        <source>法向压力角α:</source>
+        <translation>Pressure α:</translation>
+    </message>
+    <message>
+        <source>变位系数x:</source>
+        <translation>Shift x:</translation>
+    </message>
+    <message>
+        <source>螺旋角β:</source>
+        <translation>Helix β:</translation>
+    </message>
+    <message>
+        <source>量棒直径d:</source>
+        <translation>Pin dia. d:</translation>
+    </message>
+    <message>
+        <source>    M  值:</source>
+        <translation>M value:</translation>
+    </message>
+    <message>
+        <source>   弧齿厚s:</source>
+        <translation>Thickness s:</translation>
+    </message>
+    <message>
+        <source>公法线长度L:</source>
+        <translation>Length L:</translation>
+    </message>
+    <message>
+        <source> 跨测齿数k:</source>
+        <translation>Span k:</translation>
+    </message>
+    <message>
+        <source>确  定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>退  出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>估算量棒（球）直径d</source>
+        <translation>Propose pin d</translation>
+    </message>
+    <message>
+        <source>外齿</source>
+        <translation>Ext.</translation>
+    </message>
+    <message>
+        <source>内 齿</source>
+        <translation>Int.</translation>
+    </message>
+    <message>
+        <source>继  续</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>校验量棒d</source>
+        <translation>Check pin</translation>
+    </message>
+    <message>
+        <source>M  值</source>
+        <translation>M value</translation>
+    </message>
+</context>
+<context>
+    <name>Formzqx</name>
+    <message>
+        <source>填   写：</source>
+        <translation>Enter:</translation>
+    </message>
+    <message>
+        <source>   M  值:</source>
+        <translation>M value:</translation>
+    </message>
+    <message>
+        <source> 模  数m:</source>
+        <translation>Module m:</translation>
+    </message>
+    <message>
+        <source> 齿  数z:</source>
+        <translation>Teeth z:</translation>
+    </message>
+    <message>
+        <source>压力角αn:</source>
+        <translation>Pressure αn:</translation>
+    </message>
+    <message>
+        <source>螺旋角β:</source>
+        <translation>Helix β:</translation>
+    </message>
+    <message>
+        <source> 量棒(球)直径d:</source>
+        <translation>Pin dia. d:</translation>
+    </message>
+    <message>
+        <source>确 定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>退 出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>内齿</source>
+        <translation>Int.</translation>
+    </message>
+    <message>
+        <source>外齿</source>
+        <translation>Ext.</translation>
+    </message>
+    <message>
+        <source>继 续</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>变位系数x:</source>
+        <translation>Shift x:</translation>
+    </message>
+    <message>
+        <source>根据M值求变位系数</source>
+        <translation>Profile shift x from M value</translation>
+    </message>
+</context>
+<context>
+    <name>GearFile</name>
+    <message>
+        <source>“%1.%2”应为数字。</source>
+        <translation>&quot;%1.%2&quot; should be a number.</translation>
+    </message>
+    <message>
+        <source>“%1.%2”的值 %3 超出范围（%4）。</source>
+        <translation>the value %3 of &quot;%1.%2&quot; is out of range (%4).</translation>
+    </message>
+    <message>
+        <source>不是齿轮文件（缺少 &quot;format&quot;: &quot;geardim-gear&quot;）。</source>
+        <translation>not a gear file (&quot;format&quot;: &quot;geardim-gear&quot; is missing).</translation>
+    </message>
+    <message>
+        <source>“version”应为数字。</source>
+        <translation>&quot;version&quot; should be a number.</translation>
+    </message>
+    <message>
+        <source>文件来自较新的版本 %1，本程序只能读取版本 %2。</source>
+        <translation>the file comes from the newer version %1; this program reads version %2.</translation>
+    </message>
+    <message>
+        <source>“%1”应为对象。</source>
+        <translation>&quot;%1&quot; should be an object.</translation>
+    </message>
+    <message>
+        <source>缺少齿数“gear.teeth”。</source>
+        <translation>the number of teeth &quot;gear.teeth&quot; is missing.</translation>
+    </message>
+    <message>
+        <source>“gear.internal”应为 true 或 false。</source>
+        <translation>&quot;gear.internal&quot; should be true or false.</translation>
+    </message>
+    <message>
+        <source>“gauge.kind”应为 &quot;ball&quot; 或 &quot;pin&quot;。</source>
+        <translation>&quot;gauge.kind&quot; should be &quot;ball&quot; or &quot;pin&quot;.</translation>
+    </message>
+    <message>
+        <source>无法打开“%1”：%2</source>
+        <translation>Cannot open &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>这是一个文件夹。</source>
+        <translation>it is a folder.</translation>
+    </message>
+    <message>
+        <source>文件大于 1 MiB，不是齿轮文件。</source>
+        <translation>the file is larger than 1 MiB, not a gear file.</translation>
+    </message>
+    <message>
+        <source>不是有效的 JSON（第 %1 字节：%2），文件可能不完整。</source>
+        <translation>not valid JSON (byte %1: %2); the file may be incomplete.</translation>
+    </message>
+    <message>
+        <source>不是齿轮文件。</source>
+        <translation>not a gear file.</translation>
+    </message>
+    <message>
+        <source>无法保存“%1”：%2</source>
+        <translation>Cannot save &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>这是一个文件夹。原有内容未改动。</source>
+        <translation>it is a folder. Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>。原有文件未改动。</source>
+        <translation>. The old file is unchanged.</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>无法写入“%1”：图片只能是 .png 或 .svg。</source>
+        <translation>Cannot write &quot;%1&quot;: a picture is .png or .svg.</translation>
+    </message>
+    <message>
+        <source>无法写入“%1”：%2</source>
+        <translation>Cannot write &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>无法写入“%1”：PNG 编码失败。</source>
+        <translation>Cannot write &quot;%1&quot;: PNG encoding failed.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>打印测量尺寸表</source>
-        <translation type="unfinished"></translation>
+        <translation>Print the inspection sheet</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>径节 P = %1 1/in</source>
+        <translation>diametral pitch P = %1 1/in</translation>
+    </message>
+    <message>
+        <source>法向模数 mn = %1 mm</source>
+        <translation>normal module mn = %1 mm</translation>
+    </message>
+    <message>
+        <source>齿数 z = %1</source>
+        <translation>number of teeth z = %1</translation>
+    </message>
+    <message>
+        <source>法向压力角 αn = %1°</source>
+        <translation>normal pressure angle αn = %1°</translation>
+    </message>
+    <message>
+        <source>螺旋角 β = %1°</source>
+        <translation>helix angle β = %1°</translation>
+    </message>
+    <message>
+        <source>内齿轮</source>
+        <translation>internal gear</translation>
+    </message>
+    <message>
+        <source>外齿轮</source>
+        <translation>external gear</translation>
+    </message>
+    <message>
+        <source>法向齿厚 sn = %1 %2</source>
+        <translation>normal tooth thickness sn = %1 %2</translation>
+    </message>
+    <message>
+        <source>变位系数 x = %1</source>
+        <translation>profile shift coefficient x = %1</translation>
+    </message>
+    <message>
+        <source>齿顶圆直径 da = %1 %2</source>
+        <translation>tip diameter da = %1 %2</translation>
+    </message>
+    <message>
+        <source>齿顶高系数 ha* = %1</source>
+        <translation>addendum coefficient ha* = %1</translation>
+    </message>
+    <message>
+        <source>齿宽 b = %1 %2</source>
+        <translation>face width b = %1 %2</translation>
+    </message>
+    <message>
+        <source>齿轮：</source>
+        <translation>Gear: </translation>
+    </message>
+    <message>
+        <source>齿厚偏差（法向）：上偏差 Esns = %1 %3，下偏差 Esni = %2 %3</source>
+        <translation>Tooth thickness allowances (normal): upper Esns = %1 %3, lower Esni = %2 %3</translation>
+    </message>
+    <message>
+        <source>量具：%1，直径 D = %2 %3%4</source>
+        <translation>Gauge: %1, diameter D = %2 %3%4</translation>
+    </message>
+    <message>
+        <source>量球</source>
+        <translation>balls</translation>
+    </message>
+    <message>
+        <source>量棒</source>
+        <translation>pins</translation>
+    </message>
+    <message>
+        <source>（建议）</source>
+        <translation> (proposed)</translation>
+    </message>
+    <message>
+        <source>Velkor测量尺寸 — 测量尺寸表</source>
+        <translation>Velkor Measuring Dimensions — Inspection Sheet</translation>
+    </message>
+    <message>
+        <source>项目</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>单位</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>公称</source>
+        <translation>Nominal</translation>
+    </message>
+    <message>
+        <source>上限</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>下限</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>注意：</source>
+        <translation>Note: </translation>
+    </message>
+    <message>
+        <source>日期：</source>
+        <translation>Date: </translation>
+    </message>
+    <message>
+        <source>无法导出“%1”：这是一个文件夹。</source>
+        <translation>Cannot export &quot;%1&quot;: it is a folder.</translation>
+    </message>
+    <message>
+        <source>无法导出“%1”：%2</source>
+        <translation>Cannot export &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>测量尺寸表</source>
+        <translation>Inspection sheet</translation>
+    </message>
+</context>
+<context>
+    <name>Sheet</name>
+    <message>
+        <source>分度圆直径 d</source>
+        <translation>Reference diameter d</translation>
+    </message>
+    <message>
+        <source>基圆直径 db</source>
+        <translation>Base diameter db</translation>
+    </message>
+    <message>
+        <source>齿顶圆直径 da</source>
+        <translation>Tip diameter da</translation>
+    </message>
+    <message>
+        <source>变位系数 x</source>
+        <translation>Profile shift coefficient x</translation>
+    </message>
+    <message>
+        <source>法向齿厚 sn</source>
+        <translation>Normal tooth thickness sn</translation>
+    </message>
+    <message>
+        <source>分度圆弦齿厚</source>
+        <translation>Chordal thickness</translation>
+    </message>
+    <message>
+        <source>弦齿高</source>
+        <translation>Chordal height</translation>
+    </message>
+    <message>
+        <source>固定弦齿厚</source>
+        <translation>Constant chord</translation>
+    </message>
+    <message>
+        <source>固定弦齿高</source>
+        <translation>Constant chord height</translation>
+    </message>
+    <message>
+        <source>跨测齿数 k</source>
+        <translation>Span count k</translation>
+    </message>
+    <message>
+        <source>公法线长度 W</source>
+        <translation>Base tangent length W</translation>
+    </message>
+    <message>
+        <source>公法线接触圆直径</source>
+        <translation>Span contact diameter</translation>
+    </message>
+    <message>
+        <source>量球直径 D（建议）</source>
+        <translation>Ball diameter D (proposed)</translation>
+    </message>
+    <message>
+        <source>量球直径 D</source>
+        <translation>Ball diameter D</translation>
+    </message>
+    <message>
+        <source>量棒直径 D（建议）</source>
+        <translation>Pin diameter D (proposed)</translation>
+    </message>
+    <message>
+        <source>量棒直径 D</source>
+        <translation>Pin diameter D</translation>
+    </message>
+    <message>
+        <source>球间距 M</source>
+        <translation>Dimension between balls M</translation>
+    </message>
+    <message>
+        <source>棒间距 M</source>
+        <translation>Dimension between pins M</translation>
+    </message>
+    <message>
+        <source>跨球距 M</source>
+        <translation>Dimension over balls M</translation>
+    </message>
+    <message>
+        <source>跨棒距 M</source>
+        <translation>Dimension over pins M</translation>
+    </message>
+    <message>
+        <source>单球径向尺寸</source>
+        <translation>Radial dimension over one ball</translation>
+    </message>
+    <message>
+        <source>单棒径向尺寸</source>
+        <translation>Radial dimension over one pin</translation>
+    </message>
+    <message>
+        <source>量球接触圆直径</source>
+        <translation>Ball contact diameter</translation>
+    </message>
+    <message>
+        <source>量棒接触圆直径</source>
+        <translation>Pin contact diameter</translation>
+    </message>
+</context>
+<context>
+    <name>SheetWarning</name>
+    <message>
+        <source>公法线量具的测量面在齿顶圆之外接触齿面，不在渐开线上：请减少跨测齿数k或改用量棒（球）。</source>
+        <translation>The span anvils touch the flanks beyond the tip circle, off the involute: span fewer teeth or measure over pins (balls).</translation>
+    </message>
+    <message>
+        <source>公法线长度不大于0，量具测量面不在渐开线上接触：该齿轮不宜测量公法线。</source>
+        <translation>The base tangent length is not greater than 0; the anvils do not touch the involute: this gear is not measured over a span.</translation>
+    </message>
+    <message>
+        <source>齿宽b小于公法线测量所需的宽度（W·sin βb 加 2 mm / 0.08 in）：量具测量面放不下，请改用量棒（球）。</source>
+        <translation>The face width b is less than the span measurement needs (W·sin βb plus 2 mm / 0.08 in): the anvils do not fit; measure over pins (balls).</translation>
+    </message>
+    <message>
+        <source>按这些数据跨测齿数将不少于齿数，无法测量公法线：请检查变位系数x（或齿厚）和齿数z。</source>
+        <translation>For these data the span would cover every tooth or more, so no span can be measured: check the profile shift coefficient x (or the thickness) and the number of teeth z.</translation>
+    </message>
+    <message>
+        <source>量棒（球）在齿顶圆之外接触齿面，不在渐开线上：请选用较小的量棒（球）直径。</source>
+        <translation>The pin (ball) touches the flanks beyond the tip circle, off the involute: choose a smaller diameter.</translation>
+    </message>
+    <message>
+        <source>量棒（球）在基圆之内接触齿面，不在渐开线上：请选用较大的量棒（球）直径。</source>
+        <translation>The pin (ball) touches the flanks inside the base circle, off the involute: choose a larger diameter.</translation>
+    </message>
+    <message>
+        <source>量棒（球）没有露出齿顶，千分尺无法测到：请选用较大的量棒（球）直径。</source>
+        <translation>The pin (ball) does not stand out of the tooth spaces, so a micrometer cannot reach it: choose a larger diameter.</translation>
+    </message>
+    <message>
+        <source>奇数齿斜齿轮用量棒测量时两棒相距半个轴向齿距，齿宽b不够（需 b ≥ π·mn / (2·sin β)）：请改用量球。</source>
+        <translation>On a helical gear with an odd number of teeth two pins stand half an axial pitch apart and the face width b is too small (b ≥ π·mn / (2·sin β) is needed): measure over balls.</translation>
+    </message>
+</context>
+<context>
+    <name>geardim::Formz</name>
+    <message>
+        <source>分度圆弧齿厚s:</source>
+        <translation>Arc thickness s:</translation>
+    </message>
+    <message>
+        <source>分度圆弦齿厚s:</source>
+        <translation>Chordal thick. s:</translation>
+    </message>
+    <message>
+        <source>请输入齿轮齿根圆直径:</source>
+        <translation>Enter the root diameter of the gear:</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>齿根圆直径</source>
+        <translation>Root diameter</translation>
+    </message>
+    <message>
+        <source>量棒(球)可用</source>
+        <translation>Pin (ball) fits</translation>
+    </message>
+    <message>
+        <source>量棒(球)不可用</source>
+        <translation>Pin (ball) unusable</translation>
+    </message>
+</context>
+<context>
+    <name>geardim::InspectionSheet</name>
+    <message>
+        <source>齿轮文件 (*.gear);;所有文件 (*)</source>
+        <translation>Gear files (*.gear);;All files (*)</translation>
+    </message>
+    <message>
+        <source>测量尺寸表</source>
+        <translation>Inspection sheet</translation>
+    </message>
+    <message>
+        <source>或填径节</source>
+        <translation>or the pitch</translation>
+    </message>
+    <message>
+        <source>或填齿厚</source>
+        <translation>or the thickness</translation>
+    </message>
+    <message>
+        <source>或填变位系数</source>
+        <translation>or the shift</translation>
+    </message>
+    <message>
+        <source>按 ha* 计算</source>
+        <translation>from ha*</translation>
+    </message>
+    <message>
+        <source>可不填</source>
+        <translation>optional</translation>
+    </message>
+    <message>
+        <source>不填则建议</source>
+        <translation>empty: proposed</translation>
+    </message>
+    <message>
+        <source>外齿</source>
+        <translation>External</translation>
+    </message>
+    <message>
+        <source>内齿</source>
+        <translation>Internal</translation>
+    </message>
+    <message>
+        <source>量球</source>
+        <translation>Balls</translation>
+    </message>
+    <message>
+        <source>量棒</source>
+        <translation>Pins</translation>
+    </message>
+    <message>
+        <source>齿轮</source>
+        <translation>Gear</translation>
+    </message>
+    <message>
+        <source>法向模数 mn (mm)</source>
+        <translation>Normal module mn (mm)</translation>
+    </message>
+    <message>
+        <source>径节 P (1/in)</source>
+        <translation>Diametral pitch P (1/in)</translation>
+    </message>
+    <message>
+        <source>齿数 z</source>
+        <translation>Number of teeth z</translation>
+    </message>
+    <message>
+        <source>法向压力角 αn (°)</source>
+        <translation>Pressure angle αn (°)</translation>
+    </message>
+    <message>
+        <source>螺旋角 β (°)</source>
+        <translation>Helix angle β (°)</translation>
+    </message>
+    <message>
+        <source>变位系数 x</source>
+        <translation>Profile shift x</translation>
+    </message>
+    <message>
+        <source>法向齿厚 sn</source>
+        <translation>Tooth thickness sn</translation>
+    </message>
+    <message>
+        <source>齿顶高系数 ha*</source>
+        <translation>Addendum coeff. ha*</translation>
+    </message>
+    <message>
+        <source>齿顶圆直径 da</source>
+        <translation>Tip diameter da</translation>
+    </message>
+    <message>
+        <source>齿宽 b</source>
+        <translation>Face width b</translation>
+    </message>
+    <message>
+        <source>齿厚偏差（法向）</source>
+        <translation>Thickness allowances (normal)</translation>
+    </message>
+    <message>
+        <source>上偏差 Esns</source>
+        <translation>Upper Esns</translation>
+    </message>
+    <message>
+        <source>下偏差 Esni</source>
+        <translation>Lower Esni</translation>
+    </message>
+    <message>
+        <source>量具</source>
+        <translation>Gauge</translation>
+    </message>
+    <message>
+        <source>种类</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>直径 D</source>
+        <translation>Diameter D</translation>
+    </message>
+    <message>
+        <source>计  算</source>
+        <translation>Compute</translation>
+    </message>
+    <message>
+        <source>公称</source>
+        <translation>Nominal</translation>
+    </message>
+    <message>
+        <source>上限</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>下限</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>尺寸表</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>测量图</source>
+        <translation>Picture</translation>
+    </message>
+    <message>
+        <source>文件(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>新建</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>打开…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>另存为…</source>
+        <translation>Save As…</translation>
+    </message>
+    <message>
+        <source>最近打开的文件</source>
+        <translation>Recent Files</translation>
+    </message>
+    <message>
+        <source>打印…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>导出PDF…</source>
+        <translation>Export PDF…</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>编辑(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>复制表格</source>
+        <translation>Copy Table</translation>
+    </message>
+    <message>
+        <source>未命名</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>%1[*] - 测量尺寸表</source>
+        <translation>%1[*] - Inspection Sheet</translation>
+    </message>
+    <message>
+        <source>打开齿轮文件</source>
+        <translation>Open Gear File</translation>
+    </message>
+    <message>
+        <source>齿轮.gear</source>
+        <translation>gear.gear</translation>
+    </message>
+    <message>
+        <source>保存齿轮文件</source>
+        <translation>Save Gear File</translation>
+    </message>
+    <message>
+        <source>没有结果：</source>
+        <translation>No result: </translation>
+    </message>
+    <message>
+        <source>找不到打印模块 geardim-print，无法打印。请改用“导出PDF…”。</source>
+        <translation>The print module geardim-print is missing, so nothing can be printed. Use &quot;Export PDF…&quot; instead.</translation>
+    </message>
+    <message>
+        <source>导出PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>请填写齿数 z。</source>
+        <translation>Enter the number of teeth z.</translation>
+    </message>
+    <message>
+        <source>注意：</source>
+        <translation>Note: </translation>
+    </message>
+</context>
+<context>
+    <name>geardim::MeasurementView</name>
+    <message>
+        <source>按“计  算”后显示测量图</source>
+        <translation>Press &quot;Compute&quot; to see the picture</translation>
+    </message>
+</context>
+<context>
+    <name>geardim::ResultLabel</name>
+    <message>
+        <source>复制</source>
+        <translation>Copy</translation>
     </message>
 </context>
 </TS>
