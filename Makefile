@@ -29,6 +29,7 @@ translations: configure
 # Renders every window, the root-diameter prompt and a warning to docs/screenshots/.
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/app/geardim-screenshots docs/screenshots
+	QT_QPA_PLATFORM=offscreen $(BUILD)/app/geardim-screenshots --lang en docs/screenshots/en
 
 # A Debian package of the program, in $(BUILD)/, checked by lintian.
 package: build

@@ -12,8 +12,10 @@
 #include <QTimer>
 
 #include "app/appsetup.h"
+#include "app/language.h"
 #include "app/windows.h"
 #include "common/dialogs.h"
+#include "common/fields.h"
 #include "common/registry.h"
 
 using namespace geardim;
@@ -38,9 +40,12 @@ void click(QWidget *window, const char *button)
 
 int main(int argc, char *argv[])
 {
+    const Language language = chooseLanguage(argc, argv);
     QApplication app(argc, argv);
     setUpApplication();
-    installQtTranslation();
+    installLanguage(language);
+    if (language == Language::Chinese)
+        installQtTranslation();
     installWindowIcon();
     const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots"));
     QDir().mkpath(dir.path());
@@ -84,12 +89,13 @@ int main(int argc, char *argv[])
 
     // The prompt and a warning, as the program shows them, grabbed while open.
     QWidget *formz = registry.window(WindowId::MValue);
-    const auto prompt = makePrompt(formz, QStringLiteral("输入"), QStringLiteral("请输入齿轮齿根圆直径:"));
+    const auto prompt = makePrompt(formz, QCoreApplication::translate("geardim::Formz", "输入"),
+                                   QCoreApplication::translate("geardim::Formz", "请输入齿轮齿根圆直径:"));
     prompt->show();
     ok &= save(prompt.get(), dir, QStringLiteral("prompt"));
     prompt->hide();
 
-    const auto warning = makeWarningBox(formz, QStringLiteral("“齿数z”不是有效的数字。请用小数点“.”。"));
+    const auto warning = makeWarningBox(formz, notANumberText(QCoreApplication::translate("Formz", "齿数z:"), QStringLiteral("2,5")));
     warning->show();
     ok &= save(warning.get(), dir, QStringLiteral("warning"));
     warning->hide();

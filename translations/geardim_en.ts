@@ -465,7 +465,7 @@
     </message>
     <message>
         <source> 模  数m:</source>
-        <translation>Module m:</translation>
+        <translation>Module:</translation>
     </message>
     <message>
         <source> 齿  数z:</source>
@@ -473,7 +473,7 @@
     </message>
     <message>
         <source>压力角αn:</source>
-        <translation>Pressure αn:</translation>
+        <translation>Angle αn:</translation>
     </message>
     <message>
         <source>螺旋角β:</source>

@@ -6,7 +6,10 @@
 #include <QStyleOptionFrame>
 #include <memory>
 
+#include <QTranslator>
+
 #include "../support/guitest.h"
+#include "app/language.h"
 #include "common/caption.h"
 #include "common/fonts.h"
 #include "common/resultlabel.h"
@@ -38,6 +41,8 @@ void TestLayout::cleanup()
 {
     QCOMPARE(gui->unexpectedDialogs, QStringList());
     gui.reset();
+    // Back to Chinese for the next test.
+    delete qApp->findChild<QTranslator *>(QStringLiteral("geardimEnglish"), Qt::FindDirectChildrenOnly);
 }
 
 void TestLayout::songResolvesToACjkFace()
@@ -58,23 +63,38 @@ void TestLayout::captionsFit_data()
 {
     QTest::addColumn<int>("window");
     QTest::addColumn<QStringList>("clicks");
-    QTest::newRow("Formain") << int(WindowId::Menu) << QStringList();
-    QTest::newRow("Formz") << int(WindowId::MValue) << QStringList{"Command1"};
-    QTest::newRow("Formz_estimate") << int(WindowId::MValue) << QStringList{"Command1", "Command3"};
-    QTest::newRow("Formzqx") << int(WindowId::XFromMValue) << QStringList{"Command1"};
-    QTest::newRow("Forgfxqx") << int(WindowId::XFromSpan) << QStringList{"Command1", "Command2"};
-    QTest::newRow("Forhch") << int(WindowId::XFromThickness) << QStringList{"Command1"};
+    QTest::addColumn<bool>("english");
+    // Every window in both languages: the English captions keep the designed places.
+    for (const bool english : {false, true}) {
+        const auto row = [english](const char *name) -> QTestData & {
+            return QTest::newRow(qPrintable(QString::fromLatin1(name) + (english ? "_en" : "")));
+        };
+        row("Formain") << int(WindowId::Menu) << QStringList() << english;
+        row("Formz") << int(WindowId::MValue) << QStringList{"Command1"} << english;
+        row("Formz_estimate") << int(WindowId::MValue) << QStringList{"Command1", "Command3"} << english;
+        row("Formz_verdict") << int(WindowId::MValue) << QStringList{"Command1", "Command5"} << english;
+        row("Formzqx") << int(WindowId::XFromMValue) << QStringList{"Command1"} << english;
+        row("Forgfxqx") << int(WindowId::XFromSpan) << QStringList{"Command1", "Command2"} << english;
+        row("Forhch") << int(WindowId::XFromThickness) << QStringList{"Command1"} << english;
+    }
 }
 
 void TestLayout::captionsFit()
 {
     QFETCH(int, window);
     QFETCH(QStringList, clicks);
+    QFETCH(bool, english);
+    // The window is built on first use, after the language is installed.
+    if (english)
+        geardim::installLanguage(geardim::Language::English);
     const auto id = WindowId(window);
     QWidget *w = gui->window(id);
     w->show();
-    for (const QString &b : clicks)
+    for (const QString &b : clicks) {
+        if (b == QLatin1String("Command5"))
+            gui->answers.push_back(QStringLiteral("100")); // the root diameter the check asks for
         gui->button(id, qPrintable(b))->click();
+    }
 
     const QRect client = w->rect();
     const QList<QWidget *> controls = w->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
