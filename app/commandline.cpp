@@ -36,7 +36,7 @@ void printTo(std::FILE *stream, const std::string &text)
 int usageError(const QString &message)
 {
     printTo(stderr, "geardim: " + message.toStdString() + "\n");
-    printTo(stderr, "geardim: 用 geardim --help 查看用法。\n");
+    printTo(stderr, "geardim: " + QCoreApplication::translate("CommandLine", "用 geardim --help 查看用法。").toStdString() + "\n");
     return kUsage;
 }
 
@@ -83,14 +83,15 @@ struct Parsed {
 void describeOptions(Parsed &p)
 {
     p.parser.setApplicationDescription(
-        QStringLiteral("渐开线圆柱齿轮测量尺寸计算。\n"
-                       "不带参数启动窗口；geardim sheet [选项] 在命令行计算测量尺寸表。"));
+        QCoreApplication::translate("CommandLine", "渐开线圆柱齿轮测量尺寸计算。\n"
+                                                   "不带参数启动窗口；geardim sheet [选项] 在命令行计算测量尺寸表。\n"
+                                                   "--lang zh|en 选择语言。"));
     p.parser.addHelpOption();
     p.parser.addVersionOption();
     p.parser.addPositionalArgument(QStringLiteral("command"), QCoreApplication::translate("CommandLine", "sheet：计算测量尺寸表"));
     for (const SheetOption &o : sheetOptions()) {
         const QString name = QString::fromLatin1(o.name);
-        const QString help = QString::fromUtf8(o.help);
+        const QString help = QCoreApplication::translate("SheetOption", o.help);
         if (o.kind == OptionKind::Flag)
             p.parser.addOption({name, help});
         else if (o.kind == OptionKind::Gauge)
@@ -151,8 +152,12 @@ int runBatchCommand(Parsed &p, const SheetInput &defaults)
     if (!*out)
         return noResult(QCoreApplication::translate("CommandLine", "写入批量结果失败。"));
     if (summary.withoutResult > 0) {
-        printTo(stderr, "geardim: " + std::to_string(summary.withoutResult) + " 行（共 " + std::to_string(summary.gears)
-                            + " 行）没有结果，原因见 error 列。\n");
+        printTo(stderr, "geardim: "
+                            + QCoreApplication::translate("CommandLine", "%1 行（共 %2 行）没有结果，原因见 error 列。")
+                                  .arg(summary.withoutResult)
+                                  .arg(summary.gears)
+                                  .toStdString()
+                            + "\n");
         return kSomeLinesFailed;
     }
     return kResult;

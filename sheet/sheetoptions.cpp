@@ -3,26 +3,27 @@
 #include <algorithm>
 
 #include "common/numberparse.h"
+#include "common/translatable.h"
 
 namespace geardim {
 namespace {
 
 constexpr SheetOption kOptions[] = {
-    {"module", "法向模数 mn (mm)", OptionKind::Number, &SheetInput::module},
-    {"diametral-pitch", "法向径节 P (1/in)；长度单位为英寸", OptionKind::Number, &SheetInput::diametralPitch},
-    {"teeth", "齿数 z", OptionKind::Number, nullptr, &SheetInput::teeth},
-    {"pressure-angle", "法向压力角 αn (°)，默认 20", OptionKind::Number, nullptr, &SheetInput::pressureAngleDeg},
-    {"helix-angle", "螺旋角 β (°)，默认 0", OptionKind::Number, nullptr, &SheetInput::helixAngleDeg},
-    {"shift", "变位系数 x，默认 0", OptionKind::Number, &SheetInput::shift},
-    {"thickness", "分度圆法向齿厚 sn（代替 x）", OptionKind::Number, &SheetInput::thickness},
-    {"internal", "内齿轮（默认外齿轮）", OptionKind::Flag},
-    {"addendum", "齿顶高系数 ha*，默认 1", OptionKind::Number, nullptr, &SheetInput::addendum},
-    {"tip-diameter", "齿顶圆直径 da（代替 ha*）", OptionKind::Number, &SheetInput::tipDiameter},
-    {"allowance-upper", "齿厚上偏差 Esns，默认 0", OptionKind::Number, nullptr, &SheetInput::allowanceUpper},
-    {"allowance-lower", "齿厚下偏差 Esni，默认 0", OptionKind::Number, nullptr, &SheetInput::allowanceLower},
-    {"gauge", "量具：ball（量球，默认）或 pin（量棒）", OptionKind::Gauge},
-    {"gauge-diameter", "量棒（球）直径 D；不填则建议", OptionKind::Number, &SheetInput::gaugeDiameter},
-    {"face-width", "齿宽 b（用于检查）", OptionKind::Number, &SheetInput::faceWidth},
+    {"module", QT_TRANSLATE_NOOP("SheetOption", "法向模数 mn (mm)"), OptionKind::Number, &SheetInput::module},
+    {"diametral-pitch", QT_TRANSLATE_NOOP("SheetOption", "法向径节 P (1/in)；长度单位为英寸"), OptionKind::Number, &SheetInput::diametralPitch},
+    {"teeth", QT_TRANSLATE_NOOP("SheetOption", "齿数 z"), OptionKind::Number, nullptr, &SheetInput::teeth},
+    {"pressure-angle", QT_TRANSLATE_NOOP("SheetOption", "法向压力角 αn (°)，默认 20"), OptionKind::Number, nullptr, &SheetInput::pressureAngleDeg},
+    {"helix-angle", QT_TRANSLATE_NOOP("SheetOption", "螺旋角 β (°)，默认 0"), OptionKind::Number, nullptr, &SheetInput::helixAngleDeg},
+    {"shift", QT_TRANSLATE_NOOP("SheetOption", "变位系数 x，默认 0"), OptionKind::Number, &SheetInput::shift},
+    {"thickness", QT_TRANSLATE_NOOP("SheetOption", "分度圆法向齿厚 sn（代替 x）"), OptionKind::Number, &SheetInput::thickness},
+    {"internal", QT_TRANSLATE_NOOP("SheetOption", "内齿轮（默认外齿轮）"), OptionKind::Flag},
+    {"addendum", QT_TRANSLATE_NOOP("SheetOption", "齿顶高系数 ha*，默认 1"), OptionKind::Number, nullptr, &SheetInput::addendum},
+    {"tip-diameter", QT_TRANSLATE_NOOP("SheetOption", "齿顶圆直径 da（代替 ha*）"), OptionKind::Number, &SheetInput::tipDiameter},
+    {"allowance-upper", QT_TRANSLATE_NOOP("SheetOption", "齿厚上偏差 Esns，默认 0"), OptionKind::Number, nullptr, &SheetInput::allowanceUpper},
+    {"allowance-lower", QT_TRANSLATE_NOOP("SheetOption", "齿厚下偏差 Esni，默认 0"), OptionKind::Number, nullptr, &SheetInput::allowanceLower},
+    {"gauge", QT_TRANSLATE_NOOP("SheetOption", "量具：ball（量球，默认）或 pin（量棒）"), OptionKind::Gauge},
+    {"gauge-diameter", QT_TRANSLATE_NOOP("SheetOption", "量棒（球）直径 D；不填则建议"), OptionKind::Number, &SheetInput::gaugeDiameter},
+    {"face-width", QT_TRANSLATE_NOOP("SheetOption", "齿宽 b（用于检查）"), OptionKind::Number, &SheetInput::faceWidth},
 };
 
 std::string lower(std::string_view text)

@@ -83,6 +83,22 @@
         <source>未知的命令“%1”。</source>
         <translation>unknown command &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source>用 geardim --help 查看用法。</source>
+        <translation>see geardim --help for the usage.</translation>
+    </message>
+    <message>
+        <source>渐开线圆柱齿轮测量尺寸计算。
+不带参数启动窗口；geardim sheet [选项] 在命令行计算测量尺寸表。
+--lang zh|en 选择语言。</source>
+        <translation>Inspection dimensions of involute cylindrical gears.
+Without arguments the windows start; geardim sheet [options] computes the inspection sheet on the command line.
+--lang zh|en chooses the language.</translation>
+    </message>
+    <message>
+        <source>%1 行（共 %2 行）没有结果，原因见 error 列。</source>
+        <translation>%1 of %2 lines have no result; the error column says why.</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>
@@ -824,6 +840,69 @@
     </message>
 </context>
 <context>
+    <name>SheetOption</name>
+    <message>
+        <source>法向模数 mn (mm)</source>
+        <translation>normal module mn (mm)</translation>
+    </message>
+    <message>
+        <source>法向径节 P (1/in)；长度单位为英寸</source>
+        <translation>normal diametral pitch P (1/in); lengths in inches</translation>
+    </message>
+    <message>
+        <source>齿数 z</source>
+        <translation>number of teeth z</translation>
+    </message>
+    <message>
+        <source>法向压力角 αn (°)，默认 20</source>
+        <translation>normal pressure angle αn (°), 20 by default</translation>
+    </message>
+    <message>
+        <source>螺旋角 β (°)，默认 0</source>
+        <translation>helix angle β (°), 0 by default</translation>
+    </message>
+    <message>
+        <source>变位系数 x，默认 0</source>
+        <translation>profile shift coefficient x, 0 by default</translation>
+    </message>
+    <message>
+        <source>分度圆法向齿厚 sn（代替 x）</source>
+        <translation>normal tooth thickness sn on the reference circle (instead of x)</translation>
+    </message>
+    <message>
+        <source>内齿轮（默认外齿轮）</source>
+        <translation>internal gear (external by default)</translation>
+    </message>
+    <message>
+        <source>齿顶高系数 ha*，默认 1</source>
+        <translation>addendum coefficient ha*, 1 by default</translation>
+    </message>
+    <message>
+        <source>齿顶圆直径 da（代替 ha*）</source>
+        <translation>tip diameter da (instead of ha*)</translation>
+    </message>
+    <message>
+        <source>齿厚上偏差 Esns，默认 0</source>
+        <translation>upper tooth thickness allowance Esns, 0 by default</translation>
+    </message>
+    <message>
+        <source>齿厚下偏差 Esni，默认 0</source>
+        <translation>lower tooth thickness allowance Esni, 0 by default</translation>
+    </message>
+    <message>
+        <source>量具：ball（量球，默认）或 pin（量棒）</source>
+        <translation>gauge: ball (default) or pin</translation>
+    </message>
+    <message>
+        <source>量棒（球）直径 D；不填则建议</source>
+        <translation>ball or pin diameter D; proposed when not given</translation>
+    </message>
+    <message>
+        <source>齿宽 b（用于检查）</source>
+        <translation>face width b (for the checks)</translation>
+    </message>
+</context>
+<context>
     <name>SheetWarning</name>
     <message>
         <source>公法线量具的测量面在齿顶圆之外接触齿面，不在渐开线上：请减少跨测齿数k或改用量棒（球）。</source>
@@ -1114,6 +1193,10 @@
     <message>
         <source>注意：</source>
         <translation>Note: </translation>
+    </message>
+    <message>
+        <source>语言将在程序下次启动时更改。</source>
+        <translation>The language changes when the program starts again.</translation>
     </message>
 </context>
 <context>
