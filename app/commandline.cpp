@@ -33,6 +33,15 @@ void printTo(std::FILE *stream, const std::string &text)
     std::fflush(stream);
 }
 
+// The sheet's texts in the language installed.
+const TextTranslator &coreTexts()
+{
+    static const TextTranslator translate = [](const char *context, const char *text) {
+        return QCoreApplication::translate(context, text).toStdString();
+    };
+    return translate;
+}
+
 int usageError(const QString &message)
 {
     printTo(stderr, "geardim: " + message.toStdString() + "\n");
@@ -145,7 +154,7 @@ int runBatchCommand(Parsed &p, const SheetInput &defaults)
             return noResult(QCoreApplication::translate("CommandLine", "无法写入“%1”。").arg(p.parser.value(p.out)));
         out = &file;
     }
-    const BatchSummary summary = runBatch(in, *out, defaults);
+    const BatchSummary summary = runBatch(in, *out, defaults, coreTexts());
     out->flush();
     if (!summary.problem.empty())
         return noResult(QString::fromStdString(summary.problem));
@@ -202,11 +211,11 @@ int runSheet(Parsed &p)
             return noResult(problem);
     }
     if (form == QLatin1String("json"))
-        printTo(stdout, sheetJson(sheet.value()));
+        printTo(stdout, sheetJson(sheet.value(), coreTexts()));
     else if (form == QLatin1String("csv"))
-        printTo(stdout, sheetCsv(sheet.value()));
+        printTo(stdout, sheetCsv(sheet.value(), coreTexts()));
     else
-        printTo(stdout, sheetText(sheet.value()));
+        printTo(stdout, sheetText(sheet.value(), coreTexts()));
     return kResult;
 }
 

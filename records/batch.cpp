@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/failure.h"
+#include "common/translatable.h"
 #include "sheet/sheetoptions.h"
 #include "sheet/sheetreport.h"
 
@@ -76,14 +77,28 @@ bool blank(const std::vector<std::string> &fields)
     return fields.size() == 1 && fields[0].find_first_not_of(" \t\r") == std::string::npos;
 }
 
+// A text of the batch in the language shown, its %1, %2 … replaced by the arguments.
+std::string batchText(const TextTranslator &tr, const char *context, const char *text,
+                      std::initializer_list<std::string> arguments = {})
+{
+    std::string out = tr ? tr(context, text) : std::string(text);
+    int n = 1;
+    for (const std::string &argument : arguments) {
+        const std::string marker = "%" + std::to_string(n++);
+        if (const auto at = out.find(marker); at != std::string::npos)
+            out.replace(at, marker.size(), argument);
+    }
+    return out;
+}
+
 } // namespace
 
-BatchSummary runBatch(std::istream &in, std::ostream &out, const SheetInput &defaults)
+BatchSummary runBatch(std::istream &in, std::ostream &out, const SheetInput &defaults, const TextTranslator &tr)
 {
     BatchSummary summary;
     std::vector<std::string> header;
     if (!readRecord(in, header) || blank(header)) {
-        summary.problem = "批量文件没有表头。";
+        summary.problem = batchText(tr, "Batch", QT_TRANSLATE_NOOP("Batch", "批量文件没有表头。"));
         return summary;
     }
     std::vector<const SheetOption *> columns;
@@ -92,7 +107,7 @@ BatchSummary runBatch(std::istream &in, std::ostream &out, const SheetInput &def
             name.erase(0, 3); // a byte-order mark from a spreadsheet
         const SheetOption *option = findSheetOption(name);
         if (!option) {
-            summary.problem = "批量文件的表头有未知的列“" + name + "”。";
+            summary.problem = batchText(tr, "Batch", QT_TRANSLATE_NOOP("Batch", "批量文件的表头有未知的列“%1”。"), {name});
             return summary;
         }
         columns.push_back(option);
@@ -123,7 +138,7 @@ BatchSummary runBatch(std::istream &in, std::ostream &out, const SheetInput &def
             Computed &c = ring[next % kRingSize];
             line.swap(c.line);
             if (c.sheet)
-                appendSheetCsvValues(*c.sheet, line);
+                appendSheetCsvValues(*c.sheet, line, tr);
             else
                 line += emptyResult;
             line += ',';
@@ -153,11 +168,13 @@ BatchSummary runBatch(std::istream &in, std::ostream &out, const SheetInput &def
         }
         SheetInput gear = defaults;
         if (fields.size() != header.size()) {
-            c.error = "这一行有 " + std::to_string(fields.size()) + " 列，表头有 " + std::to_string(header.size()) + " 列。";
+            c.error = batchText(tr, "Batch", QT_TRANSLATE_NOOP("Batch", "这一行有 %1 列，表头有 %2 列。"),
+                                {std::to_string(fields.size()), std::to_string(header.size())});
         } else {
             for (std::size_t i = 0; i < columns.size() && c.error.empty(); ++i) {
                 if (!applySheetOption(*columns[i], fields[i], gear))
-                    c.error = "列“" + header[i] + "”的值“" + fields[i] + "”无效。";
+                    c.error = batchText(tr, "Batch", QT_TRANSLATE_NOOP("Batch", "列“%1”的值“%2”无效。"),
+                                        {header[i], fields[i]});
             }
         }
         if (c.error.empty()) {
@@ -165,7 +182,7 @@ BatchSummary runBatch(std::istream &in, std::ostream &out, const SheetInput &def
             if (sheet.ok())
                 c.sheet = std::move(sheet.value());
             else
-                c.error = failureText(sheet.failure());
+                c.error = batchText(tr, "Failure", failureText(sheet.failure()));
         }
         ++summary.gears;
         if (!c.error.empty())

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "sheet/inspection.h"
+#include "sheet/sheetreport.h"
 
 // The sheets of many gears at once: a CSV file in, a CSV file out, one line at a time.
 namespace geardim {
@@ -19,6 +20,7 @@ struct BatchSummary {
 // per line. Writes the input columns as they came, every result column named as in
 // the sheet's CSV, and an error column with the reason a line has no result. Holds
 // no more than one line in memory.
-BatchSummary runBatch(std::istream &in, std::ostream &out, const SheetInput &defaults);
+BatchSummary runBatch(std::istream &in, std::ostream &out, const SheetInput &defaults,
+                      const TextTranslator &tr = {});
 
 } // namespace geardim

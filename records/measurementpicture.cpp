@@ -121,6 +121,14 @@ void drawPanel(QPainter &painter, const QRectF &panel, const Box &box, const Mea
     painter.restore();
 }
 
+QString captionText(const MeasurementDrawing &drawing)
+{
+    QString caption;
+    for (const char *part : drawing.captionParts)
+        caption += QCoreApplication::translate("Drawing", part);
+    return caption;
+}
+
 } // namespace
 
 void paintMeasurement(QPainter &painter, const QRectF &area, const MeasurementDrawing &drawing)
@@ -146,7 +154,7 @@ void paintMeasurement(QPainter &painter, const QRectF &area, const MeasurementDr
     painter.setFont(captionFont);
     painter.setPen(Qt::black);
     painter.drawText(QRectF(area.left(), panels.bottom() + 2 * unit, area.width(), captionHeight),
-                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, QString::fromStdString(drawing.caption));
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, captionText(drawing));
     painter.restore();
 }
 
@@ -161,7 +169,9 @@ QString writeMeasurementPicture(const QString &path, const QSize &size, const Me
         return QCoreApplication::translate("Picture", "无法写入“%1”：%2").arg(name, file.errorString());
     registerSongSubstitutes();
     if (suffix == QLatin1String("svg")) {
-        const std::string svg = measurementSvg(drawing, size.width(), size.height());
+        const std::string svg = measurementSvg(drawing, size.width(), size.height(), [](const char *context, const char *text) {
+            return QCoreApplication::translate(context, text).toStdString();
+        });
         if (file.write(svg.data(), qint64(svg.size())) != qint64(svg.size())) {
             file.cancelWriting();
             return QCoreApplication::translate("Picture", "无法写入“%1”：%2").arg(name, file.errorString());

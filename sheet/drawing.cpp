@@ -7,6 +7,7 @@
 #include "common/angle.h"
 #include "geometry/helix.h"
 #include "geometry/involute.h"
+#include "common/translatable.h"
 #include "sheet/sheetreport.h"
 
 namespace geardim {
@@ -228,11 +229,13 @@ MeasurementDrawing measurementDrawing(const SheetResult &sheet)
     }
     d.detail = padded(detail, 0.08);
 
-    d.caption = "端面截面，按公称尺寸画出";
+    d.captionParts.push_back(QT_TRANSLATE_NOOP("Drawing", "端面截面，按公称尺寸画出"));
     if (beta != 0)
-        d.caption += "；斜齿轮的量球（棒）在端面上相当于直径 D/cos βb 的圆";
+        d.captionParts.push_back(QT_TRANSLATE_NOOP("Drawing", "；斜齿轮的量球（棒）在端面上相当于直径 D/cos βb 的圆"));
     if (sheet.gaugesOpposite && std::fmod(s.z, 2) != 0)
-        d.caption += "；奇数齿斜齿轮的另一根量棒在相距半个轴向齿距的截面上";
+        d.captionParts.push_back(QT_TRANSLATE_NOOP("Drawing", "；奇数齿斜齿轮的另一根量棒在相距半个轴向齿距的截面上"));
+    for (const char *part : d.captionParts)
+        d.caption += part;
     return d;
 }
 
@@ -347,7 +350,7 @@ void svgPanel(std::string &svg, const MeasurementDrawing &d, const Box &box, dou
 
 } // namespace
 
-std::string measurementSvg(const MeasurementDrawing &d, int width, int height)
+std::string measurementSvg(const MeasurementDrawing &d, int width, int height, const TextTranslator &translate)
 {
     const double caption = 24, gap = 8;
     const double panelW = (width - gap) / 2.0, panelH = height - caption;
@@ -357,7 +360,10 @@ std::string measurementSvg(const MeasurementDrawing &d, int width, int height)
     svg += "<title>测量图</title>\n<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
     svgPanel(svg, d, d.whole, 0, 0, panelW, panelH, false, 0);
     svgPanel(svg, d, d.detail, panelW + gap, 0, panelW, panelH, true, 1);
-    svg += "<text x=\"2\" y=\"" + svgNumber(height - 7) + "\" font-size=\"12\">" + xmlEscaped(d.caption) + "</text>\n";
+    std::string text;
+    for (const char *part : d.captionParts)
+        text += translate ? translate("Drawing", part) : std::string(part);
+    svg += "<text x=\"2\" y=\"" + svgNumber(height - 7) + "\" font-size=\"12\">" + xmlEscaped(text) + "</text>\n";
     return svg + "</svg>\n";
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "sheet/inspection.h"
+#include "sheet/sheetreport.h"
 
 // The measuring set-up of a sheet drawn to scale, as geometry: the transverse section
 // of the gear with its true involute flanks, the two gauges at their computed centres
@@ -62,7 +63,8 @@ struct MeasurementDrawing {
     double gaugeRadius = 0;            // the gauge's radius in this section
     Box whole;                         // what the panel of the whole gear shows
     Box detail;                        // the panel of the measured tooth space and its span
-    std::string caption;               // UTF-8
+    std::string caption;               // UTF-8, Chinese
+    std::vector<const char *> captionParts; // the caption's pieces, each a text to translate
 };
 
 // The drawing of a computed sheet; the picture follows the nominal values.
@@ -70,6 +72,6 @@ MeasurementDrawing measurementDrawing(const SheetResult &sheet);
 
 // The drawing as an SVG document of width × height pixels: the whole gear beside the
 // measured tooth space, the caption beneath, in the colours of the sheet's picture.
-std::string measurementSvg(const MeasurementDrawing &drawing, int width, int height);
+std::string measurementSvg(const MeasurementDrawing &drawing, int width, int height, const TextTranslator &tr = {});
 
 } // namespace geardim

@@ -499,8 +499,11 @@ void InspectionSheet::copyTable()
     if (!shown_)
         return;
     auto *data = new QMimeData;
-    data->setText(QString::fromStdString(sheetTsv(*shown_)));
-    data->setHtml(QString::fromStdString(sheetHtml(*shown_)));
+    const TextTranslator translate = [](const char *context, const char *text) {
+        return QCoreApplication::translate(context, text).toStdString();
+    };
+    data->setText(QString::fromStdString(sheetTsv(*shown_, translate)));
+    data->setHtml(QString::fromStdString(sheetHtml(*shown_, translate)));
     QApplication::clipboard()->setMimeData(data);
 }
 

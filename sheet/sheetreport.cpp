@@ -71,11 +71,16 @@ std::string jsonLimits(const Limits &l)
 
 std::string jsonLimits(const std::optional<Limits> &l) { return l ? jsonLimits(*l) : "null"; }
 
-std::vector<std::string> warningTexts(const SheetResult &r)
+std::string translated(const TextTranslator &tr, const char *context, const char *text)
+{
+    return tr ? tr(context, text) : std::string(text);
+}
+
+std::vector<std::string> warningTexts(const SheetResult &r, const TextTranslator &tr)
 {
     std::vector<std::string> out;
     for (SheetWarning w : r.warnings)
-        out.emplace_back(sheetWarningText(w));
+        out.push_back(translated(tr, "SheetWarning", sheetWarningText(w)));
     return out;
 }
 
@@ -141,11 +146,11 @@ std::vector<SheetRow> sheetRows(const SheetResult &r)
     return rows;
 }
 
-std::vector<std::array<std::string, 5>> tableCells(const SheetResult &r);
+std::vector<std::array<std::string, 5>> tableCells(const SheetResult &r, const TextTranslator &tr);
 
-std::string sheetText(const SheetResult &r)
+std::string sheetText(const SheetResult &r, const TextTranslator &tr)
 {
-    auto cells = tableCells(r);
+    auto cells = tableCells(r, tr);
     cells.front()[0].clear(); // the row names and units need no heading on a terminal
     cells.front()[1].clear();
     std::array<std::size_t, 5> widths{};
@@ -162,8 +167,8 @@ std::string sheetText(const SheetResult &r)
             text.pop_back();
         out += text + "\n";
     }
-    for (const std::string &w : warningTexts(r))
-        out += "注意：" + w + "\n";
+    for (const std::string &w : warningTexts(r, tr))
+        out += translated(tr, "Report", QT_TRANSLATE_NOOP("Report", "注意：")) + w + "\n";
     return out;
 }
 
@@ -172,7 +177,7 @@ namespace {
 // Walks every result column in order, named as in the JSON, nested names joined by
 // dots. The visitor gets number(name, value), empty(name) or text(name, value).
 template <typename Visitor>
-void visitColumns(const SheetResult &r, Visitor &v)
+void visitColumns(const SheetResult &r, Visitor &v, const TextTranslator &tr)
 {
     const auto limits = [&](std::string_view key, const std::optional<Limits> &l) {
         if (l) {
@@ -221,8 +226,8 @@ void visitColumns(const SheetResult &r, Visitor &v)
     v.text("gauge.proposed", "", r.gaugeProposed ? "true" : "false");
     limits("gauge.contactDiameter", std::optional<Limits>(r.gaugeContactDiameter));
     std::string warnings;
-    for (SheetWarning w : r.warnings)
-        warnings += (warnings.empty() ? "" : " | ") + std::string(sheetWarningText(w));
+    for (const std::string &w : warningTexts(r, tr))
+        warnings += (warnings.empty() ? "" : " | ") + w;
     v.text("warnings", "", warnings);
 }
 
@@ -272,24 +277,24 @@ struct NameCollector {
 
 } // namespace
 
-std::vector<std::pair<std::string, std::string>> sheetColumns(const SheetResult &r)
+std::vector<std::pair<std::string, std::string>> sheetColumns(const SheetResult &r, const TextTranslator &tr)
 {
     PairCollector c;
-    visitColumns(r, c);
+    visitColumns(r, c, tr);
     return std::move(c.columns);
 }
 
 std::vector<std::string> sheetColumnNames()
 {
     NameCollector c;
-    visitColumns(SheetResult{}, c);
+    visitColumns(SheetResult{}, c, {});
     return std::move(c.names);
 }
 
-void appendSheetCsvValues(const SheetResult &r, std::string &out)
+void appendSheetCsvValues(const SheetResult &r, std::string &out, const TextTranslator &tr)
 {
     CsvAppender c{out};
-    visitColumns(r, c);
+    visitColumns(r, c, tr);
 }
 
 std::string csvField(const std::string &text)
@@ -302,9 +307,9 @@ std::string csvField(const std::string &text)
     return out + "\"";
 }
 
-std::string sheetCsv(const SheetResult &r)
+std::string sheetCsv(const SheetResult &r, const TextTranslator &tr)
 {
-    const auto columns = sheetColumns(r);
+    const auto columns = sheetColumns(r, tr);
     std::string header, values;
     for (std::size_t i = 0; i < columns.size(); ++i) {
         if (i) {
@@ -317,7 +322,7 @@ std::string sheetCsv(const SheetResult &r)
     return header + "\n" + values + "\n";
 }
 
-std::string sheetJson(const SheetResult &r)
+std::string sheetJson(const SheetResult &r, const TextTranslator &tr)
 {
     const auto num = [](double v) { return shortestNumber(v); };
     std::string j = "{\"units\": " + jsonString(r.inches ? "in" : "mm") + ",\n";
@@ -347,7 +352,7 @@ std::string sheetJson(const SheetResult &r)
          + ", \"proposed\": " + (r.gaugeProposed ? "true" : "false")
          + ", \"contactDiameter\": " + jsonLimits(r.gaugeContactDiameter) + "},\n";
     j += " \"warnings\": [";
-    const auto texts = warningTexts(r);
+    const auto texts = warningTexts(r, tr);
     for (std::size_t i = 0; i < texts.size(); ++i)
         j += (i ? ", " : "") + jsonString(texts[i]);
     j += "]}\n";
@@ -355,13 +360,16 @@ std::string sheetJson(const SheetResult &r)
 }
 
 // The table's cells as shown: a header line, then one line per row.
-std::vector<std::array<std::string, 5>> tableCells(const SheetResult &r)
+std::vector<std::array<std::string, 5>> tableCells(const SheetResult &r, const TextTranslator &tr)
 {
     const int decimals = sheetDecimals(r);
-    std::vector<std::array<std::string, 5>> cells{{"项目", "单位", "公称", "上限", "下限"}};
+    std::vector<std::array<std::string, 5>> cells{
+        {translated(tr, "Report", QT_TRANSLATE_NOOP("Report", "项目")), translated(tr, "Report", QT_TRANSLATE_NOOP("Report", "单位")),
+         translated(tr, "Report", QT_TRANSLATE_NOOP("Report", "公称")), translated(tr, "Report", QT_TRANSLATE_NOOP("Report", "上限")),
+         translated(tr, "Report", QT_TRANSLATE_NOOP("Report", "下限"))}};
     for (const SheetRow &row : sheetRows(r)) {
         const auto number = [&](double v) { return row.whole ? sheetNumber(v, 0) : sheetNumber(v, decimals); };
-        cells.push_back({row.quantity, row.unit, number(row.nominal), row.max ? number(*row.max) : "",
+        cells.push_back({translated(tr, "Sheet", row.quantity.c_str()), row.unit, number(row.nominal), row.max ? number(*row.max) : "",
                          row.min ? number(*row.min) : ""});
     }
     return cells;
@@ -385,10 +393,10 @@ std::string htmlEscaped(const std::string &text)
 
 } // namespace
 
-std::string sheetTsv(const SheetResult &r)
+std::string sheetTsv(const SheetResult &r, const TextTranslator &tr)
 {
     std::string out;
-    for (const auto &line : tableCells(r)) {
+    for (const auto &line : tableCells(r, tr)) {
         for (std::size_t c = 0; c < line.size(); ++c)
             out += (c ? "\t" : "") + line[c];
         out += "\n";
@@ -396,11 +404,11 @@ std::string sheetTsv(const SheetResult &r)
     return out;
 }
 
-std::string sheetHtml(const SheetResult &r)
+std::string sheetHtml(const SheetResult &r, const TextTranslator &tr)
 {
     std::string out = "<table>\n";
     bool header = true;
-    for (const auto &line : tableCells(r)) {
+    for (const auto &line : tableCells(r, tr)) {
         out += "<tr>";
         for (const std::string &cell : line)
             out += (header ? "<th>" : "<td>") + htmlEscaped(cell) + (header ? "</th>" : "</td>");

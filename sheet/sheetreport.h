@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -29,31 +30,35 @@ std::vector<SheetRow> sheetRows(const SheetResult &r);
 // A value as the sheet shows it, to its decimals ("-0.0000" is written "0.0000").
 std::string sheetNumber(double value, int decimals);
 
+// Turns a text of the sheet (the Chinese the core writes, with its translation
+// context) into the language shown. Empty: the Chinese itself.
+using TextTranslator = std::function<std::string(const char *context, const char *text)>;
+
 // The table as plain text: one row a line, columns aligned, then the warnings.
-std::string sheetText(const SheetResult &r);
+std::string sheetText(const SheetResult &r, const TextTranslator &tr = {});
 
 // Every result as (name, value) pairs named as in the JSON, nested names joined
 // with a dot ("overGauges.max"); numbers in their shortest exact form, absent
 // values empty, warnings joined by " | ".
-std::vector<std::pair<std::string, std::string>> sheetColumns(const SheetResult &r);
+std::vector<std::pair<std::string, std::string>> sheetColumns(const SheetResult &r, const TextTranslator &tr = {});
 
 // The names of sheetColumns, which do not depend on the values.
 std::vector<std::string> sheetColumnNames();
 
 // Appends every value of sheetColumns to a CSV line, each after a comma: the fast
 // path of the batch, which writes a million of them.
-void appendSheetCsvValues(const SheetResult &r, std::string &out);
+void appendSheetCsvValues(const SheetResult &r, std::string &out, const TextTranslator &tr = {});
 
 // One header line and one data line of sheetColumns, RFC 4180 quoting.
-std::string sheetCsv(const SheetResult &r);
+std::string sheetCsv(const SheetResult &r, const TextTranslator &tr = {});
 
 // The table for a spreadsheet: tab-separated (项目, 单位, 公称, 上限, 下限) with the
 // shown decimals, one cell per value, and the same as an HTML table.
-std::string sheetTsv(const SheetResult &r);
-std::string sheetHtml(const SheetResult &r);
+std::string sheetTsv(const SheetResult &r, const TextTranslator &tr = {});
+std::string sheetHtml(const SheetResult &r, const TextTranslator &tr = {});
 
 // The JSON document of the sheet.
-std::string sheetJson(const SheetResult &r);
+std::string sheetJson(const SheetResult &r, const TextTranslator &tr = {});
 
 // The shortest decimal text that reads back to the same double.
 std::string shortestNumber(double value);

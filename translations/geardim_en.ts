@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>Batch</name>
+    <message>
+        <source>批量文件没有表头。</source>
+        <translation>The batch file has no header.</translation>
+    </message>
+    <message>
+        <source>批量文件的表头有未知的列“%1”。</source>
+        <translation>The batch file&apos;s header has an unknown column &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>这一行有 %1 列，表头有 %2 列。</source>
+        <translation>This line has %1 columns, the header %2.</translation>
+    </message>
+    <message>
+        <source>列“%1”的值“%2”无效。</source>
+        <translation>The value &quot;%2&quot; of column &quot;%1&quot; is not valid.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>从齿轮文件读取输入，其他选项覆盖文件中的值</source>
@@ -121,6 +140,21 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>不保存</source>
         <translation>Don&apos;t Save</translation>
+    </message>
+</context>
+<context>
+    <name>Drawing</name>
+    <message>
+        <source>端面截面，按公称尺寸画出</source>
+        <translation>Transverse section, drawn at the nominal sizes</translation>
+    </message>
+    <message>
+        <source>；斜齿轮的量球（棒）在端面上相当于直径 D/cos βb 的圆</source>
+        <translation>; on a helical gear a ball (pin) acts in this section as a circle of diameter D/cos βb</translation>
+    </message>
+    <message>
+        <source>；奇数齿斜齿轮的另一根量棒在相距半个轴向齿距的截面上</source>
+        <translation>; on a helical gear with an odd number of teeth the other pin lies in a section half an axial pitch away</translation>
     </message>
 </context>
 <context>
