@@ -56,8 +56,11 @@ std::optional<T> readField(QLineEdit *field, Parse parse)
 
 QString notANumberText(const QString &caption, const QString &text)
 {
-    return QCoreApplication::translate("Fields", "“%1”不是有效的数字。").arg(quantityName(caption))
-           + reasonText(whyNotANumber(text.toStdString()));
+    const QString reason = reasonText(whyNotANumber(text.toStdString()));
+    if (reason.isEmpty())
+        return QCoreApplication::translate("Fields", "“%1”不是有效的数字。").arg(quantityName(caption));
+    // The reason follows the sentence, as each language joins two sentences.
+    return QCoreApplication::translate("Fields", "“%1”不是有效的数字。%2").arg(quantityName(caption), reason);
 }
 
 bool anyEmpty(std::initializer_list<const QLineEdit *> fields)

@@ -52,7 +52,7 @@ QStringList inputLines(const SheetInput &in, const SheetResult &r)
     if (in.faceWidth)
         gear << QCoreApplication::translate("Report", "齿宽 b = %1 %2").arg(*in.faceWidth).arg(unit);
     QStringList lines;
-    lines << QCoreApplication::translate("Report", "齿轮：") + gear.join(QStringLiteral("，"));
+    lines << QCoreApplication::translate("Report", "齿轮：") + gear.join(QCoreApplication::translate("Report", "，"));
     lines << QCoreApplication::translate("Report", "齿厚偏差（法向）：上偏差 Esns = %1 %3，下偏差 Esni = %2 %3")
                  .arg(number(r.allowanceUpper, d), number(r.allowanceLower, d), unit);
     lines << QCoreApplication::translate("Report", "量具：%1，直径 D = %2 %3%4")

@@ -278,6 +278,10 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <source>“%1”不是有效的数字。</source>
         <translation>&quot;%1&quot; is not a valid number.</translation>
     </message>
+    <message>
+        <source>“%1”不是有效的数字。%2</source>
+        <translation>&quot;%1&quot; is not a valid number. %2</translation>
+    </message>
 </context>
 <context>
     <name>Forgfxqx</name>
@@ -772,6 +776,10 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>测量尺寸表</source>
         <translation>Inspection sheet</translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation>, </translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,12 @@
 #include <QtTest>
 
 #include <QApplication>
+#include <QSettings>
+#include <QTranslator>
 #include <memory>
 
 #include "../support/guitest.h"
+#include "app/language.h"
 #include "common/registry.h"
 
 using geardim::WindowId;
@@ -25,6 +28,9 @@ private slots:
     void escapeLeavesACalculator();
     void menuComesBackWhereItWas_data();
     void menuComesBackWhereItWas();
+    void languageComesFromArgumentsEnvironmentOrSettings_data();
+    void languageComesFromArgumentsEnvironmentOrSettings();
+    void englishWindowsSpeakEnglish();
 
 private:
     std::unique_ptr<GuiFixture> gui;
@@ -169,6 +175,75 @@ void TestNavigation::menuComesBackWhereItWas()
     gui->window(WindowId(calculator))->close();
     QCOMPARE(gui->visibleWindows(), QStringList{"Formain"});
     QCOMPARE(menu->pos(), where);
+}
+
+void TestNavigation::languageComesFromArgumentsEnvironmentOrSettings_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("environment");
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QStringList>("left"); // what Qt and the command line see afterwards
+    QTest::newRow("nothing") << QStringList{"geardim"} << "" << "" << false << QStringList{"geardim"};
+    QTest::newRow("argument") << QStringList{"geardim", "--lang", "en"} << "zh" << "zh" << true << QStringList{"geardim"};
+    QTest::newRow("argument_equals") << QStringList{"geardim", "sheet", "--lang=zh", "--teeth", "3"} << "en" << "en"
+                                     << false << QStringList{"geardim", "sheet", "--teeth", "3"};
+    QTest::newRow("environment") << QStringList{"geardim"} << "en" << "zh" << true << QStringList{"geardim"};
+    QTest::newRow("setting") << QStringList{"geardim"} << "" << "en" << true << QStringList{"geardim"};
+    QTest::newRow("unknown_falls_through") << QStringList{"geardim", "--lang", "fr"} << "xx" << "en" << true
+                                           << QStringList{"geardim"};
+}
+
+void TestNavigation::languageComesFromArgumentsEnvironmentOrSettings()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, environment);
+    QFETCH(QString, setting);
+    QFETCH(bool, english);
+    QFETCH(QStringList, left);
+    std::vector<QByteArray> storage;
+    for (const QString &a : arguments)
+        storage.push_back(a.toUtf8());
+    std::vector<char *> argv;
+    for (QByteArray &a : storage)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    int argc = int(arguments.size());
+    if (environment.isEmpty())
+        qunsetenv("GEARDIM_LANG");
+    else
+        qputenv("GEARDIM_LANG", environment.toUtf8());
+    QSettings settings(QStringLiteral("geardim"), QStringLiteral("geardim"));
+    if (setting.isEmpty())
+        settings.remove("language");
+    else
+        settings.setValue("language", setting);
+    settings.sync();
+    const auto language = geardim::chooseLanguage(argc, argv.data());
+    qunsetenv("GEARDIM_LANG");
+    QCOMPARE(language == geardim::Language::English, english);
+    QStringList seen;
+    for (int i = 0; i < argc; ++i)
+        seen << QString::fromUtf8(argv[std::size_t(i)]);
+    QCOMPARE(seen, left);
+    QCOMPARE(argv[std::size_t(argc)], nullptr);
+}
+
+void TestNavigation::englishWindowsSpeakEnglish()
+{
+    geardim::installLanguage(geardim::Language::English);
+    gui->start();
+    QCOMPARE(gui->text(WindowId::Menu, "Command1"), QString("M value"));
+    QCOMPARE(gui->window(WindowId::Menu)->windowTitle(), QString("Velkor Measuring Dimensions"));
+    gui->click(WindowId::Menu, "Command1");
+    gui->type(WindowId::MValue, "Text1", "2,5");
+    gui->click(WindowId::MValue, "Command1");
+    QCOMPARE(gui->warnings, QStringList{"\"Module m\" is not a valid number. Use a decimal point \".\"."});
+    gui->type(WindowId::MValue, "Text1", "2");
+    gui->click(WindowId::MValue, "Command1");
+    QCOMPARE(gui->text(WindowId::MValue, "Label11"), QString("115.2817"));
+    QCOMPARE(gui->text(WindowId::MValue, "Label12"), QString("Chordal thick. s:"));
+    delete qApp->findChild<QTranslator *>(QStringLiteral("geardimEnglish"), Qt::FindDirectChildrenOnly);
 }
 
 QTEST_MAIN(TestNavigation)
