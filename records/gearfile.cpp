@@ -35,7 +35,7 @@ std::optional<double> number(const QJsonObject &o, const char *section, const ch
         problem = Problem{QCoreApplication::translate("GearFile", "“%1.%2”的值 %3 超出范围（%4）。")
                               .arg(QLatin1String(section), QLatin1String(key))
                               .arg(value)
-                              .arg(QString::fromUtf8(range))};
+                              .arg(QCoreApplication::translate("GearFile", range))};
         return std::nullopt;
     }
     return value;
@@ -81,19 +81,19 @@ GearFileRead gearFromDocument(const QJsonObject &root)
 
     std::optional<Problem> problem;
     SheetInput in;
-    in.module = number(gear, "gear", "module", positive, "大于 0", problem);
-    in.diametralPitch = number(gear, "gear", "diametralPitch", positive, "大于 0", problem);
-    const auto teeth = number(gear, "gear", "teeth", wholeTeeth, "不小于 1 的整数", problem);
-    const auto alpha = number(gear, "gear", "pressureAngle", pressureAngle, "0° 到 90° 之间", problem);
-    const auto beta = number(gear, "gear", "helixAngle", helixAngle, "-90° 到 90° 之间", problem);
+    in.module = number(gear, "gear", "module", positive, QT_TRANSLATE_NOOP("GearFile", "大于 0"), problem);
+    in.diametralPitch = number(gear, "gear", "diametralPitch", positive, QT_TRANSLATE_NOOP("GearFile", "大于 0"), problem);
+    const auto teeth = number(gear, "gear", "teeth", wholeTeeth, QT_TRANSLATE_NOOP("GearFile", "不小于 1 的整数"), problem);
+    const auto alpha = number(gear, "gear", "pressureAngle", pressureAngle, QT_TRANSLATE_NOOP("GearFile", "0° 到 90° 之间"), problem);
+    const auto beta = number(gear, "gear", "helixAngle", helixAngle, QT_TRANSLATE_NOOP("GearFile", "-90° 到 90° 之间"), problem);
     in.shift = number(gear, "gear", "shift", any, "", problem);
-    in.thickness = number(gear, "gear", "thickness", positive, "大于 0", problem);
-    const auto addendum = number(gear, "gear", "addendum", notNegative, "不小于 0", problem);
-    in.tipDiameter = number(gear, "gear", "tipDiameter", positive, "大于 0", problem);
-    in.faceWidth = number(gear, "gear", "faceWidth", positive, "大于 0", problem);
+    in.thickness = number(gear, "gear", "thickness", positive, QT_TRANSLATE_NOOP("GearFile", "大于 0"), problem);
+    const auto addendum = number(gear, "gear", "addendum", notNegative, QT_TRANSLATE_NOOP("GearFile", "不小于 0"), problem);
+    in.tipDiameter = number(gear, "gear", "tipDiameter", positive, QT_TRANSLATE_NOOP("GearFile", "大于 0"), problem);
+    in.faceWidth = number(gear, "gear", "faceWidth", positive, QT_TRANSLATE_NOOP("GearFile", "大于 0"), problem);
     const auto upper = number(allowances, "allowances", "upper", any, "", problem);
     const auto lower = number(allowances, "allowances", "lower", any, "", problem);
-    in.gaugeDiameter = number(gauge, "gauge", "diameter", positive, "大于 0", problem);
+    in.gaugeDiameter = number(gauge, "gauge", "diameter", positive, QT_TRANSLATE_NOOP("GearFile", "大于 0"), problem);
     if (problem)
         return {std::nullopt, problem->text};
     if (!teeth)

@@ -357,7 +357,9 @@ std::string measurementSvg(const MeasurementDrawing &d, int width, int height, c
     std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\""
                       + std::to_string(width) + "\" height=\"" + std::to_string(height) + "\" viewBox=\"0 0 "
                       + std::to_string(width) + " " + std::to_string(height) + "\" font-family=\"serif\">\n";
-    svg += "<title>测量图</title>\n<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
+    const char *title = QT_TRANSLATE_NOOP("Drawing", "测量图");
+    svg += "<title>" + xmlEscaped(translate ? translate("Drawing", title) : std::string(title))
+           + "</title>\n<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
     svgPanel(svg, d, d.whole, 0, 0, panelW, panelH, false, 0);
     svgPanel(svg, d, d.detail, panelW + gap, 0, panelW, panelH, true, 1);
     std::string text;

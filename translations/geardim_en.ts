@@ -156,6 +156,10 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <source>；奇数齿斜齿轮的另一根量棒在相距半个轴向齿距的截面上</source>
         <translation>; on a helical gear with an odd number of teeth the other pin lies in a section half an axial pitch away</translation>
     </message>
+    <message>
+        <source>测量图</source>
+        <translation>Picture of the measurement</translation>
+    </message>
 </context>
 <context>
     <name>Failure</name>
@@ -635,6 +639,26 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>。原有文件未改动。</source>
         <translation>. The old file is unchanged.</translation>
+    </message>
+    <message>
+        <source>大于 0</source>
+        <translation>greater than 0</translation>
+    </message>
+    <message>
+        <source>不小于 1 的整数</source>
+        <translation>a whole number of at least 1</translation>
+    </message>
+    <message>
+        <source>0° 到 90° 之间</source>
+        <translation>between 0° and 90°</translation>
+    </message>
+    <message>
+        <source>-90° 到 90° 之间</source>
+        <translation>between -90° and 90°</translation>
+    </message>
+    <message>
+        <source>不小于 0</source>
+        <translation>at least 0</translation>
     </message>
 </context>
 <context>
