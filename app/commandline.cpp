@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "app/appsetup.h"
 #include "records/batch.h"
 #include "records/gearfile.h"
 #include "records/measurementpicture.h"
@@ -242,6 +243,9 @@ int runCommandLine(int argc, char *argv[], Language language)
     QCoreApplication::setApplicationName(QStringLiteral("geardim"));
     QCoreApplication::setApplicationVersion(QStringLiteral(GEARDIM_VERSION));
     installLanguage(language);
+    // Qt's own lines of the help (--help, --version) in Chinese too.
+    if (language == Language::Chinese)
+        installQtTranslation();
 
     Parsed p;
     describeOptions(p);

@@ -7,6 +7,7 @@
 #include <QMimeData>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QXmlStreamReader>
 #include <QJsonObject>
 #include <QProcess>
@@ -14,6 +15,7 @@
 
 #include "../support/guitest.h"
 #include "sheet/inspection.h"
+#include "app/language.h"
 #include "printing/printdialog.h"
 #include "sheet/inspectionsheet.h"
 #include "sheet/sheetreport.h"
@@ -57,6 +59,7 @@ private slots:
     void enterComputesAndBadInputSaysWhyInTheWindow_data();
     void enterComputesAndBadInputSaysWhyInTheWindow();
     void noResultGreysTheOldSheet();
+    void fitsAnEightHundredBySixHundredScreen_data();
     void fitsAnEightHundredBySixHundredScreen();
     void commandLineExitStatus_data();
     void commandLineExitStatus();
@@ -181,8 +184,21 @@ void TestSheetWindow::noResultGreysTheOldSheet()
     QVERIFY(table()->isEnabled());
 }
 
+void TestSheetWindow::fitsAnEightHundredBySixHundredScreen_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::newRow("chinese") << false;
+    QTest::newRow("english") << true;
+}
+
 void TestSheetWindow::fitsAnEightHundredBySixHundredScreen()
 {
+    QFETCH(bool, english);
+    if (english)
+        geardim::installLanguage(geardim::Language::English);
+    const auto back = qScopeGuard([] {
+        delete qApp->findChild<QTranslator *>(QStringLiteral("geardimEnglish"), Qt::FindDirectChildrenOnly);
+    });
     gui->click(WindowId::Menu, "Command6");
     gui->click(S, "compute");
     QWidget *w = gui->window(S);
