@@ -263,20 +263,6 @@ std::string svgNumber(double v)
     return buf;
 }
 
-std::string xmlEscaped(const std::string &text)
-{
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '&': out += "&amp;"; break;
-        default: out += c;
-        }
-    }
-    return out;
-}
-
 // One panel: the box of the model fitted into a rectangle of the picture, y turned down.
 struct SvgPanel {
     double scale, left, bottom, x0, y0;
@@ -341,7 +327,7 @@ void svgPanel(std::string &svg, const MeasurementDrawing &d, const Box &box, dou
                + m.y(dim.to) + "\" stroke=\"" + svgColour(Stroke::Dimension) + "\" stroke-width=\"1\"/>\n";
         const Point mid{(dim.from.x + dim.to.x) / 2, (dim.from.y + dim.to.y) / 2};
         svg += "<text x=\"" + svgNumber(std::stod(m.x(mid)) + 4) + "\" y=\"" + svgNumber(std::stod(m.y(mid)) + (span ? 14 : -4))
-               + "\" font-size=\"11\" fill=\"" + svgColour(Stroke::Dimension) + "\" stroke=\"none\">" + xmlEscaped(dim.text)
+               + "\" font-size=\"11\" fill=\"" + svgColour(Stroke::Dimension) + "\" stroke=\"none\">" + markupEscaped(dim.text)
                + "</text>\n";
     }
     svg += "</g>\n<rect x=\"" + svgNumber(x) + "\" y=\"" + svgNumber(y) + "\" width=\"" + svgNumber(w) + "\" height=\""
@@ -358,14 +344,14 @@ std::string measurementSvg(const MeasurementDrawing &d, int width, int height, c
                       + std::to_string(width) + "\" height=\"" + std::to_string(height) + "\" viewBox=\"0 0 "
                       + std::to_string(width) + " " + std::to_string(height) + "\" font-family=\"serif\">\n";
     const char *title = QT_TRANSLATE_NOOP("Drawing", "测量图");
-    svg += "<title>" + xmlEscaped(translate ? translate("Drawing", title) : std::string(title))
+    svg += "<title>" + markupEscaped(translate ? translate("Drawing", title) : std::string(title))
            + "</title>\n<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
     svgPanel(svg, d, d.whole, 0, 0, panelW, panelH, false, 0);
     svgPanel(svg, d, d.detail, panelW + gap, 0, panelW, panelH, true, 1);
     std::string text;
     for (const char *part : d.captionParts)
         text += translate ? translate("Drawing", part) : std::string(part);
-    svg += "<text x=\"2\" y=\"" + svgNumber(height - 7) + "\" font-size=\"12\">" + xmlEscaped(text) + "</text>\n";
+    svg += "<text x=\"2\" y=\"" + svgNumber(height - 7) + "\" font-size=\"12\">" + markupEscaped(text) + "</text>\n";
     return svg + "</svg>\n";
 }
 

@@ -375,9 +375,7 @@ std::vector<std::array<std::string, 5>> tableCells(const SheetResult &r, const T
     return cells;
 }
 
-namespace {
-
-std::string htmlEscaped(const std::string &text)
+std::string markupEscaped(const std::string &text)
 {
     std::string out;
     for (const char c : text) {
@@ -391,7 +389,6 @@ std::string htmlEscaped(const std::string &text)
     return out;
 }
 
-} // namespace
 
 std::string sheetTsv(const SheetResult &r, const TextTranslator &tr)
 {
@@ -411,7 +408,7 @@ std::string sheetHtml(const SheetResult &r, const TextTranslator &tr)
     for (const auto &line : tableCells(r, tr)) {
         out += "<tr>";
         for (const std::string &cell : line)
-            out += (header ? "<th>" : "<td>") + htmlEscaped(cell) + (header ? "</th>" : "</td>");
+            out += (header ? "<th>" : "<td>") + markupEscaped(cell) + (header ? "</th>" : "</td>");
         out += "</tr>\n";
         header = false;
     }

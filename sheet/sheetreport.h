@@ -63,6 +63,9 @@ std::string sheetJson(const SheetResult &r, const TextTranslator &tr = {});
 // The shortest decimal text that reads back to the same double.
 std::string shortestNumber(double value);
 
+// Text for HTML or SVG: <, > and & written as entities.
+std::string markupEscaped(const std::string &text);
+
 // A field of a CSV line, quoted when it holds a comma, a quote or a line break.
 std::string csvField(const std::string &text);
 
