@@ -38,14 +38,17 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 	lintian --fail-on error $(BUILD)/geardim_*_amd64.deb
 
-# Start-up and memory against a bare Qt window, the compute click, and the batch run.
+# Start-up and memory against a bare Qt window and against the menu's same-content floor,
+# the compute click, the batch run, and the command line against a bare parser.
 bench:
 	scripts/install-deps bench
 	cmake -S . -B $(BUILD)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DGEARDIM_BENCH=ON -DGEARDIM_TESTS=OFF
 	cmake --build $(BUILD)-bench
 	$(BUILD)-bench/bench/click-bench --benchmark_repetitions=15 --benchmark_report_aggregates_only=true
 	$(BUILD)-bench/bench/startup-bench $(BUILD)-bench/bench/bare-window $(BUILD)-bench/bench/geardim-startup
+	$(BUILD)-bench/bench/startup-bench $(BUILD)-bench/bench/menu-floor $(BUILD)-bench/bench/geardim-startup
 	$(BUILD)-bench/bench/batch-bench $(BUILD)-bench/app/geardim
+	$(BUILD)-bench/bench/cli-bench $(BUILD)-bench/bench/cli-floor $(BUILD)-bench/app/geardim
 
 # Fuzzes the number parser and the result text for FUZZ_SECONDS with libFuzzer.
 FUZZ_SECONDS ?= 60

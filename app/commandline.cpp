@@ -222,6 +222,20 @@ int runSheet(Parsed &p)
 
 } // namespace
 
+namespace {
+
+bool wantsHelp(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0
+            || std::strcmp(argv[i], "--help-all") == 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 bool isCommandLine(int argc, char *argv[])
 {
     if (argc < 2)
@@ -243,8 +257,8 @@ int runCommandLine(int argc, char *argv[], Language language)
     QCoreApplication::setApplicationName(QStringLiteral("geardim"));
     QCoreApplication::setApplicationVersion(QStringLiteral(GEARDIM_VERSION));
     installLanguage(language);
-    // Qt's own lines of the help (--help, --version) in Chinese too.
-    if (language == Language::Chinese)
+    // Qt's own lines of the help in Chinese too, loaded only when the help is asked for.
+    if (language == Language::Chinese && wantsHelp(argc, argv))
         installQtTranslation();
 
     Parsed p;

@@ -81,12 +81,17 @@ bool blank(const std::vector<std::string> &fields)
 std::string batchText(const TextTranslator &tr, const char *context, const char *text,
                       std::initializer_list<std::string> arguments = {})
 {
-    std::string out = tr ? tr(context, text) : std::string(text);
-    int n = 1;
-    for (const std::string &argument : arguments) {
-        const std::string marker = "%" + std::to_string(n++);
-        if (const auto at = out.find(marker); at != std::string::npos)
-            out.replace(at, marker.size(), argument);
+    const std::string pattern = tr ? tr(context, text) : std::string(text);
+    std::string out;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const bool marker = pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1'
+                            && std::size_t(pattern[i + 1] - '1') < arguments.size();
+        if (marker) {
+            out += *(arguments.begin() + (pattern[i + 1] - '1'));
+            ++i;
+        } else {
+            out += pattern[i];
+        }
     }
     return out;
 }
