@@ -7,6 +7,7 @@
 #include "common/angle.h"
 #include "geometry/helix.h"
 #include "geometry/involute.h"
+#include "geometry/teeth.h"
 #include "common/translatable.h"
 #include "sheet/sheetreport.h"
 
@@ -127,7 +128,7 @@ MeasurementDrawing measurementDrawing(const SheetResult &sheet)
     const double alphaN = radians(sheet.pressureAngleDeg), beta = radians(sheet.helixAngleDeg);
     s.alphaT = transverseAngle(alphaN, beta);
     s.betaB = baseHelixAngle(alphaN, beta);
-    s.sigma = sheet.internal ? -1 : 1;
+    s.sigma = kindSign(!sheet.internal);
     s.r = sheet.referenceDiameter / 2;
     s.rb = sheet.baseDiameter / 2;
     s.ra = sheet.tipDiameter / 2;

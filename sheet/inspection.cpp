@@ -8,6 +8,7 @@
 #include "common/translatable.h"
 #include "geometry/helix.h"
 #include "geometry/involute.h"
+#include "geometry/teeth.h"
 #include "sheet/gaugeseries.h"
 
 namespace geardim {
@@ -52,7 +53,7 @@ std::optional<Failure> checkInput(const SheetInput &in)
 }
 
 // +1 for external teeth, −1 for internal: the internal formulas mirror the external ones.
-double sideSign(const Gear &g) { return g.internal ? -1.0 : 1.0; }
+double sign(const Gear &g) { return kindSign(!g.internal); }
 
 Gear describe(const SheetInput &in)
 {
@@ -70,10 +71,10 @@ Gear describe(const SheetInput &in)
     // sn = mn(π/2 ± 2x tan αn); for an internal gear the thickness of the internal tooth.
     if (in.thickness) {
         g.sn = *in.thickness;
-        g.x = sideSign(g) * (g.sn / g.mn - kPi / 2) / twoTan;
+        g.x = sign(g) * (g.sn / g.mn - kPi / 2) / twoTan;
     } else {
         g.x = in.shift.value_or(0);
-        g.sn = g.mn * (kPi / 2 + sideSign(g) * g.x * twoTan);
+        g.sn = g.mn * (kPi / 2 + sign(g) * g.x * twoTan);
     }
     // Tip diameter d + 2mn(ha* + x) external, d − 2mn(ha* − x) internal, unless given.
     g.da = in.tipDiameter ? *in.tipDiameter
@@ -82,7 +83,7 @@ Gear describe(const SheetInput &in)
 }
 
 // The profile shift that gives the thickness sn.
-double shiftFor(const Gear &g, double sn) { return sideSign(g) * (sn / g.mn - kPi / 2) / (2 * std::tan(g.alphaN)); }
+double shiftFor(const Gear &g, double sn) { return sign(g) * (sn / g.mn - kPi / 2) / (2 * std::tan(g.alphaN)); }
 
 Limits limits(double nominal, double atUpper, double atLower)
 {
@@ -106,7 +107,7 @@ Limits limitsOf(const std::array<T, 3> &v)
 // inv αKt = inv αt ± (sn/cos β)/d ± D/(db·cos βb) ∓ π/z, external upper signs.
 double gaugeCentreInvolute(const Gear &g, double sn, double D)
 {
-    const double s = sideSign(g);
+    const double s = sign(g);
     return inv(g.alphaT) + s * (sn / std::cos(g.beta) / g.d + D / (g.db * std::cos(g.betaB)) - kPi / g.z);
 }
 
@@ -118,7 +119,7 @@ struct GaugeTouch {
 
 GaugeTouch gaugeTouch(const Gear &g, double alphaK, double D)
 {
-    const double t = std::tan(alphaK) - sideSign(g) * D * std::cos(g.betaB) / g.db;
+    const double t = std::tan(alphaK) - sign(g) * D * std::cos(g.betaB) / g.db;
     return {g.db * std::sqrt(1 + t * t), t >= 0};
 }
 
@@ -133,7 +134,7 @@ Outcome<double> idealGauge(const Gear &g)
     const double tanAlphaX = std::sqrt(dx * dx - g.db * g.db) / g.db;
     const double cosBb = std::cos(g.betaB);
     const double tan2Bb = std::tan(g.betaB) * std::tan(g.betaB);
-    const double s = sideSign(g);
+    const double s = sign(g);
     const double A = inv(g.alphaT) + s * (g.sn / std::cos(g.beta) / g.d - kPi / g.z);
     const double T = tanAlphaX / (cosBb * cosBb) - A;
     // The left side rises from 0 at φ = 0 without bound towards π/2: halve the interval.
@@ -286,7 +287,7 @@ Outcome<SheetResult> computeSheet(const SheetInput &in)
     // pins along an odd helical gear reach a diametrically opposite space.
     const bool offDiameter = odd && !(in.gauge == GaugeKind::Pin && g.beta != 0);
     const double across = offDiameter ? std::cos(kPi / (2 * g.z)) : 1.0;
-    const double s = sideSign(g);
+    const double s = sign(g);
     const auto dK = atEach(centre, [&](double a) { return g.db / std::cos(a); });
     r.gaugeCentreDiameter = dK[0];
     r.gaugesOpposite = !offDiameter;
