@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "app/language.h"
+#include "common/language.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/language.h"
+#include "common/language.h"
 
 // The command line: `geardim sheet [options]` computes an inspection sheet without
 // opening a window; `geardim --help` and `geardim --version` answer and exit.

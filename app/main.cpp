@@ -1,6 +1,6 @@
 #include "app/appsetup.h"
 #include "app/commandline.h"
-#include "app/language.h"
+#include "common/language.h"
 
 // Without arguments (or with Qt's own options) the windows; otherwise the command line.
 // `--lang zh|en` may stand anywhere and chooses the language of both.

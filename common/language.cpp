@@ -1,4 +1,4 @@
-#include "app/language.h"
+#include "common/language.h"
 
 #include <QCoreApplication>
 #include <QSettings>
@@ -53,9 +53,12 @@ Language chooseLanguage(int &argc, char *argv[])
         return *chosen;
     if (const char *env = std::getenv("GEARDIM_LANG"); env && named(env))
         return *named(env);
-    if (const auto saved = named(settings().value(kLanguageKey).toString().toStdString()))
-        return *saved;
-    return Language::Chinese;
+    return rememberedLanguage();
+}
+
+Language rememberedLanguage()
+{
+    return named(settings().value(kLanguageKey).toString().toStdString()).value_or(Language::Chinese);
 }
 
 void rememberLanguage(Language language)

@@ -14,6 +14,9 @@ Language chooseLanguage(int &argc, char *argv[]);
 // Remembers the language for the next start (the sheet's 语言 / Language menu).
 void rememberLanguage(Language language);
 
+// The language remembered for the next start; Chinese when none is.
+Language rememberedLanguage();
+
 // Installs the program's English texts for English; Chinese needs none, its texts
 // are the sources. Needs the application object.
 void installLanguage(Language language);

@@ -30,6 +30,7 @@
 #include "common/dialogs.h"
 #include "printing/printdialog.h"
 #include "common/fields.h"
+#include "common/language.h"
 #include "common/numberparse.h"
 #include "common/registry.h"
 #include "records/gearfile.h"
@@ -70,17 +71,6 @@ QString gearFilter() { return InspectionSheet::tr("齿轮文件 (*.gear);;所有
 const QString kLastInputsKey = QStringLiteral("sheet/lastInputs");
 const QString kRecentKey = QStringLiteral("sheet/recentFiles");
 constexpr int kMaxRecent = 8;
-
-const QString kLanguageKey = QStringLiteral("language");
-
-// The language the program starts in next, as the sheet's menu last set it: "zh" or "en".
-QString chosenLanguage()
-{
-    const QString saved = QSettings().value(kLanguageKey).toString();
-    return saved == QLatin1String("en") ? saved : QStringLiteral("zh");
-}
-
-void chooseLanguage(const QString &code) { QSettings().setValue(kLanguageKey, code); }
 
 QString numberText(const std::optional<double> &v)
 {
@@ -253,17 +243,17 @@ void InspectionSheet::buildMenus()
     edit->setObjectName(QStringLiteral("editMenu"));
     add(edit, tr("复制表格"), "copyTableAction", QKeySequence::Copy, [this] { copyTable(); });
     // The language is the program's, chosen for its next start (both names in both languages).
-    QMenu *language = menuBar()->addMenu(QStringLiteral("语言 / Language"));
-    language->setObjectName(QStringLiteral("languageMenu"));
-    auto *choices = new QActionGroup(language);
-    for (const auto &[name, code] : {std::pair{"中文", "zh"}, {"English", "en"}}) {
-        QAction *action = language->addAction(QString::fromUtf8(name));
-        action->setObjectName(QStringLiteral("language_%1").arg(QLatin1String(code)));
+    QMenu *languageMenu = menuBar()->addMenu(QStringLiteral("语言 / Language"));
+    languageMenu->setObjectName(QStringLiteral("languageMenu"));
+    auto *choices = new QActionGroup(languageMenu);
+    for (const auto &[name, language] : {std::pair{"中文", Language::Chinese}, {"English", Language::English}}) {
+        QAction *action = languageMenu->addAction(QString::fromUtf8(name));
+        action->setObjectName(language == Language::English ? QStringLiteral("language_en") : QStringLiteral("language_zh"));
         action->setCheckable(true);
         action->setActionGroup(choices);
-        action->setChecked(QLatin1String(code) == chosenLanguage());
-        connect(action, &QAction::triggered, this, [this, code] {
-            chooseLanguage(QLatin1String(code));
+        action->setChecked(language == rememberedLanguage());
+        connect(action, &QAction::triggered, this, [this, chosen = language] {
+            rememberLanguage(chosen);
             showMessage(tr("语言将在程序下次启动时更改。") + QStringLiteral(" / The language changes when the program starts again."),
                         false);
         });

@@ -12,7 +12,7 @@
 #include <QTimer>
 
 #include "app/appsetup.h"
-#include "app/language.h"
+#include "common/language.h"
 #include "app/windows.h"
 #include "common/dialogs.h"
 #include "common/fields.h"

@@ -9,7 +9,7 @@
 #include <QTranslator>
 
 #include "../support/guitest.h"
-#include "app/language.h"
+#include "common/language.h"
 #include "common/caption.h"
 #include "common/fonts.h"
 #include "common/resultlabel.h"

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "../support/guitest.h"
-#include "app/language.h"
+#include "common/language.h"
 #include "common/registry.h"
 
 using geardim::WindowId;

@@ -15,7 +15,7 @@
 
 #include "../support/guitest.h"
 #include "sheet/inspection.h"
-#include "app/language.h"
+#include "common/language.h"
 #include "printing/printdialog.h"
 #include "sheet/inspectionsheet.h"
 #include "sheet/sheetreport.h"
