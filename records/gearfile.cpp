@@ -14,28 +14,24 @@ namespace {
 const QString kFormat = QStringLiteral("geardim-gear");
 constexpr int kVersion = 1;
 
-struct Problem {
-    QString text;
-};
-
 // Reads one number of an object: absent or null is nothing, anything but a finite
 // number is a problem, as is a value that fails its range.
 std::optional<double> number(const QJsonObject &o, const char *section, const char *key, bool (*inRange)(double),
-                             const char *range, std::optional<Problem> &problem)
+                             const char *range, std::optional<QString> &problem)
 {
     const QJsonValue v = o.value(QLatin1String(key));
     if (v.isUndefined() || v.isNull() || problem)
         return std::nullopt;
     if (!v.isDouble()) {
-        problem = Problem{QCoreApplication::translate("GearFile", "“%1.%2”应为数字。").arg(QLatin1String(section), QLatin1String(key))};
+        problem = QCoreApplication::translate("GearFile", "“%1.%2”应为数字。").arg(QLatin1String(section), QLatin1String(key));
         return std::nullopt;
     }
     const double value = v.toDouble();
     if (!std::isfinite(value) || !inRange(value)) {
-        problem = Problem{QCoreApplication::translate("GearFile", "“%1.%2”的值 %3 超出范围（%4）。")
-                              .arg(QLatin1String(section), QLatin1String(key))
-                              .arg(value)
-                              .arg(QCoreApplication::translate("GearFile", range))};
+        problem = QCoreApplication::translate("GearFile", "“%1.%2”的值 %3 超出范围（%4）。")
+                      .arg(QLatin1String(section), QLatin1String(key))
+                      .arg(value)
+                      .arg(QCoreApplication::translate("GearFile", range));
         return std::nullopt;
     }
     return value;
@@ -79,7 +75,7 @@ GearFileRead gearFromDocument(const QJsonObject &root)
     const QJsonObject allowances = root.value(QLatin1String("allowances")).toObject();
     const QJsonObject gauge = root.value(QLatin1String("gauge")).toObject();
 
-    std::optional<Problem> problem;
+    std::optional<QString> problem;
     SheetInput in;
     in.module = number(gear, "gear", "module", positive, QT_TRANSLATE_NOOP("GearFile", "大于 0"), problem);
     in.diametralPitch = number(gear, "gear", "diametralPitch", positive, QT_TRANSLATE_NOOP("GearFile", "大于 0"), problem);
@@ -95,7 +91,7 @@ GearFileRead gearFromDocument(const QJsonObject &root)
     const auto lower = number(allowances, "allowances", "lower", any, "", problem);
     in.gaugeDiameter = number(gauge, "gauge", "diameter", positive, QT_TRANSLATE_NOOP("GearFile", "大于 0"), problem);
     if (problem)
-        return {std::nullopt, problem->text};
+        return {std::nullopt, *problem};
     if (!teeth)
         return {std::nullopt, QCoreApplication::translate("GearFile", "缺少齿数“gear.teeth”。")};
     const QJsonValue internal = gear.value(QLatin1String("internal"));
@@ -183,18 +179,22 @@ QString writeGearFile(const QString &path, const SheetInput &input, const QJsonO
 {
     const QString name = QFileInfo(path).fileName();
     const auto problem = [&](const QString &why) { return QCoreApplication::translate("GearFile", "无法保存“%1”：%2").arg(name, why); };
+    // A failed write leaves the old file as it was, and says so.
+    const auto failed = [&](const QString &why) {
+        return problem(why + QCoreApplication::translate("GearFile", "。原有文件未改动。"));
+    };
     if (QFileInfo(path).isDir())
         return problem(QCoreApplication::translate("GearFile", "这是一个文件夹。原有内容未改动。"));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return problem(file.errorString() + QCoreApplication::translate("GearFile", "。原有文件未改动。"));
+        return failed(file.errorString());
     const QByteArray bytes = QJsonDocument(gearDocument(input, kept)).toJson(QJsonDocument::Indented);
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
-        return problem(file.errorString() + QCoreApplication::translate("GearFile", "。原有文件未改动。"));
+        return failed(file.errorString());
     }
     if (!file.commit())
-        return problem(file.errorString() + QCoreApplication::translate("GearFile", "。原有文件未改动。"));
+        return failed(file.errorString());
     return QString();
 }
 
