@@ -56,12 +56,12 @@ int noResult(const QString &reason)
     return kNoResult;
 }
 
-// A PDF or a picture needs fonts, so a QGuiApplication on the offscreen platform;
-// everything else answers from a QCoreApplication, without loading any platform.
-bool wantsFonts(int argc, char *argv[])
+// True when one of the options stands among the arguments, alone or as "--option=value",
+// before the parser (which needs the application object) can say so.
+bool hasOption(int argc, char *argv[], std::initializer_list<const char *> options)
 {
     for (int i = 1; i < argc; ++i) {
-        for (const char *option : {"--pdf", "--picture"}) {
+        for (const char *option : options) {
             const std::size_t n = std::strlen(option);
             if (std::strncmp(argv[i], option, n) == 0 && (argv[i][n] == 0 || argv[i][n] == '='))
                 return true;
@@ -222,20 +222,6 @@ int runSheet(Parsed &p)
 
 } // namespace
 
-namespace {
-
-bool wantsHelp(int argc, char *argv[])
-{
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0
-            || std::strcmp(argv[i], "--help-all") == 0)
-            return true;
-    }
-    return false;
-}
-
-} // namespace
-
 bool isCommandLine(int argc, char *argv[])
 {
     if (argc < 2)
@@ -248,7 +234,9 @@ bool isCommandLine(int argc, char *argv[])
 int runCommandLine(int argc, char *argv[], Language language)
 {
     std::unique_ptr<QCoreApplication> app;
-    if (wantsFonts(argc, argv)) {
+    // A PDF or a picture needs fonts: a QGuiApplication on the offscreen platform. Everything
+    // else answers from a QCoreApplication, without loading any platform.
+    if (hasOption(argc, argv, {"--pdf", "--picture"})) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
@@ -258,7 +246,7 @@ int runCommandLine(int argc, char *argv[], Language language)
     QCoreApplication::setApplicationVersion(QStringLiteral(GEARDIM_VERSION));
     installLanguage(language);
     // Qt's own lines of the help in Chinese too, loaded only when the help is asked for.
-    if (language == Language::Chinese && wantsHelp(argc, argv))
+    if (language == Language::Chinese && hasOption(argc, argv, {"--help", "-h", "--help-all"}))
         installQtTranslation();
 
     Parsed p;
