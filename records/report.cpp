@@ -91,7 +91,6 @@ void paintReport(QPainter &p, QPagedPaintDevice &device, const SheetInput &in, c
     const double columns[] = {0.40, 0.10, 0.5 / 3, 0.5 / 3, 0.5 / 3};
     const QFontMetricsF metrics(reportFont(10), &device);
     const double rowHeight = metrics.height() * 1.5;
-    const int d = sheetDecimals(r);
     const auto row = [&](const QStringList &cells, bool header) {
         p.setFont(reportFont(10, header));
         double x = left;
@@ -106,14 +105,16 @@ void paintReport(QPainter &p, QPagedPaintDevice &device, const SheetInput &in, c
     };
     p.setPen(QPen(Qt::black, 0.2 * mm));
     p.drawLine(QPointF(left, y), QPointF(left + width, y));
-    row({QCoreApplication::translate("Report", "项目"), QCoreApplication::translate("Report", "单位"), QCoreApplication::translate("Report", "公称"), QCoreApplication::translate("Report", "上限"),
-         QCoreApplication::translate("Report", "下限")},
-        true);
-    for (const SheetRow &sr : sheetRows(r)) {
-        const int decimals = sr.whole ? 0 : d;
-        row({QCoreApplication::translate("Sheet", sr.quantity.c_str()), QString::fromStdString(sr.unit), number(sr.nominal, decimals),
-             sr.max ? number(*sr.max, decimals) : QString(), sr.min ? number(*sr.min, decimals) : QString()},
-            false);
+    const TextTranslator translate = [](const char *context, const char *text) {
+        return QCoreApplication::translate(context, text).toStdString();
+    };
+    bool heading = true;
+    for (const auto &line : sheetTableCells(r, translate)) {
+        QStringList cells;
+        for (const std::string &cell : line)
+            cells << QString::fromStdString(cell);
+        row(cells, heading);
+        heading = false;
     }
     y += 4 * mm;
 

@@ -146,11 +146,9 @@ std::vector<SheetRow> sheetRows(const SheetResult &r)
     return rows;
 }
 
-std::vector<std::array<std::string, 5>> tableCells(const SheetResult &r, const TextTranslator &tr);
-
 std::string sheetText(const SheetResult &r, const TextTranslator &tr)
 {
-    auto cells = tableCells(r, tr);
+    auto cells = sheetTableCells(r, tr);
     cells.front()[0].clear(); // the row names and units need no heading on a terminal
     cells.front()[1].clear();
     std::array<std::size_t, 5> widths{};
@@ -360,7 +358,7 @@ std::string sheetJson(const SheetResult &r, const TextTranslator &tr)
 }
 
 // The table's cells as shown: a header line, then one line per row.
-std::vector<std::array<std::string, 5>> tableCells(const SheetResult &r, const TextTranslator &tr)
+std::vector<std::array<std::string, 5>> sheetTableCells(const SheetResult &r, const TextTranslator &tr)
 {
     const int decimals = sheetDecimals(r);
     std::vector<std::array<std::string, 5>> cells{
@@ -393,7 +391,7 @@ std::string markupEscaped(const std::string &text)
 std::string sheetTsv(const SheetResult &r, const TextTranslator &tr)
 {
     std::string out;
-    for (const auto &line : tableCells(r, tr)) {
+    for (const auto &line : sheetTableCells(r, tr)) {
         for (std::size_t c = 0; c < line.size(); ++c)
             out += (c ? "\t" : "") + line[c];
         out += "\n";
@@ -405,7 +403,7 @@ std::string sheetHtml(const SheetResult &r, const TextTranslator &tr)
 {
     std::string out = "<table>\n";
     bool header = true;
-    for (const auto &line : tableCells(r, tr)) {
+    for (const auto &line : sheetTableCells(r, tr)) {
         out += "<tr>";
         for (const std::string &cell : line)
             out += (header ? "<th>" : "<td>") + markupEscaped(cell) + (header ? "</th>" : "</td>");

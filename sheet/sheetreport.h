@@ -34,6 +34,10 @@ std::string sheetNumber(double value, int decimals);
 // context) into the language shown. Empty: the Chinese itself.
 using TextTranslator = std::function<std::string(const char *context, const char *text)>;
 
+// The table's cells as shown: a heading line (项目, 单位, 公称, 上限, 下限), then one
+// line per row, numbers to the sheet's decimals, an absent limit empty.
+std::vector<std::array<std::string, 5>> sheetTableCells(const SheetResult &r, const TextTranslator &tr = {});
+
 // The table as plain text: one row a line, columns aligned, then the warnings.
 std::string sheetText(const SheetResult &r, const TextTranslator &tr = {});
 
