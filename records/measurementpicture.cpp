@@ -16,17 +16,8 @@ namespace {
 
 QColor colour(Stroke stroke)
 {
-    switch (stroke) {
-    case Stroke::Outline: return QColor(20, 20, 20);
-    case Stroke::Thin: return QColor(150, 150, 150);
-    case Stroke::Gauge: return QColor(30, 90, 200);
-    case Stroke::Contact: return QColor(200, 30, 30);
-    case Stroke::Anvil: return QColor(0, 130, 110);
-    case Stroke::Dimension: return QColor(40, 120, 40);
-    case Stroke::Warning: return QColor(230, 120, 0);
-    case Stroke::Ghost: return QColor(180, 180, 220);
-    }
-    return Qt::black;
+    const StrokeColour c = strokeColour(stroke);
+    return QColor(c.red, c.green, c.blue);
 }
 
 // Model coordinates (y up) into one panel, uniformly scaled and centred.

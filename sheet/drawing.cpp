@@ -119,6 +119,21 @@ Box padded(Box b, double fraction)
 
 } // namespace
 
+StrokeColour strokeColour(Stroke stroke)
+{
+    switch (stroke) {
+    case Stroke::Outline: return {20, 20, 20};
+    case Stroke::Thin: return {150, 150, 150};
+    case Stroke::Gauge: return {30, 90, 200};
+    case Stroke::Contact: return {200, 30, 30};
+    case Stroke::Anvil: return {0, 130, 110};
+    case Stroke::Dimension: return {40, 120, 40};
+    case Stroke::Warning: return {230, 120, 0};
+    case Stroke::Ghost: return {180, 180, 220};
+    }
+    return {0, 0, 0};
+}
+
 MeasurementDrawing measurementDrawing(const SheetResult &sheet)
 {
     MeasurementDrawing d;
@@ -242,19 +257,12 @@ MeasurementDrawing measurementDrawing(const SheetResult &sheet)
 
 namespace {
 
-const char *svgColour(Stroke stroke)
+std::string svgColour(Stroke stroke)
 {
-    switch (stroke) {
-    case Stroke::Outline: return "#141414";
-    case Stroke::Thin: return "#969696";
-    case Stroke::Gauge: return "#1e5ac8";
-    case Stroke::Contact: return "#c81e1e";
-    case Stroke::Anvil: return "#00826e";
-    case Stroke::Dimension: return "#287828";
-    case Stroke::Warning: return "#e67800";
-    case Stroke::Ghost: return "#b4b4dc";
-    }
-    return "#000000";
+    const StrokeColour c = strokeColour(stroke);
+    char buf[8];
+    std::snprintf(buf, sizeof buf, "#%02x%02x%02x", c.red, c.green, c.blue);
+    return buf;
 }
 
 std::string svgNumber(double v)
@@ -314,7 +322,7 @@ void svgPanel(std::string &svg, const MeasurementDrawing &d, const Box &box, dou
     for (const Polyline &face : d.anvils)
         polyline(face, 1.6);
     polyline(d.spanLine, 0.8);
-    const char *gaugeContact = svgColour(d.circles.empty() ? Stroke::Contact : d.circles.back().stroke);
+    const std::string gaugeContact = svgColour(d.circles.empty() ? Stroke::Contact : d.circles.back().stroke);
     for (const Point &p : d.gaugeContacts)
         svg += "<circle cx=\"" + m.x(p) + "\" cy=\"" + m.y(p) + "\" r=\"2.6\" fill=\"" + gaugeContact + "\" stroke=\"none\"/>\n";
     for (const Point &p : d.spanContacts)

@@ -29,6 +29,12 @@ enum class Stroke {
     Ghost,      // the teeth at the upper and lower tooth-thickness limits
 };
 
+// The colour of a stroke, the same in every picture.
+struct StrokeColour {
+    int red, green, blue;
+};
+StrokeColour strokeColour(Stroke stroke);
+
 struct Polyline {
     std::vector<Point> points;
     Stroke stroke = Stroke::Outline;
