@@ -1,9 +1,14 @@
 #include "app/appsetup.h"
 
+#include <iterator>
+#include <map>
 #include <memory>
 
 #include <QApplication>
 #include <QIcon>
+#include <QIconEngine>
+#include <QPainter>
+#include <QPixmap>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -43,13 +48,70 @@ bool installQtTranslation()
     return true;
 }
 
+namespace {
+
+// The program's icon in every drawn size, each image read only when something asks
+// for that size. The offscreen platform never asks; X11 asks for all sizes at once.
+class ProgramIconEngine : public QIconEngine {
+public:
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        const int side = drawnSide(size);
+        QPixmap &image = loaded_[side];
+        if (image.isNull())
+            image.load(QStringLiteral(":/icons/geardim-%1.png").arg(side));
+        // Never larger than asked, as QIcon promises.
+        return side > size.width() || side > size.height()
+                   ? image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                   : image;
+    }
+
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        const int side = drawnSide(size);
+        const QSize drawn(side, side);
+        return side > size.width() || side > size.height() ? drawn.scaled(size, Qt::KeepAspectRatio) : drawn;
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (int side : kSides)
+            sizes << QSize(side, side);
+        return sizes;
+    }
+
+    QIconEngine *clone() const override { return new ProgramIconEngine(*this); }
+    QString key() const override { return QStringLiteral("geardim"); }
+
+private:
+    static constexpr int kSides[] = {16, 32, 48, 64, 128, 256};
+
+    // The smallest drawn size that covers the asked size, or the largest.
+    static int drawnSide(const QSize &size)
+    {
+        const int wanted = qMax(size.width(), size.height());
+        for (int side : kSides) {
+            if (side >= wanted)
+                return side;
+        }
+        return kSides[std::size(kSides) - 1];
+    }
+
+    std::map<int, QPixmap> loaded_;
+};
+
+} // namespace
+
 void installWindowIcon()
 {
     initIconResources();
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/geardim-%1.png").arg(size), QSize(size, size));
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(QIcon(new ProgramIconEngine));
 }
 
 int runProgram(int argc, char *argv[], const std::function<void(QWidget *menu)> &beforeShow, Language language)

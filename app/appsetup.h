@@ -15,9 +15,9 @@ void setUpApplication();
 // Loads Qt's own Chinese texts once; false when Qt's translations are not installed.
 bool installQtTranslation();
 
-// The window icon of every window. Reading the icon images costs several
-// milliseconds of image-plugin loading, so the program sets it once the menu
-// has been painted instead of before.
+// The window icon of every window. Each size's image is read only when first drawn:
+// decoding all six costs more than the menu's first paint, so the program sets the
+// icon after that paint, and the offscreen platform never reads them at all.
 void installWindowIcon();
 
 // The whole program: sets up, shows the menu and runs until the program ends.
