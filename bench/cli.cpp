@@ -1,52 +1,12 @@
 // The command line against its floor: `geardim sheet ... --format json` and a bare
-// QCommandLineParser program with the same options, started alternately, each timed
-// from process start to exit; medians and quartiles, and the ratio.
-#include <algorithm>
-#include <chrono>
+// QCommandLineParser program with the same options, started alternately without a
+// display, each timed from process start to exit; medians and quartiles, and the ratio.
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
-extern char **environ;
-
-namespace {
-
-double runOnce(const char *program)
-{
-    std::vector<std::string> args = {program, "sheet", "--module", "1", "--teeth", "30", "--allowance-upper",
-                                     "-0.03", "--allowance-lower", "-0.06", "--gauge-diameter", "1.7", "--format",
-                                     "json"};
-    std::vector<char *> argv;
-    for (std::string &a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    const auto start = std::chrono::steady_clock::now();
-    pid_t pid = 0;
-    if (posix_spawn(&pid, program, &actions, nullptr, argv.data(), environ) != 0)
-        return -1;
-    posix_spawn_file_actions_destroy(&actions);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? ms : -1;
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-} // namespace
+#include "bench/spawn.h"
 
 int main(int argc, char *argv[])
 {
@@ -56,28 +16,40 @@ int main(int argc, char *argv[])
     }
     const int runs = argc > 3 ? std::atoi(argv[3]) : 61;
     unsetenv("DISPLAY");
-    std::vector<double> floor, program;
-    runOnce(argv[1]);
-    runOnce(argv[2]);
+    unsetenv("WAYLAND_DISPLAY");
+    const std::vector<std::string> options = {"sheet", "--module", "1", "--teeth", "30", "--allowance-upper", "-0.03",
+                                              "--allowance-lower", "-0.06", "--gauge-diameter", "1.7", "--format",
+                                              "json"};
+    std::vector<std::vector<std::string>> programs = {{argv[1]}, {argv[2]}};
+    for (auto &program : programs)
+        program.insert(program.end(), options.begin(), options.end());
+    std::vector<bench::Sample> samples[2];
+    for (const auto &program : programs)
+        bench::runOnce(program, false);
     for (int i = 0; i < runs; ++i) {
-        const double f = runOnce(argv[1]), p = runOnce(argv[2]);
-        if (f < 0 || p < 0) {
-            std::fprintf(stderr, "a program failed\n");
-            return 1;
+        bench::pinPair(i);
+        for (int which = 0; which < 2; ++which) {
+            const bench::Sample s = bench::runOnce(programs[which], false);
+            if (!s.ok) {
+                std::fprintf(stderr, "%s failed\n", programs[which][0].c_str());
+                return 1;
+            }
+            samples[which].push_back(s);
         }
-        floor.push_back(f);
-        program.push_back(p);
     }
-    const auto quartiles = [](std::vector<double> v) {
-        std::sort(v.begin(), v.end());
-        return std::pair{v[v.size() / 4], v[v.size() * 3 / 4]};
-    };
-    const auto [fq1, fq3] = quartiles(floor);
-    const auto [pq1, pq3] = quartiles(program);
-    const double ratio = median(program) / median(floor);
-    std::printf("command line, process start to exit, median of %d runs each, no display\n", runs);
-    std::printf("  QCommandLineParser floor        %7.2f ms (%6.2f-%6.2f)\n", median(floor), fq1, fq3);
-    std::printf("  geardim sheet ... --format json %7.2f ms (%6.2f-%6.2f)\n", median(program), pq1, pq3);
-    std::printf("  ratio %.3f (target <= 2)\n  %s\n", ratio, ratio <= 2 ? "target met" : "TARGET MISSED");
+    std::vector<double> times[2];
+    for (int which = 0; which < 2; ++which) {
+        for (const bench::Sample &s : samples[which])
+            times[which].push_back(s.toExit);
+    }
+    const bench::Spread floor = bench::spread(times[0]), program = bench::spread(times[1]);
+    const double ratio = bench::pairedRatio(samples[0], samples[1], &bench::Sample::toExit);
+    std::printf("command line, process start to exit, medians of %d interleaved runs each (quartiles), no display\n",
+                runs);
+    std::printf("  QCommandLineParser floor         %7.2f ms (%6.2f-%6.2f)\n", floor.median, floor.q1, floor.q3);
+    std::printf("  geardim sheet ... --format json  %7.2f ms (%6.2f-%6.2f)\n", program.median, program.q1, program.q3);
+    std::printf("  ratio %.3f (target <= 2; the median of each run's ratio to the floor run beside it,\n"
+                "  ratio of the medians %.3f)\n  %s\n",
+                ratio, program.median / floor.median, ratio <= 2 ? "target met" : "TARGET MISSED");
     return ratio <= 2 ? 0 : 1;
 }

@@ -1,0 +1,133 @@
+#pragma once
+
+// Starting a program and timing it, for the start-up and command-line benchmarks: the
+// wall time to a "shown" line on standard output (the first painted window) and to the
+// process's exit, its cpu time and its peak resident memory; and the statistics the
+// benchmarks print.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fcntl.h>
+#include <sched.h>
+#include <spawn.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <utility>
+#include <vector>
+
+extern char **environ;
+
+namespace bench {
+
+struct Sample {
+    double toShown = 0;  // ms from the spawn to "shown" (0 when not waited for)
+    double toExit = 0;   // ms from the spawn to the process's exit
+    double cpu = 0;      // ms of user and system time of the whole run
+    long peakKilobytes = 0;
+    bool ok = false;     // exited with status 0 (and said "shown" when waited for)
+};
+
+// Runs args[0] with args; with waitForShown, reads its standard output until "shown".
+inline Sample runOnce(const std::vector<std::string> &args, bool waitForShown)
+{
+    Sample sample;
+    int pipeFds[2];
+    if (pipe(pipeFds) != 0)
+        return sample;
+    std::vector<char *> argv;
+    for (const std::string &a : args)
+        argv.push_back(const_cast<char *>(a.c_str()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    const auto start = std::chrono::steady_clock::now();
+    const auto since = [&start] {
+        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    };
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipeFds[1]);
+    if (spawned != 0) {
+        close(pipeFds[0]);
+        return sample;
+    }
+    // Reads everything, so that a program that writes much is not held up by the pipe.
+    std::string out;
+    char buffer[4096];
+    bool shown = false;
+    for (;;) {
+        const ssize_t n = read(pipeFds[0], buffer, sizeof buffer);
+        if (n <= 0)
+            break;
+        out.append(buffer, static_cast<std::size_t>(n));
+        if (waitForShown && !shown && out.find("shown\n") != std::string::npos) {
+            shown = true;
+            sample.toShown = since();
+        }
+    }
+    close(pipeFds[0]);
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    sample.toExit = since();
+    sample.peakKilobytes = usage.ru_maxrss;
+    const auto ms = [](const timeval &t) { return double(t.tv_sec) * 1000.0 + double(t.tv_usec) / 1000.0; };
+    sample.cpu = ms(usage.ru_utime) + ms(usage.ru_stime);
+    sample.ok = (shown || !waitForShown) && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return sample;
+}
+
+// This machine's cores do not run equally fast (a neighbour may hold one for seconds),
+// and alternating programs tend to land on alternating cores. So each pair of runs is
+// pinned to one core, the next pair to the next: both programs see every core equally.
+inline void pinPair(int pair)
+{
+    cpu_set_t all;
+    if (sched_getaffinity(0, sizeof all, &all) != 0)
+        return;
+    static std::vector<int> cores = [&all] {
+        std::vector<int> c;
+        for (int i = 0; i < CPU_SETSIZE; ++i) {
+            if (CPU_ISSET(i, &all))
+                c.push_back(i);
+        }
+        return c;
+    }();
+    if (cores.empty())
+        return;
+    cpu_set_t one;
+    CPU_ZERO(&one);
+    CPU_SET(cores[std::size_t(pair) % cores.size()], &one);
+    sched_setaffinity(0, sizeof one, &one);
+}
+
+struct Spread {
+    double median, q1, q3;
+};
+
+template <typename T>
+Spread spread(std::vector<T> v)
+{
+    std::sort(v.begin(), v.end());
+    return {double(v[v.size() / 2]), double(v[v.size() / 4]), double(v[v.size() * 3 / 4])};
+}
+
+// The median of the program's ratios to the floor run just before it on the same core:
+// the core's speed cancels within each pair, where it would not between two medians
+// when the cores' speeds differ for long stretches.
+template <typename Field>
+double pairedRatio(const std::vector<Sample> &floor, const std::vector<Sample> &program, Field field)
+{
+    std::vector<double> ratios;
+    for (std::size_t i = 0; i < floor.size() && i < program.size(); ++i)
+        ratios.push_back(double(program[i].*field) / double(floor[i].*field));
+    return spread(ratios).median;
+}
+
+} // namespace bench
