@@ -2,15 +2,13 @@
 
 #include <iterator>
 #include <map>
-#include <memory>
 
 #include <QApplication>
 #include <QIcon>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
-#include <QLibraryInfo>
-#include <QTranslator>
+#include <QWidget>
 
 #include "app/windows.h"
 #include "common/firstpaint.h"
@@ -30,22 +28,6 @@ void setUpApplication()
     QCoreApplication::setOrganizationName(QStringLiteral("geardim"));
     QCoreApplication::setApplicationName(QStringLiteral("geardim"));
     installFonts();
-}
-
-bool installQtTranslation()
-{
-    // Qt's own texts (a field's context menu, standard dialogs) in Chinese, from
-    // Qt's translations where they are installed; English otherwise.
-    const QString name = QStringLiteral("qtTranslation");
-    if (qApp->findChild<QTranslator *>(name, Qt::FindDirectChildrenOnly))
-        return true;
-    auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        return false;
-    translator->setObjectName(name);
-    translator->setParent(qApp);
-    QCoreApplication::installTranslator(translator.release());
-    return true;
 }
 
 namespace {

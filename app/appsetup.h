@@ -12,9 +12,6 @@ namespace geardim {
 // are kept, and that hiding the menu does not end the program.
 void setUpApplication();
 
-// Loads Qt's own Chinese texts once; false when Qt's translations are not installed.
-bool installQtTranslation();
-
 // The window icon of every window. Each size's image is read only when first drawn:
 // decoding all six costs more than the menu's first paint, so the program sets the
 // icon after that paint, and the offscreen platform never reads them at all.

@@ -3,7 +3,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDate>
-#include <QGuiApplication>
+#include <QSize>
 
 #include <cstdio>
 #include <cstdlib>
@@ -13,12 +13,10 @@
 #include <memory>
 #include <string>
 
-#include "app/appsetup.h"
+#include "app/windowsmodule.h"
 #include "records/batch.h"
 #include "records/gearfile.h"
-#include "records/measurementpicture.h"
 #include "sheet/drawing.h"
-#include "records/report.h"
 #include "sheet/inspection.h"
 #include "sheet/sheetoptions.h"
 #include "sheet/sheetreport.h"
@@ -173,7 +171,8 @@ int runBatchCommand(Parsed &p, const SheetInput &defaults)
     return kResult;
 }
 
-int runSheet(Parsed &p)
+// The drawing outputs come from the windows module, loaded with the application object.
+int runSheet(Parsed &p, const Drawing *drawing)
 {
     const QString form = p.parser.value(p.format);
     if (form != QLatin1String("text") && form != QLatin1String("csv") && form != QLatin1String("json"))
@@ -202,12 +201,12 @@ int runSheet(Parsed &p)
             return usageError(QCoreApplication::translate("CommandLine", "--picture-size 应为 宽x高（像素，100 到 20000），而不是“%1”。")
                                   .arg(p.parser.value(p.pictureSize)));
         const QString problem =
-            writeMeasurementPicture(p.parser.value(p.picture), QSize(w, h), measurementDrawing(sheet.value()));
+            drawing->writePicture(p.parser.value(p.picture), QSize(w, h), measurementDrawing(sheet.value()));
         if (!problem.isEmpty())
             return noResult(problem);
     }
     if (p.parser.isSet(p.pdf)) {
-        const QString problem = writeReportPdf(p.parser.value(p.pdf), *in, sheet.value(), QDate::currentDate());
+        const QString problem = drawing->writePdf(p.parser.value(p.pdf), *in, sheet.value(), QDate::currentDate());
         if (!problem.isEmpty())
             return noResult(problem);
     }
@@ -222,23 +221,18 @@ int runSheet(Parsed &p)
 
 } // namespace
 
-bool isCommandLine(int argc, char *argv[])
-{
-    if (argc < 2)
-        return false;
-    const char *first = argv[1];
-    return first[0] != '-' || std::strncmp(first, "--", 2) == 0 || std::strcmp(first, "-h") == 0
-           || std::strcmp(first, "-v") == 0;
-}
-
 int runCommandLine(int argc, char *argv[], Language language)
 {
     std::unique_ptr<QCoreApplication> app;
-    // A PDF or a picture needs fonts: a QGuiApplication on the offscreen platform. Everything
-    // else answers from a QCoreApplication, without loading any platform.
+    // A PDF or a picture needs fonts: the windows module's application on the offscreen
+    // platform. Everything else answers from a QCoreApplication, loading neither Qt's
+    // graphics libraries nor any platform.
+    const Drawing *drawing = nullptr;
     if (hasOption(argc, argv, {"--pdf", "--picture"})) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QGuiApplication>(argc, argv);
+        drawing = loadDrawing();
+        if (!drawing)
+            return kNoResult;
+        app.reset(drawing->application(argc, argv));
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
@@ -265,7 +259,7 @@ int runCommandLine(int argc, char *argv[], Language language)
     if (words.size() != 1 || words.first() != QLatin1String("sheet"))
         return usageError(words.isEmpty() ? QCoreApplication::translate("CommandLine", "缺少命令：sheet。")
                                           : QCoreApplication::translate("CommandLine", "未知的命令“%1”。").arg(words.join(u' ')));
-    return runSheet(p);
+    return runSheet(p, drawing);
 }
 
 } // namespace geardim

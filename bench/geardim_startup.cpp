@@ -1,9 +1,15 @@
-// The program's own start-up, reporting when the menu has been painted.
-#include "app/appsetup.h"
-#include "bench/shown.h"
+// The program's own start-up, reporting when the menu has been painted: the program's
+// launcher opening the windows module as shipped, then a small module (Qt Core only,
+// loaded after the windows module has loaded Qt) whose report is the menu's first watcher.
+#include "app/launch.h"
 
 int main(int argc, char *argv[])
 {
-    // Installed after the program's own first-paint work, so the report comes first.
-    return geardim::runProgram(argc, argv, [](QWidget *menu) { reportWhenShown(menu); });
+    using namespace geardim;
+    void *windows = launch::openModule("geardim-windows.so");
+    void *report = launch::openModule("geardim-shown.so");
+    const auto run = windows ? launch::entryOf<WindowsEntry>(windows, "geardimWindows") : nullptr;
+    using Report = void (*)(QObject *menu);
+    const auto shown = report ? launch::entryOf<Report>(report, "geardimReportWhenShown") : nullptr;
+    return run && shown ? run(argc, argv, shown) : 1;
 }

@@ -3,19 +3,19 @@
 #include <QEvent>
 #include <QObject>
 #include <QTimer>
-#include <QWidget>
 
 #include <functional>
 #include <utility>
 
 // Runs work once a window has been painted for the first time, so that the
-// window appears before work it does not need.
+// window appears before work it does not need. Needs Qt Core only: it watches
+// the window's events.
 namespace geardim {
 
 namespace detail {
 class AfterFirstPaint : public QObject {
 public:
-    AfterFirstPaint(QWidget *window, std::function<void()> action)
+    AfterFirstPaint(QObject *window, std::function<void()> action)
         : QObject(window), action_(std::move(action))
     {
         window->installEventFilter(this);
@@ -41,7 +41,7 @@ private:
 } // namespace detail
 
 // Filters installed later see the paint first, so their work runs first.
-inline void afterFirstPaint(QWidget *window, std::function<void()> action)
+inline void afterFirstPaint(QObject *window, std::function<void()> action)
 {
     new detail::AfterFirstPaint(window, std::move(action));
 }

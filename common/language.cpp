@@ -1,11 +1,15 @@
 #include "common/language.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QLibraryInfo>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTranslator>
 
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -13,7 +17,6 @@ namespace geardim {
 namespace {
 
 const QString kLanguageKey = QStringLiteral("language");
-Language installed = Language::Chinese;
 
 std::optional<Language> named(std::string_view code)
 {
@@ -24,7 +27,8 @@ std::optional<Language> named(std::string_view code)
     return std::nullopt;
 }
 
-// The settings before the application object exists: the same file QSettings uses later.
+// The settings before the application object exists: the same file QSettings uses later,
+// <config>/geardim/geardim.conf.
 QSettings settings() { return QSettings(QStringLiteral("geardim"), QStringLiteral("geardim")); }
 
 } // namespace
@@ -58,7 +62,28 @@ Language chooseLanguage(int &argc, char *argv[])
 
 Language rememberedLanguage()
 {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
+    // Read straight from the file QSettings keeps, instead of through QSettings: it would
+    // look through four files (the user's and the system's, for the program and for its
+    // organisation), which costs about 2% of the menu's start, before its first paint.
+    QFile file(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+               + QStringLiteral("/geardim/geardim.conf"));
+    if (!file.open(QIODevice::ReadOnly))
+        return Language::Chinese;
+    // QSettings writes a key without a group under [General].
+    bool general = false;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine().trimmed();
+        if (line.startsWith('[')) {
+            general = line == "[General]";
+        } else if (general && line.startsWith("language=")) {
+            return named(line.mid(9).trimmed().toStdString()).value_or(Language::Chinese);
+        }
+    }
+    return Language::Chinese;
+#else
     return named(settings().value(kLanguageKey).toString().toStdString()).value_or(Language::Chinese);
+#endif
 }
 
 void rememberLanguage(Language language)
@@ -68,7 +93,6 @@ void rememberLanguage(Language language)
 
 void installLanguage(Language language)
 {
-    installed = language;
     if (language != Language::English)
         return;
     const QString name = QStringLiteral("geardimEnglish");
@@ -80,6 +104,20 @@ void installLanguage(Language language)
         QCoreApplication::installTranslator(translator);
 }
 
-Language currentLanguage() { return installed; }
+bool installQtTranslation()
+{
+    // Qt's own texts (a field's context menu, standard dialogs) in Chinese, from
+    // Qt's translations where they are installed; English otherwise.
+    const QString name = QStringLiteral("qtTranslation");
+    if (qApp->findChild<QTranslator *>(name, Qt::FindDirectChildrenOnly))
+        return true;
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    translator->setObjectName(name);
+    translator->setParent(qApp);
+    QCoreApplication::installTranslator(translator.release());
+    return true;
+}
 
 } // namespace geardim

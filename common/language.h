@@ -1,6 +1,7 @@
 #pragma once
 
 // The language the program speaks: simplified Chinese, its own, or English beside it.
+// Needs Qt Core only, so that the command line can choose and install it too.
 namespace geardim {
 
 enum class Language { Chinese, English };
@@ -21,7 +22,7 @@ Language rememberedLanguage();
 // are the sources. Needs the application object.
 void installLanguage(Language language);
 
-// The language installed last.
-Language currentLanguage();
+// Loads Qt's own Chinese texts once; false when Qt's translations are not installed.
+bool installQtTranslation();
 
 } // namespace geardim

@@ -30,6 +30,8 @@ private slots:
     void tabOrderFollowsTheDesign();
     void resultsAreSelectableAndFieldsNamed_data();
     void resultsAreSelectableAndFieldsNamed();
+    void windowIconDrawsEverySize_data();
+    void windowIconDrawsEverySize();
 
 private:
     std::unique_ptr<GuiFixture> gui;
@@ -186,6 +188,34 @@ void TestLayout::resultsAreSelectableAndFieldsNamed()
     const int results = int(w->findChildren<geardim::ResultLabel *>().size());
     QCOMPARE(results > 0, WindowId(window) != WindowId::Menu);
     QVERIFY(!w->windowIcon().isNull());
+}
+
+void TestLayout::windowIconDrawsEverySize_data()
+{
+    QTest::addColumn<QSize>("asked");
+    QTest::addColumn<QSize>("drawn");
+    for (int side : {16, 32, 48, 64, 128, 256})
+        QTest::addRow("%d", side) << QSize(side, side) << QSize(side, side);
+    // Between drawn sizes: the next larger image, scaled down to the asked size.
+    QTest::newRow("24") << QSize(24, 24) << QSize(24, 24);
+    QTest::newRow("wide 40x20") << QSize(40, 20) << QSize(20, 20);
+    // Larger than the largest: the largest, never scaled up.
+    QTest::newRow("512") << QSize(512, 512) << QSize(256, 256);
+}
+
+// The icon reads each image only when asked for it, and gives what QIcon promises:
+// never larger than asked.
+void TestLayout::windowIconDrawsEverySize()
+{
+    QFETCH(QSize, asked);
+    QFETCH(QSize, drawn);
+    const QIcon icon = QApplication::windowIcon();
+    QCOMPARE(icon.availableSizes().size(), 6);
+    QCOMPARE(icon.actualSize(asked), drawn);
+    const QPixmap pixmap = icon.pixmap(asked);
+    QCOMPARE(pixmap.deviceIndependentSize().toSize(), drawn);
+    // The gear is drawn, not an empty square: its centre is opaque.
+    QVERIFY(qAlpha(pixmap.toImage().pixel(pixmap.width() / 2, pixmap.height() / 2)) > 0);
 }
 
 QTEST_MAIN(TestLayout)

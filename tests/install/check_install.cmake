@@ -7,7 +7,8 @@ if(NOT result EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
 set(expected bin/geardim share/applications/geardim.desktop share/icons/hicolor/scalable/apps/geardim.svg
-    share/doc/geardim/copyright share/doc/geardim/changelog.Debian.gz lib/geardim/geardim-print.so)
+    share/doc/geardim/copyright share/doc/geardim/changelog.Debian.gz lib/geardim/geardim-print.so
+    lib/geardim/geardim-windows.so lib/geardim/geardim-cli.so)
 foreach(size 16 32 48 64 128 256)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/geardim.png)
 endforeach()

@@ -30,13 +30,16 @@ struct Run {
     QByteArray out, err;
 };
 
-// The program itself on the command line, as a shell would start it.
-Run runGeardim(const QStringList &arguments)
+// The program itself on the command line, as a shell would start it; extra environment
+// variables when given.
+Run runGeardim(const QStringList &arguments, const QStringList &environment = {})
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("DISPLAY");
     env.remove("QT_QPA_PLATFORM");
+    for (const QString &variable : environment)
+        env.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(GEARDIM_EXE), arguments);
     if (!process.waitForFinished(30000))
@@ -63,6 +66,8 @@ private slots:
     void fitsAnEightHundredBySixHundredScreen();
     void commandLineExitStatus_data();
     void commandLineExitStatus();
+    void commandLineLoadsGraphicsOnlyToDraw_data();
+    void commandLineLoadsGraphicsOnlyToDraw();
     void saveAndOpenGiveTheSameSheet();
     void refusedFileLeavesTheWindowAsItWas();
     void unsavedChangesAreAskedAbout_data();
@@ -241,6 +246,37 @@ void TestSheetWindow::commandLineExitStatus()
         QVERIFY(!run.out.isEmpty());
     else
         QVERIFY(run.out.isEmpty());
+}
+
+void TestSheetWindow::commandLineLoadsGraphicsOnlyToDraw_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("graphics");
+    const QString out = QDir::temp().filePath(QStringLiteral("geardim-loads-%1").arg(QCoreApplication::applicationPid()));
+    QTest::newRow("json") << kDoneWhen + QStringList{"--format", "json"} << false;
+    QTest::newRow("help") << QStringList{"--help"} << false;
+    QTest::newRow("english csv") << QStringList{"--lang", "en"} + kDoneWhen + QStringList{"--format", "csv"} << false;
+    QTest::newRow("pdf") << kDoneWhen + QStringList{"--pdf", out + ".pdf"} << true;
+    QTest::newRow("png") << kDoneWhen + QStringList{"--picture", out + ".png"} << true;
+}
+
+// The dynamic loader names every library it loads: Qt's graphics libraries and the
+// windows module come in only for a picture or a PDF.
+void TestSheetWindow::commandLineLoadsGraphicsOnlyToDraw()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, graphics);
+    const Run run = runGeardim(arguments, {"LD_DEBUG=files"});
+    QCOMPARE(run.status, 0);
+    const QString loaded = QString::fromUtf8(run.err);
+    QVERIFY2(loaded.contains("libQt6Core.so"), "the loader did not report its libraries");
+    QCOMPARE(loaded.contains("libQt6Gui.so"), graphics);
+    QCOMPARE(loaded.contains("libQt6Widgets.so"), graphics);
+    QCOMPARE(loaded.contains("geardim-windows.so"), graphics);
+    for (const QString &argument : arguments) {
+        if (argument.endsWith(".pdf") || argument.endsWith(".png"))
+            QVERIFY(QFile::remove(argument));
+    }
 }
 
 void TestSheetWindow::saveAndOpenGiveTheSameSheet()
