@@ -6,11 +6,16 @@
 // What the launcher does before it loads any of Qt: decide between the two and open the
 // module that serves the choice. The C library alone, so that the launcher's own start
 // costs next to nothing beside the module it loads.
+//
+// That is how the program is built on Linux. Elsewhere (GEARDIM_ONE_PROGRAM) one
+// program links both and calls the entries directly.
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#if !defined(GEARDIM_ONE_PROGRAM)
 #include <dlfcn.h>
 #include <unistd.h>
+#endif
 
 class QObject;
 
@@ -45,6 +50,7 @@ inline bool wantsCommandLine(int argc, char *argv[])
     return false;
 }
 
+#if !defined(GEARDIM_ONE_PROGRAM)
 // A module binds its symbols to its own libraries first (Qt, the C++ library) and only
 // then to the launcher's few: loaded so, Qt's libraries cost the loader no more than if
 // the program had linked them itself, where looking through the launcher's scope first
@@ -98,6 +104,8 @@ Entry entryOf(void *module, const char *name)
         std::fprintf(stderr, "geardim: the module has no entry %s\n", name);
     return entry;
 }
+
+#endif
 
 } // namespace launch
 } // namespace geardim

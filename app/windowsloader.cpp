@@ -1,10 +1,17 @@
 #include "app/launch.h"
 #include "app/windowsmodule.h"
 
+#if defined(GEARDIM_ONE_PROGRAM)
+extern "C" const geardim::Drawing *geardimDrawing();
+#endif
+
 namespace geardim {
 
 const Drawing *loadDrawing()
 {
+#if defined(GEARDIM_ONE_PROGRAM)
+    return geardimDrawing();
+#else
     static const Drawing *drawing = [] {
         void *module = launch::openModule("geardim-windows.so");
         using Entry = const Drawing *(*)();
@@ -12,6 +19,7 @@ const Drawing *loadDrawing()
         return entry ? entry() : nullptr;
     }();
     return drawing;
+#endif
 }
 
 } // namespace geardim
