@@ -45,7 +45,7 @@ bench:
 	cmake -S . -B $(BUILD)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DGEARDIM_BENCH=ON -DGEARDIM_TESTS=OFF
 	cmake --build $(BUILD)-bench
 	$(BUILD)-bench/bench/click-bench --benchmark_repetitions=15 --benchmark_report_aggregates_only=true
-	$(BUILD)-bench/bench/startup-bench $(BUILD)-bench/bench/menu-floor $(BUILD)-bench/app/geardim-startup
+	$(BUILD)-bench/bench/startup-bench $(BUILD)-bench/bench/menu-floor $(BUILD)-bench/app/geardim
 	$(BUILD)-bench/bench/batch-bench $(BUILD)-bench/app/geardim
 	$(BUILD)-bench/bench/cli-bench $(BUILD)-bench/bench/cli-floor $(BUILD)-bench/app/geardim
 

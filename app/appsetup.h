@@ -1,10 +1,6 @@
 #pragma once
 
-#include <functional>
-
 #include "common/language.h"
-
-class QWidget;
 
 namespace geardim {
 
@@ -17,9 +13,9 @@ void setUpApplication();
 // icon after that paint, and the offscreen platform never reads them at all.
 void installWindowIcon();
 
-// The whole program: sets up, shows the menu and runs until the program ends.
-// beforeShow, when given, sees the menu just before it is first shown.
-int runProgram(int argc, char *argv[], const std::function<void(QWidget *menu)> &beforeShow = {},
-               Language language = Language::Chinese);
+// The whole program: sets up, shows the menu and runs until the program ends. With
+// GEARDIM_QUIT_AFTER_FIRST_PAINT in the environment it says "shown" on standard output
+// once the menu has been painted, and ends (for measuring the start-up).
+int runProgram(int argc, char *argv[], Language language = Language::Chinese);
 
 } // namespace geardim

@@ -13,4 +13,4 @@ extern "C" Q_DECL_EXPORT int geardimCommandLine(int argc, char **argv)
     return geardim::runCommandLine(argc, argv, language);
 }
 
-static_assert(std::is_same_v<decltype(&geardimCommandLine), geardim::CommandLineEntry>);
+static_assert(std::is_same_v<decltype(&geardimCommandLine), geardim::ModuleEntry>);

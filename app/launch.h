@@ -17,17 +17,12 @@
 #include <unistd.h>
 #endif
 
-class QObject;
-
 namespace geardim {
 
-// The windows module's entry "geardimWindows": the whole windowed program. Chooses the
-// language (taking `--lang` out of argv), sets up, shows the menu and runs until the
-// program ends. beforeShow, when given, sees the menu just before it is first shown.
-using WindowsEntry = int (*)(int argc, char **argv, void (*beforeShow)(QObject *menu));
-
-// The command-line module's entry "geardimCommandLine": the same, for the command line.
-using CommandLineEntry = int (*)(int argc, char **argv);
+// The modules' entries, "geardimWindows" and "geardimCommandLine": the whole windowed
+// program or the whole command line. Each chooses the language (taking `--lang` out of
+// argv) and runs until the program ends.
+using ModuleEntry = int (*)(int argc, char **argv);
 
 namespace launch {
 

@@ -2,7 +2,7 @@
 
 #if defined(GEARDIM_ONE_PROGRAM)
 extern "C" int geardimCommandLine(int argc, char **argv);
-extern "C" int geardimWindows(int argc, char **argv, void (*beforeShow)(QObject *menu));
+extern "C" int geardimWindows(int argc, char **argv);
 #endif
 
 // Without arguments (or with Qt's own options) the windows; otherwise the command line.
@@ -12,15 +12,12 @@ int main(int argc, char *argv[])
 {
     using namespace geardim;
 #if defined(GEARDIM_ONE_PROGRAM)
-    return launch::wantsCommandLine(argc, argv) ? geardimCommandLine(argc, argv) : geardimWindows(argc, argv, nullptr);
+    return launch::wantsCommandLine(argc, argv) ? geardimCommandLine(argc, argv) : geardimWindows(argc, argv);
 #else
-    if (launch::wantsCommandLine(argc, argv)) {
-        void *module = launch::openModule("geardim-cli.so");
-        const auto run = module ? launch::entryOf<CommandLineEntry>(module, "geardimCommandLine") : nullptr;
-        return run ? run(argc, argv) : 1;
-    }
-    void *module = launch::openModule("geardim-windows.so");
-    const auto run = module ? launch::entryOf<WindowsEntry>(module, "geardimWindows") : nullptr;
-    return run ? run(argc, argv, nullptr) : 1;
+    const bool commandLine = launch::wantsCommandLine(argc, argv);
+    void *module = launch::openModule(commandLine ? "geardim-cli.so" : "geardim-windows.so");
+    const auto run =
+        module ? launch::entryOf<ModuleEntry>(module, commandLine ? "geardimCommandLine" : "geardimWindows") : nullptr;
+    return run ? run(argc, argv) : 1;
 #endif
 }

@@ -3,7 +3,6 @@
 #include "app/windowsmodule.h"
 
 #include <QGuiApplication>
-#include <QWidget>
 
 #include <type_traits>
 
@@ -29,15 +28,12 @@ const geardim::Drawing kDrawing{
 
 } // namespace
 
-extern "C" Q_DECL_EXPORT int geardimWindows(int argc, char **argv, void (*beforeShow)(QObject *menu))
+extern "C" Q_DECL_EXPORT int geardimWindows(int argc, char **argv)
 {
     const geardim::Language language = geardim::chooseLanguage(argc, argv);
-    std::function<void(QWidget *)> seeMenu;
-    if (beforeShow)
-        seeMenu = [beforeShow](QWidget *menu) { beforeShow(menu); };
-    return geardim::runProgram(argc, argv, seeMenu, language);
+    return geardim::runProgram(argc, argv, language);
 }
 
 extern "C" Q_DECL_EXPORT const geardim::Drawing *geardimDrawing() { return &kDrawing; }
 
-static_assert(std::is_same_v<decltype(&geardimWindows), geardim::WindowsEntry>);
+static_assert(std::is_same_v<decltype(&geardimWindows), geardim::ModuleEntry>);

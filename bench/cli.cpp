@@ -20,23 +20,12 @@ int main(int argc, char *argv[])
     const std::vector<std::string> options = {"sheet", "--module", "1", "--teeth", "30", "--allowance-upper", "-0.03",
                                               "--allowance-lower", "-0.06", "--gauge-diameter", "1.7", "--format",
                                               "json"};
-    std::vector<std::vector<std::string>> programs = {{argv[1]}, {argv[2]}};
+    std::vector<std::string> programs[2] = {{argv[1]}, {argv[2]}};
     for (auto &program : programs)
         program.insert(program.end(), options.begin(), options.end());
     std::vector<bench::Sample> samples[2];
-    for (const auto &program : programs)
-        bench::runOnce(program, false);
-    for (int i = 0; i < runs; ++i) {
-        bench::pinPair(i);
-        for (int which = 0; which < 2; ++which) {
-            const bench::Sample s = bench::runOnce(programs[which], false);
-            if (!s.ok) {
-                std::fprintf(stderr, "%s failed\n", programs[which][0].c_str());
-                return 1;
-            }
-            samples[which].push_back(s);
-        }
-    }
+    if (!bench::runPairs(programs, runs, false, samples))
+        return 1;
     std::vector<double> times[2];
     for (int which = 0; which < 2; ++which) {
         for (const bench::Sample &s : samples[which])

@@ -6,9 +6,9 @@
 
 #include "common/firstpaint.h"
 
-// Tells the benchmark harness when a window has been painted for the first time
-// ("shown" on standard output), then ends the program. Qt Core only, so that the
-// program's own start-up is measured with exactly the libraries it links.
+// Tells the benchmark harness when the floor's window has been painted for the first
+// time ("shown" on standard output), then ends the floor: what the program itself does
+// with GEARDIM_QUIT_AFTER_FIRST_PAINT in its environment.
 inline void reportWhenShown(QObject *window)
 {
     geardim::afterFirstPaint(window, [] {

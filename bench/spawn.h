@@ -107,6 +107,29 @@ inline void pinPair(int pair)
     sched_setaffinity(0, sizeof one, &one);
 }
 
+// Runs the floor and the program alternately, `runs` times each after one untimed start
+// of each (which fills the file caches), each pair on one core. False, having said which
+// failed, when a program did not end well (or did not show its window when waited for).
+inline bool runPairs(const std::vector<std::string> (&programs)[2], int runs, bool waitForShown,
+                     std::vector<Sample> (&samples)[2])
+{
+    for (int i = -1; i < runs; ++i) {
+        if (i >= 0)
+            pinPair(i);
+        for (int which = 0; which < 2; ++which) {
+            const Sample s = runOnce(programs[which], waitForShown);
+            if (!s.ok) {
+                std::fprintf(stderr, "%s failed%s\n", programs[which][0].c_str(),
+                             waitForShown ? " or did not show its window" : "");
+                return false;
+            }
+            if (i >= 0)
+                samples[which].push_back(s);
+        }
+    }
+    return true;
+}
+
 struct Spread {
     double median, q1, q3;
 };

@@ -23,26 +23,12 @@ int main(int argc, char *argv[])
     // Paint as soon as a window asks for it instead of on the platform's next
     // update tick, whose phase would otherwise decide the measurement.
     setenv("QT_QPA_UPDATE_IDLE_TIME", "0", 1);
-    const std::vector<std::vector<std::string>> programs = {{argv[1]}, {argv[2]}};
+    // The program says "shown" and ends after its first paint, as the floor does.
+    setenv("GEARDIM_QUIT_AFTER_FIRST_PAINT", "1", 1);
+    const std::vector<std::string> programs[2] = {{argv[1]}, {argv[2]}};
     std::vector<bench::Sample> samples[2];
-    // One untimed start of each fills the file caches.
-    for (const auto &program : programs) {
-        if (!bench::runOnce(program, true).ok) {
-            std::fprintf(stderr, "%s did not start and show its window\n", program[0].c_str());
-            return 1;
-        }
-    }
-    for (int i = 0; i < runs; ++i) {
-        bench::pinPair(i);
-        for (int which = 0; which < 2; ++which) {
-            const bench::Sample s = bench::runOnce(programs[which], true);
-            if (!s.ok) {
-                std::fprintf(stderr, "%s did not show its window\n", programs[which][0].c_str());
-                return 1;
-            }
-            samples[which].push_back(s);
-        }
-    }
+    if (!bench::runPairs(programs, runs, true, samples))
+        return 1;
     struct Figures {
         bench::Spread shown, exit, cpu, memory;
     };

@@ -1,7 +1,6 @@
 #include <QTest>
 
-#include <vector>
-
+#include "../support/arguments.h"
 #include "app/launch.h"
 
 // The launcher's choice between the command line and the windows, made before Qt loads.
@@ -37,14 +36,8 @@ void TestLaunch::choosesCommandLineOrWindows()
 {
     QFETCH(QStringList, arguments);
     QFETCH(bool, commandLine);
-    std::vector<QByteArray> storage{"geardim"};
-    for (const QString &a : arguments)
-        storage.push_back(a.toUtf8());
-    std::vector<char *> argv;
-    for (QByteArray &a : storage)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    QCOMPARE(geardim::launch::wantsCommandLine(int(storage.size()), argv.data()), commandLine);
+    Arguments args(QStringList{"geardim"} + arguments);
+    QCOMPARE(geardim::launch::wantsCommandLine(args.argc, args.argv()), commandLine);
 }
 
 QTEST_APPLESS_MAIN(TestLaunch)

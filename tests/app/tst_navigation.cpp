@@ -5,6 +5,7 @@
 #include <QTranslator>
 #include <memory>
 
+#include "../support/arguments.h"
 #include "../support/guitest.h"
 #include "common/language.h"
 #include "common/registry.h"
@@ -201,14 +202,7 @@ void TestNavigation::languageComesFromArgumentsEnvironmentOrSettings()
     QFETCH(QString, setting);
     QFETCH(bool, english);
     QFETCH(QStringList, left);
-    std::vector<QByteArray> storage;
-    for (const QString &a : arguments)
-        storage.push_back(a.toUtf8());
-    std::vector<char *> argv;
-    for (QByteArray &a : storage)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    int argc = int(arguments.size());
+    Arguments args(arguments);
     if (environment.isEmpty())
         qunsetenv("GEARDIM_LANG");
     else
@@ -219,14 +213,11 @@ void TestNavigation::languageComesFromArgumentsEnvironmentOrSettings()
     else
         settings.setValue("language", setting);
     settings.sync();
-    const auto language = geardim::chooseLanguage(argc, argv.data());
+    const auto language = geardim::chooseLanguage(args.argc, args.argv());
     qunsetenv("GEARDIM_LANG");
     QCOMPARE(language == geardim::Language::English, english);
-    QStringList seen;
-    for (int i = 0; i < argc; ++i)
-        seen << QString::fromUtf8(argv[std::size_t(i)]);
-    QCOMPARE(seen, left);
-    QCOMPARE(argv[std::size_t(argc)], nullptr);
+    QCOMPARE(args.left(), left);
+    QCOMPARE(args.argv()[args.argc], nullptr);
 }
 
 void TestNavigation::englishWindowsSpeakEnglish()

@@ -68,6 +68,8 @@ private slots:
     void commandLineExitStatus();
     void commandLineLoadsGraphicsOnlyToDraw_data();
     void commandLineLoadsGraphicsOnlyToDraw();
+    void programShowsItsMenuAndCanSaySo_data();
+    void programShowsItsMenuAndCanSaySo();
     void saveAndOpenGiveTheSameSheet();
     void refusedFileLeavesTheWindowAsItWas();
     void unsavedChangesAreAskedAbout_data();
@@ -280,6 +282,23 @@ void TestSheetWindow::commandLineLoadsGraphicsOnlyToDraw()
         if (argument.endsWith(".pdf") || argument.endsWith(".png"))
             QVERIFY(QFile::remove(argument));
     }
+}
+
+void TestSheetWindow::programShowsItsMenuAndCanSaySo_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("chinese") << QStringList{};
+    QTest::newRow("english") << QStringList{"--lang", "en"};
+}
+
+// The program as installed starts its windows from the module, and for the start-up
+// bench says when the menu has been painted, then ends.
+void TestSheetWindow::programShowsItsMenuAndCanSaySo()
+{
+    QFETCH(QStringList, arguments);
+    const Run run = runGeardim(arguments, {"QT_QPA_PLATFORM=offscreen", "GEARDIM_QUIT_AFTER_FIRST_PAINT=1"});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out, QByteArray("shown\n"));
 }
 
 void TestSheetWindow::saveAndOpenGiveTheSameSheet()
