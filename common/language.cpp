@@ -74,10 +74,11 @@ Language rememberedLanguage()
     bool general = false;
     while (!file.atEnd()) {
         const QByteArray line = file.readLine().trimmed();
+        const qsizetype equals = line.indexOf('=');
         if (line.startsWith('[')) {
             general = line == "[General]";
-        } else if (general && line.startsWith("language=")) {
-            return named(line.mid(9).trimmed().toStdString()).value_or(Language::Chinese);
+        } else if (general && equals > 0 && line.left(equals).trimmed() == "language") {
+            return named(line.mid(equals + 1).trimmed().toStdString()).value_or(Language::Chinese);
         }
     }
     return Language::Chinese;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTranslator>
 #include <memory>
 
@@ -31,6 +32,8 @@ private slots:
     void menuComesBackWhereItWas();
     void languageComesFromArgumentsEnvironmentOrSettings_data();
     void languageComesFromArgumentsEnvironmentOrSettings();
+    void rememberedLanguageIsReadFromTheSettingsFile_data();
+    void rememberedLanguageIsReadFromTheSettingsFile();
     void englishWindowsSpeakEnglish();
 
 private:
@@ -218,6 +221,39 @@ void TestNavigation::languageComesFromArgumentsEnvironmentOrSettings()
     QCOMPARE(language == geardim::Language::English, english);
     QCOMPARE(args.left(), left);
     QCOMPARE(args.argv()[args.argc], nullptr);
+}
+
+void TestNavigation::rememberedLanguageIsReadFromTheSettingsFile_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("english");
+    QTest::newRow("as QSettings writes it") << QByteArray("[General]\nlanguage=en\n") << true;
+    QTest::newRow("among other groups") << QByteArray("[sheet]\nx=1\n\n[General]\nlanguage=en\n\n[recent]\na=b\n")
+                                        << true;
+    QTest::newRow("spaces, by hand") << QByteArray("  [General]  \r\n language = en \r\n") << true;
+    QTest::newRow("chinese") << QByteArray("[General]\nlanguage=zh\n") << false;
+    QTest::newRow("in another group") << QByteArray("[sheet]\nlanguage=en\n") << false;
+    QTest::newRow("another key") << QByteArray("[General]\nlanguages=en\n") << false;
+    QTest::newRow("unknown language") << QByteArray("[General]\nlanguage=fr\n") << false;
+    QTest::newRow("empty") << QByteArray() << false;
+}
+
+// The remembered language is read without QSettings, before the application starts: it
+// finds the key where QSettings keeps it, and nowhere else.
+void TestNavigation::rememberedLanguageIsReadFromTheSettingsFile()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, english);
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/geardim";
+    QVERIFY(QDir().mkpath(folder));
+    QFile conf(folder + "/geardim.conf");
+    QVERIFY(conf.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    conf.write(file);
+    conf.close();
+    QCOMPARE(geardim::rememberedLanguage() == geardim::Language::English, english);
+    // QSettings itself reads the same from the file.
+    QCOMPARE(QSettings().value("language").toString() == "en", english);
+    QVERIFY(conf.remove());
 }
 
 void TestNavigation::englishWindowsSpeakEnglish()
