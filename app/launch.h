@@ -65,8 +65,13 @@ inline void *openModule(const char *name)
     const ssize_t n = readlink("/proc/self/exe", path, PATH_MAX);
     path[n > 0 ? n : 0] = 0;
     char *slash = std::strrchr(path, '/');
-    if (!slash || std::strlen(name) > 32) {
+    if (!slash) {
         std::fprintf(stderr, "geardim: cannot find the program's own folder\n");
+        return nullptr;
+    }
+    // The path buffer leaves room for the folder's tail and a name this long.
+    if (std::strlen(name) > 32) {
+        std::fprintf(stderr, "geardim: module name too long: %s\n", name);
         return nullptr;
     }
     char problem[PATH_MAX + 256] = "";
