@@ -1,6 +1,5 @@
 #include "app/appsetup.h"
 
-#include <cstdio>
 #include <iterator>
 #include <map>
 
@@ -113,15 +112,8 @@ int runProgram(int argc, char *argv[], Language language)
         if (language == Language::Chinese)
             installQtTranslation();
     });
-    // For measuring the start-up (make bench): "shown" on standard output once the menu
-    // has been painted, then the end, before the work that waits for the paint.
-    if (qEnvironmentVariableIsSet("GEARDIM_QUIT_AFTER_FIRST_PAINT")) {
-        afterFirstPaint(menu, [] {
-            std::fputs("shown\n", stdout);
-            std::fflush(stdout);
-            QCoreApplication::quit();
-        });
-    }
+    if (qEnvironmentVariableIsSet("GEARDIM_QUIT_AFTER_FIRST_PAINT"))
+        quitAfterFirstPaint(menu);
     registry.show(WindowId::Menu);
     return QApplication::exec();
 }

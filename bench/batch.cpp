@@ -5,18 +5,11 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
 #include <fstream>
-#include <spawn.h>
 #include <string>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-#include <vector>
 
+#include "bench/spawn.h"
 #include "sheet/inspection.h"
-
-extern char **environ;
 
 namespace {
 
@@ -45,33 +38,10 @@ void writeCsv(const std::string &path, long lines)
     }
 }
 
-struct Run {
-    double seconds = 0;
-    long peakKilobytes = 0;
-    int status = -1;
-};
-
-Run runBatch(const char *program, const std::string &in)
+// `geardim sheet --batch IN`, its table written to /dev/null.
+bench::Sample runBatch(const char *program, const std::string &in)
 {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    std::string sheet = "sheet", batch = "--batch";
-    char *argv[] = {const_cast<char *>(program), sheet.data(), batch.data(), const_cast<char *>(in.c_str()), nullptr};
-    const auto start = std::chrono::steady_clock::now();
-    pid_t pid = 0;
-    Run run;
-    if (posix_spawn(&pid, program, &actions, nullptr, argv, environ) != 0)
-        return run;
-    posix_spawn_file_actions_destroy(&actions);
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    run.peakKilobytes = usage.ru_maxrss;
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    return bench::runOnce({program, "sheet", "--batch", in}, false);
 }
 
 double loopSeconds(long lines)
@@ -102,8 +72,8 @@ int main(int argc, char *argv[])
     writeCsv(small, 10000);
     writeCsv(large, lines);
     runBatch(argv[1], small); // fills the file caches
-    const Run smallRun = runBatch(argv[1], small);
-    const Run largeRun = runBatch(argv[1], large);
+    const bench::Sample smallRun = runBatch(argv[1], small);
+    const bench::Sample largeRun = runBatch(argv[1], large);
     const double loop = loopSeconds(lines);
     std::remove(small.c_str());
     std::remove(large.c_str());
@@ -112,11 +82,12 @@ int main(int argc, char *argv[])
                      smallRun.status, largeRun.status);
         return 1;
     }
-    const double speedRatio = loop / largeRun.seconds;
+    const double largeSeconds = largeRun.toExit / 1000;
+    const double speedRatio = loop / largeSeconds;
     const double memoryRatio = double(largeRun.peakKilobytes) / double(smallRun.peakKilobytes);
     std::printf("batch of %ld gears\n", lines);
-    std::printf("  geardim sheet --batch   %8.3f s  %7.0f gears/s   peak %ld KiB\n", largeRun.seconds,
-                lines / largeRun.seconds, largeRun.peakKilobytes);
+    std::printf("  geardim sheet --batch   %8.3f s  %7.0f gears/s   peak %ld KiB\n", largeSeconds,
+                lines / largeSeconds, largeRun.peakKilobytes);
     std::printf("  computeSheet in a loop  %8.3f s  %7.0f gears/s\n", loop, lines / loop);
     std::printf("  speed ratio %.3f (target >= 0.5)\n", speedRatio);
     std::printf("  peak memory, 10,000 lines %ld KiB, %ld lines %ld KiB: ratio %.3f (target <= 1.10)\n",

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "bench/shown.h"
+#include "common/firstpaint.h"
 
 int main(int argc, char *argv[])
 {
@@ -44,7 +44,7 @@ int main(int argc, char *argv[])
         button->setFont(song(b.points));
         button->setGeometry(b.x, b.y, b.w, b.h);
     }
-    reportWhenShown(&window);
+    geardim::quitAfterFirstPaint(&window);
     window.show();
     return QApplication::exec();
 }

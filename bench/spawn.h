@@ -26,15 +26,18 @@ struct Sample {
     double toExit = 0;   // ms from the spawn to the process's exit
     double cpu = 0;      // ms of user and system time of the whole run
     long peakKilobytes = 0;
+    int status = -1;     // the exit status, -1 when it did not exit normally
     bool ok = false;     // exited with status 0 (and said "shown" when waited for)
 };
 
-// Runs args[0] with args; with waitForShown, reads its standard output until "shown".
+// Runs args[0] with args. With waitForShown its standard output comes through a pipe,
+// read until the end and timed at "shown"; otherwise it goes to /dev/null, so that a
+// program that writes much is timed without a reader beside it.
 inline Sample runOnce(const std::vector<std::string> &args, bool waitForShown)
 {
     Sample sample;
-    int pipeFds[2];
-    if (pipe(pipeFds) != 0)
+    int pipeFds[2] = {-1, -1};
+    if (waitForShown && pipe(pipeFds) != 0)
         return sample;
     std::vector<char *> argv;
     for (const std::string &a : args)
@@ -42,8 +45,12 @@ inline Sample runOnce(const std::vector<std::string> &args, bool waitForShown)
     argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
+    if (waitForShown) {
+        posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
+        posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
+    } else {
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    }
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     const auto start = std::chrono::steady_clock::now();
     const auto since = [&start] {
@@ -52,26 +59,23 @@ inline Sample runOnce(const std::vector<std::string> &args, bool waitForShown)
     pid_t pid = 0;
     const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
-    close(pipeFds[1]);
-    if (spawned != 0) {
-        close(pipeFds[0]);
-        return sample;
-    }
-    // Reads everything, so that a program that writes much is not held up by the pipe.
-    std::string out;
-    char buffer[4096];
     bool shown = false;
-    for (;;) {
-        const ssize_t n = read(pipeFds[0], buffer, sizeof buffer);
-        if (n <= 0)
-            break;
-        out.append(buffer, static_cast<std::size_t>(n));
-        if (waitForShown && !shown && out.find("shown\n") != std::string::npos) {
-            shown = true;
-            sample.toShown = since();
+    if (waitForShown) {
+        close(pipeFds[1]);
+        // Reads everything, so that the program is never held up by a full pipe.
+        std::string out;
+        char buffer[4096];
+        for (ssize_t n; spawned == 0 && (n = read(pipeFds[0], buffer, sizeof buffer)) > 0;) {
+            out.append(buffer, static_cast<std::size_t>(n));
+            if (!shown && out.find("shown\n") != std::string::npos) {
+                shown = true;
+                sample.toShown = since();
+            }
         }
+        close(pipeFds[0]);
     }
-    close(pipeFds[0]);
+    if (spawned != 0)
+        return sample;
     int status = 0;
     rusage usage{};
     wait4(pid, &status, 0, &usage);
@@ -79,7 +83,8 @@ inline Sample runOnce(const std::vector<std::string> &args, bool waitForShown)
     sample.peakKilobytes = usage.ru_maxrss;
     const auto ms = [](const timeval &t) { return double(t.tv_sec) * 1000.0 + double(t.tv_usec) / 1000.0; };
     sample.cpu = ms(usage.ru_utime) + ms(usage.ru_stime);
-    sample.ok = (shown || !waitForShown) && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    sample.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    sample.ok = (shown || !waitForShown) && sample.status == 0;
     return sample;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QObject>
 #include <QTimer>
 
+#include <cstdio>
 #include <functional>
 #include <utility>
 
@@ -44,6 +46,18 @@ private:
 inline void afterFirstPaint(QObject *window, std::function<void()> action)
 {
     new detail::AfterFirstPaint(window, std::move(action));
+}
+
+// For measuring the start-up (make bench): "shown" on standard output once the window
+// has been painted, then the end of the program, before any other work that waits for
+// the paint. The program and its floor window report alike.
+inline void quitAfterFirstPaint(QObject *window)
+{
+    afterFirstPaint(window, [] {
+        std::fputs("shown\n", stdout);
+        std::fflush(stdout);
+        QCoreApplication::quit();
+    });
 }
 
 } // namespace geardim
