@@ -17,7 +17,7 @@
 #include "records/batch.h"
 #include "records/gearfile.h"
 #include "sheet/drawing.h"
-#include "sheet/inspection.h"
+#include "sheet/sheetcalculation.h"
 #include "sheet/sheetoptions.h"
 #include "sheet/sheetreport.h"
 

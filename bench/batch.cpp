@@ -9,7 +9,7 @@
 #include <string>
 
 #include "bench/spawn.h"
-#include "sheet/inspection.h"
+#include "sheet/sheetcalculation.h"
 
 namespace {
 

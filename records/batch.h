@@ -3,7 +3,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "sheet/inspection.h"
+#include "sheet/sheetcalculation.h"
 #include "sheet/sheetreport.h"
 
 // The sheets of many gears at once: a CSV file in, a CSV file out, one line at a time.

@@ -5,7 +5,7 @@
 #include <QJsonObject>
 #include <QString>
 
-#include "sheet/inspection.h"
+#include "sheet/sheetcalculation.h"
 
 // Gear files (.gear): UTF-8 JSON holding the inspection sheet's inputs only,
 //   {"format": "geardim-gear", "version": 1, "gear": {...}, "allowances": {...}, "gauge": {...}}

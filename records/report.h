@@ -3,7 +3,7 @@
 #include <QDate>
 #include <QString>
 
-#include "sheet/inspection.h"
+#include "sheet/sheetcalculation.h"
 
 class QPagedPaintDevice;
 class QPainter;

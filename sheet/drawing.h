@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "sheet/inspection.h"
+#include "sheet/sheetcalculation.h"
 #include "sheet/sheetreport.h"
 
 // The measuring set-up of a sheet drawn to scale, as geometry: the transverse section

@@ -6,7 +6,7 @@
 #include <QMainWindow>
 #include <QStringList>
 
-#include "sheet/inspection.h"
+#include "sheet/sheetcalculation.h"
 
 class QLabel;
 class QMenu;

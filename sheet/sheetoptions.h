@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "sheet/inspection.h"
+#include "sheet/sheetcalculation.h"
 
 // The inputs of the sheet by name, as the command line's options and the batch's
 // columns name them ("module", "pressure-angle", "internal", "gauge", ...).

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "sheet/inspection.h"
+#include "sheet/sheetcalculation.h"
 
 // The inspection sheet written out: as the rows of its table, as text, CSV and JSON.
 namespace geardim {

@@ -67,7 +67,7 @@ int main(int argc, char *argv[])
         {WindowId::XFromMValue, "formzqx", {"Command1"}},
         {WindowId::XFromSpan, "forgfxqx", {"Command1", "Command2"}},
         {WindowId::XFromThickness, "forhch", {"Command1"}},
-        {WindowId::Sheet, "inspectionsheet", {"compute"}},
+        {WindowId::Sheet, "sheet", {"compute"}},
     };
     for (const Calculator &c : calculators) {
         QWidget *w = registry.window(c.id);

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "sheet/drawing.h"
-#include "sheet/inspection.h"
+#include "sheet/sheetcalculation.h"
 
 using namespace geardim;
 

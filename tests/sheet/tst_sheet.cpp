@@ -10,7 +10,7 @@
 #include "geometry/involute.h"
 #include "sheet/drawing.h"
 #include "sheet/gaugeseries.h"
-#include "sheet/inspection.h"
+#include "sheet/sheetcalculation.h"
 #include "sheet/sheetreport.h"
 
 using namespace geardim;

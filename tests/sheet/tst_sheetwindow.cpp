@@ -14,7 +14,7 @@
 #include <QTableWidget>
 
 #include "../support/guitest.h"
-#include "sheet/inspection.h"
+#include "sheet/sheetcalculation.h"
 #include "common/language.h"
 #include "printing/printdialog.h"
 #include "sheet/inspectionsheet.h"

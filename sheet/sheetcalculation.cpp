@@ -1,4 +1,4 @@
-#include "sheet/inspection.h"
+#include "sheet/sheetcalculation.h"
 
 #include <algorithm>
 #include <array>
