@@ -186,6 +186,8 @@ int runSheet(Parsed &p, const Drawing *drawing)
         return runBatchCommand(p, *in);
     if (!p.parser.isSet(p.load) && !p.parser.isSet(QStringLiteral("teeth")))
         return usageError(QCoreApplication::translate("CommandLine", "缺少 --teeth（齿数 z）。"));
+    if (!in->module && !in->diametralPitch)
+        return usageError(QCoreApplication::translate("CommandLine", "缺少 --module（法向模数 mn）或 --diametral-pitch（径节 P）。"));
     if (p.parser.isSet(p.save)) {
         const QString problem = writeGearFile(p.parser.value(p.save), *in, kept);
         if (!problem.isEmpty())

@@ -58,6 +58,12 @@ const char *failureText(Failure failure)
         return QT_TRANSLATE_NOOP("Failure", "齿宽b必须大于0。请检查齿宽b，或不填。");
     case Failure::ResultOutOfRange:
         return QT_TRANSLATE_NOOP("Failure", "计算结果超出可以表示的范围，没有结果。请检查输入的数值。");
+    case Failure::TooFewTeeth:
+        return QT_TRANSLATE_NOOP("Failure", "齿数z少于3：这样的齿轮既无法制造，也无法测量。请检查齿数z。");
+    case Failure::SpanTeethOutOfRange:
+        return QT_TRANSLATE_NOOP("Failure", "跨测齿数k必须是不小于1、小于齿数z的整数。请检查跨测齿数k，或不填（由程序选择）。");
+    case Failure::AllowancesReversed:
+        return QT_TRANSLATE_NOOP("Failure", "齿厚上偏差Esns小于下偏差Esni，二者填反了。请检查上偏差Esns和下偏差Esni。");
     }
     return QT_TRANSLATE_NOOP("Failure", "没有结果。请检查输入的数值。");
 }

@@ -30,6 +30,9 @@ enum class Failure {
     AddendumNegative, // The addendum coefficient is negative.
     FaceWidthNotPositive, // A given face width is zero or negative.
     ResultOutOfRange, // A result overflows or is not a finite number.
+    TooFewTeeth, // The sheet's gear has fewer than 3 teeth: it can be neither made nor measured.
+    SpanTeethOutOfRange, // The span count given for the sheet is not a whole number from 1 to z − 1.
+    AllowancesReversed, // The upper tooth-thickness allowance lies below the lower one.
 };
 
 // The warning shown for a failure, in plain Chinese, UTF-8: which condition

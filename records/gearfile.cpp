@@ -87,6 +87,7 @@ GearFileRead gearFromDocument(const QJsonObject &root)
     const auto addendum = number(gear, "gear", "addendum", notNegative, QT_TRANSLATE_NOOP("GearFile", "不小于 0"), problem);
     in.tipDiameter = number(gear, "gear", "tipDiameter", positive, QT_TRANSLATE_NOOP("GearFile", "大于 0"), problem);
     in.faceWidth = number(gear, "gear", "faceWidth", positive, QT_TRANSLATE_NOOP("GearFile", "大于 0"), problem);
+    in.spanTeeth = number(gear, "gear", "spanTeeth", wholeTeeth, QT_TRANSLATE_NOOP("GearFile", "不小于 1 的整数"), problem);
     const auto upper = number(allowances, "allowances", "upper", any, "", problem);
     const auto lower = number(allowances, "allowances", "lower", any, "", problem);
     in.gaugeDiameter = number(gauge, "gauge", "diameter", positive, QT_TRANSLATE_NOOP("GearFile", "大于 0"), problem);
@@ -165,6 +166,7 @@ QJsonObject gearDocument(const SheetInput &in, const QJsonObject &kept)
     gear.insert(QLatin1String("addendum"), in.addendum);
     putOptional(gear, "tipDiameter", in.tipDiameter);
     putOptional(gear, "faceWidth", in.faceWidth);
+    putOptional(gear, "spanTeeth", in.spanTeeth);
     allowances.insert(QLatin1String("upper"), in.allowanceUpper);
     allowances.insert(QLatin1String("lower"), in.allowanceLower);
     gauge.insert(QLatin1String("kind"), in.gauge == GaugeKind::Pin ? QStringLiteral("pin") : QStringLiteral("ball"));

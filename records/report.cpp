@@ -87,8 +87,8 @@ void paintReport(QPainter &p, QPagedPaintDevice &device, const SheetInput &in, c
         y = paragraph(p, line, left, width, y) + 1 * mm;
     y += 3 * mm;
 
-    // The table: quantity, unit, nominal, max, min.
-    const double columns[] = {0.40, 0.10, 0.5 / 3, 0.5 / 3, 0.5 / 3};
+    // The table: quantity, unit, nominal, max, min, the deviations as the drawing writes them.
+    const double columns[] = {0.30, 0.07, 0.14, 0.14, 0.14, 0.21};
     const QFontMetricsF metrics(reportFont(10), &device);
     const double rowHeight = metrics.height() * 1.5;
     const auto row = [&](const QStringList &cells, bool header) {
@@ -126,8 +126,8 @@ void paintReport(QPainter &p, QPagedPaintDevice &device, const SheetInput &in, c
     }
     p.setPen(Qt::black);
     p.setFont(reportFont(10));
-    for (SheetWarning w : r.warnings)
-        y = paragraph(p, QCoreApplication::translate("Report", "注意：") + QCoreApplication::translate("SheetWarning", sheetWarningText(w)), left, width, y) + 1 * mm;
+    for (const std::string &w : sheetWarningMessages(r, translate))
+        y = paragraph(p, QCoreApplication::translate("Report", "注意：") + QString::fromStdString(w), left, width, y) + 1 * mm;
     y += 3 * mm;
     paragraph(p, QCoreApplication::translate("Report", "日期：") + date.toString(Qt::ISODate), left, width, y);
 }

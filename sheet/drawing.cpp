@@ -227,6 +227,10 @@ MeasurementDrawing measurementDrawing(const SheetResult &sheet)
         d.dimensions.push_back({d.spanContacts[0], d.spanContacts[1],
                                 dimensionText("W", sheet.span->length.nominal, sheet) + "  (k = "
                                     + std::to_string(sheet.span->teeth) + ")"});
+        // Where the anvils really touch: on a helical gear the contacts lie off this
+        // section, on the circle d_W of the sheet.
+        // (Before the gauges' contact circle, which stays the last.)
+        d.circles.insert(d.circles.end() - 1, {{0, 0}, sheet.span->contactDiameter / 2, anvil});
     }
 
     // The panels: the whole gear, and the measured space with its span.
@@ -250,6 +254,8 @@ MeasurementDrawing measurementDrawing(const SheetResult &sheet)
         d.captionParts.push_back(QT_TRANSLATE_NOOP("Drawing", "；斜齿轮的量球（棒）在端面上相当于直径 D/cos βb 的圆"));
     if (sheet.gaugesOpposite && std::fmod(s.z, 2) != 0)
         d.captionParts.push_back(QT_TRANSLATE_NOOP("Drawing", "；奇数齿斜齿轮的另一根量棒在相距半个轴向齿距的截面上"));
+    if (sheet.span)
+        d.captionParts.push_back(QT_TRANSLATE_NOOP("Drawing", "；公法线量具的测量面在圆 d_W 上接触齿面"));
     for (const char *part : d.captionParts)
         d.caption += part;
     return d;

@@ -101,6 +101,7 @@ InspectionSheet::InspectionSheet(QWidget *parent)
     allowanceUpper = numberField(central, "allowanceUpper", QStringLiteral("-0.03"));
     allowanceLower = numberField(central, "allowanceLower", QStringLiteral("-0.06"));
     gaugeDiameter = numberField(central, "gaugeDiameter", QStringLiteral("1.7"), tr("不填则建议"));
+    spanTeeth = numberField(central, "spanTeeth", QString(), tr("不填则自动选择"));
     external = option(central, "external", tr("外齿"));
     internal = option(central, "internal", tr("内齿"));
     balls = option(central, "balls", tr("量球"));
@@ -139,7 +140,8 @@ InspectionSheet::InspectionSheet(QWidget *parent)
     kind->addWidget(external);
     kind->addWidget(internal);
     kind->addStretch(1);
-    gearGrid->addLayout(kind, 5, 0, 1, 4);
+    gearGrid->addLayout(kind, 5, 0, 1, 2);
+    place(5, 1, tr("跨测齿数 k"), spanTeeth);
 
     auto *allowanceBox = new QGroupBox(tr("齿厚偏差（法向）"), central);
     auto *allowanceForm = new QFormLayout(allowanceBox);
@@ -167,9 +169,9 @@ InspectionSheet::InspectionSheet(QWidget *parent)
     inputs->addWidget(gearBox, 2);
     inputs->addLayout(side, 1);
 
-    results = new QTableWidget(0, 3, central);
+    results = new QTableWidget(0, 4, central);
     results->setObjectName(QStringLiteral("results"));
-    results->setHorizontalHeaderLabels({tr("公称"), tr("上限"), tr("下限")});
+    results->setHorizontalHeaderLabels({tr("公称"), tr("上限"), tr("下限"), tr("偏差")});
     results->setEditTriggers(QAbstractItemView::NoEditTriggers);
     results->setSelectionMode(QAbstractItemView::ContiguousSelection);
     results->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -197,7 +199,7 @@ InspectionSheet::InspectionSheet(QWidget *parent)
 
     connect(compute, &QPushButton::clicked, this, &InspectionSheet::computeClicked);
     for (QLineEdit *field : {module, diametralPitch, teeth, pressureAngle, helixAngle, shift, thickness, addendum,
-                             tipDiameter, faceWidth, allowanceUpper, allowanceLower, gaugeDiameter}) {
+                             tipDiameter, faceWidth, allowanceUpper, allowanceLower, gaugeDiameter, spanTeeth}) {
         connect(field, &QLineEdit::returnPressed, this, &InspectionSheet::computeClicked);
         connect(field, &QLineEdit::textChanged, this, &InspectionSheet::markModified);
     }
@@ -277,6 +279,7 @@ void InspectionSheet::writeInputs(const SheetInput &in)
     allowanceUpper->setText(numberText(in.allowanceUpper));
     allowanceLower->setText(numberText(in.allowanceLower));
     gaugeDiameter->setText(numberText(in.gaugeDiameter));
+    spanTeeth->setText(numberText(in.spanTeeth));
     (in.internal ? internal : external)->setChecked(true);
     (in.gauge == GaugeKind::Pin ? pins : balls)->setChecked(true);
     loading_ = false;
@@ -516,7 +519,7 @@ std::optional<SheetInput> InspectionSheet::parseInputs(InputProblem &problem) co
                                 {teeth, &z}, {pressureAngle, &alpha}, {helixAngle, &beta}, {shift, &in.shift},
                                 {thickness, &in.thickness}, {addendum, &ha}, {tipDiameter, &in.tipDiameter},
                                 {faceWidth, &in.faceWidth}, {allowanceUpper, &upper}, {allowanceLower, &lower},
-                                {gaugeDiameter, &in.gaugeDiameter}}) {
+                                {gaugeDiameter, &in.gaugeDiameter}, {spanTeeth, &in.spanTeeth}}) {
         if (!read(field, *value))
             return std::nullopt;
     }
@@ -569,11 +572,14 @@ void InspectionSheet::showSheet(const SheetResult &sheet)
 {
     const int decimals = sheetDecimals(sheet);
     const auto rows = sheetRows(sheet);
+    const TextTranslator translate = [](const char *context, const char *text) {
+        return QCoreApplication::translate(context, text).toStdString();
+    };
     results->clearContents();
     results->setRowCount(int(rows.size()));
     for (int i = 0; i < int(rows.size()); ++i) {
         const SheetRow &row = rows[std::size_t(i)];
-        QString header = QCoreApplication::translate("Sheet", row.quantity.c_str());
+        QString header = QString::fromStdString(sheetRowName(row, translate));
         if (!row.unit.empty())
             header += QStringLiteral(" (%1)").arg(QString::fromStdString(row.unit));
         results->setVerticalHeaderItem(i, new QTableWidgetItem(header));
@@ -588,11 +594,17 @@ void InspectionSheet::showSheet(const SheetResult &sheet)
         cell(0, row.nominal);
         cell(1, row.max);
         cell(2, row.min);
+        if (row.deviations) {
+            auto *item = new QTableWidgetItem(
+                QString::fromStdString(sheetDeviations(row.deviations->first, row.deviations->second, decimals)));
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            results->setItem(i, 3, item);
+        }
     }
     results->setEnabled(true);
     QStringList texts;
-    for (SheetWarning w : sheet.warnings)
-        texts << tr("注意：") + QCoreApplication::translate("SheetWarning", sheetWarningText(w));
+    for (const std::string &w : sheetWarningMessages(sheet, translate))
+        texts << tr("注意：") + QString::fromStdString(w);
     showMessage(texts.join(u'\n'), !texts.isEmpty());
     shown_ = sheet;
     picture->setDrawing(measurementDrawing(sheet));

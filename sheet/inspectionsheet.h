@@ -84,7 +84,7 @@ private:
     void buildMenus();
 
     QLineEdit *module, *diametralPitch, *teeth, *pressureAngle, *helixAngle, *shift, *thickness, *addendum,
-        *tipDiameter, *allowanceUpper, *allowanceLower, *gaugeDiameter, *faceWidth;
+        *tipDiameter, *allowanceUpper, *allowanceLower, *gaugeDiameter, *faceWidth, *spanTeeth;
     QRadioButton *external, *internal, *balls, *pins;
     QPushButton *compute;
     QTableWidget *results;

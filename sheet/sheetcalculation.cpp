@@ -33,6 +33,9 @@ std::optional<Failure> checkInput(const SheetInput &in)
         return Failure::ModuleNotPositive;
     if (!(in.teeth >= 1) || in.teeth != std::floor(in.teeth) || in.teeth > 1e6)
         return Failure::TeethNotWhole;
+    // One or two teeth make no gear: a gauge of 10¹⁴ mm would be the answer.
+    if (in.teeth < 3)
+        return Failure::TooFewTeeth;
     if (auto f = checkPressureAngle(in.pressureAngleDeg))
         return f;
     if (auto f = checkHelixAngle(in.helixAngleDeg))
@@ -49,6 +52,12 @@ std::optional<Failure> checkInput(const SheetInput &in)
         return Failure::FaceWidthNotPositive;
     if (!std::isfinite(in.allowanceUpper) || !std::isfinite(in.allowanceLower))
         return Failure::ResultOutOfRange;
+    // Upper below lower is a typing slip; equal allowances are a drawing's choice.
+    if (in.allowanceUpper < in.allowanceLower)
+        return Failure::AllowancesReversed;
+    if (in.spanTeeth
+        && !(*in.spanTeeth >= 1 && *in.spanTeeth == std::floor(*in.spanTeeth) && *in.spanTeeth <= in.teeth - 1))
+        return Failure::SpanTeethOutOfRange;
     return std::nullopt;
 }
 
@@ -87,7 +96,7 @@ double shiftFor(const Gear &g, double sn) { return sign(g) * (sn / g.mn - kPi / 
 
 Limits limits(double nominal, double atUpper, double atLower)
 {
-    return {nominal, std::max(atUpper, atLower), std::min(atUpper, atLower)};
+    return {nominal, std::max(atUpper, atLower), std::min(atUpper, atLower), atUpper, atLower};
 }
 
 // The three thicknesses in order: nominal, with the upper and with the lower allowance.
@@ -160,7 +169,9 @@ void addWarning(SheetResult &r, SheetWarning w)
         r.warnings.push_back(w);
 }
 
-// Chordal thickness and height on the virtual spur gear zv = z/cos³β, and the constant chord.
+// Chordal thickness and height on the virtual spur gear zv = z/cos³β, and the constant
+// chord. A chord whose height is not above zero lies on or beyond the tip circle: a
+// caliper cannot be set to it, so that pair of rows is left out with a warning.
 void caliperValues(const Gear &g, const std::array<double, 3> &sn, SheetResult &r)
 {
     const double cosB = std::cos(g.beta);
@@ -173,42 +184,114 @@ void caliperValues(const Gear &g, const std::array<double, 3> &sn, SheetResult &
     const double cos2 = std::cos(g.alphaN) * std::cos(g.alphaN);
     const auto constant = atEach(sn, [&](double s) { return s * cos2; });
     const auto constantHeight = atEach(sn, [&](double s) { return addendum - s / 4 * std::sin(2 * g.alphaN); });
-    r.chordalThickness = limitsOf(chord);
-    r.chordalHeight = limitsOf(height);
-    r.constantChord = limitsOf(constant);
-    r.constantChordHeight = limitsOf(constantHeight);
+    const auto allAboveZero = [](const std::array<double, 3> &h) { return h[0] > 0 && h[1] > 0 && h[2] > 0; };
+    if (allAboveZero(height)) {
+        r.chordalThickness = limitsOf(chord);
+        r.chordalHeight = limitsOf(height);
+    } else {
+        addWarning(r, SheetWarning::ChordAboveTip);
+    }
+    if (allAboveZero(constantHeight)) {
+        r.constantChord = limitsOf(constant);
+        r.constantChordHeight = limitsOf(constantHeight);
+    } else {
+        addWarning(r, SheetWarning::ChordAboveTip);
+    }
 }
 
-// The span count whose contact lies nearest the circle d + 2x·mn, its base tangent
-// lengths at each shift, and where the anvils touch.
+// The normal tooth thickness on the tip circle: transverse
+// s_at = da·(st/d ± (inv αt − inv αat)), upper sign external, with cos αat = db/da and
+// st = sn/cos β, then s_a = s_at·cos βa on the tip cylinder's helix, tan βa = tan β·da/d.
+// Nothing when the tip circle lies inside the base circle, where no involute reaches.
+std::optional<double> tipThicknessAt(const Gear &g, double sn)
+{
+    if (!(g.da >= g.db))
+        return std::nullopt;
+    const double alphaAt = std::acos(g.db / g.da);
+    const double st = sn / std::cos(g.beta);
+    const double sat = g.da * (st / g.d + sign(g) * (inv(g.alphaT) - inv(alphaAt)));
+    const double betaA = std::atan(std::tan(g.beta) * g.da / g.d);
+    return sat * std::cos(betaA);
+}
+
+void tipThickness(const Gear &g, const std::array<double, 3> &sn, SheetResult &r)
+{
+    std::array<double, 3> sa{};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const auto t = tipThicknessAt(g, sn[i]);
+        if (!t)
+            return;
+        sa[i] = *t;
+    }
+    r.tipThickness = limitsOf(sa);
+    if (!(sa[0] > 0))
+        addWarning(r, SheetWarning::PointedTip);
+    else if (sa[0] < 0.2 * g.mn)
+        addWarning(r, SheetWarning::ThinTip);
+}
+
+// The generating rack undercuts an external gear below x = ha* − z·sin²αt/(2·cos β),
+// ha* the rack's addendum coefficient (1 when the tip diameter is given instead).
+void undercut(const Gear &g, const SheetInput &in, SheetResult &r)
+{
+    const double rackAddendum = in.tipDiameter ? 1.0 : in.addendum;
+    const double sinAt = std::sin(g.alphaT);
+    const double least = rackAddendum - g.z * sinAt * sinAt / (2 * std::cos(g.beta));
+    r.leastShiftWithoutUndercut = least;
+    if (g.x < least)
+        addWarning(r, SheetWarning::Undercut);
+}
+
+// The base tangent length over k teeth at the profile shift x.
+double spanLength(const Gear &g, double k, double x)
+{
+    return g.mn * std::cos(g.alphaN) * ((k - 0.5) * kPi + g.z * inv(g.alphaT)) + 2 * x * g.mn * std::sin(g.alphaN);
+}
+
+// The span. The anvils' common normal is a tangent of the base cylinder inclined at βb to
+// the transverse plane: the two contacts lie W apart along it, W·cos βb apart in the
+// transverse projection, so with the anvils central they touch on the circle
+// d_W = √(db² + (W·cos βb)²). The sheet's count is the whole number nearest (half up, at
+// least 1) to the real k whose contacts lie on d + 2x·mn,
+//   k = (√(dx² − db²)/cos βb − 2x·mn·sin αn)/(π·mn·cos αn) − z·inv αt/π + 0.5,
+// the helical span rule of the metric handbooks, zm = z·K(f, β) + 0.5 (Elements of Metric
+// Gear Technology, helical span: mn 3, z 24, αn 20°, β 25°, x 0.4 gives zm 4.63, k 5).
 void span(const Gear &g, const std::array<double, 3> &xs, const SheetInput &in, SheetResult &r)
 {
-    const double cosA = std::cos(g.alphaN);
-    const double sinA = std::sin(g.alphaN);
     const double cosBb = std::cos(g.betaB);
     const double dx = g.d + 2 * g.x * g.mn;
-    // W whose contact diameter √(db² + (W/cos βb)²) is dx, turned back into teeth.
-    const double wx = dx > g.db ? cosBb * std::sqrt(dx * dx - g.db * g.db) : 0;
-    const double kReal = ((wx - 2 * g.x * g.mn * sinA) / (g.mn * cosA) - g.z * inv(g.alphaT)) / kPi + 0.5;
-    // A span over all the teeth, or over more than the gear has, measures nothing.
-    if (!std::isfinite(kReal) || !(std::floor(kReal + 0.5) <= g.z - 1)) {
-        addWarning(r, SheetWarning::SpanNotPossible);
-        return;
+    const double wx = dx > g.db ? std::sqrt(dx * dx - g.db * g.db) / cosBb : 0;
+    const double kReal = (wx - 2 * g.x * g.mn * std::sin(g.alphaN)) / (kPi * g.mn * std::cos(g.alphaN))
+                         - g.z * inv(g.alphaT) / kPi + 0.5;
+    double k = 0;
+    if (in.spanTeeth) {
+        k = *in.spanTeeth;
+    } else {
+        // A span over all the teeth, or over more than the gear has, measures nothing.
+        if (!std::isfinite(kReal) || !(std::floor(kReal + 0.5) <= g.z - 1)) {
+            addWarning(r, SheetWarning::SpanNotPossible);
+            return;
+        }
+        k = std::max(1.0, std::floor(kReal + 0.5));
     }
-    const double k = std::max(1.0, std::floor(kReal + 0.5));
-    const auto w = atEach(xs, [&](double x) {
-        return g.mn * cosA * ((k - 0.5) * kPi + g.z * inv(g.alphaT)) + 2 * x * g.mn * sinA;
-    });
+    const auto w = atEach(xs, [&](double x) { return spanLength(g, k, x); });
     SpanResult s;
     s.teeth = int(k);
+    s.chosen = in.spanTeeth.has_value();
     s.length = limitsOf(w);
-    s.contactDiameter = std::sqrt(g.db * g.db + (w[0] / cosBb) * (w[0] / cosBb));
+    const double projected = w[0] * cosBb;
+    s.contactDiameter = std::sqrt(g.db * g.db + projected * projected);
+    for (const double other : {k - 1, k + 1}) {
+        if (other >= 1 && other <= g.z - 1)
+            s.neighbours.push_back({int(other), spanLength(g, other, g.x)});
+    }
     if (!(w[0] > 0))
         addWarning(r, SheetWarning::SpanContactOffInvolute);
     else if (s.contactDiameter > g.da)
         addWarning(r, SheetWarning::SpanContactAboveTip);
+    // The anvils must fit the face: W·sin βb plus a margin (W·sin βb is 0 on a spur gear).
     const double margin = r.inches ? kSpanFaceMarginIn : kSpanFaceMarginMm;
-    if (in.faceWidth && *in.faceWidth < s.length.max * std::fabs(std::sin(g.betaB)) + margin && g.beta != 0)
+    if (in.faceWidth && *in.faceWidth < s.length.max * std::fabs(std::sin(g.betaB)) + margin)
         addWarning(r, SheetWarning::SpanFaceTooNarrow);
     r.span = s;
 }
@@ -219,12 +302,15 @@ bool allFinite(const SheetResult &r)
                           r.shiftAtLower, r.gaugeDiameter};
     for (const Limits *l : {&r.thickness, &r.overGauges, &r.radial, &r.gaugeContactDiameter})
         v.insert(v.end(), {l->nominal, l->max, l->min});
-    for (const auto *o : {&r.chordalThickness, &r.chordalHeight, &r.constantChord, &r.constantChordHeight}) {
+    for (const auto *o : {&r.chordalThickness, &r.chordalHeight, &r.constantChord, &r.constantChordHeight, &r.tipThickness}) {
         if (*o)
             v.insert(v.end(), {(*o)->nominal, (*o)->max, (*o)->min});
     }
-    if (r.span)
+    if (r.span) {
         v.insert(v.end(), {r.span->length.nominal, r.span->length.max, r.span->length.min, r.span->contactDiameter});
+        for (const SpanNeighbour &n : r.span->neighbours)
+            v.push_back(n.nominal);
+    }
     return std::all_of(v.begin(), v.end(), [](double x) { return std::isfinite(x); });
 }
 
@@ -243,6 +329,7 @@ Outcome<SheetResult> computeSheet(const SheetInput &in)
 
     SheetResult r;
     r.inches = in.diametralPitch.has_value();
+    r.diametralPitch = in.diametralPitch;
     r.module = g.mn;
     r.teeth = g.z;
     r.pressureAngleDeg = in.pressureAngleDeg;
@@ -261,7 +348,9 @@ Outcome<SheetResult> computeSheet(const SheetInput &in)
     if (!g.internal) {
         caliperValues(g, sn, r);
         span(g, {g.x, xs[1], xs[2]}, in, r);
+        undercut(g, in, r);
     }
+    tipThickness(g, sn, r);
 
     // The gauge: as given, or the one touching on d + 2x·mn, rounded up to the series.
     r.gauge = in.gauge;
@@ -273,6 +362,7 @@ Outcome<SheetResult> computeSheet(const SheetInput &in)
             return ideal.failure();
         r.gaugeDiameter = nextSeriesDiameter(ideal.value());
         r.gaugeProposed = true;
+        r.gaugeIdeal = ideal.value();
     }
     const double D = r.gaugeDiameter;
     std::array<double, 3> centre{};
@@ -334,6 +424,33 @@ const char *sheetWarningText(SheetWarning warning)
         return QT_TRANSLATE_NOOP("SheetWarning", "量棒（球）没有露出齿顶，千分尺无法测到：请选用较大的量棒（球）直径。");
     case SheetWarning::PinsFaceTooNarrow:
         return QT_TRANSLATE_NOOP("SheetWarning", "奇数齿斜齿轮用量棒测量时两棒相距半个轴向齿距，齿宽b不够（需 b ≥ π·mn / (2·sin β)）：请改用量球。");
+    case SheetWarning::PointedTip:
+        return QT_TRANSLATE_NOOP("SheetWarning", "齿顶变尖：齿厚在齿顶圆之内已减为零，齿顶圆上没有齿厚。请减小变位系数x或齿顶圆直径da。");
+    case SheetWarning::ThinTip:
+        return QT_TRANSLATE_NOOP("SheetWarning", "齿顶厚 sa 小于 0.2·mn，齿顶过薄。请检查变位系数x和齿顶圆直径da。");
+    case SheetWarning::Undercut:
+        return QT_TRANSLATE_NOOP("SheetWarning", "齿根发生根切：变位系数x小于不根切的最小变位系数 %1。");
+    case SheetWarning::ChordAboveTip:
+        return QT_TRANSLATE_NOOP("SheetWarning", "弦齿高不大于0：弦在齿顶圆上或齿顶圆之外，齿厚游标卡尺无法测量，该行不给出数值。");
+    }
+    return "";
+}
+
+const char *sheetWarningCode(SheetWarning warning)
+{
+    switch (warning) {
+    case SheetWarning::SpanContactAboveTip: return "spanContactAboveTip";
+    case SheetWarning::SpanContactOffInvolute: return "spanContactBelowBase";
+    case SheetWarning::SpanFaceTooNarrow: return "spanFaceTooNarrow";
+    case SheetWarning::SpanNotPossible: return "spanNotPossible";
+    case SheetWarning::GaugeContactAboveTip: return "gaugeContactAboveTip";
+    case SheetWarning::GaugeContactBelowBase: return "gaugeContactBelowBase";
+    case SheetWarning::GaugeNotClearOfTip: return "gaugeNotClearOfTip";
+    case SheetWarning::PinsFaceTooNarrow: return "pinsFaceTooNarrow";
+    case SheetWarning::PointedTip: return "pointedTip";
+    case SheetWarning::ThinTip: return "thinTip";
+    case SheetWarning::Undercut: return "undercut";
+    case SheetWarning::ChordAboveTip: return "chordAboveTip";
     }
     return "";
 }

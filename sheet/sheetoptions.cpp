@@ -24,6 +24,7 @@ constexpr SheetOption kOptions[] = {
     {"gauge", QT_TRANSLATE_NOOP("SheetOption", "量具：ball（量球，默认）或 pin（量棒）"), OptionKind::Gauge},
     {"gauge-diameter", QT_TRANSLATE_NOOP("SheetOption", "量棒（球）直径 D；不填则建议"), OptionKind::Number, &SheetInput::gaugeDiameter},
     {"face-width", QT_TRANSLATE_NOOP("SheetOption", "齿宽 b（用于检查）"), OptionKind::Number, &SheetInput::faceWidth},
+    {"span-teeth", QT_TRANSLATE_NOOP("SheetOption", "跨测齿数 k；不填则由程序选择"), OptionKind::Number, &SheetInput::spanTeeth},
 };
 
 std::string lower(std::string_view text)

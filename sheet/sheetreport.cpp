@@ -7,18 +7,20 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <string_view>
 
 namespace geardim {
 namespace {
 
 SheetRow limitRow(std::string quantity, std::string unit, const Limits &l)
 {
-    return {std::move(quantity), std::move(unit), l.nominal, l.max, l.min};
+    return {std::move(quantity), std::move(unit), l.nominal, l.max, l.min, false,
+            std::pair{l.atUpper - l.nominal, l.atLower - l.nominal}, {}};
 }
 
 SheetRow singleRow(std::string quantity, std::string unit, double value, bool whole = false)
 {
-    return {std::move(quantity), std::move(unit), value, std::nullopt, std::nullopt, whole};
+    return {std::move(quantity), std::move(unit), value, std::nullopt, std::nullopt, whole, std::nullopt, {}};
 }
 
 // The display width of UTF-8 text: CJK characters take two columns.
@@ -63,11 +65,20 @@ std::string jsonString(const std::string &text)
     return out + "\"";
 }
 
-std::string jsonLimits(const Limits &l)
+// The change from nominal at Esns and at Esni, as the drawing states the limits.
+std::string jsonDeviations(const Limits &l)
 {
-    return "{\"nominal\": " + shortestNumber(l.nominal) + ", \"max\": " + shortestNumber(l.max)
-           + ", \"min\": " + shortestNumber(l.min) + "}";
+    return "\"deviations\": {\"upper\": " + shortestNumber(l.atUpper - l.nominal)
+           + ", \"lower\": " + shortestNumber(l.atLower - l.nominal) + "}";
 }
+
+std::string jsonLimitValues(const Limits &l)
+{
+    return "\"nominal\": " + shortestNumber(l.nominal) + ", \"max\": " + shortestNumber(l.max)
+           + ", \"min\": " + shortestNumber(l.min);
+}
+
+std::string jsonLimits(const Limits &l) { return "{" + jsonLimitValues(l) + ", " + jsonDeviations(l) + "}"; }
 
 std::string jsonLimits(const std::optional<Limits> &l) { return l ? jsonLimits(*l) : "null"; }
 
@@ -76,12 +87,25 @@ std::string translated(const TextTranslator &tr, const char *context, const char
     return tr ? tr(context, text) : std::string(text);
 }
 
+// Replaces the first "%1" of a text.
+std::string filled(std::string text, const std::string &argument)
+{
+    if (const auto at = text.find("%1"); at != std::string::npos)
+        text.replace(at, 2, argument);
+    return text;
+}
+
 std::vector<std::string> warningTexts(const SheetResult &r, const TextTranslator &tr)
 {
-    std::vector<std::string> out;
+    return sheetWarningMessages(r, tr);
+}
+
+std::string warningCodes(const SheetResult &r)
+{
+    std::string codes;
     for (SheetWarning w : r.warnings)
-        out.push_back(translated(tr, "SheetWarning", sheetWarningText(w)));
-    return out;
+        codes += (codes.empty() ? "" : "|") + std::string(sheetWarningCode(w));
+    return codes;
 }
 
 const char *gaugeKindName(GaugeKind kind) { return kind == GaugeKind::Ball ? "ball" : "pin"; }
@@ -90,22 +114,52 @@ const char *gaugeKindName(GaugeKind kind) { return kind == GaugeKind::Ball ? "ba
 
 int sheetDecimals(const SheetResult &r) { return r.inches ? 5 : 4; }
 
+std::vector<std::string> sheetWarningMessages(const SheetResult &r, const TextTranslator &tr)
+{
+    std::vector<std::string> out;
+    for (SheetWarning w : r.warnings) {
+        const std::string text = translated(tr, "SheetWarning", sheetWarningText(w));
+        out.push_back(w == SheetWarning::Undercut ? filled(text, sheetNumber(r.leastShiftWithoutUndercut, 4)) : text);
+    }
+    return out;
+}
+
+std::string sheetRowName(const SheetRow &row, const TextTranslator &tr)
+{
+    return filled(translated(tr, "Sheet", row.quantity.c_str()), row.argument);
+}
+
 std::string shortestNumber(double value)
 {
+    // Whole numbers as integers (a tooth count of 100000, not 1e+05), and zero without a sign.
+    if (value == 0)
+        return "0";
     char buf[32];
+    if (value == std::trunc(value) && std::fabs(value) < 1e15)
+        return std::string(buf, std::to_chars(buf, buf + sizeof buf, static_cast<long long>(value)).ptr);
     const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value);
     return ec == std::errc() ? std::string(buf, end) : std::string("null");
 }
 
 std::string sheetNumber(double value, int decimals)
 {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
-    std::string text(buf);
+    // std::to_chars: the C library's printf follows the locale Qt's application sets.
+    char buf[400];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
+    std::string text = ec == std::errc() ? std::string(buf, end) : std::string("-");
     // A value that rounds to zero is shown without a sign.
     if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos)
         text.erase(0, 1);
     return text;
+}
+
+std::string sheetDeviations(double upper, double lower, int decimals)
+{
+    const auto signedText = [decimals](double v) {
+        const std::string text = sheetNumber(v, decimals);
+        return text.front() == '-' || text.find_first_not_of("0.") == std::string::npos ? text : "+" + text;
+    };
+    return signedText(upper) + "/" + signedText(lower);
 }
 
 std::vector<SheetRow> sheetRows(const SheetResult &r)
@@ -118,7 +172,7 @@ std::vector<SheetRow> sheetRows(const SheetResult &r)
     rows.push_back(singleRow(QT_TRANSLATE_NOOP("Sheet", "基圆直径 db"), mm, r.baseDiameter));
     rows.push_back(singleRow(QT_TRANSLATE_NOOP("Sheet", "齿顶圆直径 da"), mm, r.tipDiameter));
     rows.push_back({QT_TRANSLATE_NOOP("Sheet", "变位系数 x"), "", r.shift, std::max(r.shiftAtUpper, r.shiftAtLower),
-                    std::min(r.shiftAtUpper, r.shiftAtLower)});
+                    std::min(r.shiftAtUpper, r.shiftAtLower), false, std::nullopt, {}});
     rows.push_back(limitRow(QT_TRANSLATE_NOOP("Sheet", "法向齿厚 sn"), mm, r.thickness));
     if (r.chordalThickness) {
         rows.push_back(limitRow(QT_TRANSLATE_NOOP("Sheet", "分度圆弦齿厚"), mm, *r.chordalThickness));
@@ -126,10 +180,18 @@ std::vector<SheetRow> sheetRows(const SheetResult &r)
         rows.push_back(limitRow(QT_TRANSLATE_NOOP("Sheet", "固定弦齿厚"), mm, *r.constantChord));
         rows.push_back(limitRow(QT_TRANSLATE_NOOP("Sheet", "固定弦齿高"), mm, *r.constantChordHeight));
     }
+    if (r.tipThickness)
+        rows.push_back(limitRow(QT_TRANSLATE_NOOP("Sheet", "齿顶厚 sa"), mm, *r.tipThickness));
     if (r.span) {
         rows.push_back(singleRow(QT_TRANSLATE_NOOP("Sheet", "跨测齿数 k"), "", r.span->teeth, true));
         rows.push_back(limitRow(QT_TRANSLATE_NOOP("Sheet", "公法线长度 W"), mm, r.span->length));
         rows.push_back(singleRow(QT_TRANSLATE_NOOP("Sheet", "公法线接触圆直径"), mm, r.span->contactDiameter));
+        // The spans beside k, so that the inspector can pick the one the fixture takes.
+        for (const SpanNeighbour &n : r.span->neighbours) {
+            SheetRow row = singleRow(QT_TRANSLATE_NOOP("Sheet", "公法线长度 W（k = %1）"), mm, n.nominal);
+            row.argument = std::to_string(n.teeth);
+            rows.push_back(std::move(row));
+        }
     }
     const char *gauge = balls ? (r.gaugeProposed ? QT_TRANSLATE_NOOP("Sheet", "量球直径 D（建议）")
                                                  : QT_TRANSLATE_NOOP("Sheet", "量球直径 D"))
@@ -151,16 +213,16 @@ std::string sheetText(const SheetResult &r, const TextTranslator &tr)
     auto cells = sheetTableCells(r, tr);
     cells.front()[0].clear(); // the row names and units need no heading on a terminal
     cells.front()[1].clear();
-    std::array<std::size_t, 5> widths{};
+    std::array<std::size_t, kSheetColumns> widths{};
     for (const auto &line : cells) {
-        for (std::size_t c = 0; c < 5; ++c)
+        for (std::size_t c = 0; c < kSheetColumns; ++c)
             widths[c] = std::max(widths[c], displayWidth(line[c]));
     }
     std::string out;
     for (const auto &line : cells) {
         std::string text = padded(line[0], widths[0], false) + "  " + padded(line[1], widths[1], false);
-        for (std::size_t c = 2; c < 5; ++c)
-            text += "  " + padded(line[c], widths[c], true);
+        for (std::size_t c = 2; c < kSheetColumns; ++c)
+            text += "  " + padded(line[c], widths[c], c + 1 < kSheetColumns);
         while (!text.empty() && text.back() == ' ')
             text.pop_back();
         out += text + "\n";
@@ -182,14 +244,22 @@ void visitColumns(const SheetResult &r, Visitor &v, const TextTranslator &tr)
             v.number(key, ".nominal", l->nominal);
             v.number(key, ".max", l->max);
             v.number(key, ".min", l->min);
+            v.number(key, ".deviations.upper", l->atUpper - l->nominal);
+            v.number(key, ".deviations.lower", l->atLower - l->nominal);
         } else {
-            v.empty(key, ".nominal");
-            v.empty(key, ".max");
-            v.empty(key, ".min");
+            for (const char *part : {".nominal", ".max", ".min", ".deviations.upper", ".deviations.lower"})
+                v.empty(key, part);
         }
+    };
+    const auto optionalNumber = [&](std::string_view key, const std::optional<double> &value) {
+        if (value)
+            v.number(key, "", *value);
+        else
+            v.empty(key, "");
     };
     v.text("units", "", r.inches ? "in" : "mm");
     v.number("gear.module", "", r.module);
+    optionalNumber("gear.diametralPitch", r.diametralPitch);
     v.number("gear.teeth", "", r.teeth);
     v.number("gear.pressureAngle", "", r.pressureAngleDeg);
     v.number("gear.helixAngle", "", r.helixAngleDeg);
@@ -208,6 +278,7 @@ void visitColumns(const SheetResult &r, Visitor &v, const TextTranslator &tr)
     limits("chordalHeight", r.chordalHeight);
     limits("constantChord", r.constantChord);
     limits("constantChordHeight", r.constantChordHeight);
+    limits("tipThickness", r.tipThickness);
     limits("overGauges", std::optional<Limits>(r.overGauges));
     limits("radial", std::optional<Limits>(r.radial));
     if (r.span)
@@ -219,14 +290,31 @@ void visitColumns(const SheetResult &r, Visitor &v, const TextTranslator &tr)
         v.number("span.contactDiameter", "", r.span->contactDiameter);
     else
         v.empty("span.contactDiameter", "");
+    if (r.span)
+        v.text("span.chosen", "", r.span->chosen ? "true" : "false");
+    else
+        v.empty("span.chosen", "");
+    // The neighbouring spans as the JSON's array: k − 1 first where it exists.
+    for (std::size_t i = 0; i < 2; ++i) {
+        const std::string key = "span.neighbours." + std::to_string(i);
+        if (r.span && i < r.span->neighbours.size()) {
+            v.number(key, ".teeth", r.span->neighbours[i].teeth);
+            v.number(key, ".nominal", r.span->neighbours[i].nominal);
+        } else {
+            v.empty(key, ".teeth");
+            v.empty(key, ".nominal");
+        }
+    }
     v.text("gauge.kind", "", gaugeKindName(r.gauge));
     v.number("gauge.diameter", "", r.gaugeDiameter);
     v.text("gauge.proposed", "", r.gaugeProposed ? "true" : "false");
+    optionalNumber("gauge.ideal", r.gaugeIdeal);
     limits("gauge.contactDiameter", std::optional<Limits>(r.gaugeContactDiameter));
     std::string warnings;
     for (const std::string &w : warningTexts(r, tr))
         warnings += (warnings.empty() ? "" : " | ") + w;
     v.text("warnings", "", warnings);
+    v.text("warningCodes", "", warningCodes(r));
 }
 
 std::string joined(std::string_view key, std::string_view suffix) { return std::string(key).append(suffix); }
@@ -246,9 +334,9 @@ struct CsvAppender {
     {
         char buf[32];
         char *end = buf;
-        // Whole numbers below 1000 (teeth, angles, spans) the cheap way: the same text as
-        // the shortest form, which writes larger round numbers with an exponent.
-        if (value == std::trunc(value) && std::fabs(value) < 1000 && !(value == 0 && std::signbit(value)))
+        // Whole numbers (teeth, angles, spans) as integers and zero without a sign: the
+        // same text as shortestNumber.
+        if (value == std::trunc(value) && std::fabs(value) < 1e15)
             end = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(value)).ptr;
         else if (const auto r = std::to_chars(buf, buf + sizeof buf, value); r.ec == std::errc())
             end = r.ptr;
@@ -324,7 +412,10 @@ std::string sheetJson(const SheetResult &r, const TextTranslator &tr)
 {
     const auto num = [](double v) { return shortestNumber(v); };
     std::string j = "{\"units\": " + jsonString(r.inches ? "in" : "mm") + ",\n";
-    j += " \"gear\": {\"module\": " + num(r.module) + ", \"teeth\": " + num(r.teeth) + ", \"pressureAngle\": "
+    j += " \"gear\": {\"module\": " + num(r.module);
+    if (r.diametralPitch)
+        j += ", \"diametralPitch\": " + num(*r.diametralPitch);
+    j += ", \"teeth\": " + num(r.teeth) + ", \"pressureAngle\": "
          + num(r.pressureAngleDeg) + ", \"helixAngle\": " + num(r.helixAngleDeg) + ", \"shift\": " + num(r.shift)
          + ", \"internal\": " + (r.internal ? "true" : "false") + ", \"referenceDiameter\": "
          + num(r.referenceDiameter) + ", \"baseDiameter\": " + num(r.baseDiameter) + ", \"tipDiameter\": "
@@ -337,38 +428,49 @@ std::string sheetJson(const SheetResult &r, const TextTranslator &tr)
     j += " \"chordalHeight\": " + jsonLimits(r.chordalHeight) + ",\n";
     j += " \"constantChord\": " + jsonLimits(r.constantChord) + ",\n";
     j += " \"constantChordHeight\": " + jsonLimits(r.constantChordHeight) + ",\n";
+    j += " \"tipThickness\": " + jsonLimits(r.tipThickness) + ",\n";
     j += " \"overGauges\": " + jsonLimits(r.overGauges) + ",\n";
     j += " \"radial\": " + jsonLimits(r.radial) + ",\n";
     if (r.span) {
-        j += " \"span\": {\"teeth\": " + std::to_string(r.span->teeth) + ", \"nominal\": "
-             + num(r.span->length.nominal) + ", \"max\": " + num(r.span->length.max) + ", \"min\": "
-             + num(r.span->length.min) + ", \"contactDiameter\": " + num(r.span->contactDiameter) + "},\n";
+        j += " \"span\": {\"teeth\": " + std::to_string(r.span->teeth) + ", \"chosen\": "
+             + (r.span->chosen ? "true" : "false") + ", " + jsonLimitValues(r.span->length) + ", "
+             + jsonDeviations(r.span->length) + ", \"contactDiameter\": " + num(r.span->contactDiameter)
+             + ", \"neighbours\": [";
+        for (std::size_t i = 0; i < r.span->neighbours.size(); ++i)
+            j += std::string(i ? ", " : "") + "{\"teeth\": " + std::to_string(r.span->neighbours[i].teeth)
+                 + ", \"nominal\": " + num(r.span->neighbours[i].nominal) + "}";
+        j += "]},\n";
     } else {
         j += " \"span\": null,\n";
     }
     j += " \"gauge\": {\"kind\": " + jsonString(gaugeKindName(r.gauge)) + ", \"diameter\": " + num(r.gaugeDiameter)
          + ", \"proposed\": " + (r.gaugeProposed ? "true" : "false")
+         + ", \"ideal\": " + (r.gaugeIdeal ? num(*r.gaugeIdeal) : std::string("null"))
          + ", \"contactDiameter\": " + jsonLimits(r.gaugeContactDiameter) + "},\n";
     j += " \"warnings\": [";
     const auto texts = warningTexts(r, tr);
     for (std::size_t i = 0; i < texts.size(); ++i)
         j += (i ? ", " : "") + jsonString(texts[i]);
+    j += "],\n \"warningCodes\": [";
+    for (std::size_t i = 0; i < r.warnings.size(); ++i)
+        j += (i ? ", " : "") + jsonString(sheetWarningCode(r.warnings[i]));
     j += "]}\n";
     return j;
 }
 
 // The table's cells as shown: a header line, then one line per row.
-std::vector<std::array<std::string, 5>> sheetTableCells(const SheetResult &r, const TextTranslator &tr)
+std::vector<std::array<std::string, kSheetColumns>> sheetTableCells(const SheetResult &r, const TextTranslator &tr)
 {
     const int decimals = sheetDecimals(r);
-    std::vector<std::array<std::string, 5>> cells{
+    std::vector<std::array<std::string, kSheetColumns>> cells{
         {translated(tr, "Report", QT_TRANSLATE_NOOP("Report", "项目")), translated(tr, "Report", QT_TRANSLATE_NOOP("Report", "单位")),
          translated(tr, "Report", QT_TRANSLATE_NOOP("Report", "公称")), translated(tr, "Report", QT_TRANSLATE_NOOP("Report", "上限")),
-         translated(tr, "Report", QT_TRANSLATE_NOOP("Report", "下限"))}};
+         translated(tr, "Report", QT_TRANSLATE_NOOP("Report", "下限")), translated(tr, "Report", QT_TRANSLATE_NOOP("Report", "偏差"))}};
     for (const SheetRow &row : sheetRows(r)) {
         const auto number = [&](double v) { return row.whole ? sheetNumber(v, 0) : sheetNumber(v, decimals); };
-        cells.push_back({translated(tr, "Sheet", row.quantity.c_str()), row.unit, number(row.nominal), row.max ? number(*row.max) : "",
-                         row.min ? number(*row.min) : ""});
+        cells.push_back({sheetRowName(row, tr), row.unit, number(row.nominal), row.max ? number(*row.max) : "",
+                         row.min ? number(*row.min) : "",
+                         row.deviations ? sheetDeviations(row.deviations->first, row.deviations->second, decimals) : ""});
     }
     return cells;
 }

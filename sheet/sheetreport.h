@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -11,15 +12,24 @@
 // The inspection sheet written out: as the rows of its table, as text, CSV and JSON.
 namespace geardim {
 
+// Turns a text of the sheet (the Chinese the core writes, with its translation
+// context) into the language shown. Empty: the Chinese itself.
+using TextTranslator = std::function<std::string(const char *context, const char *text)>;
+
 // One row of the sheet's table. Single-valued rows (circles, the span count, the
 // gauge) have no limits.
 struct SheetRow {
-    std::string quantity;   // the row's name, UTF-8
+    std::string quantity;   // the row's name, UTF-8, a text to translate
     std::string unit;       // "mm", "in" or "" for a pure number
     double nominal = 0;
     std::optional<double> max, min;
     bool whole = false;     // a count, written without decimals
+    std::optional<std::pair<double, double>> deviations; // at Esns and at Esni, from the nominal
+    std::string argument;   // fills "%1" in the name (the span count of a neighbouring span)
 };
+
+// The row's name in the language shown, its "%1" filled in.
+std::string sheetRowName(const SheetRow &row, const TextTranslator &tr = {});
 
 // Decimals the sheet shows: 4 in mm, 5 in inches.
 int sheetDecimals(const SheetResult &r);
@@ -30,13 +40,19 @@ std::vector<SheetRow> sheetRows(const SheetResult &r);
 // A value as the sheet shows it, to its decimals ("-0.0000" is written "0.0000").
 std::string sheetNumber(double value, int decimals);
 
-// Turns a text of the sheet (the Chinese the core writes, with its translation
-// context) into the language shown. Empty: the Chinese itself.
-using TextTranslator = std::function<std::string(const char *context, const char *text)>;
+// The two deviations as a drawing writes them beside the nominal: "-0.0728/-0.1467",
+// a sign on each that is not zero, the upper (at Esns) first.
+std::string sheetDeviations(double upper, double lower, int decimals);
 
-// The table's cells as shown: a heading line (项目, 单位, 公称, 上限, 下限), then one
-// line per row, numbers to the sheet's decimals, an absent limit empty.
-std::vector<std::array<std::string, 5>> sheetTableCells(const SheetResult &r, const TextTranslator &tr = {});
+// The table's columns: 项目, 单位, 公称, 上限, 下限, 偏差.
+inline constexpr std::size_t kSheetColumns = 6;
+
+// The table's cells as shown: a heading line, then one line per row, numbers to the
+// sheet's decimals, an absent limit empty.
+std::vector<std::array<std::string, kSheetColumns>> sheetTableCells(const SheetResult &r, const TextTranslator &tr = {});
+
+// The warnings in the language shown, their figures filled in.
+std::vector<std::string> sheetWarningMessages(const SheetResult &r, const TextTranslator &tr = {});
 
 // The table as plain text: one row a line, columns aligned, then the warnings.
 std::string sheetText(const SheetResult &r, const TextTranslator &tr = {});
@@ -56,7 +72,7 @@ void appendSheetCsvValues(const SheetResult &r, std::string &out, const TextTran
 // One header line and one data line of sheetColumns, RFC 4180 quoting.
 std::string sheetCsv(const SheetResult &r, const TextTranslator &tr = {});
 
-// The table for a spreadsheet: tab-separated (项目, 单位, 公称, 上限, 下限) with the
+// The table for a spreadsheet: tab-separated (项目, 单位, 公称, 上限, 下限, 偏差) with the
 // shown decimals, one cell per value, and the same as an HTML table.
 std::string sheetTsv(const SheetResult &r, const TextTranslator &tr = {});
 std::string sheetHtml(const SheetResult &r, const TextTranslator &tr = {});

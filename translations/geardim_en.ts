@@ -118,6 +118,10 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <source>%1 行（共 %2 行）没有结果，原因见 error 列。</source>
         <translation>%1 of %2 lines have no result; the error column says why.</translation>
     </message>
+    <message>
+        <source>缺少 --module（法向模数 mn）或 --diametral-pitch（径节 P）。</source>
+        <translation>--module (normal module mn) or --diametral-pitch (diametral pitch P) is missing.</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>
@@ -159,6 +163,10 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>测量图</source>
         <translation>Picture of the measurement</translation>
+    </message>
+    <message>
+        <source>；公法线量具的测量面在圆 d_W 上接触齿面</source>
+        <translation>; the span micrometer's anvils touch the flanks on the circle d_W</translation>
     </message>
 </context>
 <context>
@@ -262,6 +270,18 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>没有结果。请检查输入的数值。</source>
         <translation>No result. Check the values entered.</translation>
+    </message>
+    <message>
+        <source>齿数z少于3：这样的齿轮既无法制造，也无法测量。请检查齿数z。</source>
+        <translation>The number of teeth z is below 3: such a gear can be neither made nor measured. Check the number of teeth z.</translation>
+    </message>
+    <message>
+        <source>跨测齿数k必须是不小于1、小于齿数z的整数。请检查跨测齿数k，或不填（由程序选择）。</source>
+        <translation>The span count k must be a whole number of at least 1 and below the number of teeth z. Check the span count k, or leave it empty (the program chooses).</translation>
+    </message>
+    <message>
+        <source>齿厚上偏差Esns小于下偏差Esni，二者填反了。请检查上偏差Esns和下偏差Esni。</source>
+        <translation>The upper tooth thickness allowance Esns is below the lower allowance Esni: they are the wrong way round. Check the upper allowance Esns and the lower allowance Esni.</translation>
     </message>
 </context>
 <context>
@@ -805,6 +825,10 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <source>，</source>
         <translation>, </translation>
     </message>
+    <message>
+        <source>偏差</source>
+        <translation>Deviations</translation>
+    </message>
 </context>
 <context>
     <name>Sheet</name>
@@ -904,6 +928,14 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <source>量棒接触圆直径</source>
         <translation>Pin contact diameter</translation>
     </message>
+    <message>
+        <source>齿顶厚 sa</source>
+        <translation>Tip thickness sa</translation>
+    </message>
+    <message>
+        <source>公法线长度 W（k = %1）</source>
+        <translation>Base tangent length W (k = %1)</translation>
+    </message>
 </context>
 <context>
     <name>SheetOption</name>
@@ -967,6 +999,10 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <source>齿宽 b（用于检查）</source>
         <translation>face width b (for the checks)</translation>
     </message>
+    <message>
+        <source>跨测齿数 k；不填则由程序选择</source>
+        <translation>span count k; the program chooses when not given</translation>
+    </message>
 </context>
 <context>
     <name>SheetWarning</name>
@@ -1001,6 +1037,22 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>奇数齿斜齿轮用量棒测量时两棒相距半个轴向齿距，齿宽b不够（需 b ≥ π·mn / (2·sin β)）：请改用量球。</source>
         <translation>On a helical gear with an odd number of teeth two pins stand half an axial pitch apart and the face width b is too small (b ≥ π·mn / (2·sin β) is needed): measure over balls.</translation>
+    </message>
+    <message>
+        <source>齿顶变尖：齿厚在齿顶圆之内已减为零，齿顶圆上没有齿厚。请减小变位系数x或齿顶圆直径da。</source>
+        <translation>The teeth are pointed below the tip circle: the tooth thickness reaches zero inside the tip circle. Reduce the profile shift x or the tip diameter da.</translation>
+    </message>
+    <message>
+        <source>齿顶厚 sa 小于 0.2·mn，齿顶过薄。请检查变位系数x和齿顶圆直径da。</source>
+        <translation>The tip thickness sa is below 0.2·mn: the tip is too thin. Check the profile shift x and the tip diameter da.</translation>
+    </message>
+    <message>
+        <source>齿根发生根切：变位系数x小于不根切的最小变位系数 %1。</source>
+        <translation>The teeth are undercut: the profile shift x is below the least shift without undercut, %1.</translation>
+    </message>
+    <message>
+        <source>弦齿高不大于0：弦在齿顶圆上或齿顶圆之外，齿厚游标卡尺无法测量，该行不给出数值。</source>
+        <translation>A chordal height is not above 0: the chord lies on or beyond the tip circle, where a gear tooth caliper cannot measure; that row gives no value.</translation>
     </message>
 </context>
 <context>
@@ -1263,6 +1315,18 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>语言将在程序下次启动时更改。</source>
         <translation>The language changes when the program starts again.</translation>
+    </message>
+    <message>
+        <source>不填则自动选择</source>
+        <translation>empty: chosen</translation>
+    </message>
+    <message>
+        <source>跨测齿数 k</source>
+        <translation>Span count k</translation>
+    </message>
+    <message>
+        <source>偏差</source>
+        <translation>Deviations</translation>
     </message>
 </context>
 <context>

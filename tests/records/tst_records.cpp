@@ -266,9 +266,9 @@ void TestRecords::tableForSpreadsheets()
                                         .gaugeDiameter = 1.7})
                               .value();
     const QStringList lines = QString::fromStdString(sheetTsv(r)).split('\n', Qt::SkipEmptyParts);
-    QCOMPARE(lines[0], QString("项目\t单位\t公称\t上限\t下限"));
-    QVERIFY(lines.contains("跨球距 M\tmm\t32.3108\t32.2380\t32.1641"));
-    QVERIFY(lines.contains("跨测齿数 k\t\t4\t\t"));
+    QCOMPARE(lines[0], QString("项目\t单位\t公称\t上限\t下限\t偏差"));
+    QVERIFY(lines.contains("跨球距 M\tmm\t32.3108\t32.2380\t32.1641\t-0.0728/-0.1467"));
+    QVERIFY(lines.contains("跨测齿数 k\t\t4\t\t\t"));
     const QString html = QString::fromStdString(sheetHtml(r));
     QVERIFY(html.startsWith("<table>") && html.contains("<td>32.3108</td>"));
 }

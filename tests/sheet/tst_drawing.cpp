@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/angle.h"
 #include "sheet/drawing.h"
 #include "sheet/sheetcalculation.h"
 
@@ -117,10 +118,17 @@ void TestDrawing::anvilsTouchTheFlanksOnTheSpanCircle()
     const Point a = d.spanContacts[0], b = d.spanContacts[1];
     // The measuring line touches the base circle; the anvils stand square to it.
     QVERIFY(std::fabs(axisToLine(a, b) - sheet.baseDiameter / 2) < 1e-9);
+    // In this transverse section the contact line crosses the flanks W/cos βb apart; the
+    // anvils really touch on d_W, which the picture marks as a circle.
+    const double cosBb = std::cos(std::asin(std::sin(helix * kPi / 180) * std::cos(20 * kPi / 180)));
+    const double inSection = std::hypot(sheet.baseDiameter, sheet.span->length.nominal / cosBb);
+    QVERIFY(std::any_of(d.circles.begin(), d.circles.end(), [&](const Circle &c) {
+        return c.radius == sheet.span->contactDiameter / 2 && c.stroke == Stroke::Anvil;
+    }));
     for (std::size_t i = 0; i < 2; ++i) {
         const Point p = d.spanContacts[i];
         QVERIFY2(nearestVertex(d.outline, p) < 1e-9, qPrintable(QString::number(nearestVertex(d.outline, p))));
-        QVERIFY(std::fabs(2 * std::hypot(p.x, p.y) - sheet.span->contactDiameter) < 1e-9);
+        QVERIFY(std::fabs(2 * std::hypot(p.x, p.y) - inSection) < 1e-9);
         const Polyline &face = d.anvils[i];
         const Point f{face.points[1].x - face.points[0].x, face.points[1].y - face.points[0].y};
         QVERIFY(std::fabs(f.x * (b.x - a.x) + f.y * (b.y - a.y)) < 1e-9);

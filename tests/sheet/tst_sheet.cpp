@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "calc/mvalue.h"
+#include "common/angle.h"
 #include "geometry/involute.h"
 #include "sheet/drawing.h"
 #include "sheet/gaugeseries.h"
@@ -42,6 +43,14 @@ private slots:
     void publishedCaliperValues();
     void publishedSpans_data();
     void publishedSpans();
+    void helicalSpanFollowsTheHandbookRule_data();
+    void helicalSpanFollowsTheHandbookRule();
+    void chosenSpanWithItsNeighbours();
+    void tipThickness_data();
+    void tipThickness();
+    void warningCodes_data();
+    void warningCodes();
+    void deviationsAsTheDrawingStatesThem();
     void agreesWithTheMValueWindow_data();
     void agreesWithTheMValueWindow();
     void shiftAtAnAllowanceReproducesItsLimit_data();
@@ -121,6 +130,214 @@ void TestSheet::publishedSpans()
     QTEST(fixed(r.span->length.nominal, decimals), "length");
     if (!contact.isEmpty())
         QCOMPARE(fixed(r.span->contactDiameter, 2), contact);
+}
+
+// The metric handbooks' helical span rule, zm = z·K(f, β) + 0.5 with f = x/z and
+// K = (1/π)·[(1 + sin²β/(cos²β + tan²αn))·√((cos²β + tan²αn)(sec β + 2f)² − 1) − inv αt − 2f·tan αn]
+// (Elements of Metric Gear Technology, helical span), written out independently of the sheet.
+double handbookSpan(double z, double alphaDeg, double betaDeg, double x)
+{
+    const double a = alphaDeg * 3.14159265358979 / 180, b = betaDeg * 3.14159265358979 / 180;
+    const double f = x / z, c2 = std::cos(b) * std::cos(b) + std::tan(a) * std::tan(a);
+    const double at = std::atan(std::tan(a) / std::cos(b));
+    const double K = ((1 + std::sin(b) * std::sin(b) / c2) * std::sqrt(c2 * std::pow(1 / std::cos(b) + 2 * f, 2) - 1)
+                      - (std::tan(at) - at) - 2 * f * std::tan(a))
+                     / 3.14159265358979;
+    return z * K + 0.5;
+}
+
+void TestSheet::helicalSpanFollowsTheHandbookRule_data()
+{
+    QTest::addColumn<double>("teeth");
+    QTest::addColumn<double>("alpha");
+    QTest::addColumn<double>("helix");
+    QTest::addColumn<double>("shift");
+    QTest::addColumn<int>("span"); // -1: only against the rule
+    // The handbook's example: zm 4.63, k 5.
+    QTest::newRow("published_z24_b25_x0p4") << 24.0 << 20.0 << 25.0 << 0.4 << 5;
+    // The anvils' old contact circle √(db² + (W/cos βb)²) chose 3 here, 2.6 mm below d.
+    QTest::newRow("z24_b25_x0_old_rule_3") << 24.0 << 20.0 << 25.0 << 0.0 << 4;
+    QTest::newRow("spur_unchanged") << 20.0 << 20.0 << 0.0 << 0.0 << 3;
+    QTest::newRow("z60_b30") << 60.0 << 20.0 << 30.0 << 0.0 << -1;
+    QTest::newRow("z17_b15_x0p3") << 17.0 << 20.0 << 15.0 << 0.3 << -1;
+    QTest::newRow("z45_b35_a25_xm0p2") << 45.0 << 25.0 << 35.0 << -0.2 << -1;
+    QTest::newRow("z101_bm20_a14p5") << 101.0 << 14.5 << -20.0 << 0.1 << -1;
+}
+
+void TestSheet::helicalSpanFollowsTheHandbookRule()
+{
+    QFETCH(double, teeth);
+    QFETCH(double, alpha);
+    QFETCH(double, helix);
+    QFETCH(double, shift);
+    QFETCH(int, span);
+    const SheetResult r = sheetOf({.module = 3, .teeth = teeth, .pressureAngleDeg = alpha, .helixAngleDeg = helix,
+                                   .shift = shift});
+    QVERIFY(r.span);
+    const double zm = handbookSpan(teeth, alpha, std::fabs(helix), shift);
+    QCOMPARE(r.span->teeth, int(std::floor(zm + 0.5)));
+    if (span > 0)
+        QCOMPARE(r.span->teeth, span);
+    if (QTest::currentDataTag() == QString("published_z24_b25_x0p4"))
+        QCOMPARE(fixed(zm, 2), QString("4.63"));
+    // The anvils touch on d_W = √(db² + (W·cos βb)²).
+    const double cosBb = std::cos(std::asin(std::sin(helix * kPi / 180) * std::cos(alpha * kPi / 180)));
+    const double projected = r.span->length.nominal * cosBb;
+    QCOMPARE(fixed(r.span->contactDiameter, 9), fixed(std::sqrt(std::pow(r.baseDiameter, 2) + projected * projected), 9));
+}
+
+void TestSheet::chosenSpanWithItsNeighbours()
+{
+    const SheetInput in{.module = 2, .teeth = 30, .shift = 0.2};
+    const SheetResult automatic = sheetOf(in);
+    QVERIFY(automatic.span && !automatic.span->chosen);
+    QCOMPARE(automatic.span->teeth, 4);
+    // Each neighbour is the W the sheet gives when that k is chosen.
+    for (int k : {1, 3, 7, 29}) {
+        SheetInput chosen = in;
+        chosen.spanTeeth = k;
+        const SheetResult r = sheetOf(chosen);
+        QVERIFY(r.span->chosen);
+        QCOMPARE(r.span->teeth, k);
+        QList<int> neighbours;
+        for (const SpanNeighbour &n : r.span->neighbours) {
+            neighbours << n.teeth;
+            SheetInput other = in;
+            other.spanTeeth = n.teeth;
+            QCOMPARE(n.nominal, sheetOf(other).span->length.nominal);
+        }
+        const QList<int> expected = k == 1 ? QList<int>{2} : k == 29 ? QList<int>{28} : QList<int>{k - 1, k + 1};
+        QCOMPARE(neighbours, expected);
+    }
+    // A chosen span far beyond the flank still has its figures, with the warning.
+    SheetInput far = in;
+    far.spanTeeth = 12;
+    const SheetResult r = sheetOf(far);
+    QVERIFY(std::find(r.warnings.begin(), r.warnings.end(), SheetWarning::SpanContactAboveTip) != r.warnings.end());
+    const QJsonObject j = QJsonDocument::fromJson(QByteArray::fromStdString(sheetJson(r))).object();
+    QCOMPARE(j["span"]["neighbours"][1]["teeth"].toInt(), 13);
+    QCOMPARE(j["span"]["chosen"].toBool(), true);
+}
+
+void TestSheet::tipThickness_data()
+{
+    QTest::addColumn<double>("teeth");
+    QTest::addColumn<double>("helix");
+    QTest::addColumn<double>("shift");
+    QTest::addColumn<bool>("internal");
+    QTest::newRow("spur") << 30.0 << 0.0 << 0.0 << false;
+    QTest::newRow("helical_shifted") << 24.0 << 25.0 << 0.4 << false;
+    QTest::newRow("internal") << 60.0 << 0.0 << 0.2 << true;
+    QTest::newRow("internal_helical") << 70.0 << 20.0 << 0.0 << true;
+}
+
+void TestSheet::tipThickness()
+{
+    QFETCH(double, teeth);
+    QFETCH(double, helix);
+    QFETCH(double, shift);
+    QFETCH(bool, internal);
+    const SheetResult r = sheetOf({.module = 2, .teeth = teeth, .helixAngleDeg = helix, .internal = internal,
+                                   .shift = shift, .allowanceUpper = -0.02, .allowanceLower = -0.08});
+    QVERIFY(r.tipThickness);
+    // The transverse thickness on any circle follows the involute: on the tip circle
+    // it is the half-angle of the tooth there, measured independently on the tooth's
+    // involute by the profile's polar angle.
+    const double rb = r.baseDiameter / 2, ra = r.tipDiameter / 2;
+    const double alphaT = std::acos(rb / (r.referenceDiameter / 2));
+    const double alphaA = std::acos(rb / ra);
+    const double involute = [](double a) { return std::tan(a) - a; }(alphaT) - (std::tan(alphaA) - alphaA);
+    const double halfAngle = r.thickness.nominal / std::cos(helix * kPi / 180) / r.referenceDiameter
+                             + (internal ? -involute : involute);
+    const double betaA = std::atan(std::tan(helix * kPi / 180) * ra / (r.referenceDiameter / 2));
+    QCOMPARE(fixed(r.tipThickness->nominal, 9), fixed(2 * ra * halfAngle * std::cos(betaA), 9));
+    // A thinner tooth is thinner on the tip too.
+    QVERIFY(r.tipThickness->atLower < r.tipThickness->atUpper && r.tipThickness->atUpper < r.tipThickness->nominal);
+}
+
+void TestSheet::warningCodes_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("code");
+    const char *codes[] = {"pointedTip", "thinTip", "undercut", "chordAboveTip", "spanContactAboveTip",
+                           "spanNotPossible", "spanFaceTooNarrow", "gaugeContactAboveTip", "gaugeContactBelowBase",
+                           "gaugeNotClearOfTip", "pinsFaceTooNarrow"};
+    for (int i = 0; i < int(std::size(codes)); ++i)
+        QTest::newRow(codes[i]) << i << QString(codes[i]);
+}
+
+// Each code by a gear that raises it, beside a gear like it that does not.
+void TestSheet::warningCodes()
+{
+    QFETCH(int, row);
+    QFETCH(QString, code);
+    struct Pair {
+        SheetInput raises, quiet;
+    };
+    const Pair pairs[] = {
+        {{.module = 1, .teeth = 10, .shift = 0.9}, {.module = 1, .teeth = 10, .shift = 0.45}},
+        {{.module = 1, .teeth = 10, .shift = 0.6}, {.module = 1, .teeth = 10, .shift = 0.45}},
+        // Least shift 1 − 10·sin²20°/2 = 0.415.
+        {{.module = 2, .teeth = 10, .shift = 0.41}, {.module = 2, .teeth = 10, .shift = 0.42}},
+        {{.module = 2, .teeth = 30, .tipDiameter = 59.9}, {.module = 2, .teeth = 30, .tipDiameter = 64}},
+        {{.module = 2, .teeth = 30, .spanTeeth = 10}, {.module = 2, .teeth = 30, .spanTeeth = 5}},
+        {{.module = 1, .teeth = 3, .shift = 3, .gaugeDiameter = 1}, {.module = 1, .teeth = 3, .shift = 1, .gaugeDiameter = 1}},
+        // On a spur gear too: the margin beside the anvils.
+        {{.module = 2, .teeth = 30, .faceWidth = 1.9}, {.module = 2, .teeth = 30, .faceWidth = 2.1}},
+        {{.module = 2, .teeth = 21, .gaugeDiameter = 9}, {.module = 2, .teeth = 21, .gaugeDiameter = 3.5}},
+        // Only the ball proposed for a pointed three-tooth gear lies so wide that it touches below the base.
+        {{.module = 1, .teeth = 3, .shift = 2}, {.module = 1, .teeth = 3, .shift = 2, .gaugeDiameter = 3}},
+        {{.module = 2, .teeth = 21, .gaugeDiameter = 2.6}, {.module = 2, .teeth = 21, .gaugeDiameter = 3.5}},
+        {{.module = 2, .teeth = 21, .helixAngleDeg = 30, .gauge = GaugeKind::Pin, .gaugeDiameter = 3.5, .faceWidth = 6},
+         {.module = 2, .teeth = 21, .helixAngleDeg = 30, .gauge = GaugeKind::Pin, .gaugeDiameter = 3.5, .faceWidth = 6.5}},
+    };
+    const auto codesOf = [](const SheetInput &in) {
+        const QJsonObject j = QJsonDocument::fromJson(QByteArray::fromStdString(sheetJson(sheetOf(in)))).object();
+        QStringList out;
+        for (const QJsonValue &v : j["warningCodes"].toArray())
+            out << v.toString();
+        // The CSV carries the same codes joined by '|'.
+        for (const auto &[name, value] : sheetColumns(sheetOf(in)))
+            if (name == "warningCodes" && QString::fromStdString(value) != out.join('|'))
+                qFatal("CSV codes %s", value.c_str());
+        return out;
+    };
+    QVERIFY2(codesOf(pairs[row].raises).contains(code), qPrintable(codesOf(pairs[row].raises).join(',')));
+    QVERIFY2(!codesOf(pairs[row].quiet).contains(code), qPrintable(codesOf(pairs[row].quiet).join(',')));
+}
+
+void TestSheet::deviationsAsTheDrawingStatesThem()
+{
+    // The helical calculator's default gear: M 32.3108 −0.0728/−0.1467.
+    const SheetResult r = sheetOf({.module = 1, .teeth = 30, .allowanceUpper = -0.03, .allowanceLower = -0.06,
+                                   .gaugeDiameter = 1.7});
+    const auto cells = sheetTableCells(r);
+    QCOMPARE(cells.front()[5], std::string("偏差"));
+    bool found = false;
+    for (const auto &line : cells) {
+        if (line[0] == "跨球距 M") {
+            QCOMPARE(line[2] + " " + line[5], std::string("32.3108 -0.0728/-0.1467"));
+            found = true;
+        }
+    }
+    QVERIFY(found);
+    const QJsonObject j = QJsonDocument::fromJson(QByteArray::fromStdString(sheetJson(r))).object();
+    QCOMPARE(j["overGauges"]["deviations"]["upper"].toDouble(), r.overGauges.atUpper - r.overGauges.nominal);
+    QCOMPARE(j["overGauges"]["deviations"]["lower"].toDouble(), r.overGauges.atLower - r.overGauges.nominal);
+    // Between balls of an internal gear M grows as the teeth thin: the deviations keep
+    // their allowance's order, whatever their sizes.
+    const SheetResult in = sheetOf({.module = 1, .teeth = 30, .internal = true, .allowanceUpper = -0.03,
+                                    .allowanceLower = -0.06, .gaugeDiameter = 1.7});
+    QVERIFY(in.overGauges.atUpper - in.overGauges.nominal > 0);
+    QVERIFY(in.overGauges.atLower > in.overGauges.atUpper);
+    QCOMPARE(sheetDeviations(0.00004, -0.1467, 4), std::string("0.0000/-0.1467"));
+    QCOMPARE(sheetDeviations(0.0123, 0, 4), std::string("+0.0123/0.0000"));
+    // Given by the diametral pitch: P in the JSON; tooth counts as whole numbers.
+    const SheetResult big = sheetOf({.diametralPitch = 8, .teeth = 100000, .gaugeDiameter = 0.25});
+    const std::string json = sheetJson(big);
+    QVERIFY(json.find("\"teeth\": 100000,") != std::string::npos);
+    QVERIFY(json.find("\"diametralPitch\": 8,") != std::string::npos);
+    QVERIFY(sheetJson(r).find("diametralPitch") == std::string::npos);
 }
 
 // The M-value window works in single precision with its designed factors; on the same
@@ -307,6 +524,12 @@ void TestSheet::noResult_data()
     QTest::newRow("helix_90") << 8 << Failure::HelixAngleOutOfRange;
     QTest::newRow("face_zero") << 9 << Failure::FaceWidthNotPositive;
     QTest::newRow("nan_allowance") << 10 << Failure::ResultOutOfRange;
+    QTest::newRow("two_teeth") << 11 << Failure::TooFewTeeth;
+    QTest::newRow("one_tooth") << 12 << Failure::TooFewTeeth;
+    QTest::newRow("allowances_reversed") << 13 << Failure::AllowancesReversed;
+    QTest::newRow("span_of_every_tooth") << 14 << Failure::SpanTeethOutOfRange;
+    QTest::newRow("span_of_none") << 15 << Failure::SpanTeethOutOfRange;
+    QTest::newRow("span_not_whole") << 16 << Failure::SpanTeethOutOfRange;
 }
 
 void TestSheet::noResult()
@@ -325,7 +548,13 @@ void TestSheet::noResult()
     case 7: in.internal = true, in.gaugeDiameter = 40; break;
     case 8: in.helixAngleDeg = 90; break;
     case 9: in.faceWidth = 0; break;
-    default: in.allowanceUpper = std::nan(""); break;
+    case 10: in.allowanceUpper = std::nan(""); break;
+    case 11: in.teeth = 2; break;
+    case 12: in.teeth = 1; break;
+    case 13: in.allowanceUpper = -0.1, in.allowanceLower = -0.05; break;
+    case 14: in.spanTeeth = 30; break;
+    case 15: in.spanTeeth = 0; break;
+    default: in.spanTeeth = 2.5; break;
     }
     const auto out = computeSheet(in);
     QVERIFY(!out.ok());

@@ -233,6 +233,13 @@ void TestSheetWindow::commandLineExitStatus_data()
     QTest::newRow("bad_gauge") << QStringList{"sheet", "--module", "1", "--teeth", "30", "--gauge", "cone"} << 2
                                << "--gauge";
     QTest::newRow("no_teeth") << QStringList{"sheet", "--module", "1"} << 2 << "--teeth";
+    QTest::newRow("no_module") << QStringList{"sheet", "--teeth", "30"} << 2 << "--module";
+    QTest::newRow("two_teeth") << QStringList{"sheet", "--module", "1", "--teeth", "2"} << 1 << "齿数z";
+    QTest::newRow("allowances_reversed") << QStringList{"sheet", "--module", "1", "--teeth", "30", "--allowance-upper",
+                                                        "-0.1", "--allowance-lower", "-0.05"}
+                                         << 1 << "Esni";
+    QTest::newRow("span_teeth_of_all") << QStringList{"sheet", "--module", "1", "--teeth", "30", "--span-teeth", "30"}
+                                       << 1 << "跨测齿数k";
     QTest::newRow("unknown_command") << QStringList{"draw"} << 2 << "draw";
 }
 
@@ -401,7 +408,7 @@ void TestSheetWindow::copyTablePutsCellsOnTheClipboard()
     QCOMPARE(action("copyTableAction")->shortcut(), QKeySequence(QKeySequence::Copy));
     action("copyTableAction")->trigger();
     const QMimeData *data = QApplication::clipboard()->mimeData();
-    QVERIFY(data->text().split('\n').contains("跨球距 M\tmm\t32.3108\t32.2380\t32.1641"));
+    QVERIFY(data->text().split('\n').contains("跨球距 M\tmm\t32.3108\t32.2380\t32.1641\t-0.0728/-0.1467"));
     QVERIFY(data->html().contains("<table>"));
 }
 
