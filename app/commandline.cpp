@@ -3,6 +3,8 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDate>
+#include <QFile>
+#include <QFileInfo>
 #include <QSize>
 
 #include <cstdio>
@@ -11,10 +13,17 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <optional>
+
+#if defined(Q_OS_UNIX)
+#include <sys/stat.h>
+#endif
 #include <string>
 
 #include "app/windowsmodule.h"
 #include "records/batch.h"
+#include "records/batchoutput.h"
+#include "records/safefile.h"
 #include "records/gearfile.h"
 #include "sheet/drawing.h"
 #include "sheet/sheetcalculation.h"
@@ -25,6 +34,9 @@ namespace geardim {
 namespace {
 
 enum ExitStatus { kResult = 0, kNoResult = 1, kUsage = 2, kSomeLinesFailed = 3 };
+
+// The largest picture side: 8000 pixels take about 250 MB to paint.
+constexpr int kMaxPictureSide = 8000;
 
 void printTo(std::FILE *stream, const std::string &text)
 {
@@ -129,7 +141,8 @@ std::optional<SheetInput> inputs(Parsed &p, QJsonObject &kept, int &status)
         if (!p.parser.isSet(name))
             continue;
         const std::string text = o.kind == OptionKind::Flag ? "true" : p.parser.value(name).toStdString();
-        if (!applySheetOption(o, text, in) || (o.kind != OptionKind::Flag && text.empty())) {
+        // A value of blanks only is no value, as an empty one is.
+        if (!applySheetOption(o, text, in) || (o.kind != OptionKind::Flag && p.parser.value(name).trimmed().isEmpty())) {
             status = usageError(o.kind == OptionKind::Gauge
                                     ? QCoreApplication::translate("CommandLine", "--gauge 只能是 ball 或 pin，而不是“%1”。").arg(p.parser.value(name))
                                     : QCoreApplication::translate("CommandLine", "--%1 的值“%2”不是有效的数字。").arg(name, p.parser.value(name)));
@@ -139,26 +152,51 @@ std::optional<SheetInput> inputs(Parsed &p, QJsonObject &kept, int &status)
     return in;
 }
 
+// True when the two paths name the same file (the same device and inode, through
+// links and "./" alike).
+bool sameFile(const QString &a, const QString &b)
+{
+#if defined(Q_OS_UNIX)
+    struct stat sa {}, sb {};
+    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 && ::stat(QFile::encodeName(b).constData(), &sb) == 0
+           && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+#else
+    const QString ca = QFileInfo(a).canonicalFilePath();
+    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
+#endif
+}
+
 int runBatchCommand(Parsed &p, const SheetInput &defaults)
 {
     const QString inPath = p.parser.value(p.batch);
-    std::ifstream in(inPath.toStdString(), std::ios::binary);
+    if (const QString problem = inputSourceProblem(inPath); !problem.isEmpty())
+        return noResult(QCoreApplication::translate("CommandLine", "无法打开批量文件“%1”：%2。").arg(inPath, problem));
+    std::ifstream in(QFile::encodeName(inPath).toStdString(), std::ios::binary);
     if (!in)
-        return noResult(QCoreApplication::translate("CommandLine", "无法打开批量文件“%1”。").arg(inPath));
-    std::ofstream file;
+        return noResult(QCoreApplication::translate("CommandLine", "无法打开批量文件“%1”：%2。").arg(inPath, qt_error_string(errno)));
+    std::optional<BatchOutputFile> file;
     std::ostream *out = &std::cout;
     if (p.parser.isSet(p.out)) {
-        file.open(p.parser.value(p.out).toStdString(), std::ios::binary | std::ios::trunc);
-        if (!file)
-            return noResult(QCoreApplication::translate("CommandLine", "无法写入“%1”。").arg(p.parser.value(p.out)));
-        out = &file;
+        const QString outPath = p.parser.value(p.out);
+        // Writing the input over itself would empty it before it is read.
+        if (sameFile(inPath, outPath))
+            return usageError(QCoreApplication::translate("CommandLine", "--out 与 --batch 是同一个文件“%1”：批量结果不能写到输入文件上。").arg(outPath));
+        file.emplace(outPath);
+        if (const QString problem = file->open(); !problem.isEmpty())
+            return noResult(QCoreApplication::translate("CommandLine", "无法写入“%1”：%2。").arg(outPath, problem));
+        out = &file->stream();
     }
     const BatchSummary summary = runBatch(in, *out, defaults, coreTexts());
     out->flush();
     if (!summary.problem.empty())
         return noResult(QString::fromStdString(summary.problem));
-    if (!*out)
+    if (file) {
+        const QString problem = file->writeProblem().isEmpty() ? file->commit() : file->writeProblem();
+        if (!problem.isEmpty())
+            return noResult(QCoreApplication::translate("CommandLine", "无法写入“%1”：%2。原有文件未改动。").arg(p.parser.value(p.out), problem));
+    } else if (!*out) {
         return noResult(QCoreApplication::translate("CommandLine", "写入批量结果失败。"));
+    }
     if (summary.withoutResult > 0) {
         printTo(stderr, "geardim: "
                             + QCoreApplication::translate("CommandLine", "%1 行（共 %2 行）没有结果，原因见 error 列。")
@@ -177,6 +215,25 @@ int runSheet(Parsed &p, const Drawing *drawing)
     const QString form = p.parser.value(p.format);
     if (form != QLatin1String("text") && form != QLatin1String("csv") && form != QLatin1String("json"))
         return usageError(QCoreApplication::translate("CommandLine", "--format 只能是 text、csv 或 json，而不是“%1”。").arg(form));
+    // Options that cannot apply are refused rather than ignored.
+    if (p.parser.isSet(p.batch)) {
+        for (const QCommandLineOption *o : {&p.save, &p.pdf, &p.picture}) {
+            if (p.parser.isSet(*o))
+                return usageError(QCoreApplication::translate("CommandLine", "--%1 不能与 --batch 一起使用。").arg(o->names().first()));
+        }
+    } else if (p.parser.isSet(p.out)) {
+        return usageError(QCoreApplication::translate("CommandLine", "--out 只用于 --batch。"));
+    }
+    QSize pictureSize;
+    if (p.parser.isSet(p.picture)) {
+        const QStringList wh = p.parser.value(p.pictureSize).split(u'x');
+        const int w = wh.size() == 2 ? wh[0].toInt() : 0, h = wh.size() == 2 ? wh[1].toInt() : 0;
+        if (w < 100 || h < 100 || w > kMaxPictureSide || h > kMaxPictureSide)
+            return usageError(QCoreApplication::translate("CommandLine", "--picture-size 应为 宽x高（像素，100 到 %1），而不是“%2”。")
+                                  .arg(kMaxPictureSide)
+                                  .arg(p.parser.value(p.pictureSize)));
+        pictureSize = QSize(w, h);
+    }
     QJsonObject kept;
     int status = kResult;
     const auto in = inputs(p, kept, status);
@@ -188,22 +245,17 @@ int runSheet(Parsed &p, const Drawing *drawing)
         return usageError(QCoreApplication::translate("CommandLine", "缺少 --teeth（齿数 z）。"));
     if (!in->module && !in->diametralPitch)
         return usageError(QCoreApplication::translate("CommandLine", "缺少 --module（法向模数 mn）或 --diametral-pitch（径节 P）。"));
+    // No file is written for inputs without a sheet: what the program saves, it can open.
+    const auto sheet = computeSheet(*in);
+    if (!sheet.ok())
+        return noResult(QCoreApplication::translate("CommandLine", "没有结果：") + QCoreApplication::translate("Failure", failureText(sheet.failure())));
     if (p.parser.isSet(p.save)) {
         const QString problem = writeGearFile(p.parser.value(p.save), *in, kept);
         if (!problem.isEmpty())
             return noResult(problem);
     }
-    const auto sheet = computeSheet(*in);
-    if (!sheet.ok())
-        return noResult(QCoreApplication::translate("CommandLine", "没有结果：") + QCoreApplication::translate("Failure", failureText(sheet.failure())));
     if (p.parser.isSet(p.picture)) {
-        const QStringList wh = p.parser.value(p.pictureSize).split(u'x');
-        const int w = wh.size() == 2 ? wh[0].toInt() : 0, h = wh.size() == 2 ? wh[1].toInt() : 0;
-        if (w < 100 || h < 100 || w > 20000 || h > 20000)
-            return usageError(QCoreApplication::translate("CommandLine", "--picture-size 应为 宽x高（像素，100 到 20000），而不是“%1”。")
-                                  .arg(p.parser.value(p.pictureSize)));
-        const QString problem =
-            drawing->writePicture(p.parser.value(p.picture), QSize(w, h), measurementDrawing(sheet.value()));
+        const QString problem = drawing->writePicture(p.parser.value(p.picture), pictureSize, measurementDrawing(sheet.value()));
         if (!problem.isEmpty())
             return noResult(problem);
     }
@@ -241,27 +293,38 @@ int runCommandLine(int argc, char *argv[], Language language)
     QCoreApplication::setApplicationName(QStringLiteral("geardim"));
     QCoreApplication::setApplicationVersion(QStringLiteral(GEARDIM_VERSION));
     installLanguage(language);
-    // Qt's own lines of the help in Chinese too, loaded only when the help is asked for.
-    if (language == Language::Chinese && hasOption(argc, argv, {"--help", "-h", "--help-all"}))
+    // Qt's own texts in Chinese too (the help's lines, the system's reasons for a file that
+    // cannot be read or written), loaded only when they may be shown.
+    if (language == Language::Chinese
+        && hasOption(argc, argv, {"--help", "-h", "--help-all", "--load", "--save", "--pdf", "--picture", "--batch", "--out"}))
         installQtTranslation();
 
-    Parsed p;
-    describeOptions(p);
-    if (!p.parser.parse(QCoreApplication::arguments()))
-        return usageError(p.parser.errorText());
-    if (p.parser.isSet(QStringLiteral("help"))) {
-        printTo(stdout, p.parser.helpText().toStdString());
+    auto p = std::make_unique<Parsed>();
+    describeOptions(*p);
+    if (!p->parser.parse(QCoreApplication::arguments())) {
+        // The parser's own message in Chinese: read again with Qt's texts loaded.
+        if (language == Language::Chinese && installQtTranslation()) {
+            p = std::make_unique<Parsed>();
+            describeOptions(*p);
+            p->parser.parse(QCoreApplication::arguments());
+        }
+        return usageError(p->parser.errorText());
+    }
+    if (p->parser.isSet(QStringLiteral("help-all")))
+        p->parser.process(QCoreApplication::arguments()); // prints Qt's options too, and ends the program
+    if (p->parser.isSet(QStringLiteral("help"))) {
+        printTo(stdout, p->parser.helpText().toStdString());
         return kResult;
     }
-    if (p.parser.isSet(QStringLiteral("version"))) {
+    if (p->parser.isSet(QStringLiteral("version"))) {
         printTo(stdout, "geardim " GEARDIM_VERSION "\n");
         return kResult;
     }
-    const QStringList words = p.parser.positionalArguments();
+    const QStringList words = p->parser.positionalArguments();
     if (words.size() != 1 || words.first() != QLatin1String("sheet"))
         return usageError(words.isEmpty() ? QCoreApplication::translate("CommandLine", "缺少命令：sheet。")
                                           : QCoreApplication::translate("CommandLine", "未知的命令“%1”。").arg(words.join(u' ')));
-    return runSheet(p, drawing);
+    return runSheet(*p, drawing);
 }
 
 } // namespace geardim

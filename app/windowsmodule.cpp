@@ -4,6 +4,8 @@
 
 #include <QGuiApplication>
 
+#include <cstdio>
+#include <string>
 #include <type_traits>
 
 #include "app/appsetup.h"
@@ -30,7 +32,18 @@ const geardim::Drawing kDrawing{
 
 extern "C" Q_DECL_EXPORT int geardimWindows(int argc, char **argv)
 {
-    const geardim::Language language = geardim::chooseLanguage(argc, argv);
+    std::string refused;
+    const geardim::Language language = geardim::chooseLanguage(argc, argv, &refused);
+    // A language the program does not speak is a usage error, said in both of its languages.
+    if (refused == "--lang") {
+        std::fputs("geardim: --lang 缺少值（zh 或 en）。 / --lang needs a value: zh or en.\n", stderr);
+        return 2;
+    }
+    if (!refused.empty()) {
+        std::fprintf(stderr, "geardim: --lang 只能是 zh 或 en，而不是“%s”。 / --lang takes zh or en, not \"%s\".\n",
+                     refused.c_str(), refused.c_str());
+        return 2;
+    }
     return geardim::runProgram(argc, argv, language);
 }
 

@@ -2,11 +2,14 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QLibraryInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTranslator>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -33,20 +36,26 @@ QSettings settings() { return QSettings(QStringLiteral("geardim"), QStringLitera
 
 } // namespace
 
-Language chooseLanguage(int &argc, char *argv[])
+Language chooseLanguage(int &argc, char *argv[], std::string *refused)
 {
     std::optional<Language> chosen;
     for (int i = 1; i < argc; ++i) {
         std::string_view arg = argv[i];
         int taken = 0;
-        if (arg == "--lang" && i + 1 < argc) {
-            chosen = named(argv[i + 1]);
-            taken = 2;
+        std::optional<std::string_view> value;
+        if (arg == "--lang") {
+            taken = i + 1 < argc ? 2 : 1;
+            if (i + 1 < argc)
+                value = argv[i + 1];
         } else if (arg.substr(0, 7) == "--lang=") {
-            chosen = named(arg.substr(7));
+            value = arg.substr(7);
             taken = 1;
         }
         if (taken) {
+            if (value && named(*value))
+                chosen = named(*value);
+            else if (refused)
+                *refused = value ? std::string(*value) : std::string("--lang");
             for (int j = i; j + taken <= argc; ++j)
                 argv[j] = argv[j + taken];
             argc -= taken;
@@ -55,9 +64,48 @@ Language chooseLanguage(int &argc, char *argv[])
     }
     if (chosen)
         return *chosen;
-    if (const char *env = std::getenv("GEARDIM_LANG"); env && named(env))
-        return *named(env);
+    if (const char *env = std::getenv("GEARDIM_LANG"); env && *env) {
+        if (named(env))
+            return *named(env);
+        std::fprintf(stderr, "geardim: GEARDIM_LANG=%s 既不是 zh 也不是 en，使用中文。 / names neither zh nor en: Chinese is used.\n", env);
+        return Language::Chinese;
+    }
+    ignoreSettingsThatAreNotFiles();
     return rememberedLanguage();
+}
+
+void ignoreSettingsThatAreNotFiles()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    // The files QSettings reads for the program and its organisation, the user's and the system's.
+    const auto scopeFiles = [](QStandardPaths::StandardLocation location, bool all) {
+        QStringList files;
+        const QStringList folders = all ? QStandardPaths::standardLocations(location)
+                                        : QStringList{QStandardPaths::writableLocation(location)};
+        for (const QString &folder : folders)
+            files << folder + QStringLiteral("/geardim/geardim.conf") << folder + QStringLiteral("/geardim.conf");
+        return files;
+    };
+    static QTemporaryDir empty; // lives to the end of the program
+    for (const auto &[scope, files] :
+         {std::pair{QSettings::UserScope, scopeFiles(QStandardPaths::GenericConfigLocation, false)},
+          std::pair{QSettings::SystemScope, QStringList{QStringLiteral("/etc/xdg/geardim/geardim.conf"),
+                                                       QStringLiteral("/etc/xdg/geardim.conf")}}}) {
+        bool ignored = false;
+        for (const QString &file : files) {
+            const QFileInfo info(file);
+            if (info.exists() && !info.isFile()) {
+                std::fprintf(stderr, "geardim: 设置文件“%s”不是普通文件，已忽略。 / The settings file is not a regular file: ignored.\n",
+                             qPrintable(file));
+                ignored = true;
+            }
+        }
+        if (ignored)
+            QSettings::setPath(QSettings::NativeFormat, scope, empty.path());
+    }
 }
 
 Language rememberedLanguage()
@@ -68,7 +116,8 @@ Language rememberedLanguage()
     // organisation), which costs about 2% of the menu's start, before its first paint.
     QFile file(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
                + QStringLiteral("/geardim/geardim.conf"));
-    if (!file.open(QIODevice::ReadOnly))
+    // Only a regular file: a FIFO would block here for ever.
+    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly))
         return Language::Chinese;
     // QSettings writes a key without a group under [General].
     bool general = false;

@@ -2,6 +2,8 @@
 
 // The language the program speaks: simplified Chinese, its own, or English beside it.
 // Needs Qt Core only, so that the command line can choose and install it too.
+#include <string>
+
 namespace geardim {
 
 enum class Language { Chinese, English };
@@ -10,7 +12,14 @@ enum class Language { Chinese, English };
 // neither Qt nor the command line sees it), else the environment variable
 // GEARDIM_LANG, else the language last chosen in the sheet's menu, else Chinese.
 // A value that names neither language counts as not given.
-Language chooseLanguage(int &argc, char *argv[]);
+// A `--lang` whose value names neither language, or that has no value, is still taken
+// out; refused, when given, then holds what was wrong (the value, or "--lang" itself).
+Language chooseLanguage(int &argc, char *argv[], std::string *refused = nullptr);
+
+// Settings files that are not regular files (a FIFO would block the start for ever):
+// they are ignored, QSettings is pointed at an empty folder for this run, and each is
+// named on stderr. Call before anything reads the settings; needs no application object.
+void ignoreSettingsThatAreNotFiles();
 
 // Remembers the language for the next start (the sheet's 语言 / Language menu).
 void rememberLanguage(Language language);

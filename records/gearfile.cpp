@@ -4,9 +4,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
-#include <QSaveFile>
 
+#include <charconv>
 #include <cmath>
+#include <map>
+
+#include "records/safefile.h"
 
 namespace geardim {
 namespace {
@@ -52,6 +55,61 @@ void putOptional(QJsonObject &o, const char *key, const std::optional<double> &v
         o.remove(QLatin1String(key));
 }
 
+// The first key of a version-1 document that version 1 does not have, with its place
+// ("gear.helixAngel"), or nothing.
+QString unknownKey(const QJsonObject &root)
+{
+    static const std::map<QString, QStringList> known{
+        {QString(), {"format", "version", "gear", "allowances", "gauge"}},
+        {QStringLiteral("gear"),
+         {"module", "diametralPitch", "teeth", "pressureAngle", "helixAngle", "shift", "thickness", "internal",
+          "addendum", "tipDiameter", "faceWidth", "spanTeeth"}},
+        {QStringLiteral("allowances"), {"upper", "lower"}},
+        {QStringLiteral("gauge"), {"kind", "diameter"}},
+    };
+    for (const QString &key : root.keys()) {
+        if (!known.at(QString()).contains(key))
+            return key;
+    }
+    for (const char *section : {"gear", "allowances", "gauge"}) {
+        const QString name = QLatin1String(section);
+        for (const QString &key : root.value(name).toObject().keys()) {
+            if (!known.at(name).contains(key))
+                return name + u'.' + key;
+        }
+    }
+    return QString();
+}
+
+// JSON numbers too small for a double (1e-400) read as 0, as the program's number
+// parser reads them; Qt's JSON parser refuses them. Each such number in the text is
+// written as 0. Too large a number (1e400) stays an error.
+QByteArray underflowsAsZero(QByteArray bytes, QJsonParseError &error, QJsonDocument &document)
+{
+    for (int tries = 0; tries < 10000; ++tries) {
+        document = QJsonDocument::fromJson(bytes, &error);
+        if (error.error != QJsonParseError::IllegalNumber)
+            break;
+        const auto isNumberChar = [](char c) { return (c >= '0' && c <= '9') || c == '.' || c == 'e' || c == 'E' || c == '+' || c == '-'; };
+        qsizetype begin = std::min<qsizetype>(error.offset, bytes.size()), end = begin;
+        while (begin > 0 && isNumberChar(bytes[begin - 1]))
+            --begin;
+        while (end < bytes.size() && isNumberChar(bytes[end]))
+            ++end;
+        const QByteArray token = bytes.mid(begin, end - begin);
+        double value = 0;
+        const char *first = token.constData() + (token.startsWith('-') ? 1 : 0);
+        const auto [ptr, ec] = std::from_chars(first, token.constData() + token.size(), value);
+        const qsizetype e = std::max(token.indexOf('e'), token.indexOf('E'));
+        const bool underflow = ec == std::errc::result_out_of_range && ptr == token.constData() + token.size() && e > 0
+                               && e + 1 < token.size() && token[e + 1] == '-';
+        if (!underflow)
+            break;
+        bytes.replace(begin, end - begin, "0");
+    }
+    return bytes;
+}
+
 } // namespace
 
 GearFileRead gearFromDocument(const QJsonObject &root)
@@ -66,10 +124,20 @@ GearFileRead gearFromDocument(const QJsonObject &root)
         return {std::nullopt, QCoreApplication::translate("GearFile", "文件来自较新的版本 %1，本程序只能读取版本 %2。")
                                   .arg(version.toDouble())
                                   .arg(kVersion)};
+    if (!(version.toDouble() >= kVersion))
+        return {std::nullopt, QCoreApplication::translate("GearFile", "“version”的值 %1 不是有效的版本（应为 %2）。")
+                                  .arg(version.toDouble())
+                                  .arg(kVersion)};
     for (const char *section : {"gear", "allowances", "gauge"}) {
         const QJsonValue v = root.value(QLatin1String(section));
         if (!v.isUndefined() && !v.isObject())
             return {std::nullopt, QCoreApplication::translate("GearFile", "“%1”应为对象。").arg(QLatin1String(section))};
+    }
+    // Version 1 itself has exactly these keys: any other is a slip (a misspelt key would
+    // silently compute another gear). A newer minor version (1.1 …) may add its own.
+    if (version.toDouble() == kVersion) {
+        if (const QString unknown = unknownKey(root); !unknown.isEmpty())
+            return {std::nullopt, QCoreApplication::translate("GearFile", "不认识的键“%1”：请检查拼写。").arg(unknown)};
     }
     const QJsonObject gear = root.value(QLatin1String("gear")).toObject();
     const QJsonObject allowances = root.value(QLatin1String("allowances")).toObject();
@@ -119,10 +187,10 @@ GearFileRead readGearFile(const QString &path)
     const auto refuse = [&](const QString &why) {
         return GearFileRead{std::nullopt, QCoreApplication::translate("GearFile", "无法打开“%1”：%2").arg(name, why)};
     };
+    // A FIFO would block the open for ever: only a regular file is opened.
+    if (const QString problem = inputSourceProblem(path); !problem.isEmpty())
+        return refuse(problem + QCoreApplication::translate("GearFile", "。"));
     QFile file(path);
-    const QFileInfo info(path);
-    if (info.isDir())
-        return refuse(QCoreApplication::translate("GearFile", "这是一个文件夹。"));
     if (!file.open(QIODevice::ReadOnly))
         return refuse(file.errorString());
     if (file.size() > kMaxGearFileBytes)
@@ -131,7 +199,8 @@ GearFileRead readGearFile(const QString &path)
     if (bytes.size() > kMaxGearFileBytes)
         return refuse(QCoreApplication::translate("GearFile", "文件大于 1 MiB，不是齿轮文件。"));
     QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    QJsonDocument document;
+    underflowsAsZero(bytes, error, document);
     if (error.error != QJsonParseError::NoError)
         return refuse(QCoreApplication::translate("GearFile", "不是有效的 JSON（第 %1 字节：%2），文件可能不完整。")
                           .arg(error.offset)
@@ -179,25 +248,17 @@ QJsonObject gearDocument(const SheetInput &in, const QJsonObject &kept)
 
 QString writeGearFile(const QString &path, const SheetInput &input, const QJsonObject &kept)
 {
-    const QString name = QFileInfo(path).fileName();
-    const auto problem = [&](const QString &why) { return QCoreApplication::translate("GearFile", "无法保存“%1”：%2").arg(name, why); };
+    const bool existed = QFileInfo::exists(path);
+    const QJsonObject document = gearDocument(input, kept);
+    // Nothing is written that the program would refuse to read.
+    if (const GearFileRead back = gearFromDocument(document); !back.gear)
+        return QCoreApplication::translate("GearFile", "无法保存“%1”：%2").arg(QFileInfo(path).fileName(), back.problem);
+    const QByteArray bytes = QJsonDocument(document).toJson(QJsonDocument::Indented);
+    const QString why = writeWholeFile(path, bytes);
+    if (why.isEmpty())
+        return QString();
     // A failed write leaves the old file as it was, and says so.
-    const auto failed = [&](const QString &why) {
-        return problem(why + QCoreApplication::translate("GearFile", "。原有文件未改动。"));
-    };
-    if (QFileInfo(path).isDir())
-        return problem(QCoreApplication::translate("GearFile", "这是一个文件夹。原有内容未改动。"));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failed(file.errorString());
-    const QByteArray bytes = QJsonDocument(gearDocument(input, kept)).toJson(QJsonDocument::Indented);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return failed(file.errorString());
-    }
-    if (!file.commit())
-        return failed(file.errorString());
-    return QString();
+    return QCoreApplication::translate("GearFile", "无法保存“%1”：%2。%3").arg(QFileInfo(path).fileName(), why, oldFileNote(existed));
 }
 
 } // namespace geardim

@@ -1,12 +1,14 @@
 #include "records/measurementpicture.h"
 
+#include "records/safefile.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSaveFile>
+#include <QBuffer>
 
 
 #include "common/fonts.h"
@@ -153,20 +155,17 @@ QString writeMeasurementPicture(const QString &path, const QSize &size, const Me
 {
     const QString name = QFileInfo(path).fileName();
     const QString suffix = QFileInfo(path).suffix().toLower();
-    QSaveFile file(path);
+    const bool existed = QFileInfo::exists(path);
     if (suffix != QLatin1String("png") && suffix != QLatin1String("svg"))
         return QCoreApplication::translate("Picture", "无法写入“%1”：图片只能是 .png 或 .svg。").arg(name);
-    if (!file.open(QIODevice::WriteOnly))
-        return QCoreApplication::translate("Picture", "无法写入“%1”：%2").arg(name, file.errorString());
+    if (const QString problem = outputTargetProblem(path); !problem.isEmpty())
+        return QCoreApplication::translate("Picture", "无法写入“%1”：%2。").arg(name, problem);
     registerSongSubstitutes();
+    QByteArray bytes;
     if (suffix == QLatin1String("svg")) {
-        const std::string svg = measurementSvg(drawing, size.width(), size.height(), [](const char *context, const char *text) {
+        bytes = QByteArray::fromStdString(measurementSvg(drawing, size.width(), size.height(), [](const char *context, const char *text) {
             return QCoreApplication::translate(context, text).toStdString();
-        });
-        if (file.write(svg.data(), qint64(svg.size())) != qint64(svg.size())) {
-            file.cancelWriting();
-            return QCoreApplication::translate("Picture", "无法写入“%1”：%2").arg(name, file.errorString());
-        }
+        }));
     } else {
         QImage image(size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::white);
@@ -174,13 +173,13 @@ QString writeMeasurementPicture(const QString &path, const QSize &size, const Me
             QPainter painter(&image);
             paintMeasurement(painter, QRectF(QPointF(0, 0), size), drawing);
         }
-        if (!image.save(&file, "PNG")) {
-            file.cancelWriting();
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (!image.save(&buffer, "PNG"))
             return QCoreApplication::translate("Picture", "无法写入“%1”：PNG 编码失败。").arg(name);
-        }
     }
-    if (!file.commit())
-        return QCoreApplication::translate("Picture", "无法写入“%1”：%2").arg(name, file.errorString());
+    if (const QString why = writeWholeFile(path, bytes); !why.isEmpty())
+        return QCoreApplication::translate("Picture", "无法写入“%1”：%2。%3").arg(name, why, oldFileNote(existed));
     return QString();
 }
 

@@ -1,5 +1,7 @@
 #include "records/report.h"
 
+#include "records/safefile.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QFont>
@@ -7,7 +9,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
+#include <QBuffer>
 
 #include "common/fonts.h"
 #include "records/measurementpicture.h"
@@ -135,14 +137,17 @@ void paintReport(QPainter &p, QPagedPaintDevice &device, const SheetInput &in, c
 QString writeReportPdf(const QString &path, const SheetInput &input, const SheetResult &sheet, const QDate &date)
 {
     const QString name = QFileInfo(path).fileName();
-    if (QFileInfo(path).isDir())
-        return QCoreApplication::translate("Report", "无法导出“%1”：这是一个文件夹。").arg(name);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QCoreApplication::translate("Report", "无法导出“%1”：%2").arg(name, file.errorString());
+    const bool existed = QFileInfo::exists(path);
+    if (const QString problem = outputTargetProblem(path); !problem.isEmpty())
+        return QCoreApplication::translate("Report", "无法导出“%1”：%2。").arg(name, problem);
     registerSongSubstitutes();
+    // The page is made in memory and written all or nothing, so a full disk cannot
+    // leave half a PDF in place of the old one.
+    QByteArray bytes;
     {
-        QPdfWriter pdf(&file);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         pdf.setResolution(300);
@@ -151,8 +156,8 @@ QString writeReportPdf(const QString &path, const SheetInput &input, const Sheet
         QPainter painter(&pdf);
         paintReport(painter, pdf, input, sheet, date);
     }
-    if (!file.commit())
-        return QCoreApplication::translate("Report", "无法导出“%1”：%2").arg(name, file.errorString());
+    if (const QString why = writeWholeFile(path, bytes); !why.isEmpty())
+        return QCoreApplication::translate("Report", "无法导出“%1”：%2。%3").arg(name, why, oldFileNote(existed));
     return QString();
 }
 

@@ -271,12 +271,9 @@ std::string svgColour(Stroke stroke)
     return buf;
 }
 
-std::string svgNumber(double v)
-{
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.2f", v);
-    return buf;
-}
+// Two decimals, whatever the C library's locale (Qt's application sets it from the
+// environment, and a comma would make the SVG invalid).
+std::string svgNumber(double v) { return sheetNumber(v, 2); }
 
 // One panel: the box of the model fitted into a rectangle of the picture, y turned down.
 struct SvgPanel {
@@ -291,8 +288,10 @@ struct SvgPanel {
         y0 = y + h - (h - bh * scale) / 2;
     }
     std::string at(Point p) const { return svgNumber(x0 + (p.x - left) * scale) + "," + svgNumber(y0 - (p.y - bottom) * scale); }
-    std::string x(Point p) const { return svgNumber(x0 + (p.x - left) * scale); }
-    std::string y(Point p) const { return svgNumber(y0 - (p.y - bottom) * scale); }
+    double px(Point p) const { return x0 + (p.x - left) * scale; }
+    double py(Point p) const { return y0 - (p.y - bottom) * scale; }
+    std::string x(Point p) const { return svgNumber(px(p)); }
+    std::string y(Point p) const { return svgNumber(py(p)); }
 };
 
 void svgPanel(std::string &svg, const MeasurementDrawing &d, const Box &box, double x, double y, double w, double h,
@@ -341,7 +340,7 @@ void svgPanel(std::string &svg, const MeasurementDrawing &d, const Box &box, dou
         svg += "<line x1=\"" + m.x(dim.from) + "\" y1=\"" + m.y(dim.from) + "\" x2=\"" + m.x(dim.to) + "\" y2=\""
                + m.y(dim.to) + "\" stroke=\"" + svgColour(Stroke::Dimension) + "\" stroke-width=\"1\"/>\n";
         const Point mid{(dim.from.x + dim.to.x) / 2, (dim.from.y + dim.to.y) / 2};
-        svg += "<text x=\"" + svgNumber(std::stod(m.x(mid)) + 4) + "\" y=\"" + svgNumber(std::stod(m.y(mid)) + (span ? 14 : -4))
+        svg += "<text x=\"" + svgNumber(m.px(mid) + 4) + "\" y=\"" + svgNumber(m.py(mid) + (span ? 14 : -4))
                + "\" font-size=\"11\" fill=\"" + svgColour(Stroke::Dimension) + "\" stroke=\"none\">" + markupEscaped(dim.text)
                + "</text>\n";
     }

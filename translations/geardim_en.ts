@@ -19,6 +19,18 @@
         <source>列“%1”的值“%2”无效。</source>
         <translation>The value &quot;%2&quot; of column &quot;%1&quot; is not valid.</translation>
     </message>
+    <message>
+        <source>第 %1 行开始的引号没有闭合（或记录超过 64 KiB）。</source>
+        <translation>the quote opened on line %1 is not closed (or the record is longer than 64 KiB).</translation>
+    </message>
+    <message>
+        <source>第 %1 行超过 64 KiB。</source>
+        <translation>line %1 is longer than 64 KiB.</translation>
+    </message>
+    <message>
+        <source>批量文件的表头有两列“%1”。</source>
+        <translation>The batch file's header names the column "%1" twice.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -67,14 +79,6 @@
         <translation>the value &quot;%2&quot; of --%1 is not a valid number.</translation>
     </message>
     <message>
-        <source>无法打开批量文件“%1”。</source>
-        <translation>cannot open the batch file &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>无法写入“%1”。</source>
-        <translation>cannot write &quot;%1&quot;.</translation>
-    </message>
-    <message>
         <source>写入批量结果失败。</source>
         <translation>writing the batch results failed.</translation>
     </message>
@@ -89,10 +93,6 @@
     <message>
         <source>没有结果：</source>
         <translation>no result: </translation>
-    </message>
-    <message>
-        <source>--picture-size 应为 宽x高（像素，100 到 20000），而不是“%1”。</source>
-        <translation>--picture-size must be WIDTHxHEIGHT (pixels, 100 to 20000), not &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>缺少命令：sheet。</source>
@@ -121,6 +121,34 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>缺少 --module（法向模数 mn）或 --diametral-pitch（径节 P）。</source>
         <translation>--module (normal module mn) or --diametral-pitch (diametral pitch P) is missing.</translation>
+    </message>
+    <message>
+        <source>无法打开批量文件“%1”：%2。</source>
+        <translation>cannot open the batch file "%1": %2.</translation>
+    </message>
+    <message>
+        <source>--out 与 --batch 是同一个文件“%1”：批量结果不能写到输入文件上。</source>
+        <translation>--out and --batch are the same file "%1": the results cannot be written over the input.</translation>
+    </message>
+    <message>
+        <source>无法写入“%1”：%2。</source>
+        <translation>cannot write "%1": %2.</translation>
+    </message>
+    <message>
+        <source>无法写入“%1”：%2。原有文件未改动。</source>
+        <translation>cannot write "%1": %2. The old file is unchanged.</translation>
+    </message>
+    <message>
+        <source>--%1 不能与 --batch 一起使用。</source>
+        <translation>--%1 cannot be used with --batch.</translation>
+    </message>
+    <message>
+        <source>--out 只用于 --batch。</source>
+        <translation>--out is only for --batch.</translation>
+    </message>
+    <message>
+        <source>--picture-size 应为 宽x高（像素，100 到 %1），而不是“%2”。</source>
+        <translation>--picture-size must be WIDTHxHEIGHT (pixels, 100 to %1), not "%2".</translation>
     </message>
 </context>
 <context>
@@ -166,7 +194,7 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>；公法线量具的测量面在圆 d_W 上接触齿面</source>
-        <translation>; the span micrometer's anvils touch the flanks on the circle d_W</translation>
+        <translation>; the span micrometer&apos;s anvils touch the flanks on the circle d_W</translation>
     </message>
 </context>
 <context>
@@ -633,10 +661,6 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <translation>Cannot open &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <source>这是一个文件夹。</source>
-        <translation>it is a folder.</translation>
-    </message>
-    <message>
         <source>文件大于 1 MiB，不是齿轮文件。</source>
         <translation>the file is larger than 1 MiB, not a gear file.</translation>
     </message>
@@ -651,14 +675,6 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>无法保存“%1”：%2</source>
         <translation>Cannot save &quot;%1&quot;: %2</translation>
-    </message>
-    <message>
-        <source>这是一个文件夹。原有内容未改动。</source>
-        <translation>it is a folder. Nothing was changed.</translation>
-    </message>
-    <message>
-        <source>。原有文件未改动。</source>
-        <translation>. The old file is unchanged.</translation>
     </message>
     <message>
         <source>大于 0</source>
@@ -680,6 +696,22 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <source>不小于 0</source>
         <translation>at least 0</translation>
     </message>
+    <message>
+        <source>“version”的值 %1 不是有效的版本（应为 %2）。</source>
+        <translation>"version" %1 is not a valid version (it should be %2).</translation>
+    </message>
+    <message>
+        <source>不认识的键“%1”：请检查拼写。</source>
+        <translation>unknown key "%1": check its spelling.</translation>
+    </message>
+    <message>
+        <source>。</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>无法保存“%1”：%2。%3</source>
+        <translation>Cannot save "%1": %2. %3</translation>
+    </message>
 </context>
 <context>
     <name>Picture</name>
@@ -688,12 +720,16 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <translation>Cannot write &quot;%1&quot;: a picture is .png or .svg.</translation>
     </message>
     <message>
-        <source>无法写入“%1”：%2</source>
-        <translation>Cannot write &quot;%1&quot;: %2</translation>
-    </message>
-    <message>
         <source>无法写入“%1”：PNG 编码失败。</source>
         <translation>Cannot write &quot;%1&quot;: PNG encoding failed.</translation>
+    </message>
+    <message>
+        <source>无法写入“%1”：%2。</source>
+        <translation>Cannot write "%1": %2.</translation>
+    </message>
+    <message>
+        <source>无法写入“%1”：%2。%3</source>
+        <translation>Cannot write "%1": %2. %3</translation>
     </message>
 </context>
 <context>
@@ -810,14 +846,6 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <translation>Date: </translation>
     </message>
     <message>
-        <source>无法导出“%1”：这是一个文件夹。</source>
-        <translation>Cannot export &quot;%1&quot;: it is a folder.</translation>
-    </message>
-    <message>
-        <source>无法导出“%1”：%2</source>
-        <translation>Cannot export &quot;%1&quot;: %2</translation>
-    </message>
-    <message>
         <source>测量尺寸表</source>
         <translation>Inspection sheet</translation>
     </message>
@@ -828,6 +856,37 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>偏差</source>
         <translation>Deviations</translation>
+    </message>
+    <message>
+        <source>无法导出“%1”：%2。</source>
+        <translation>Cannot export "%1": %2.</translation>
+    </message>
+    <message>
+        <source>无法导出“%1”：%2。%3</source>
+        <translation>Cannot export "%1": %2. %3</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>这是一个文件夹</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>这不是普通文件（而是设备、FIFO 或套接字），不能覆盖</source>
+        <translation>it is not a regular file (but a device, a FIFO or a socket) and is not replaced</translation>
+    </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>no such file</translation>
+    </message>
+    <message>
+        <source>这不是普通文件（而是设备、FIFO 或套接字），不能读取</source>
+        <translation>it is not a regular file (but a device, a FIFO or a socket) and is not read</translation>
+    </message>
+    <message>
+        <source>原有文件未改动。</source>
+        <translation>The old file is unchanged.</translation>
     </message>
 </context>
 <context>

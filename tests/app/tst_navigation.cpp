@@ -188,14 +188,21 @@ void TestNavigation::languageComesFromArgumentsEnvironmentOrSettings_data()
     QTest::addColumn<QString>("setting");
     QTest::addColumn<bool>("english");
     QTest::addColumn<QStringList>("left"); // what Qt and the command line see afterwards
-    QTest::newRow("nothing") << QStringList{"geardim"} << "" << "" << false << QStringList{"geardim"};
-    QTest::newRow("argument") << QStringList{"geardim", "--lang", "en"} << "zh" << "zh" << true << QStringList{"geardim"};
+    QTest::addColumn<QString>("refused");  // a --lang value the program does not speak
+    QTest::newRow("nothing") << QStringList{"geardim"} << "" << "" << false << QStringList{"geardim"} << "";
+    QTest::newRow("argument") << QStringList{"geardim", "--lang", "en"} << "zh" << "zh" << true << QStringList{"geardim"} << "";
     QTest::newRow("argument_equals") << QStringList{"geardim", "sheet", "--lang=zh", "--teeth", "3"} << "en" << "en"
-                                     << false << QStringList{"geardim", "sheet", "--teeth", "3"};
-    QTest::newRow("environment") << QStringList{"geardim"} << "en" << "zh" << true << QStringList{"geardim"};
-    QTest::newRow("setting") << QStringList{"geardim"} << "" << "en" << true << QStringList{"geardim"};
-    QTest::newRow("unknown_falls_through") << QStringList{"geardim", "--lang", "fr"} << "xx" << "en" << true
-                                           << QStringList{"geardim"};
+                                     << false << QStringList{"geardim", "sheet", "--teeth", "3"} << "";
+    QTest::newRow("environment") << QStringList{"geardim"} << "en" << "zh" << true << QStringList{"geardim"} << "";
+    QTest::newRow("setting") << QStringList{"geardim"} << "" << "en" << true << QStringList{"geardim"} << "";
+    // A wrong --lang is refused (the caller stops with a usage error); a wrong
+    // GEARDIM_LANG is a warning, and Chinese is spoken.
+    QTest::newRow("unknown_argument_refused") << QStringList{"geardim", "--lang", "fr"} << "" << "en" << true
+                                              << QStringList{"geardim"} << "fr";
+    QTest::newRow("missing_value_refused") << QStringList{"geardim", "sheet", "--lang"} << "" << "" << false
+                                           << QStringList{"geardim", "sheet"} << "--lang";
+    QTest::newRow("unknown_environment_is_chinese") << QStringList{"geardim"} << "xx" << "en" << false
+                                                    << QStringList{"geardim"} << "";
 }
 
 void TestNavigation::languageComesFromArgumentsEnvironmentOrSettings()
@@ -205,6 +212,7 @@ void TestNavigation::languageComesFromArgumentsEnvironmentOrSettings()
     QFETCH(QString, setting);
     QFETCH(bool, english);
     QFETCH(QStringList, left);
+    QFETCH(QString, refused);
     Arguments args(arguments);
     if (environment.isEmpty())
         qunsetenv("GEARDIM_LANG");
@@ -216,8 +224,10 @@ void TestNavigation::languageComesFromArgumentsEnvironmentOrSettings()
     else
         settings.setValue("language", setting);
     settings.sync();
-    const auto language = geardim::chooseLanguage(args.argc, args.argv());
+    std::string wrong;
+    const auto language = geardim::chooseLanguage(args.argc, args.argv(), &wrong);
     qunsetenv("GEARDIM_LANG");
+    QCOMPARE(QString::fromStdString(wrong), refused);
     QCOMPARE(language == geardim::Language::English, english);
     QCOMPARE(args.left(), left);
     QCOMPARE(args.argv()[args.argc], nullptr);

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryFile>
+
+#include <memory>
+#include <ostream>
+#include <streambuf>
+#include <vector>
+
+// The batch's output file, replaced all or nothing: the lines go into a temporary file
+// beside it, which is renamed over it only when the batch has ended and every byte is
+// on the disk. A failure, or SIGINT, SIGTERM or SIGHUP, removes the temporary file and
+// leaves the old output as it was.
+namespace geardim {
+
+class BatchOutputFile {
+public:
+    explicit BatchOutputFile(QString path);
+    ~BatchOutputFile();
+    BatchOutputFile(const BatchOutputFile &) = delete;
+    BatchOutputFile &operator=(const BatchOutputFile &) = delete;
+
+    // Creates the temporary file; the reason when it cannot (empty on success).
+    QString open();
+    // Where the lines go; it fails (badbit) as soon as a write fails.
+    std::ostream &stream() { return stream_; }
+    // The system's reason for the first failed write, or empty.
+    QString writeProblem() const;
+    // Puts the output in place; the reason when it cannot (empty on success).
+    QString commit();
+
+private:
+    // Writes through to the temporary file in blocks, keeping the first failure's reason.
+    class DeviceBuffer : public std::streambuf {
+    public:
+        explicit DeviceBuffer(QIODevice &device);
+        QString problem;
+
+    protected:
+        int_type overflow(int_type c) override;
+        int sync() override;
+
+    private:
+        bool drain();
+        QIODevice &device_;
+        std::vector<char> block_;
+    };
+
+    QString path_;
+    QTemporaryFile temporary_;
+    DeviceBuffer buffer_;
+    std::ostream stream_;
+    bool committed_ = false;
+};
+
+} // namespace geardim

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Files the program reads and writes, checked before they are touched: a user's file is
+// replaced all or nothing, and nothing that is not a regular file is read or replaced.
+namespace geardim {
+
+// Why a file cannot be written at path: it is a folder, or something other than a
+// regular file (a device node, a FIFO, a socket), which a save would replace with a
+// regular file. Empty when path is a regular file, a link to one, or nothing yet.
+QString outputTargetProblem(const QString &path);
+
+// Why path cannot be read as a file: it is missing, a folder, or not a regular file (a
+// FIFO would block the program for ever, a device node would never end). Empty when readable.
+QString inputSourceProblem(const QString &path);
+
+// Writes bytes to path all or nothing: into a temporary file beside it, renamed over
+// the old file only when every byte is on the disk. Empty on success, else the system's
+// reason ("No space left on device", in the language of Qt's texts); the old file, if
+// any, is then as it was.
+QString writeWholeFile(const QString &path, const QByteArray &bytes);
+
+// What the user is told after a failed write: that the old file is unchanged, when there
+// was one. existed is whether path named a file before the write.
+QString oldFileNote(bool existed);
+
+} // namespace geardim
