@@ -54,7 +54,7 @@ BatchOutputFile::DeviceBuffer::DeviceBuffer(QIODevice &device)
 bool BatchOutputFile::DeviceBuffer::drain()
 {
     const qint64 size = pptr() - pbase();
-    if (size > 0 && problem.isEmpty() && device_.write(pbase(), size) != size)
+    if (size > 0 && problem.isEmpty() && !writeAllOf(device_, pbase(), size))
         problem = device_.errorString();
     setp(block_.data(), block_.data() + block_.size());
     return problem.isEmpty();
@@ -91,9 +91,12 @@ QString BatchOutputFile::open()
 {
     if (const QString problem = outputTargetProblem(path_); !problem.isEmpty())
         return problem;
+    // Through a link the file it names is replaced, not the link.
+    if (const QFileInfo link(path_); link.isSymLink() && link.exists())
+        path_ = link.canonicalFilePath();
     const QFileInfo target(path_);
     temporary_.setFileTemplate(target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
-    if (!temporary_.open())
+    if (!temporary_.openUnbuffered())
         return temporary_.errorString();
     const QByteArray name = QFile::encodeName(temporary_.fileName());
     if (std::size_t(name.size()) < sizeof pendingFile) {

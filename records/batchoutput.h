@@ -47,8 +47,15 @@ private:
         std::vector<char> block_;
     };
 
+    // Opened unbuffered: the stream's blocks go straight to the disk, so a failed
+    // write comes back from that write with the system's reason.
+    class UnbufferedTemporaryFile : public QTemporaryFile {
+    public:
+        bool openUnbuffered() { return QTemporaryFile::open(QIODevice::ReadWrite | QIODevice::Unbuffered); }
+    };
+
     QString path_;
-    QTemporaryFile temporary_;
+    UnbufferedTemporaryFile temporary_;
     DeviceBuffer buffer_;
     std::ostream stream_;
     bool committed_ = false;

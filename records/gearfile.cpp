@@ -258,7 +258,7 @@ QString writeGearFile(const QString &path, const SheetInput &input, const QJsonO
     if (why.isEmpty())
         return QString();
     // A failed write leaves the old file as it was, and says so.
-    return QCoreApplication::translate("GearFile", "无法保存“%1”：%2。%3").arg(QFileInfo(path).fileName(), why, oldFileNote(existed));
+    return QCoreApplication::translate("GearFile", "无法保存“%1”：%2。%3").arg(QFileInfo(path).fileName(), why, oldFileNote(existed)).trimmed();
 }
 
 } // namespace geardim

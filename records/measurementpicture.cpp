@@ -179,7 +179,7 @@ QString writeMeasurementPicture(const QString &path, const QSize &size, const Me
             return QCoreApplication::translate("Picture", "无法写入“%1”：PNG 编码失败。").arg(name);
     }
     if (const QString why = writeWholeFile(path, bytes); !why.isEmpty())
-        return QCoreApplication::translate("Picture", "无法写入“%1”：%2。%3").arg(name, why, oldFileNote(existed));
+        return QCoreApplication::translate("Picture", "无法写入“%1”：%2。%3").arg(name, why, oldFileNote(existed)).trimmed();
     return QString();
 }
 

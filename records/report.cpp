@@ -157,7 +157,7 @@ QString writeReportPdf(const QString &path, const SheetInput &input, const Sheet
         paintReport(painter, pdf, input, sheet, date);
     }
     if (const QString why = writeWholeFile(path, bytes); !why.isEmpty())
-        return QCoreApplication::translate("Report", "无法导出“%1”：%2。%3").arg(name, why, oldFileNote(existed));
+        return QCoreApplication::translate("Report", "无法导出“%1”：%2。%3").arg(name, why, oldFileNote(existed)).trimmed();
     return QString();
 }
 

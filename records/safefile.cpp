@@ -6,6 +6,19 @@
 
 namespace geardim {
 
+bool writeAllOf(QIODevice &device, const char *data, qint64 size)
+{
+    // A write the system cut short (a file-size limit, a disk filling up) reports no
+    // error itself; writing the rest again does, with the system's reason.
+    for (qint64 written = 0; written < size;) {
+        const qint64 n = device.write(data + written, size - written);
+        if (n <= 0)
+            return false;
+        written += n;
+    }
+    return true;
+}
+
 QString outputTargetProblem(const QString &path)
 {
     const QFileInfo info(path); // follows links: a link to a regular file is that file
@@ -37,7 +50,7 @@ QString writeWholeFile(const QString &path, const QByteArray &bytes)
     // fails only in commit()'s flush would still be renamed over the old file, empty.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
+    if (!writeAllOf(file, bytes.constData(), bytes.size()) || !file.flush()) {
         // The reason first: cancelWriting() replaces it with its own.
         const QString reason = file.errorString();
         file.cancelWriting();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 
 // Files the program reads and writes, checked before they are touched: a user's file is
@@ -21,6 +22,10 @@ QString inputSourceProblem(const QString &path);
 // reason ("No space left on device", in the language of Qt's texts); the old file, if
 // any, is then as it was.
 QString writeWholeFile(const QString &path, const QByteArray &bytes);
+
+// Writes every byte, going on after a short write so that a failure comes with the
+// device's reason (errorString()); false on failure.
+bool writeAllOf(QIODevice &device, const char *data, qint64 size);
 
 // What the user is told after a failed write: that the old file is unchanged, when there
 // was one. existed is whether path named a file before the write.

@@ -58,6 +58,11 @@ private slots:
     void batchComputesGoodLinesAndExplainsBadOnes();
     void batchKeepsTheOrderOfManyLines();
     void batchRefusesAnUnknownColumn();
+    void batchRecords_data();
+    void batchRecords();
+    void batchRefusesHeaders_data();
+    void batchRefusesHeaders();
+    void batchStopsWhenItsOutputFails();
     void tableForSpreadsheets();
 
 private:
@@ -224,6 +229,11 @@ void TestRecords::batchComputesGoodLinesAndExplainsBadOnes()
     QCOMPARE(field(3, header.indexOf("gauge.kind")), QString("pin"));
     QVERIFY(lines[4].contains(QString::fromUtf8(failureText(Failure::PinCentreOffInvolute))));
     QVERIFY(lines[5].contains("表头有 5 列"));
+    // Values of the command line stand for the columns a file lacks.
+    std::istringstream teethOnly("teeth\n30\n");
+    std::ostringstream withModule;
+    QCOMPARE(runBatch(teethOnly, withModule, SheetInput{.module = 2}).withoutResult, 0L);
+    QVERIFY(QString::fromStdString(withModule.str()).split('\n')[1].startsWith("30,mm,2,"));
     for (const QString &line : lines)
         QCOMPARE(line.split(',').size(), header.size());
 }
@@ -247,6 +257,101 @@ void TestRecords::batchKeepsTheOrderOfManyLines()
         QCOMPARE(fields[0], QString::number(z));
         QCOMPARE(fields[teeth], z % 97 == 0 ? QString() : QString::number(z));
     }
+}
+
+// Each input's records: the teeth of each result line (0 for a line without a
+// result) and the error text the lines without one carry.
+void TestRecords::batchRecords_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QList<int>>("teeth");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("doubled_quote_is_a_quote") << QByteArray("module,teeth\n1,\"3\"\"0\"\n1,40\n") << QList<int>{0, 40}
+                                              << "“3\"\"0”"; // the value 3"0, its quote doubled in the output
+    QTest::newRow("quoted_line_break") << QByteArray("module,teeth\n\"1\n\",30\n1,40\n") << QList<int>{0, 40} << "module";
+    QTest::newRow("one_field_too_many") << QByteArray("module,teeth\n1,30,7\n1,40\n") << QList<int>{0, 40} << "3";
+    QTest::newRow("blank_lines_before_header") << QByteArray("\n \n\nmodule,teeth\n1,30\n") << QList<int>{30} << "";
+    QTest::newRow("unclosed_quote_then_goes_on") << QByteArray("module,teeth\n1,\"30\n1,40\n2,50\n") << QList<int>{0, 40, 50}
+                                                 << "2";
+    // A quote left open over more than 64 KiB: the error on its first line, the rest read on.
+    QTest::newRow("unclosed_quote_past_64KiB")
+        << QByteArray("module,teeth\n1,\"30\n" + QByteArray(70000, 'x') + "\n1,40\n") << QList<int>{0, 0, 40} << "2";
+    QTest::newRow("line_longer_than_64KiB") << QByteArray("module,teeth\n1," + QByteArray(70000, '3') + "\n1,40\n")
+                                            << QList<int>{0, 40} << "64 KiB";
+}
+
+void TestRecords::batchRecords()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(QList<int>, teeth);
+    QFETCH(QString, error);
+    std::istringstream in(csv.toStdString());
+    std::ostringstream out;
+    const BatchSummary summary = runBatch(in, out, SheetInput{});
+    QCOMPARE(summary.problem, std::string());
+    QCOMPARE(summary.gears, long(teeth.size()));
+    const QStringList lines = QString::fromStdString(out.str()).split('\n', Qt::SkipEmptyParts);
+    const QStringList header = lines[0].split(',');
+    const int z = header.indexOf("gear.teeth"), e = header.indexOf("error");
+    QList<int> got;
+    QString errors;
+    for (const QString &line : lines.mid(1)) {
+        if (line.split(',').size() < header.size())
+            continue; // the rest of a record with a quoted line break
+        const QStringList f = line.split(',');
+        got << f[z].toInt();
+        errors += f.mid(e).join(',');
+    }
+    QCOMPARE(got, teeth);
+    QVERIFY2(errors.contains(error), qPrintable(errors));
+}
+
+void TestRecords::batchRefusesHeaders_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("unknown") << QByteArray("module,teeth,colour\n1,30,red\n") << "colour";
+    QTest::newRow("twice") << QByteArray("module,teeth,module\n1,30,2\n") << "两列“module”";
+    QTest::newRow("long_unknown_is_cut") << QByteArray("module," + QByteArray(300, 'q') + "\n1,2\n")
+                                         << QString(40, 'q') + "…”";
+    QTest::newRow("empty") << QByteArray("") << "表头";
+    QTest::newRow("blank_only") << QByteArray("\n\n  \n") << "表头";
+}
+
+void TestRecords::batchRefusesHeaders()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(QString, problem);
+    std::istringstream in(csv.toStdString());
+    std::ostringstream out;
+    const BatchSummary summary = runBatch(in, out, SheetInput{});
+    QVERIFY2(QString::fromStdString(summary.problem).contains(problem), summary.problem.c_str());
+    QVERIFY(summary.problem.size() < 200);
+    QCOMPARE(summary.gears, 0L);
+    QCOMPARE(out.str(), std::string());
+}
+
+// A stream that takes the header and a few lines, then fails, as a full disk would.
+class FailingBuffer : public std::streambuf {
+public:
+    std::size_t taken = 0;
+
+protected:
+    int_type overflow(int_type c) override { return ++taken > 20000 ? traits_type::eof() : c; }
+};
+
+void TestRecords::batchStopsWhenItsOutputFails()
+{
+    std::string csv = "teeth,module\n";
+    for (int z = 10; z < 20010; ++z)
+        csv += std::to_string(z % 200 + 10) + ",1\n";
+    std::istringstream in(csv);
+    FailingBuffer failing;
+    std::ostream out(&failing);
+    const BatchSummary summary = runBatch(in, out, SheetInput{.module = 2});
+    QVERIFY(!out);
+    // It stopped computing within a ring of the failure instead of going through every line.
+    QVERIFY2(summary.gears < 1000, qPrintable(QString::number(summary.gears)));
 }
 
 void TestRecords::batchRefusesAnUnknownColumn()

@@ -17,6 +17,7 @@
 #include "sheet/sheetcalculation.h"
 #include "common/language.h"
 #include "printing/printdialog.h"
+#include "records/gearfile.h"
 #include "sheet/inspectionsheet.h"
 #include "sheet/sheetreport.h"
 
@@ -71,6 +72,8 @@ private slots:
     void programShowsItsMenuAndCanSaySo_data();
     void programShowsItsMenuAndCanSaySo();
     void saveAndOpenGiveTheSameSheet();
+    void savesOnlyWhatItCanOpen_data();
+    void savesOnlyWhatItCanOpen();
     void refusedFileLeavesTheWindowAsItWas();
     void unsavedChangesAreAskedAbout_data();
     void unsavedChangesAreAskedAbout();
@@ -306,6 +309,59 @@ void TestSheetWindow::programShowsItsMenuAndCanSaySo()
     const Run run = runGeardim(arguments, {"QT_QPA_PLATFORM=offscreen", "GEARDIM_QUIT_AFTER_FIRST_PAINT=1"});
     QCOMPARE(run.status, 0);
     QCOMPARE(run.out, QByteArray("shown\n"));
+}
+
+void TestSheetWindow::savesOnlyWhatItCanOpen_data()
+{
+    QTest::addColumn<QStringList>("fields"); // name=text, typed over the fresh window's fields
+    QTest::addColumn<QString>("refusedKey"); // empty: saved, and it opens again as it was
+    QTest::newRow("as_it_starts") << QStringList{} << "";
+    QTest::newRow("every_field") << QStringList{"module=2.5", "teeth=41", "pressureAngle=25", "helixAngle=-12.5",
+                                                "shift=", "thickness=3.9", "addendum=0.8", "tipDiameter=99.5",
+                                                "faceWidth=30", "allowanceUpper=-0.05", "allowanceLower=-0.12",
+                                                "gaugeDiameter=", "spanTeeth=5"}
+                                 << "";
+    QTest::newRow("diametral_pitch") << QStringList{"module=", "diametralPitch=8"} << "";
+    QTest::newRow("module_zero") << QStringList{"module=0"} << "gear.module";
+    QTest::newRow("teeth_not_whole") << QStringList{"teeth=2.5"} << "gear.teeth";
+    QTest::newRow("pressure_angle_90") << QStringList{"pressureAngle=90"} << "gear.pressureAngle";
+    QTest::newRow("helix_angle_90") << QStringList{"helixAngle=-90"} << "gear.helixAngle";
+    QTest::newRow("negative_addendum") << QStringList{"addendum=-1"} << "gear.addendum";
+    QTest::newRow("tip_zero") << QStringList{"tipDiameter=0"} << "gear.tipDiameter";
+    QTest::newRow("face_negative") << QStringList{"faceWidth=-3"} << "gear.faceWidth";
+    QTest::newRow("gauge_zero") << QStringList{"gaugeDiameter=0"} << "gauge.diameter";
+    QTest::newRow("span_zero") << QStringList{"spanTeeth=0"} << "gear.spanTeeth";
+}
+
+// Whatever the window saves, it opens again; inputs beyond a gear file's ranges are
+// refused with the field named, and nothing is written.
+void TestSheetWindow::savesOnlyWhatItCanOpen()
+{
+    QFETCH(QStringList, fields);
+    QFETCH(QString, refusedKey);
+    gui->click(WindowId::Menu, "Command6");
+    for (const QString &f : fields)
+        gui->type(S, f.section('=', 0, 0).toLatin1().constData(), f.section('=', 1));
+    const QString path = dir.filePath(QStringLiteral("state-%1.gear").arg(QTest::currentDataTag()));
+    const bool saved = sheet()->saveGearTo(path);
+    QCOMPARE(saved, refusedKey.isEmpty());
+    if (!saved) {
+        QCOMPARE(gui->warnings.size(), 1);
+        QVERIFY2(gui->warnings.first().contains(refusedKey), qPrintable(gui->warnings.first()));
+        QVERIFY(!QFileInfo::exists(path));
+        gui->warnings.clear();
+        return;
+    }
+    const geardim::GearFileRead read = geardim::readGearFile(path);
+    QVERIFY2(read.gear, qPrintable(read.problem));
+    // Opened again, every field shows what it showed when saved.
+    QStringList before, after;
+    for (QLineEdit *field : gui->window(S)->findChildren<QLineEdit *>())
+        before << field->objectName() + "=" + field->text();
+    QVERIFY(sheet()->openGearFile(path));
+    for (QLineEdit *field : gui->window(S)->findChildren<QLineEdit *>())
+        after << field->objectName() + "=" + field->text();
+    QCOMPARE(after, before);
 }
 
 void TestSheetWindow::saveAndOpenGiveTheSameSheet()

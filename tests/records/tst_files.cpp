@@ -1,0 +1,425 @@
+// The program's files under faults and hostile input, through the real program: a full
+// disk, a file-size limit, device nodes and FIFOs, a batch killed in the middle, a comma
+// locale, misspelt keys. A user's old file must come out of every failure as it was.
+#include <QtTest>
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QByteArray out, err;
+    bool finished = false;
+};
+
+// Runs the program in folder with extra environment variables; a run that does not end
+// within the time is killed and reported as not finished.
+Run runGeardim(const QStringList &arguments, const QString &folder, const QStringList &environment = {},
+               std::function<void()> inChild = {}, int milliseconds = 30000)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.remove("QT_QPA_PLATFORM");
+    for (const QString &variable : environment)
+        env.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(folder);
+    if (inChild)
+        process.setChildProcessModifier(inChild);
+    process.start(QStringLiteral(GEARDIM_EXE), arguments);
+    Run run;
+    run.finished = process.waitForFinished(milliseconds);
+    if (!run.finished) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write %s", qPrintable(path));
+    f.write(bytes);
+}
+
+const QStringList kGear{"sheet", "--module", "2", "--teeth", "30"};
+const QByteArray kOldGear = R"({"format": "geardim-gear", "version": 1, "gear": {"module": 5, "teeth": 17}})";
+
+// The output options, each with the file it writes and what a batch needs to read.
+struct Output {
+    const char *name;
+    QStringList arguments; // %1 stands for the output's path
+    const char *file;
+};
+
+const Output kOutputs[] = {
+    {"gear_file", {"--save", "%1"}, "out.gear"},
+    {"pdf", {"--pdf", "%1"}, "out.pdf"},
+    {"png", {"--picture", "%1"}, "out.png"},
+    {"svg", {"--picture", "%1"}, "out.svg"},
+    {"batch_out", {"--batch", "in.csv", "--out", "%1"}, "out.csv"},
+};
+
+QStringList argumentsFor(const Output &o, const QString &path)
+{
+    QStringList out = o.arguments.first() == "--batch" ? QStringList{"sheet"} : kGear;
+    for (QString a : o.arguments)
+        out << a.replace("%1", path);
+    return out;
+}
+
+void addOutputRows()
+{
+    QTest::addColumn<int>("output");
+    for (int i = 0; i < int(std::size(kOutputs)); ++i)
+        QTest::newRow(kOutputs[i].name) << i;
+}
+
+// A many-line batch: its run takes seconds, long enough to be killed in the middle.
+void writeBatch(const QString &path, int lines)
+{
+    QByteArray text = "module,teeth\n";
+    for (int i = 0; i < lines; ++i)
+        text += QByteArray::number(1 + i % 5) + ',' + QByteArray::number(20 + i % 80) + '\n';
+    writeAll(path, text);
+}
+
+} // namespace
+
+class TestFiles : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void fullDiskKeepsTheOldFileAndSaysWhy_data() { addOutputRows(); }
+    void fullDiskKeepsTheOldFileAndSaysWhy();
+    void fileSizeLimitKeepsTheOldFile_data() { addOutputRows(); }
+    void fileSizeLimitKeepsTheOldFile();
+    void onlyRegularFilesAreReplaced_data() { addOutputRows(); }
+    void onlyRegularFilesAreReplaced();
+    void fifosAreRefusedInsteadOfWaitedFor_data();
+    void fifosAreRefusedInsteadOfWaitedFor();
+    void batchNeverWritesOverItsInput_data();
+    void batchNeverWritesOverItsInput();
+    void killedBatchLeavesTheOldOutput_data();
+    void killedBatchLeavesTheOldOutput();
+    void optionsThatCannotApplyAreRefused_data();
+    void optionsThatCannotApplyAreRefused();
+    void gearFileKeysAndVersions_data();
+    void gearFileKeysAndVersions();
+    void numbersIgnoreACommaLocale();
+    void helpAllShowsQtsOptions();
+
+private:
+    QTemporaryDir dir;
+    QString fullDisk; // a tiny filesystem mounted for the full-disk case, or empty
+};
+
+void TestFiles::initTestCase()
+{
+    writeBatch(dir.filePath("in.csv"), 3);
+    // A 256 KiB tmpfs; where this machine cannot mount one, the full-disk case skips.
+    const QString mount = dir.filePath("full");
+    QDir().mkpath(mount);
+    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=256k", "tmpfs", mount}) == 0)
+        fullDisk = mount;
+}
+
+void TestFiles::cleanupTestCase()
+{
+    if (!fullDisk.isEmpty())
+        QProcess::execute("umount", {fullDisk});
+}
+
+void TestFiles::fullDiskKeepsTheOldFileAndSaysWhy()
+{
+    QFETCH(int, output);
+    if (fullDisk.isEmpty())
+        QSKIP("this machine cannot mount a small tmpfs (needs root): the full disk is not tried");
+    const Output &o = kOutputs[output];
+    const QString path = fullDisk + "/" + o.file;
+    for (const QString &name : QDir(fullDisk).entryList(QDir::Files | QDir::Hidden))
+        QFile::remove(fullDisk + "/" + name);
+    writeAll(path, kOldGear);
+    writeAll(dir.filePath("in.csv"), "module,teeth\n1,30\n2,40\n");
+    // Fill the disk to the last byte.
+    QFile filler(fullDisk + "/filler");
+    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const QByteArray block(4096, 'x');
+    while (filler.write(block) == block.size()) {
+    }
+    while (filler.write("x", 1) == 1) {
+    }
+    filler.close();
+    for (const char *language : {"en", "zh"}) {
+        const Run run = runGeardim(QStringList{"--lang", language} + argumentsFor(o, path), dir.path());
+        QCOMPARE(run.status, 1);
+        const QString said = QString::fromUtf8(run.err);
+        // The system's reason, in the language of Qt's texts where Qt has it.
+        QVERIFY2(said.contains(language == QLatin1String("en") ? "No space left on device" : "没有剩余空间"), qPrintable(said));
+        QVERIFY2(said.contains(language == QLatin1String("en") ? "unchanged" : "原有文件未改动"), qPrintable(said));
+        QCOMPARE(readAll(path), kOldGear);
+    }
+    QFile::remove(fullDisk + "/filler");
+    QCOMPARE(QDir(fullDisk).entryList(QDir::Files | QDir::Hidden), QStringList{o.file}); // no temporary file left
+}
+
+void TestFiles::fileSizeLimitKeepsTheOldFile()
+{
+    QFETCH(int, output);
+    const Output &o = kOutputs[output];
+    const QString path = dir.filePath(QStringLiteral("limited-%1").arg(o.file));
+    writeAll(path, kOldGear);
+    writeAll(dir.filePath("in.csv"), "module,teeth\n1,30\n2,40\n");
+    // Every output is larger than 200 bytes; a write beyond the limit fails (EFBIG).
+    const Run run = runGeardim(QStringList{"--lang", "en"} + argumentsFor(o, path), dir.path(), {}, [] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{200, 200};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.err.contains("File too large") && run.err.contains("unchanged"), run.err.constData());
+    QCOMPARE(readAll(path), kOldGear);
+}
+
+void TestFiles::onlyRegularFilesAreReplaced()
+{
+    QFETCH(int, output);
+    const Output &o = kOutputs[output];
+    // A FIFO, a link to a device node, and a folder: none is replaced by a regular file.
+    const QString fifo = dir.filePath(QStringLiteral("fifo-%1").arg(o.file));
+    QVERIFY(mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    const QString device = dir.filePath(QStringLiteral("device-%1").arg(o.file));
+    QVERIFY(QFile::link("/dev/null", device));
+    const QString folder = dir.filePath(QStringLiteral("folder-%1").arg(o.file));
+    QVERIFY(QDir().mkpath(folder));
+    for (const QString &target : {fifo, device, folder}) {
+        const Run run = runGeardim(QStringList{"--lang", "en"} + argumentsFor(o, target), dir.path(), {}, {}, 20000);
+        QVERIFY2(run.finished, qPrintable(target));
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains("regular file") || run.err.contains("folder"), run.err.constData());
+    }
+    struct stat st {};
+    QVERIFY(lstat(QFile::encodeName(fifo).constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+    QVERIFY(stat("/dev/null", &st) == 0 && S_ISCHR(st.st_mode));
+    QVERIFY(QFileInfo(device).isSymLink() && QFileInfo(folder).isDir());
+    // A link to a regular file is that file: it is written through the link.
+    const QString real = dir.filePath(QStringLiteral("real-%1").arg(o.file));
+    const QString link = dir.filePath(QStringLiteral("link-%1").arg(o.file));
+    writeAll(real, kOldGear);
+    QVERIFY(QFile::link(real, link));
+    writeAll(dir.filePath("in.csv"), "module,teeth\n1,30\n");
+    QCOMPARE(runGeardim(argumentsFor(o, link), dir.path()).status, 0);
+    QVERIFY(readAll(real) != kOldGear);
+}
+
+void TestFiles::fifosAreRefusedInsteadOfWaitedFor_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("settingsFifo"); // the settings file is a FIFO
+    QTest::addColumn<int>("status");
+    QTest::newRow("load") << QStringList{"sheet", "--load", "input.fifo"} << "" << 1;
+    QTest::newRow("batch") << QStringList{"sheet", "--batch", "input.fifo"} << "" << 1;
+    QTest::newRow("settings_command_line") << kGear << "yes" << 0;
+    QTest::newRow("settings_windows") << QStringList{} << "yes" << 0;
+}
+
+void TestFiles::fifosAreRefusedInsteadOfWaitedFor()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, settingsFifo);
+    QFETCH(int, status);
+    const QString fifo = dir.filePath("input.fifo");
+    if (!QFileInfo::exists(fifo))
+        QVERIFY(mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    QStringList environment{"QT_QPA_PLATFORM=offscreen", "GEARDIM_QUIT_AFTER_FIRST_PAINT=1"};
+    if (!settingsFifo.isEmpty()) {
+        const QString config = dir.filePath("config");
+        QDir().mkpath(config + "/geardim");
+        if (!QFileInfo::exists(config + "/geardim/geardim.conf"))
+            QVERIFY(mkfifo(QFile::encodeName(config + "/geardim/geardim.conf").constData(), 0600) == 0);
+        environment << "XDG_CONFIG_HOME=" + config;
+    }
+    const Run run = runGeardim(arguments, dir.path(), environment, {}, 20000);
+    QVERIFY2(run.finished, "the program waited on a FIFO");
+    QCOMPARE(run.status, status);
+    if (!settingsFifo.isEmpty())
+        QVERIFY2(run.err.contains("geardim.conf"), run.err.constData());
+}
+
+void TestFiles::batchNeverWritesOverItsInput_data()
+{
+    QTest::addColumn<QString>("out");
+    QTest::newRow("same_name") << "same.csv";
+    QTest::newRow("dot_slash") << "./same.csv";
+    QTest::newRow("through_a_link") << "same-link.csv";
+}
+
+void TestFiles::batchNeverWritesOverItsInput()
+{
+    QFETCH(QString, out);
+    const QString input = dir.filePath("same.csv");
+    writeAll(input, "module,teeth\n1,30\n");
+    if (!QFileInfo::exists(dir.filePath("same-link.csv")))
+        QVERIFY(QFile::link(input, dir.filePath("same-link.csv")));
+    const Run run = runGeardim({"sheet", "--batch", "same.csv", "--out", out}, dir.path());
+    QCOMPARE(run.status, 2);
+    QCOMPARE(readAll(input), QByteArray("module,teeth\n1,30\n"));
+}
+
+void TestFiles::killedBatchLeavesTheOldOutput_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGINT") << SIGINT;
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGHUP") << SIGHUP;
+}
+
+void TestFiles::killedBatchLeavesTheOldOutput()
+{
+    QFETCH(int, signal);
+    QTemporaryDir folder;
+    writeBatch(folder.filePath("many.csv"), 400000);
+    writeAll(folder.filePath("out.csv"), "the old results\n");
+    QProcess process;
+    process.setWorkingDirectory(folder.path());
+    process.start(QStringLiteral(GEARDIM_EXE), {"sheet", "--batch", "many.csv", "--out", "out.csv"});
+    QVERIFY(process.waitForStarted());
+    // Kill it once it is writing: its temporary file has grown.
+    const auto writing = [&folder] {
+        const QFileInfoList files = QDir(folder.path()).entryInfoList(QDir::Files | QDir::Hidden);
+        return std::any_of(files.begin(), files.end(),
+                           [](const QFileInfo &f) { return f.fileName().startsWith(".out.csv") && f.size() > 100000; });
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(writing(), 20000);
+    ::kill(pid_t(process.processId()), signal);
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(readAll(folder.filePath("out.csv")), QByteArray("the old results\n"));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"many.csv", "out.csv"}));
+}
+
+void TestFiles::optionsThatCannotApplyAreRefused_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("said");
+    const QStringList batch{"sheet", "--batch", "in.csv"};
+    QTest::newRow("save_with_batch") << batch + QStringList{"--save", "x.gear"} << 2 << "--save";
+    QTest::newRow("pdf_with_batch") << batch + QStringList{"--pdf", "x.pdf"} << 2 << "--pdf";
+    QTest::newRow("picture_with_batch") << batch + QStringList{"--picture", "x.png"} << 2 << "--picture";
+    QTest::newRow("out_without_batch") << kGear + QStringList{"--out", "x.csv"} << 2 << "--out";
+    QTest::newRow("lang_unknown") << QStringList{"--lang", "fr", "sheet"} << 2 << "fr";
+    QTest::newRow("lang_without_value") << QStringList{"sheet", "--lang"} << 2 << "--lang";
+    QTest::newRow("blank_value") << QStringList{"sheet", "--module", " ", "--teeth", "30"} << 2 << "--module";
+    QTest::newRow("picture_too_large") << kGear + QStringList{"--picture", "x.png", "--picture-size", "20000x20000"} << 2
+                                       << "8000";
+    QTest::newRow("no_sheet_no_file") << QStringList{"sheet", "--module", "-1", "--teeth", "30", "--save", "x.gear"} << 1
+                                      << "";
+    QTest::newRow("teeth_not_whole_no_file") << QStringList{"sheet", "--module", "1", "--teeth", "2.5", "--save", "x.gear"}
+                                             << 1 << "";
+    QTest::newRow("batch_folder") << QStringList{"sheet", "--batch", "."} << 1 << "folder";
+}
+
+void TestFiles::optionsThatCannotApplyAreRefused()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, said);
+    QTemporaryDir folder;
+    writeAll(folder.filePath("in.csv"), "module,teeth\n1,30\n");
+    const QStringList before = QDir(folder.path()).entryList(QDir::Files);
+    const Run run = runGeardim(QStringList{"--lang", "en"} + arguments, folder.path());
+    QCOMPARE(run.status, status);
+    QVERIFY2(QString::fromUtf8(run.err).contains(said), run.err.constData());
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), before); // nothing written
+}
+
+void TestFiles::gearFileKeysAndVersions_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("misspelt_key") << QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"module": 2, "teeth": 30, "helixAngel": 15}})")
+                                  << 1 << "gear.helixAngel";
+    QTest::newRow("unknown_section") << QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"module": 2, "teeth": 30}, "gauges": {}})")
+                                     << 1 << "gauges";
+    QTest::newRow("newer_minor_may_add") << QByteArray(R"({"format": "geardim-gear", "version": 1.1, "gear": {"module": 2, "teeth": 30, "helixAngel": 15}})")
+                                         << 0 << "";
+    QTest::newRow("version_below_1") << QByteArray(R"({"format": "geardim-gear", "version": 0.9, "gear": {"module": 2, "teeth": 30}})")
+                                     << 1 << "version";
+    QTest::newRow("version_text") << QByteArray(R"({"format": "geardim-gear", "version": "1", "gear": {"module": 2, "teeth": 30}})")
+                                  << 1 << "version";
+    QTest::newRow("underflow_is_zero") << QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"module": 2, "teeth": 30, "shift": 1e-400}})")
+                                       << 0 << "";
+    QTest::newRow("underflowing_module_is_zero") << QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"module": -1E-999, "teeth": 30}})")
+                                                 << 1 << "gear.module";
+    QTest::newRow("overflow_is_refused") << QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"module": 1e400, "teeth": 30}})")
+                                         << 1 << "JSON";
+}
+
+void TestFiles::gearFileKeysAndVersions()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, status);
+    QFETCH(QString, said);
+    writeAll(dir.filePath("keys.gear"), file);
+    const Run run = runGeardim({"--lang", "en", "sheet", "--load", "keys.gear", "--format", "json"}, dir.path());
+    QCOMPARE(run.status, status);
+    QVERIFY2(QString::fromUtf8(run.err).contains(said), run.err.constData());
+    if (QTest::currentDataTag() == QString("underflow_is_zero"))
+        QVERIFY(run.out.contains("\"shift\": 0,"));
+}
+
+void TestFiles::numbersIgnoreACommaLocale()
+{
+    QProcess locales;
+    locales.start("locale", {"-a"});
+    locales.waitForFinished();
+    if (!locales.readAllStandardOutput().toLower().contains("de_de.utf"))
+        QSKIP("the de_DE.UTF-8 locale is not generated here; scripts/install-deps generates it");
+    const QStringList comma{"LC_ALL=de_DE.UTF-8", "LANG=de_DE.UTF-8"};
+    const Run text = runGeardim(kGear, dir.path(), comma);
+    QCOMPARE(text.status, 0);
+    QVERIFY2(text.out.contains("60.0000") && !text.out.contains("60,0000"), text.out.constData());
+    const Run svg = runGeardim(kGear + QStringList{"--picture", "comma.svg"}, dir.path(), comma);
+    QCOMPARE(svg.status, 0);
+    const QByteArray picture = readAll(dir.filePath("comma.svg"));
+    QVERIFY(picture.contains("cx=\""));
+    QVERIFY2(!QRegularExpression(R"(="-?\d+,\d+")").match(QString::fromUtf8(picture)).hasMatch(), "a comma in an SVG number");
+    const Run json = runGeardim(kGear + QStringList{"--format", "json"}, dir.path(), comma);
+    QVERIFY(json.out.contains("\"referenceDiameter\": 60,"));
+}
+
+void TestFiles::helpAllShowsQtsOptions()
+{
+    const Run help = runGeardim({"--help"}, dir.path());
+    const Run all = runGeardim({"--help-all"}, dir.path());
+    QCOMPARE(all.status, 0);
+    QVERIFY(all.out.contains("--batch") && all.out.contains("qmljsdebugger"));
+    QVERIFY(!help.out.contains("qmljsdebugger"));
+}
+
+QTEST_GUILESS_MAIN(TestFiles)
+#include "tst_files.moc"
