@@ -80,10 +80,10 @@ BatchOutputFile::BatchOutputFile(QString path)
 
 BatchOutputFile::~BatchOutputFile()
 {
+    // An uncommitted temporary file goes with temporary_ (it removes itself).
     if (!committed_) {
         watchSignals(false);
         pendingFile[0] = 0;
-        temporary_.remove();
     }
 }
 
