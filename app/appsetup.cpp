@@ -1,5 +1,7 @@
 #include "app/appsetup.h"
 
+#include <cstdio>
+#include <cstring>
 #include <iterator>
 #include <map>
 
@@ -96,8 +98,42 @@ void installWindowIcon()
     QApplication::setWindowIcon(QIcon(new ProgramIconEngine));
 }
 
+namespace {
+
+// True when the windows have a screen to show on: a display, a platform chosen by
+// QT_QPA_PLATFORM or -platform, or a system whose windows need no display server.
+bool hasDisplay(int argc, char *argv[])
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
+    if (!qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return true;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strncmp(argv[i], "-platform=", 10) == 0)
+            return true;
+    }
+    return false;
+#else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return true;
+#endif
+}
+
+} // namespace
+
 int runProgram(int argc, char *argv[], Language language)
 {
+    // Without a display Qt would abort with its own message; say what to do instead.
+    if (!hasDisplay(argc, argv)) {
+        std::fputs(language == Language::English
+                       ? "geardim: the windows need a graphical display (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
+                         "geardim: without one, the command line works: geardim sheet ... (see geardim --help).\n"
+                       : "geardim：窗口需要图形显示（DISPLAY 和 WAYLAND_DISPLAY 都没有设置）。\n"
+                         "geardim：没有显示时可以使用命令行：geardim sheet …（见 geardim --help）。\n",
+                   stderr);
+        return 1;
+    }
     QApplication app(argc, argv);
     setUpApplication();
     installLanguage(language);

@@ -1,6 +1,8 @@
 #include "app/windows.h"
 
 #include "app/formain.h"
+#include "common/calculatorwindow.h"
+#include "common/registry.h"
 #include "calc/formz.h"
 #include "sheet/inspectionsheet.h"
 #include "solvers/forgfxqx.h"
@@ -9,13 +11,31 @@
 
 namespace geardim {
 
+namespace {
+
+// A calculator whose every way out (its exit button, Escape, the frame's close control)
+// hides it and then shows the menu, which comes back where it stood.
+template <typename Calculator>
+std::unique_ptr<QWidget> backToMenu(WindowId id)
+{
+    auto window = std::make_unique<Calculator>();
+    QObject::connect(window.get(), &CalculatorWindow::finished, [id] {
+        WindowRegistry &registry = WindowRegistry::instance();
+        registry.hide(id);
+        registry.show(WindowId::Menu);
+    });
+    return window;
+}
+
+} // namespace
+
 void registerWindows(WindowRegistry &registry)
 {
     registry.setFactory(WindowId::Menu, [] { return std::make_unique<Formain>(); });
-    registry.setFactory(WindowId::MValue, [] { return std::make_unique<Formz>(); });
-    registry.setFactory(WindowId::XFromSpan, [] { return std::make_unique<Forgfxqx>(); });
-    registry.setFactory(WindowId::XFromMValue, [] { return std::make_unique<Formzqx>(); });
-    registry.setFactory(WindowId::XFromThickness, [] { return std::make_unique<Forhch>(); });
+    registry.setFactory(WindowId::MValue, [] { return backToMenu<Formz>(WindowId::MValue); });
+    registry.setFactory(WindowId::XFromSpan, [] { return backToMenu<Forgfxqx>(WindowId::XFromSpan); });
+    registry.setFactory(WindowId::XFromMValue, [] { return backToMenu<Formzqx>(WindowId::XFromMValue); });
+    registry.setFactory(WindowId::XFromThickness, [] { return backToMenu<Forhch>(WindowId::XFromThickness); });
     registry.setFactory(WindowId::Sheet, [] { return std::make_unique<InspectionSheet>(); });
 }
 

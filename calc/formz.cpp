@@ -11,7 +11,6 @@
 #include "common/dialogs.h"
 #include "common/fields.h"
 #include "common/formbuilder.h"
-#include "common/registry.h"
 
 namespace geardim {
 namespace {
@@ -149,8 +148,7 @@ void Formz::exitClicked()
     Command5->setEnabled(false);
     for (QLabel *label : {Label11, Label13, Label15, Label16})
         label->clear();
-    WindowRegistry::instance().hide(WindowId::MValue);
-    WindowRegistry::instance().show(WindowId::Menu);
+    emit finished();
 }
 
 void Formz::estimateClicked()

@@ -12,8 +12,12 @@ class CalculatorWindow : public QWidget {
 public:
     using QWidget::QWidget;
 
-    // The exit button: back to the menu.
+    // The exit button: clears what the window clears on leaving, then says finished().
     virtual void exitClicked() = 0;
+
+signals:
+    // The window is done: the application hides it and shows the menu where it was.
+    void finished();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -35,6 +35,26 @@ QString documentSongFamily()
     return family;
 }
 
+QFont documentFont()
+{
+    static const QStringList families = [] {
+        QStringList out;
+        const QStringList installed = QFontDatabase::families();
+        for (const QString &latin : {QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans")}) {
+            if (installed.contains(latin)) {
+                out << latin;
+                break;
+            }
+        }
+        return out << documentSongFamily();
+    }();
+    QFont font;
+    font.setFamilies(families);
+    // No ligatures: "fl" set as one glyph would copy out of a PDF as "ﬂ", not as text.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    return font;
+}
+
 QFont songFont(double pointSize)
 {
     QFont font(QString::fromUtf8(kSongFamily));

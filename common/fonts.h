@@ -21,6 +21,11 @@ void installFonts();
 // installed.
 QString documentSongFamily();
 
+// The face of pages and pictures (PDF, PNG, SVG, the picture in the window): Latin text
+// and digits in a Latin face (DejaVu Sans, or Noto Sans), where "l" never looks like "1",
+// and Chinese in the document's Song face, glyph by glyph.
+QFont documentFont();
+
 // "宋体" at the given size in points.
 QFont songFont(double pointSize);
 

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -96,20 +97,28 @@ void drawPanel(QPainter &painter, const QRectF &panel, const Box &box, const Mea
     }
     painter.setBrush(Qt::NoBrush);
     // Dimension lines with their values; the detail shows the span's, the whole gear M and R.
-    QFont font(documentSongFamily());
+    QFont font = documentFont();
     font.setPixelSize(std::max(8, int(11 * unit)));
     painter.setFont(font);
     for (const DimensionLine &dim : d.dimensions) {
-        const bool span = dim.text.rfind("W", 0) == 0;
-        if (span != detail)
+        if ((dim.panel == Panel::Detail) != detail)
             continue;
         painter.setPen(pen(Stroke::Dimension, unit));
         const QPointF a = m(dim.from), b = m(dim.to);
         painter.drawLine(a, b);
         for (const QPointF &end : {a, b})
             painter.drawEllipse(end, 1.5 * unit, 1.5 * unit);
-        const QPointF mid = (a + b) / 2 + QPointF(4 * unit, span ? 14 * unit : -4 * unit);
-        painter.drawText(mid, QString::fromStdString(dim.text));
+        const QString text = QString::fromStdString(dim.text);
+        const QPointF at = m(dim.label);
+        if (dim.leader) {
+            // Out where no outline crosses it, centred above the leader's end.
+            painter.setPen(pen(Stroke::Dimension, 0.6 * unit));
+            painter.drawLine((a + b) / 2, at);
+            const double w = painter.fontMetrics().horizontalAdvance(text);
+            painter.drawText(at + QPointF(-w / 2, -4 * unit), text);
+        } else {
+            painter.drawText(at + QPointF(4 * unit, -4 * unit), text);
+        }
     }
     painter.restore();
 }
@@ -130,9 +139,15 @@ void paintMeasurement(QPainter &painter, const QRectF &area, const MeasurementDr
     painter.setRenderHint(QPainter::Antialiasing, true);
     // Lines and text keep their weight whatever the device's resolution.
     const double unit = std::max(1.0, painter.device() ? painter.device()->logicalDpiX() / 96.0 : 1.0);
-    QFont captionFont(documentSongFamily());
+    QFont captionFont = documentFont();
     captionFont.setPixelSize(std::max(8, int(12 * unit)));
-    const double captionHeight = 20 * unit;
+    // The caption wraps to the width and takes the lines it needs, at most half the area.
+    const QString caption = captionText(drawing);
+    const QFontMetricsF captionMetrics(captionFont, painter.device());
+    const double captionHeight = std::min(
+        area.height() / 2,
+        captionMetrics.boundingRect(QRectF(0, 0, area.width(), 1e6), Qt::AlignLeft | Qt::TextWordWrap, caption).height()
+            + 4 * unit);
     const QRectF panels = area.adjusted(0, 0, 0, -captionHeight);
     const double gap = 8 * unit;
     const bool sideBySide = panels.width() >= panels.height();
@@ -147,7 +162,7 @@ void paintMeasurement(QPainter &painter, const QRectF &area, const MeasurementDr
     painter.setFont(captionFont);
     painter.setPen(Qt::black);
     painter.drawText(QRectF(area.left(), panels.bottom() + 2 * unit, area.width(), captionHeight),
-                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, captionText(drawing));
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, caption);
     painter.restore();
 }
 

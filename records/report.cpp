@@ -29,7 +29,7 @@ QString optionalNumber(const std::optional<double> &v, int decimals)
 // A Song face for the page whose text can be copied out of the PDF, at a size in points.
 QFont reportFont(double points, bool bold = false)
 {
-    QFont font(documentSongFamily());
+    QFont font = documentFont();
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
@@ -90,16 +90,23 @@ void paintReport(QPainter &p, QPagedPaintDevice &device, const SheetInput &in, c
     y += 3 * mm;
 
     // The table: quantity, unit, nominal, max, min, the deviations as the drawing writes them.
-    const double columns[] = {0.30, 0.07, 0.14, 0.14, 0.14, 0.21};
+    const double columns[] = {0.31, 0.07, 0.13, 0.13, 0.13, 0.23};
     const QFontMetricsF metrics(reportFont(10), &device);
-    const double rowHeight = metrics.height() * 1.5;
     const auto row = [&](const QStringList &cells, bool header) {
         p.setFont(reportFont(10, header));
+        // A name too long for its column wraps, and its row grows to hold it.
+        const QFontMetricsF rowMetrics(p.font(), &device);
+        double rowHeight = metrics.height() * 1.5;
+        for (int c = 0; c < cells.size(); ++c) {
+            const QRectF room(0, 0, width * columns[c] - 3 * mm, 1e6);
+            rowHeight = std::max(rowHeight, rowMetrics.boundingRect(room, Qt::TextWordWrap, cells[c]).height()
+                                                + metrics.height() * 0.5);
+        }
         double x = left;
         for (int c = 0; c < cells.size(); ++c) {
             const QRectF cell(x, y, width * columns[c], rowHeight);
             const Qt::Alignment align = Qt::AlignVCenter | (c >= 2 ? Qt::AlignRight : Qt::AlignLeft);
-            p.drawText(cell.adjusted(1.5 * mm, 0, -1.5 * mm, 0), int(align), cells[c]);
+            p.drawText(cell.adjusted(1.5 * mm, 0, -1.5 * mm, 0), int(align) | Qt::TextWordWrap, cells[c]);
             x += width * columns[c];
         }
         p.drawLine(QPointF(left, y + rowHeight), QPointF(left + width, y + rowHeight));

@@ -201,10 +201,11 @@ MeasurementDrawing measurementDrawing(const SheetResult &sheet)
     const double length = std::hypot(c1.x - c2.x, c1.y - c2.y);
     const Point u{(c1.x - c2.x) / length, (c1.y - c2.y) / length};
     const double edge = s.sigma * D / 2;
-    d.dimensions.push_back({{c2.x - u.x * edge, c2.y - u.y * edge},
-                            {c1.x + u.x * edge, c1.y + u.y * edge},
-                            dimensionText("M", sheet.overGauges.nominal, sheet)});
-    d.dimensions.push_back({{0, 0}, polar(rK + edge, kPi / 2), dimensionText("R", sheet.radial.nominal, sheet)});
+    const auto middle = [](Point a, Point b) { return Point{(a.x + b.x) / 2, (a.y + b.y) / 2}; };
+    const Point mFrom{c2.x - u.x * edge, c2.y - u.y * edge}, mTo{c1.x + u.x * edge, c1.y + u.y * edge};
+    d.dimensions.push_back({mFrom, mTo, dimensionText("M", sheet.overGauges.nominal, sheet), Panel::Whole, middle(mFrom, mTo)});
+    const Point rTo = polar(rK + edge, kPi / 2);
+    d.dimensions.push_back({{0, 0}, rTo, dimensionText("R", sheet.radial.nominal, sheet), Panel::Whole, middle({0, 0}, rTo)});
 
     if (sheet.span) {
         const Point t = polar(s.rb, spanAngle);
@@ -224,9 +225,13 @@ MeasurementDrawing measurementDrawing(const SheetResult &sheet)
                 face.points.push_back({p.x + reach * outward.x, p.y + reach * outward.y});
             d.anvils.push_back(face);
         }
+        // W's text stands beyond the tip circle, over the span's middle, with a leader:
+        // across the teeth every flank would cross it.
+        const Point spanLabel = polar(std::max({s.ra, s.rf, std::hypot(s.rb, halfSpan)}) + 1.2 * s.mn, spanAngle);
         d.dimensions.push_back({d.spanContacts[0], d.spanContacts[1],
                                 dimensionText("W", sheet.span->length.nominal, sheet) + "  (k = "
-                                    + std::to_string(sheet.span->teeth) + ")"});
+                                    + std::to_string(sheet.span->teeth) + ")",
+                                Panel::Detail, spanLabel, true});
         // Where the anvils really touch: on a helical gear the contacts lie off this
         // section, on the circle d_W of the sheet.
         // (Before the gauges' contact circle, which stays the last.)
@@ -246,6 +251,10 @@ MeasurementDrawing measurementDrawing(const SheetResult &sheet)
     for (const Polyline &face : d.anvils) {
         for (const Point &p : face.points)
             include(detail, p);
+    }
+    for (const DimensionLine &dim : d.dimensions) {
+        if (dim.panel == Panel::Detail) // room above the label for its text
+            include(detail, {dim.label.x, dim.label.y + 0.8 * s.mn});
     }
     d.detail = padded(detail, 0.08);
 
@@ -334,15 +343,18 @@ void svgPanel(std::string &svg, const MeasurementDrawing &d, const Box &box, dou
         svg += "<circle cx=\"" + m.x(p) + "\" cy=\"" + m.y(p) + "\" r=\"2.6\" fill=\"" + svgColour(Stroke::Contact)
                + "\" stroke=\"none\"/>\n";
     for (const DimensionLine &dim : d.dimensions) {
-        const bool span = dim.text.rfind("W", 0) == 0;
-        if (span != detail)
+        if ((dim.panel == Panel::Detail) != detail)
             continue;
         svg += "<line x1=\"" + m.x(dim.from) + "\" y1=\"" + m.y(dim.from) + "\" x2=\"" + m.x(dim.to) + "\" y2=\""
                + m.y(dim.to) + "\" stroke=\"" + svgColour(Stroke::Dimension) + "\" stroke-width=\"1\"/>\n";
         const Point mid{(dim.from.x + dim.to.x) / 2, (dim.from.y + dim.to.y) / 2};
-        svg += "<text x=\"" + svgNumber(m.px(mid) + 4) + "\" y=\"" + svgNumber(m.py(mid) + (span ? 14 : -4))
-               + "\" font-size=\"11\" fill=\"" + svgColour(Stroke::Dimension) + "\" stroke=\"none\">" + markupEscaped(dim.text)
-               + "</text>\n";
+        if (dim.leader)
+            svg += "<line x1=\"" + m.x(mid) + "\" y1=\"" + m.y(mid) + "\" x2=\"" + m.x(dim.label) + "\" y2=\""
+                   + m.y(dim.label) + "\" stroke=\"" + svgColour(Stroke::Dimension) + "\" stroke-width=\"0.6\"/>\n";
+        // A leader's text stands centred above its end; a plain label beside the middle.
+        svg += "<text x=\"" + svgNumber(m.px(dim.label) + (dim.leader ? 0 : 4)) + "\" y=\"" + svgNumber(m.py(dim.label) - 4)
+               + "\"" + (dim.leader ? " text-anchor=\"middle\"" : "") + " font-size=\"11\" fill=\""
+               + svgColour(Stroke::Dimension) + "\" stroke=\"none\">" + markupEscaped(dim.text) + "</text>\n";
     }
     svg += "</g>\n<rect x=\"" + svgNumber(x) + "\" y=\"" + svgNumber(y) + "\" width=\"" + svgNumber(w) + "\" height=\""
            + svgNumber(h) + "\" fill=\"none\" stroke=\"#d2d2d2\"/>\n";
@@ -350,22 +362,65 @@ void svgPanel(std::string &svg, const MeasurementDrawing &d, const Box &box, dou
 
 } // namespace
 
+std::vector<std::string> wrappedCaption(const std::string &text, double width, double fontSize)
+{
+    // Widths estimated from the faces' proportions: an ideograph is square, a Latin
+    // letter or digit about 0.6 of the size. Latin text breaks at spaces, Chinese anywhere.
+    struct Piece {
+        std::string text;
+        double width = 0;
+        bool space = false, wide = false;
+    };
+    std::vector<Piece> pieces; // words, spaces and single ideographs: a line may end after each
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const std::size_t len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+        const bool wide = len >= 3, space = c == ' ';
+        if (wide || space || pieces.empty() || pieces.back().wide || pieces.back().space)
+            pieces.push_back({"", 0, space, wide});
+        pieces.back().text += text.substr(i, len);
+        pieces.back().width += (wide ? 1.0 : 0.6) * fontSize;
+        i += len;
+    }
+    std::vector<std::string> lines(1);
+    double used = 0;
+    for (const Piece &p : pieces) {
+        if (used + p.width > width && used > 0 && !p.space) {
+            while (!lines.back().empty() && lines.back().back() == ' ')
+                lines.back().pop_back();
+            lines.emplace_back();
+            used = 0;
+        }
+        if (p.space && used == 0)
+            continue;
+        lines.back() += p.text;
+        used += p.width;
+    }
+    return lines;
+}
+
 std::string measurementSvg(const MeasurementDrawing &d, int width, int height, const TextTranslator &translate)
 {
-    const double caption = 24, gap = 8;
-    const double panelW = (width - gap) / 2.0, panelH = height - caption;
+    std::string text;
+    for (const char *part : d.captionParts)
+        text += translate ? translate("Drawing", part) : std::string(part);
+    // The caption wraps to the width, and the panels give it the room it needs.
+    const double fontSize = 12, lineHeight = 15;
+    const std::vector<std::string> lines = wrappedCaption(text, width - 4, fontSize);
+    const double caption = lineHeight * double(lines.size()) + 9, gap = 8;
+    const double panelW = (width - gap) / 2.0, panelH = std::max(10.0, height - caption);
     std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\""
                       + std::to_string(width) + "\" height=\"" + std::to_string(height) + "\" viewBox=\"0 0 "
-                      + std::to_string(width) + " " + std::to_string(height) + "\" font-family=\"serif\">\n";
+                      + std::to_string(width) + " " + std::to_string(height)
+                      + "\" font-family=\"DejaVu Sans, Noto Sans, AR PL UMing CN, Noto Serif CJK SC, sans-serif\">\n";
     const char *title = QT_TRANSLATE_NOOP("Drawing", "测量图");
     svg += "<title>" + markupEscaped(translate ? translate("Drawing", title) : std::string(title))
            + "</title>\n<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
     svgPanel(svg, d, d.whole, 0, 0, panelW, panelH, false, 0);
     svgPanel(svg, d, d.detail, panelW + gap, 0, panelW, panelH, true, 1);
-    std::string text;
-    for (const char *part : d.captionParts)
-        text += translate ? translate("Drawing", part) : std::string(part);
-    svg += "<text x=\"2\" y=\"" + svgNumber(height - 7) + "\" font-size=\"12\">" + markupEscaped(text) + "</text>\n";
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        svg += "<text x=\"2\" y=\"" + svgNumber(panelH + lineHeight * double(i + 1)) + "\" font-size=\"12\">"
+               + markupEscaped(lines[i]) + "</text>\n";
     return svg + "</svg>\n";
 }
 

@@ -47,9 +47,17 @@ struct Circle {
     Stroke stroke = Stroke::Thin;
 };
 
+// Which panel of the picture a piece belongs to.
+enum class Panel { Whole, Detail };
+
 struct DimensionLine {
     Point from, to;
-    std::string text; // "M = 32.3108"
+    std::string text;  // "M = 32.3108"
+    Panel panel = Panel::Whole;
+    // Where the text stands: beside the line's middle, or (with a leader line from the
+    // middle) out where no outline crosses it.
+    Point label;
+    bool leader = false;
 };
 
 struct Box {
@@ -75,6 +83,10 @@ struct MeasurementDrawing {
 
 // The drawing of a computed sheet; the picture follows the nominal values.
 MeasurementDrawing measurementDrawing(const SheetResult &sheet);
+
+// A caption broken into lines no wider than width for a font of fontSize pixels,
+// estimated from the faces' proportions (Latin text breaks at spaces, Chinese anywhere).
+std::vector<std::string> wrappedCaption(const std::string &text, double width, double fontSize);
 
 // The drawing as an SVG document of width × height pixels: the whole gear beside the
 // measured tooth space, the caption beneath, in the colours of the sheet's picture.

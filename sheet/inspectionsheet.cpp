@@ -17,6 +17,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFontMetrics>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QMenuBar>
@@ -207,15 +209,23 @@ InspectionSheet::InspectionSheet(QWidget *parent)
         connect(button, &QRadioButton::toggled, this, &InspectionSheet::markModified);
     buildMenus();
 
-    // The inputs of the last run, when there were any.
+    // The inputs of the last run, when there were any, else a new gear; computed, so
+    // that the window never opens with an empty table beside filled fields.
+    writeInputs(newGearInputs());
     const QByteArray last = QSettings().value(kLastInputsKey).toByteArray();
     if (!last.isEmpty()) {
         const GearFileRead read = gearFromDocument(QJsonDocument::fromJson(last).object());
         if (read.gear)
             writeInputs(read.gear->input);
     }
+    computeClicked();
     setCurrentFile(QString());
     resize(780, 560);
+}
+
+SheetInput InspectionSheet::newGearInputs()
+{
+    return {.module = 1, .teeth = 30, .allowanceUpper = -0.03, .allowanceLower = -0.06, .gaugeDiameter = 1.7};
 }
 
 void InspectionSheet::buildMenus()
@@ -313,13 +323,27 @@ void InspectionSheet::rememberRecent(const QString &path)
     rebuildRecentMenu();
 }
 
+void InspectionSheet::forgetRecent(const QString &path)
+{
+    QStringList files = recentFiles();
+    if (files.removeAll(QFileInfo(path).absoluteFilePath()) > 0) {
+        QSettings().setValue(kRecentKey, files);
+        rebuildRecentMenu();
+    }
+}
+
 void InspectionSheet::rebuildRecentMenu()
 {
     recentMenu_->clear();
+    recentMenu_->setToolTipsVisible(true);
     const QStringList files = recentFiles();
+    const QFontMetrics metrics(recentMenu_->font());
     for (const QString &path : files) {
-        QAction *action = recentMenu_->addAction(QFileInfo(path).fileName());
-        action->setToolTip(path);
+        // The name, then its folder shortened in the middle; the whole path as the tip.
+        const QFileInfo info(path);
+        const QString folder = metrics.elidedText(QDir::toNativeSeparators(info.absolutePath()), Qt::ElideMiddle, 260);
+        QAction *action = recentMenu_->addAction(QStringLiteral("%1  —  %2").arg(info.fileName(), folder));
+        action->setToolTip(QDir::toNativeSeparators(path));
         connect(action, &QAction::triggered, this, [this, path] {
             if (maySetAside())
                 openGearFile(path);
@@ -350,6 +374,9 @@ bool InspectionSheet::maySetAside()
     case UnsavedAnswer::Save:
         return saveGear();
     case UnsavedAnswer::Discard:
+        // The inputs stay as they are, no longer counted as changes: leaving and coming
+        // back does not ask again.
+        setWindowModified(false);
         return true;
     case UnsavedAnswer::Cancel:
         break;
@@ -361,12 +388,9 @@ void InspectionSheet::newGear()
 {
     if (!maySetAside())
         return;
-    writeInputs(SheetInput{.module = 1, .teeth = 30});
+    writeInputs(newGearInputs());
     kept_ = QJsonObject();
-    results->setRowCount(0);
-    picture->setDrawing(std::nullopt);
-    shown_.reset();
-    showMessage(QString(), false);
+    computeClicked();
     setCurrentFile(QString());
 }
 
@@ -384,6 +408,7 @@ bool InspectionSheet::openGearFile(const QString &path)
 {
     const GearFileRead read = readGearFile(path);
     if (!read.gear) {
+        forgetRecent(path); // a file that cannot be opened leaves the list
         showWarning(this, read.problem);
         return false;
     }
@@ -426,12 +451,20 @@ bool InspectionSheet::saveGearTo(const QString &path)
 
 std::optional<std::pair<SheetInput, SheetResult>> InspectionSheet::currentSheet()
 {
-    const auto in = readInputs();
-    if (!in)
+    // A sheet that does not belong to the inputs is never printed: say why in a box.
+    InputProblem problem;
+    const auto in = parseInputs(problem);
+    if (!in) {
+        greyOut(problem.text);
+        showWarning(this, tr("没有可输出的测量尺寸表：%1").arg(problem.text));
+        problem.field->setFocus(Qt::OtherFocusReason);
+        problem.field->selectAll();
         return std::nullopt;
+    }
     const auto sheet = computeSheet(*in);
     if (!sheet.ok()) {
-        showMessage(tr("没有结果：") + failureMessage(sheet.failure()), true);
+        greyOut(tr("没有结果：") + failureMessage(sheet.failure()));
+        showWarning(this, tr("没有可输出的测量尺寸表：%1").arg(failureMessage(sheet.failure())));
         return std::nullopt;
     }
     showSheet(sheet.value());
@@ -489,6 +522,10 @@ bool InspectionSheet::exportPdfTo(const QString &path)
 void InspectionSheet::copyTable()
 {
     // Ctrl+C in a field still copies the field's text: the field takes the key first.
+    if (!stale_.isEmpty()) {
+        showWarning(this, tr("表格不是当前输入的结果，不能复制：%1").arg(stale_));
+        return;
+    }
     if (!shown_)
         return;
     auto *data = new QMimeData;
@@ -543,7 +580,8 @@ std::optional<SheetInput> InspectionSheet::readInputs()
     InputProblem problem;
     const auto in = parseInputs(problem);
     if (!in) {
-        showMessage(problem.text, true);
+        // Nothing is saved: said in a box, since the user asked for a file.
+        showWarning(this, tr("没有保存：%1").arg(problem.text));
         problem.field->setFocus(Qt::OtherFocusReason);
         problem.field->selectAll();
     }
@@ -552,20 +590,31 @@ std::optional<SheetInput> InspectionSheet::readInputs()
 
 void InspectionSheet::computeClicked()
 {
-    const auto in = readInputs();
-    if (!in)
+    InputProblem problem;
+    const auto in = parseInputs(problem);
+    if (!in) {
+        greyOut(problem.text);
+        problem.field->setFocus(Qt::OtherFocusReason);
+        problem.field->selectAll();
         return;
+    }
     // The typed gear comes back at the next start, with or without a sheet.
     storeInputs(*in);
     const auto sheet = computeSheet(*in);
     if (!sheet.ok()) {
-        // The table keeps the last sheet, greyed, so nobody reads it as this gear's.
-        results->setEnabled(false);
-        picture->setDrawing(std::nullopt);
-        showMessage(tr("没有结果：") + failureMessage(sheet.failure()), true);
+        greyOut(tr("没有结果：") + failureMessage(sheet.failure()));
         return;
     }
     showSheet(sheet.value());
+}
+
+void InspectionSheet::greyOut(const QString &reason)
+{
+    // The table keeps the last sheet, greyed, so nobody reads it as this gear's.
+    results->setEnabled(false);
+    picture->setDrawing(std::nullopt);
+    stale_ = reason;
+    showMessage(reason, true);
 }
 
 void InspectionSheet::showSheet(const SheetResult &sheet)
@@ -602,6 +651,7 @@ void InspectionSheet::showSheet(const SheetResult &sheet)
         }
     }
     results->setEnabled(true);
+    stale_.clear();
     QStringList texts;
     for (const std::string &w : sheetWarningMessages(sheet, translate))
         texts << tr("注意：") + QString::fromStdString(w);

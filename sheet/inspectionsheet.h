@@ -48,6 +48,8 @@ public:
 
     // The sheet last shown, if any.
     const std::optional<SheetResult> &shown() const { return shown_; }
+    // The inputs of a new gear, as a fresh window shows them: the worked example.
+    static SheetInput newGearInputs();
     const QString &currentFile() const { return currentFile_; }
     QStringList recentFiles() const;
 
@@ -66,10 +68,13 @@ private:
     };
     // The inputs as typed, or nothing and the problem; changes nothing on screen.
     std::optional<SheetInput> parseInputs(InputProblem &problem) const;
-    // The same, with the problem shown in the window and its field selected.
+    // The same for a save: the problem in a warning box, its field selected.
     std::optional<SheetInput> readInputs();
     void writeInputs(const SheetInput &in);
     void showSheet(const SheetResult &sheet);
+    // Greys the table and clears the picture: they no longer belong to the inputs, and
+    // copy, print and PDF refuse them with this reason.
+    void greyOut(const QString &reason);
     void showMessage(const QString &text, bool problem);
     // The sheet of the inputs as they stand, computed anew; nothing (said in the window) without one.
     std::optional<std::pair<SheetInput, SheetResult>> currentSheet();
@@ -78,6 +83,7 @@ private:
     void setCurrentFile(const QString &path);
     void markModified();
     void rememberRecent(const QString &path);
+    void forgetRecent(const QString &path);
     void rebuildRecentMenu();
     void rememberInputs();  // the inputs as they stand, read quietly
     void storeInputs(const SheetInput &in);
@@ -91,6 +97,7 @@ private:
     MeasurementView *picture;
     QLabel *warnings;
     std::optional<SheetResult> shown_;
+    QString stale_;         // why the table shown is not the inputs' sheet; empty when it is
     QString currentFile_;
     QJsonObject kept_;      // the document last read or saved, with keys of newer versions
     QMenu *recentMenu_ = nullptr;

@@ -6,7 +6,6 @@
 
 #include "common/fields.h"
 #include "common/formbuilder.h"
-#include "common/registry.h"
 #include "solvers/shiftfromspan.h"
 
 namespace geardim {
@@ -104,8 +103,7 @@ void Forgfxqx::continueClicked()
 
 void Forgfxqx::exitClicked()
 {
-    WindowRegistry::instance().show(WindowId::Menu);
-    WindowRegistry::instance().hide(WindowId::XFromSpan);
+    emit finished();
 }
 
 } // namespace geardim

@@ -7,7 +7,6 @@
 
 #include "common/fields.h"
 #include "common/formbuilder.h"
-#include "common/registry.h"
 #include "solvers/shiftfromthickness.h"
 
 namespace geardim {
@@ -83,10 +82,9 @@ void Forhch::continueClicked()
 
 void Forhch::exitClicked()
 {
-    WindowRegistry::instance().hide(WindowId::XFromThickness);
-    WindowRegistry::instance().show(WindowId::Menu);
     Label9->clear();
     Command3->setEnabled(false);
+    emit finished();
 }
 
 } // namespace geardim

@@ -7,7 +7,6 @@
 
 #include "common/fields.h"
 #include "common/formbuilder.h"
-#include "common/registry.h"
 #include "solvers/shiftfrommvalue.h"
 
 namespace geardim {
@@ -85,9 +84,8 @@ void Formzqx::continueClicked()
 
 void Formzqx::exitClicked()
 {
-    WindowRegistry::instance().hide(WindowId::XFromMValue);
-    WindowRegistry::instance().show(WindowId::Menu);
     Label9->clear();
+    emit finished();
 }
 
 } // namespace geardim

@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>批量文件的表头有两列“%1”。</source>
-        <translation>The batch file's header names the column "%1" twice.</translation>
+        <translation>The batch file&apos;s header names the column &quot;%1&quot; twice.</translation>
     </message>
 </context>
 <context>
@@ -124,19 +124,19 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>无法打开批量文件“%1”：%2。</source>
-        <translation>cannot open the batch file "%1": %2.</translation>
+        <translation>cannot open the batch file &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>--out 与 --batch 是同一个文件“%1”：批量结果不能写到输入文件上。</source>
-        <translation>--out and --batch are the same file "%1": the results cannot be written over the input.</translation>
+        <translation>--out and --batch are the same file &quot;%1&quot;: the results cannot be written over the input.</translation>
     </message>
     <message>
         <source>无法写入“%1”：%2。</source>
-        <translation>cannot write "%1": %2.</translation>
+        <translation>cannot write &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>无法写入“%1”：%2。原有文件未改动。</source>
-        <translation>cannot write "%1": %2. The old file is unchanged.</translation>
+        <translation>cannot write &quot;%1&quot;: %2. The old file is unchanged.</translation>
     </message>
     <message>
         <source>--%1 不能与 --batch 一起使用。</source>
@@ -148,7 +148,7 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>--picture-size 应为 宽x高（像素，100 到 %1），而不是“%2”。</source>
-        <translation>--picture-size must be WIDTHxHEIGHT (pixels, 100 to %1), not "%2".</translation>
+        <translation>--picture-size must be WIDTHxHEIGHT (pixels, 100 to %1), not &quot;%2&quot;.</translation>
     </message>
 </context>
 <context>
@@ -698,11 +698,11 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>“version”的值 %1 不是有效的版本（应为 %2）。</source>
-        <translation>"version" %1 is not a valid version (it should be %2).</translation>
+        <translation>&quot;version&quot; %1 is not a valid version (it should be %2).</translation>
     </message>
     <message>
         <source>不认识的键“%1”：请检查拼写。</source>
-        <translation>unknown key "%1": check its spelling.</translation>
+        <translation>unknown key &quot;%1&quot;: check its spelling.</translation>
     </message>
     <message>
         <source>。</source>
@@ -710,7 +710,7 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>无法保存“%1”：%2。%3</source>
-        <translation>Cannot save "%1": %2. %3</translation>
+        <translation>Cannot save &quot;%1&quot;: %2. %3</translation>
     </message>
 </context>
 <context>
@@ -725,11 +725,11 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>无法写入“%1”：%2。</source>
-        <translation>Cannot write "%1": %2.</translation>
+        <translation>Cannot write &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>无法写入“%1”：%2。%3</source>
-        <translation>Cannot write "%1": %2. %3</translation>
+        <translation>Cannot write &quot;%1&quot;: %2. %3</translation>
     </message>
 </context>
 <context>
@@ -859,11 +859,11 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>无法导出“%1”：%2。</source>
-        <translation>Cannot export "%1": %2.</translation>
+        <translation>Cannot export &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>无法导出“%1”：%2。%3</source>
-        <translation>Cannot export "%1": %2. %3</translation>
+        <translation>Cannot export &quot;%1&quot;: %2. %3</translation>
     </message>
 </context>
 <context>
@@ -1386,6 +1386,18 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>偏差</source>
         <translation>Deviations</translation>
+    </message>
+    <message>
+        <source>没有可输出的测量尺寸表：%1</source>
+        <translation>There is no inspection sheet to put out: %1</translation>
+    </message>
+    <message>
+        <source>表格不是当前输入的结果，不能复制：%1</source>
+        <translation>The table is not the sheet of the inputs as they stand, so it is not copied: %1</translation>
+    </message>
+    <message>
+        <source>没有保存：%1</source>
+        <translation>Nothing was saved: %1</translation>
     </message>
 </context>
 <context>

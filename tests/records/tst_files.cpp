@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -130,6 +131,8 @@ private slots:
     void gearFileKeysAndVersions();
     void numbersIgnoreACommaLocale();
     void helpAllShowsQtsOptions();
+    void pagesSetLatinTextInALatinFace_data();
+    void pagesSetLatinTextInALatinFace();
 
 private:
     QTemporaryDir dir;
@@ -419,6 +422,41 @@ void TestFiles::helpAllShowsQtsOptions()
     QCOMPARE(all.status, 0);
     QVERIFY(all.out.contains("--batch") && all.out.contains("qmljsdebugger"));
     QVERIFY(!help.out.contains("qmljsdebugger"));
+}
+
+void TestFiles::pagesSetLatinTextInALatinFace_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("fonts");
+    QTest::addColumn<QString>("captionEnd"); // the caption's last words: it is never cut
+    QTest::newRow("en") << "en" << QStringList{"DejaVuSans"} << "touch the flanks on the circle d_W";
+    QTest::newRow("zh") << "zh" << QStringList{"DejaVuSans", "UMing"} << "公法线量具的测量面在圆 d_W 上接触齿面";
+}
+
+void TestFiles::pagesSetLatinTextInALatinFace()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, fonts);
+    QFETCH(QString, captionEnd);
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        QSKIP("poppler-utils are not installed; scripts/install-deps installs them");
+    // An odd helical gear over pins: the longest caption.
+    const QString pdf = dir.filePath("page-" + language + ".pdf");
+    const Run run = runGeardim({"--lang", language, "sheet", "--module", "2", "--teeth", "21", "--helix-angle", "20",
+                                "--gauge", "pin", "--gauge-diameter", "3.5", "--pdf", pdf},
+                               dir.path());
+    QCOMPARE(run.status, 0);
+    QProcess pdffonts;
+    pdffonts.start("pdffonts", {pdf});
+    QVERIFY(pdffonts.waitForFinished());
+    const QString listed = QString::fromUtf8(pdffonts.readAllStandardOutput());
+    for (const QString &font : fonts)
+        QVERIFY2(listed.contains(font), qPrintable(listed));
+    QProcess text;
+    text.start("pdftotext", {pdf, "-"});
+    QVERIFY(text.waitForFinished());
+    QString page = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+    QVERIFY2(page.remove(' ').contains(QString(captionEnd).remove(' ')), qPrintable(page));
 }
 
 QTEST_GUILESS_MAIN(TestFiles)

@@ -37,6 +37,8 @@ SheetResult sheetOf(const SheetInput &in)
 class TestDrawing : public QObject {
     Q_OBJECT
 private slots:
+    void captionWrapsToTheWidth_data();
+    void captionWrapsToTheWidth();
     void gaugesTouchTheDrawnFlanks_data();
     void gaugesTouchTheDrawnFlanks();
     void anvilsTouchTheFlanksOnTheSpanCircle_data();
@@ -169,6 +171,38 @@ void TestDrawing::ghostsShowTheThicknessLimits()
     }
     // Without allowances there is nothing to show.
     QVERIFY(measurementDrawing(sheetOf({.module = 2, .teeth = 30})).ghosts.empty());
+}
+
+void TestDrawing::captionWrapsToTheWidth_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("english") << "Transverse section, drawn at the nominal sizes; on a helical gear a ball (pin) acts in this section as a circle of diameter D/cos βb";
+    QTest::newRow("chinese") << "端面截面，按公称尺寸画出；斜齿轮的量球（棒）在端面上相当于直径 D/cos βb 的圆；奇数齿斜齿轮的另一根量棒在相距半个轴向齿距的截面上";
+}
+
+void TestDrawing::captionWrapsToTheWidth()
+{
+    QFETCH(QString, caption);
+    const std::string text = caption.toStdString();
+    const auto lines = wrappedCaption(text, 300, 12);
+    QVERIFY(lines.size() >= 2);
+    std::string joined;
+    for (const std::string &line : lines) {
+        // At most 300 px: 25 ideographs or 41 Latin characters of 12 px.
+        const QString l = QString::fromStdString(line);
+        double width = 0;
+        for (const QChar c : l)
+            width += c.unicode() >= 0x2E80 ? 12 : 7.2;
+        QVERIFY2(width <= 300 + 1e-9, line.c_str());
+        joined += line;
+    }
+    // Nothing lost but the spaces where a line broke.
+    QCOMPARE(QString::fromStdString(joined).remove(' '), QString(caption).remove(' '));
+    // The SVG writes every line of it.
+    const SheetResult sheet = sheetOf({.module = 2, .teeth = 21, .helixAngleDeg = 20, .gauge = GaugeKind::Pin,
+                                       .gaugeDiameter = 3.5});
+    const std::string svg = measurementSvg(measurementDrawing(sheet), 400, 300);
+    QVERIFY(svg.find("上接触齿面</text>") != std::string::npos);
 }
 
 QTEST_APPLESS_MAIN(TestDrawing)

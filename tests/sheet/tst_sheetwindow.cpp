@@ -19,6 +19,7 @@
 #include "printing/printdialog.h"
 #include "records/gearfile.h"
 #include "sheet/inspectionsheet.h"
+#include "sheet/measurementview.h"
 #include "sheet/sheetreport.h"
 
 using geardim::WindowId;
@@ -38,6 +39,7 @@ Run runGeardim(const QStringList &arguments, const QStringList &environment = {}
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
     env.remove("QT_QPA_PLATFORM");
     for (const QString &variable : environment)
         env.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
@@ -63,6 +65,8 @@ private slots:
     void enterComputesAndBadInputSaysWhyInTheWindow_data();
     void enterComputesAndBadInputSaysWhyInTheWindow();
     void noResultGreysTheOldSheet();
+    void newGearIsAFreshWindow();
+    void discardSticks();
     void fitsAnEightHundredBySixHundredScreen_data();
     void fitsAnEightHundredBySixHundredScreen();
     void commandLineExitStatus_data();
@@ -176,7 +180,58 @@ void TestSheetWindow::enterComputesAndBadInputSaysWhyInTheWindow()
     gui->type(S, qPrintable(field), typed);
     QTest::keyClick(gui->field(S, qPrintable(field)), Qt::Key_Return);
     QCOMPARE(gui->text(S, "warnings"), message);
-    QCOMPARE(table()->rowCount() > 0, message.isEmpty());
+    // The window computed its sheet when it opened: a failed computation greys it.
+    QVERIFY(table()->rowCount() > 0);
+    QCOMPARE(table()->isEnabled(), message.isEmpty());
+    QCOMPARE(gui->window(S)->findChild<geardim::MeasurementView *>()->drawing().has_value(), message.isEmpty());
+    if (message.isEmpty())
+        return;
+    // A greyed sheet is never copied, printed or exported: the user is told why.
+    action("copyTableAction")->trigger();
+    QVERIFY(!sheet()->exportPdfTo(dir.filePath("stale.pdf")));
+    QVERIFY(!QFileInfo::exists(dir.filePath("stale.pdf")));
+    QCOMPARE(gui->warnings.size(), 2);
+    for (const QString &w : gui->warnings)
+        QVERIFY2(w.contains(message), qPrintable(w));
+    gui->warnings.clear();
+}
+
+void TestSheetWindow::newGearIsAFreshWindow()
+{
+    gui->click(WindowId::Menu, "Command6");
+    QStringList fresh;
+    for (QLineEdit *field : gui->window(S)->findChildren<QLineEdit *>())
+        fresh << field->objectName() + "=" + field->text();
+    const QString table = cell("跨球距 M", 0);
+    QCOMPARE(table, QString("32.3108")); // computed at the start: the example's −0.03/−0.06 and 1.7
+    gui->type(S, "module", "3");
+    gui->type(S, "allowanceUpper", "0");
+    gui->type(S, "gaugeDiameter", "");
+    gui->click(S, "compute");
+    gui->unsavedAnswers.push_back(geardim::UnsavedAnswer::Discard);
+    action("newAction")->trigger();
+    QStringList renewed;
+    for (QLineEdit *field : gui->window(S)->findChildren<QLineEdit *>())
+        renewed << field->objectName() + "=" + field->text();
+    QCOMPARE(renewed, fresh);
+    QCOMPARE(cell("跨球距 M", 0), table);
+    QVERIFY(!sheet()->isWindowModified());
+}
+
+void TestSheetWindow::discardSticks()
+{
+    gui->click(WindowId::Menu, "Command6");
+    gui->type(S, "teeth", "31");
+    sheet()->exitClicked(); // answered 不保存
+    QCOMPARE(gui->unsavedAsked.size(), 1);
+    QVERIFY(!gui->window(S)->isVisible());
+    // Back again: the inputs as they were left, not counted as changes, nothing asked.
+    gui->click(WindowId::Menu, "Command6");
+    QCOMPARE(gui->field(S, "teeth")->text(), QString("31"));
+    QVERIFY(!sheet()->isWindowModified());
+    sheet()->exitClicked();
+    QCOMPARE(gui->unsavedAsked.size(), 1);
+    QVERIFY(!gui->window(S)->isVisible());
 }
 
 void TestSheetWindow::noResultGreysTheOldSheet()
@@ -244,6 +299,7 @@ void TestSheetWindow::commandLineExitStatus_data()
     QTest::newRow("span_teeth_of_all") << QStringList{"sheet", "--module", "1", "--teeth", "30", "--span-teeth", "30"}
                                        << 1 << "跨测齿数k";
     QTest::newRow("unknown_command") << QStringList{"draw"} << 2 << "draw";
+    QTest::newRow("windows_without_display") << QStringList{} << 1 << "geardim sheet";
 }
 
 void TestSheetWindow::commandLineExitStatus()
@@ -453,7 +509,15 @@ void TestSheetWindow::remembersInputsAndRecentFiles()
     QCOMPARE(again.recentFiles(), QStringList{QFileInfo(path).absoluteFilePath()});
     auto *recent = again.findChild<QMenu *>("recentMenu");
     QCOMPARE(recent->actions().size(), 1);
-    QCOMPARE(recent->actions().first()->text(), QString("remembered.gear"));
+    QVERIFY(recent->actions().first()->text().startsWith("remembered.gear  —  "));
+    QCOMPARE(recent->actions().first()->toolTip(), QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    // A file that cannot be opened any more leaves the list.
+    QVERIFY(QFile::remove(path));
+    recent->actions().first()->trigger();
+    QCOMPARE(again.recentFiles(), QStringList());
+    QVERIFY(recent->actions().isEmpty());
+    QCOMPARE(gui->warnings.size(), 1);
+    gui->warnings.clear();
 }
 
 void TestSheetWindow::copyTablePutsCellsOnTheClipboard()
