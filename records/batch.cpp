@@ -278,7 +278,9 @@ BatchSummary runBatch(std::istream &in, std::ostream &out, const SheetInput &def
             std::lock_guard<std::mutex> hold(lock);
             consumed = next + 1;
             outputFailed = failed;
-            if (readerWaits || failed)
+            // The reader sleeps until half the ring is free: woken once per half ring,
+            // not once per line, the two threads do not take turns at every line.
+            if ((readerWaits && produced - consumed <= kRingSize / 2) || failed)
                 changed.notify_all();
             if (failed)
                 return; // nothing more can be written: the reader stops too
@@ -291,10 +293,12 @@ BatchSummary runBatch(std::istream &in, std::ostream &out, const SheetInput &def
             continue;
         {
             std::unique_lock<std::mutex> hold(lock);
-            while (next - consumed >= kRingSize && !outputFailed) {
-                readerWaits = true;
-                changed.wait(hold);
-                readerWaits = false;
+            if (next - consumed >= kRingSize) {
+                while (next - consumed > kRingSize / 2 && !outputFailed) {
+                    readerWaits = true;
+                    changed.wait(hold);
+                    readerWaits = false;
+                }
             }
             if (outputFailed)
                 break;
