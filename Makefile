@@ -3,7 +3,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench screenshots fuzz package clean translations
+.PHONY: all deps configure build run test bench screenshots fuzz package clean translations sanitize
 
 all: build
 
@@ -38,7 +38,7 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 	lintian --fail-on error $(BUILD)/geardim_*_amd64.deb
 
-# Start-up and memory against a bare Qt window and against the menu's same-content floor,
+# Start-up and memory against the menu's same-content floor,
 # the compute click, the batch run, and the command line against a bare parser.
 bench:
 	scripts/install-deps bench
@@ -49,6 +49,12 @@ bench:
 	$(BUILD)-bench/bench/batch-bench $(BUILD)-bench/app/geardim
 	$(BUILD)-bench/bench/cli-bench $(BUILD)-bench/bench/cli-floor $(BUILD)-bench/app/geardim
 
+# Every test in its own build with AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize: deps
+	cmake -S . -B $(BUILD)-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGEARDIM_SANITIZE=ON
+	cmake --build $(BUILD)-sanitize
+	cd $(BUILD)-sanitize && ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j2
+
 # Fuzzes the number parser and the result text for FUZZ_SECONDS with libFuzzer.
 FUZZ_SECONDS ?= 60
 fuzz:
@@ -58,4 +64,4 @@ fuzz:
 	$(BUILD)-fuzz/tests/fuzz/fuzz_numbers -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-fuzz $(BUILD)-bench
+	rm -rf $(BUILD) $(BUILD)-fuzz $(BUILD)-bench $(BUILD)-sanitize

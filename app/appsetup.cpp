@@ -13,9 +13,9 @@
 #include <QWidget>
 
 #include "app/windows.h"
-#include "common/firstpaint.h"
-#include "common/fonts.h"
-#include "common/registry.h"
+#include "gui/toolkit/firstpaint.h"
+#include "gui/toolkit/fonts.h"
+#include "gui/toolkit/registry.h"
 
 static void initIconResources() { Q_INIT_RESOURCE(icons); }
 

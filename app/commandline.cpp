@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 
 #include <QCommandLineParser>
+#include <QGuiApplication>
 #include <QCoreApplication>
 #include <QDate>
 #include <QFile>
@@ -20,15 +21,16 @@
 #endif
 #include <string>
 
-#include "app/windowsmodule.h"
-#include "records/batch.h"
-#include "records/batchoutput.h"
-#include "records/safefile.h"
-#include "records/gearfile.h"
-#include "sheet/drawing.h"
-#include "sheet/sheetcalculation.h"
-#include "sheet/sheetoptions.h"
-#include "sheet/sheetreport.h"
+#include "core/sheet/batch.h"
+#include "io/batchoutput.h"
+#include "io/safefile.h"
+#include "io/gearfile.h"
+#include "core/sheet/drawing.h"
+#include "gui/painting/measurementpicture.h"
+#include "gui/painting/report.h"
+#include "core/sheet/sheetcalculation.h"
+#include "core/sheet/sheetoptions.h"
+#include "core/sheet/sheetreport.h"
 
 namespace geardim {
 namespace {
@@ -209,8 +211,7 @@ int runBatchCommand(Parsed &p, const SheetInput &defaults)
     return kResult;
 }
 
-// The drawing outputs come from the windows module, loaded with the application object.
-int runSheet(Parsed &p, const Drawing *drawing)
+int runSheet(Parsed &p)
 {
     const QString form = p.parser.value(p.format);
     if (form != QLatin1String("text") && form != QLatin1String("csv") && form != QLatin1String("json"))
@@ -255,12 +256,12 @@ int runSheet(Parsed &p, const Drawing *drawing)
             return noResult(problem);
     }
     if (p.parser.isSet(p.picture)) {
-        const QString problem = drawing->writePicture(p.parser.value(p.picture), pictureSize, measurementDrawing(sheet.value()));
+        const QString problem = writeMeasurementPicture(p.parser.value(p.picture), pictureSize, measurementDrawing(sheet.value()));
         if (!problem.isEmpty())
             return noResult(problem);
     }
     if (p.parser.isSet(p.pdf)) {
-        const QString problem = drawing->writePdf(p.parser.value(p.pdf), *in, sheet.value(), QDate::currentDate());
+        const QString problem = writeReportPdf(p.parser.value(p.pdf), *in, sheet.value(), QDate::currentDate());
         if (!problem.isEmpty())
             return noResult(problem);
     }
@@ -275,18 +276,30 @@ int runSheet(Parsed &p, const Drawing *drawing)
 
 } // namespace
 
+bool wantsCommandLine(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const char *arg = argv[i];
+        if (std::strcmp(arg, "--lang") == 0 && i + 1 < argc) {
+            ++i;
+            continue;
+        }
+        if (std::strncmp(arg, "--lang=", 7) == 0)
+            continue;
+        return arg[0] != '-' || std::strncmp(arg, "--", 2) == 0 || std::strcmp(arg, "-h") == 0
+               || std::strcmp(arg, "-v") == 0;
+    }
+    return false;
+}
+
 int runCommandLine(int argc, char *argv[], Language language)
 {
     std::unique_ptr<QCoreApplication> app;
-    // A PDF or a picture needs fonts: the windows module's application on the offscreen
-    // platform. Everything else answers from a QCoreApplication, loading neither Qt's
-    // graphics libraries nor any platform.
-    const Drawing *drawing = nullptr;
+    // A PDF or a picture needs fonts: a QGuiApplication on the offscreen platform.
+    // Everything else answers from a QCoreApplication, with no platform and no display.
     if (hasOption(argc, argv, {"--pdf", "--picture"})) {
-        drawing = loadDrawing();
-        if (!drawing)
-            return kNoResult;
-        app.reset(drawing->application(argc, argv));
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
@@ -324,7 +337,7 @@ int runCommandLine(int argc, char *argv[], Language language)
     if (words.size() != 1 || words.first() != QLatin1String("sheet"))
         return usageError(words.isEmpty() ? QCoreApplication::translate("CommandLine", "缺少命令：sheet。")
                                           : QCoreApplication::translate("CommandLine", "未知的命令“%1”。").arg(words.join(u' ')));
-    return runSheet(*p, drawing);
+    return runSheet(*p);
 }
 
 } // namespace geardim

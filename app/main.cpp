@@ -1,23 +1,26 @@
-#include "app/launch.h"
+// One program: the windows, or with a command word or a long option the command line,
+// which needs no display. `--lang zh|en` may stand anywhere and chooses the language.
+#include <cstdio>
+#include <string>
 
-#if defined(GEARDIM_ONE_PROGRAM)
-extern "C" int geardimCommandLine(int argc, char **argv);
-extern "C" int geardimWindows(int argc, char **argv);
-#endif
+#include "app/appsetup.h"
+#include "app/commandline.h"
+#include "io/language.h"
 
-// Without arguments (or with Qt's own options) the windows; otherwise the command line.
-// Each is a module, loaded here so that the command line never loads the windows'
-// libraries. `--lang zh|en` may stand anywhere and chooses the language of both.
 int main(int argc, char *argv[])
 {
     using namespace geardim;
-#if defined(GEARDIM_ONE_PROGRAM)
-    return launch::wantsCommandLine(argc, argv) ? geardimCommandLine(argc, argv) : geardimWindows(argc, argv);
-#else
-    const bool commandLine = launch::wantsCommandLine(argc, argv);
-    void *module = launch::openModule(commandLine ? "geardim-cli.so" : "geardim-windows.so");
-    const auto run =
-        module ? launch::entryOf<ModuleEntry>(module, commandLine ? "geardimCommandLine" : "geardimWindows") : nullptr;
-    return run ? run(argc, argv) : 1;
-#endif
+    std::string refused;
+    const Language language = chooseLanguage(argc, argv, &refused);
+    // A language the program does not speak is a usage error, said in both of its languages.
+    if (refused == "--lang") {
+        std::fputs("geardim: --lang 缺少值（zh 或 en）。 / --lang needs a value: zh or en.\n", stderr);
+        return 2;
+    }
+    if (!refused.empty()) {
+        std::fprintf(stderr, "geardim: --lang 只能是 zh 或 en，而不是“%s”。 / --lang takes zh or en, not \"%s\".\n",
+                     refused.c_str(), refused.c_str());
+        return 2;
+    }
+    return wantsCommandLine(argc, argv) ? runCommandLine(argc, argv, language) : runProgram(argc, argv, language);
 }

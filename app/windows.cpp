@@ -1,13 +1,13 @@
 #include "app/windows.h"
 
-#include "app/formain.h"
-#include "common/calculatorwindow.h"
-#include "common/registry.h"
-#include "calc/formz.h"
-#include "sheet/inspectionsheet.h"
-#include "solvers/forgfxqx.h"
-#include "solvers/forhch.h"
-#include "solvers/formzqx.h"
+#include "gui/menu/formain.h"
+#include "gui/toolkit/calculatorwindow.h"
+#include "gui/toolkit/registry.h"
+#include "gui/calc/formz.h"
+#include "gui/sheet/inspectionsheet.h"
+#include "gui/solvers/forgfxqx.h"
+#include "gui/solvers/forhch.h"
+#include "gui/solvers/formzqx.h"
 
 namespace geardim {
 

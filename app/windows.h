@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/registry.h"
+#include "gui/toolkit/registry.h"
 
 namespace geardim {
 

@@ -7,7 +7,7 @@
 
 #include "app/appsetup.h"
 #include "app/windows.h"
-#include "common/registry.h"
+#include "gui/toolkit/registry.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "common/firstpaint.h"
+#include "gui/toolkit/firstpaint.h"
 
 int main(int argc, char *argv[])
 {

@@ -12,11 +12,11 @@
 #include <QTimer>
 
 #include "app/appsetup.h"
-#include "common/language.h"
+#include "io/language.h"
 #include "app/windows.h"
-#include "common/dialogs.h"
-#include "common/fields.h"
-#include "common/registry.h"
+#include "gui/toolkit/dialogs.h"
+#include "gui/toolkit/fields.h"
+#include "gui/toolkit/registry.h"
 
 using namespace geardim;
 

@@ -1356,10 +1356,6 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <translation>No result: </translation>
     </message>
     <message>
-        <source>找不到打印模块 geardim-print，无法打印。请改用“导出PDF…”。</source>
-        <translation>The print module geardim-print is missing, so nothing can be printed. Use &quot;Export PDF…&quot; instead.</translation>
-    </message>
-    <message>
         <source>导出PDF</source>
         <translation>Export PDF</translation>
     </message>
@@ -1398,6 +1394,10 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>没有保存：%1</source>
         <translation>Nothing was saved: %1</translation>
+    </message>
+    <message>
+        <source>测量尺寸表已送往打印机。</source>
+        <translation>The inspection sheet has gone to the printer.</translation>
     </message>
 </context>
 <context>

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <memory>
 
-#include "../support/guitest.h"
-#include "common/numberparse.h"
+#include "tests/support/guitest.h"
+#include "core/common/numberparse.h"
 
 using geardim::WindowId;
 

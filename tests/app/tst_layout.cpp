@@ -8,11 +8,11 @@
 
 #include <QTranslator>
 
-#include "../support/guitest.h"
-#include "common/language.h"
-#include "common/caption.h"
-#include "common/fonts.h"
-#include "common/resultlabel.h"
+#include "tests/support/guitest.h"
+#include "io/language.h"
+#include "gui/toolkit/caption.h"
+#include "gui/toolkit/fonts.h"
+#include "gui/toolkit/resultlabel.h"
 
 using geardim::WindowId;
 

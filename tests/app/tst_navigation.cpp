@@ -6,10 +6,10 @@
 #include <QTranslator>
 #include <memory>
 
-#include "../support/arguments.h"
-#include "../support/guitest.h"
-#include "common/language.h"
-#include "common/registry.h"
+#include "tests/support/arguments.h"
+#include "tests/support/guitest.h"
+#include "io/language.h"
+#include "gui/toolkit/registry.h"
 
 using geardim::WindowId;
 

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <string>
 
-#include "calc/mvalue.h"
-#include "common/resulttext.h"
+#include "core/calc/mvalue.h"
+#include "core/common/resulttext.h"
 
 int main()
 {

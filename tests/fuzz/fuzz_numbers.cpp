@@ -7,8 +7,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "common/numberparse.h"
-#include "common/resulttext.h"
+#include "core/common/numberparse.h"
+#include "core/common/resulttext.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "app/appsetup.h"
 #include "app/windows.h"
-#include "common/dialogs.h"
+#include "gui/toolkit/dialogs.h"
 
 using namespace geardim;
 

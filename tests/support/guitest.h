@@ -10,8 +10,8 @@
 #include <QStringList>
 #include <QTimer>
 
-#include "common/dialogs.h"
-#include "common/registry.h"
+#include "gui/toolkit/dialogs.h"
+#include "gui/toolkit/registry.h"
 
 // The program's windows under test: the real registry with every window, the
 // fonts of the program, warnings and prompt answers recorded instead of shown,

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+#include "core/sheet/sheetcalculation.h"
+#include "core/sheet/sheetreport.h"
+
+// The sheets of many gears at once: a CSV file in, a CSV file out, one line at a time.
+namespace geardim {
+
+struct BatchSummary {
+    long gears = 0;          // data lines read
+    long withoutResult = 0;  // lines whose error column is filled
+    std::string problem;     // a header that cannot be read; nothing was computed then
+};
+
+// Reads the header (column names are the command line's option names without their
+// dashes; a column that is not there keeps the value of defaults) and then one gear
+// per line. Writes the input columns as they came, every result column named as in
+// the sheet's CSV, and an error column with the reason a line has no result. Holds
+// no more than one line in memory.
+BatchSummary runBatch(std::istream &in, std::ostream &out, const SheetInput &defaults,
+                      const TextTranslator &tr = {});
+
+} // namespace geardim

@@ -1,0 +1,427 @@
+#include "core/sheet/drawing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "core/common/angle.h"
+#include "core/geometry/helix.h"
+#include "core/geometry/involute.h"
+#include "core/geometry/teeth.h"
+#include "core/common/translatable.h"
+#include "core/sheet/sheetreport.h"
+
+namespace geardim {
+namespace {
+
+constexpr int kFlankSamples = 24;
+constexpr int kArcSamples = 6;
+
+Point polar(double radius, double angle) { return {radius * std::cos(angle), radius * std::sin(angle)}; }
+
+// The transverse section: every angle in radians, every length in the sheet's unit.
+struct Section {
+    double z, mn, rb, ra, rf, r;
+    double alphaT, betaB;
+    double sigma;        // +1 external, −1 internal
+    double halfTooth;    // s_t/d: half the tooth's angle on the reference circle
+    std::vector<double> extraRadii; // the contacts' radii, sampled exactly on every flank
+
+    // Half the tooth's angle on the circle of radius rho (rho ≥ rb):
+    // s_t/d ± (inv αt − inv αρ), + for external teeth, − for internal ones.
+    double toothHalfAngle(double rho) const
+    {
+        const double alphaRho = std::acos(std::min(1.0, rb / rho));
+        return halfTooth + sigma * (inv(alphaT) - inv(alphaRho));
+    }
+    // Half the space's angle: the rest of the pitch.
+    double spaceHalfAngle(double rho) const { return kPi / z - toothHalfAngle(rho); }
+    // The n-th tooth's centre line; the measured space lies between teeth −1 and 0.
+    double toothCentre(int n) const { return kPi / 2 + (2 * n + 1) * kPi / z; }
+};
+
+// The radii at which a flank is drawn, from its root end to its tip end, with the
+// contact radii among them so each contact is a vertex of the drawn flank.
+std::vector<double> flankRadii(const Section &s)
+{
+    const double inner = s.sigma > 0 ? std::max(s.rf, s.rb) : std::max(s.ra, s.rb);
+    const double outer = s.sigma > 0 ? s.ra : s.rf;
+    std::vector<double> radii;
+    for (int i = 0; i <= kFlankSamples; ++i)
+        radii.push_back(inner + (outer - inner) * i / kFlankSamples);
+    for (double rho : s.extraRadii) {
+        if (rho > inner && rho < outer)
+            radii.push_back(rho);
+    }
+    std::sort(radii.begin(), radii.end());
+    return radii;
+}
+
+// Teeth first to last (the measured space lies between teeth −1 and 0), flank by flank;
+// every tooth makes the closed outline of the gear.
+Polyline toothOutline(const Section &s, int first, int last)
+{
+    Polyline out;
+    const std::vector<double> radii = flankRadii(s);
+    // From the root end of a flank: the root circle (external) or the tip circle (internal)
+    // lies inside the base circle, where the flank runs radially.
+    const double innerEnd = s.sigma > 0 ? s.rf : s.ra;
+    const auto arc = [&](double radius, double from, double to) {
+        for (int i = 1; i < kArcSamples; ++i)
+            out.points.push_back(polar(radius, from + (to - from) * i / kArcSamples));
+    };
+    for (int n = first; n <= last; ++n) {
+        const double c = s.toothCentre(n);
+        // The flank on the side of smaller angles, inwards to outwards.
+        if (innerEnd < radii.front())
+            out.points.push_back(polar(innerEnd, c - s.toothHalfAngle(radii.front())));
+        for (double rho : radii)
+            out.points.push_back(polar(rho, c - s.toothHalfAngle(rho)));
+        // Across the outer end: the tip (external) or the root (internal).
+        arc(radii.back(), c - s.toothHalfAngle(radii.back()), c + s.toothHalfAngle(radii.back()));
+        for (auto it = radii.rbegin(); it != radii.rend(); ++it)
+            out.points.push_back(polar(*it, c + s.toothHalfAngle(*it)));
+        if (innerEnd < radii.front())
+            out.points.push_back(polar(innerEnd, c + s.toothHalfAngle(radii.front())));
+        // Across the inner end to the next tooth.
+        const double from = c + s.toothHalfAngle(radii.front());
+        const double to = s.toothCentre(n + 1) - s.toothHalfAngle(radii.front());
+        arc(innerEnd, from, to);
+    }
+    return out;
+}
+
+std::string dimensionText(const char *name, double value, const SheetResult &sheet)
+{
+    return std::string(name) + " = " + sheetNumber(value, sheetDecimals(sheet));
+}
+
+bool warns(const SheetResult &sheet, std::initializer_list<SheetWarning> which)
+{
+    return std::any_of(which.begin(), which.end(), [&](SheetWarning w) {
+        return std::find(sheet.warnings.begin(), sheet.warnings.end(), w) != sheet.warnings.end();
+    });
+}
+
+void include(Box &box, Point p)
+{
+    box.left = std::min(box.left, p.x);
+    box.right = std::max(box.right, p.x);
+    box.bottom = std::min(box.bottom, p.y);
+    box.top = std::max(box.top, p.y);
+}
+
+Box padded(Box b, double fraction)
+{
+    const double pad = fraction * std::max(b.right - b.left, b.top - b.bottom);
+    return {b.left - pad, b.bottom - pad, b.right + pad, b.top + pad};
+}
+
+} // namespace
+
+StrokeColour strokeColour(Stroke stroke)
+{
+    switch (stroke) {
+    case Stroke::Outline: return {20, 20, 20};
+    case Stroke::Thin: return {150, 150, 150};
+    case Stroke::Gauge: return {30, 90, 200};
+    case Stroke::Contact: return {200, 30, 30};
+    case Stroke::Anvil: return {0, 130, 110};
+    case Stroke::Dimension: return {40, 120, 40};
+    case Stroke::Warning: return {230, 120, 0};
+    case Stroke::Ghost: return {180, 180, 220};
+    }
+    return {0, 0, 0};
+}
+
+MeasurementDrawing measurementDrawing(const SheetResult &sheet)
+{
+    MeasurementDrawing d;
+    Section s{};
+    s.z = sheet.teeth;
+    s.mn = sheet.module;
+    const double alphaN = radians(sheet.pressureAngleDeg), beta = radians(sheet.helixAngleDeg);
+    s.alphaT = transverseAngle(alphaN, beta);
+    s.betaB = baseHelixAngle(alphaN, beta);
+    s.sigma = kindSign(!sheet.internal);
+    s.r = sheet.referenceDiameter / 2;
+    s.rb = sheet.baseDiameter / 2;
+    s.ra = sheet.tipDiameter / 2;
+    // The root for the picture only: a tooth depth of 2.25 modules from the tip.
+    s.rf = s.ra - s.sigma * 2.25 * s.mn;
+    s.halfTooth = sheet.thickness.nominal / std::cos(beta) / sheet.referenceDiameter;
+
+    // The gauge in the measured space, drawn as its transverse section: a ball of
+    // diameter D touches the transverse involute as a circle of radius D/(2·cos βb).
+    const double rK = sheet.gaugeCentreDiameter / 2;
+    const double radius = sheet.gaugeDiameter / (2 * std::cos(s.betaB));
+    const double alphaK = std::acos(std::min(1.0, s.rb / rK));
+    const double tanContact = std::tan(alphaK) - s.sigma * radius / s.rb;
+    const double contactRadius = s.rb * std::sqrt(1 + tanContact * tanContact);
+    s.extraRadii.push_back(contactRadius);
+    s.extraRadii.push_back(s.r); // the reference circle, where the limits' thicknesses are set
+
+    // The span around the top: centred on the measured space for an even count, on the
+    // tooth beside it for an odd one; the measuring line touches the base circle there.
+    double spanAngle = kPi / 2, halfSpan = 0;
+    if (sheet.span) {
+        spanAngle = sheet.span->teeth % 2 == 0 ? kPi / 2 : s.toothCentre(0);
+        halfSpan = sheet.span->length.nominal / std::cos(s.betaB) / 2;
+        s.extraRadii.push_back(std::hypot(s.rb, halfSpan));
+    }
+
+    d.outline = toothOutline(s, 0, int(std::lround(s.z)) - 1);
+    d.outline.closed = true;
+    // The teeth around the measured space at the upper and the lower thickness, as ghosts.
+    for (double thickness : {sheet.thickness.max, sheet.thickness.min}) {
+        if (thickness == sheet.thickness.nominal)
+            continue;
+        Section limit = s;
+        limit.halfTooth = thickness / std::cos(beta) / sheet.referenceDiameter;
+        Polyline ghost = toothOutline(limit, -2, 1);
+        ghost.stroke = Stroke::Ghost;
+        d.ghosts.push_back(std::move(ghost));
+    }
+    d.circles = {{{0, 0}, s.r, Stroke::Thin}, {{0, 0}, s.rb, Stroke::Thin}, {{0, 0}, s.ra, Stroke::Thin},
+                 {{0, 0}, s.rf, Stroke::Thin}};
+    const bool gaugeWarning = warns(sheet, {SheetWarning::GaugeContactAboveTip, SheetWarning::GaugeContactBelowBase});
+    d.circles.push_back({{0, 0}, contactRadius, gaugeWarning ? Stroke::Warning : Stroke::Contact});
+
+    const Point c1 = polar(rK, kPi / 2);
+    const double secondAngle = sheet.gaugesOpposite ? 3 * kPi / 2 : 3 * kPi / 2 - kPi / s.z;
+    const Point c2 = polar(rK, secondAngle);
+    d.gaugeRadius = radius;
+    d.gauges = {{c1, radius, Stroke::Gauge}, {c2, radius, Stroke::Gauge}};
+    const double spaceHalf = s.spaceHalfAngle(contactRadius);
+    d.gaugeContacts = {polar(contactRadius, kPi / 2 - spaceHalf), polar(contactRadius, kPi / 2 + spaceHalf)};
+
+    // M along the line through the centres, to the gauges' outer (external) or inner
+    // (internal) edges; the radial dimension from the axis.
+    const double D = sheet.gaugeDiameter;
+    const double length = std::hypot(c1.x - c2.x, c1.y - c2.y);
+    const Point u{(c1.x - c2.x) / length, (c1.y - c2.y) / length};
+    const double edge = s.sigma * D / 2;
+    const auto middle = [](Point a, Point b) { return Point{(a.x + b.x) / 2, (a.y + b.y) / 2}; };
+    const Point mFrom{c2.x - u.x * edge, c2.y - u.y * edge}, mTo{c1.x + u.x * edge, c1.y + u.y * edge};
+    d.dimensions.push_back({mFrom, mTo, dimensionText("M", sheet.overGauges.nominal, sheet), Panel::Whole, middle(mFrom, mTo)});
+    const Point rTo = polar(rK + edge, kPi / 2);
+    d.dimensions.push_back({{0, 0}, rTo, dimensionText("R", sheet.radial.nominal, sheet), Panel::Whole, middle({0, 0}, rTo)});
+
+    if (sheet.span) {
+        const Point t = polar(s.rb, spanAngle);
+        const Point along{-std::sin(spanAngle), std::cos(spanAngle)};
+        const Point outward{std::cos(spanAngle), std::sin(spanAngle)};
+        const bool spanWarning = warns(sheet, {SheetWarning::SpanContactAboveTip, SheetWarning::SpanContactOffInvolute});
+        const Stroke anvil = spanWarning ? Stroke::Warning : Stroke::Anvil;
+        d.spanLine.stroke = anvil;
+        for (double side : {-1.0, 1.0}) {
+            const Point p{t.x + side * halfSpan * along.x, t.y + side * halfSpan * along.y};
+            d.spanContacts.push_back(p);
+            d.spanLine.points.push_back(p);
+            // The measuring face stands square to the measuring line, across the tooth's depth.
+            Polyline face;
+            face.stroke = anvil;
+            for (double reach : {-1.4 * s.mn, 1.6 * s.mn})
+                face.points.push_back({p.x + reach * outward.x, p.y + reach * outward.y});
+            d.anvils.push_back(face);
+        }
+        // W's text stands beyond the tip circle, over the span's middle, with a leader:
+        // across the teeth every flank would cross it.
+        const Point spanLabel = polar(std::max({s.ra, s.rf, std::hypot(s.rb, halfSpan)}) + 1.2 * s.mn, spanAngle);
+        d.dimensions.push_back({d.spanContacts[0], d.spanContacts[1],
+                                dimensionText("W", sheet.span->length.nominal, sheet) + "  (k = "
+                                    + std::to_string(sheet.span->teeth) + ")",
+                                Panel::Detail, spanLabel, true});
+        // Where the anvils really touch: on a helical gear the contacts lie off this
+        // section, on the circle d_W of the sheet.
+        // (Before the gauges' contact circle, which stays the last.)
+        d.circles.insert(d.circles.end() - 1, {{0, 0}, sheet.span->contactDiameter / 2, anvil});
+    }
+
+    // The panels: the whole gear, and the measured space with its span.
+    const double outer = std::max({s.ra, s.rf, rK + radius}) * 1.08;
+    d.whole = {-outer, -outer, outer, outer};
+    Box detail{c1.x, c1.y, c1.x, c1.y};
+    for (const Point &p : {Point{c1.x - radius, c1.y - radius}, Point{c1.x + radius, c1.y + radius}})
+        include(detail, p);
+    for (double angle : {kPi / 2 - 1.6 * kPi / s.z, kPi / 2 + 1.6 * kPi / s.z}) {
+        include(detail, polar(std::min(s.rf, s.ra), angle));
+        include(detail, polar(std::max(s.rf, s.ra), angle));
+    }
+    for (const Polyline &face : d.anvils) {
+        for (const Point &p : face.points)
+            include(detail, p);
+    }
+    for (const DimensionLine &dim : d.dimensions) {
+        if (dim.panel == Panel::Detail) // room above the label for its text
+            include(detail, {dim.label.x, dim.label.y + 0.8 * s.mn});
+    }
+    d.detail = padded(detail, 0.08);
+
+    d.captionParts.push_back(QT_TRANSLATE_NOOP("Drawing", "端面截面，按公称尺寸画出"));
+    if (beta != 0)
+        d.captionParts.push_back(QT_TRANSLATE_NOOP("Drawing", "；斜齿轮的量球（棒）在端面上相当于直径 D/cos βb 的圆"));
+    if (sheet.gaugesOpposite && std::fmod(s.z, 2) != 0)
+        d.captionParts.push_back(QT_TRANSLATE_NOOP("Drawing", "；奇数齿斜齿轮的另一根量棒在相距半个轴向齿距的截面上"));
+    if (sheet.span)
+        d.captionParts.push_back(QT_TRANSLATE_NOOP("Drawing", "；公法线量具的测量面在圆 d_W 上接触齿面"));
+    for (const char *part : d.captionParts)
+        d.caption += part;
+    return d;
+}
+
+namespace {
+
+std::string svgColour(Stroke stroke)
+{
+    const StrokeColour c = strokeColour(stroke);
+    char buf[8];
+    std::snprintf(buf, sizeof buf, "#%02x%02x%02x", c.red, c.green, c.blue);
+    return buf;
+}
+
+// Two decimals, whatever the C library's locale (Qt's application sets it from the
+// environment, and a comma would make the SVG invalid).
+std::string svgNumber(double v) { return sheetNumber(v, 2); }
+
+// One panel: the box of the model fitted into a rectangle of the picture, y turned down.
+struct SvgPanel {
+    double scale, left, bottom, x0, y0;
+    SvgPanel(const Box &box, double x, double y, double w, double h)
+    {
+        const double bw = box.right - box.left, bh = box.top - box.bottom;
+        scale = std::min(w / bw, h / bh);
+        left = box.left;
+        bottom = box.bottom;
+        x0 = x + (w - bw * scale) / 2;
+        y0 = y + h - (h - bh * scale) / 2;
+    }
+    std::string at(Point p) const { return svgNumber(x0 + (p.x - left) * scale) + "," + svgNumber(y0 - (p.y - bottom) * scale); }
+    double px(Point p) const { return x0 + (p.x - left) * scale; }
+    double py(Point p) const { return y0 - (p.y - bottom) * scale; }
+    std::string x(Point p) const { return svgNumber(px(p)); }
+    std::string y(Point p) const { return svgNumber(py(p)); }
+};
+
+void svgPanel(std::string &svg, const MeasurementDrawing &d, const Box &box, double x, double y, double w, double h,
+              bool detail, int clip)
+{
+    const SvgPanel m(box, x, y, w, h);
+    svg += "<defs><clipPath id=\"p" + std::to_string(clip) + "\"><rect x=\"" + svgNumber(x) + "\" y=\"" + svgNumber(y)
+           + "\" width=\"" + svgNumber(w) + "\" height=\"" + svgNumber(h) + "\"/></clipPath></defs>\n";
+    svg += "<g clip-path=\"url(#p" + std::to_string(clip) + ")\" fill=\"none\" stroke-linejoin=\"round\">\n";
+    const auto circle = [&](const Circle &c, double width, bool filled) {
+        svg += "<circle cx=\"" + m.x(c.centre) + "\" cy=\"" + m.y(c.centre) + "\" r=\"" + svgNumber(c.radius * m.scale)
+               + "\" stroke=\"" + svgColour(c.stroke) + "\" stroke-width=\"" + svgNumber(width) + "\""
+               + (filled ? std::string(" fill=\"") + svgColour(c.stroke) + "\" fill-opacity=\"0.16\"" : std::string())
+               + "/>\n";
+    };
+    const auto polyline = [&](const Polyline &line, double width) {
+        if (line.points.size() < 2)
+            return;
+        svg += std::string(line.closed ? "<polygon" : "<polyline") + " points=\"";
+        for (const Point &p : line.points)
+            svg += m.at(p) + " ";
+        svg += "\" stroke=\"" + std::string(svgColour(line.stroke)) + "\" stroke-width=\"" + svgNumber(width) + "\"/>\n";
+    };
+    for (const Circle &c : d.circles)
+        circle(c, c.stroke == Stroke::Thin ? 0.6 : 1.0, false);
+    if (detail) {
+        for (const Polyline &ghost : d.ghosts)
+            polyline(ghost, 0.8);
+    }
+    polyline(d.outline, 1.2);
+    for (const Circle &g : d.gauges)
+        circle(g, 1.4, true);
+    for (const Polyline &face : d.anvils)
+        polyline(face, 1.6);
+    polyline(d.spanLine, 0.8);
+    const std::string gaugeContact = svgColour(d.circles.empty() ? Stroke::Contact : d.circles.back().stroke);
+    for (const Point &p : d.gaugeContacts)
+        svg += "<circle cx=\"" + m.x(p) + "\" cy=\"" + m.y(p) + "\" r=\"2.6\" fill=\"" + gaugeContact + "\" stroke=\"none\"/>\n";
+    for (const Point &p : d.spanContacts)
+        svg += "<circle cx=\"" + m.x(p) + "\" cy=\"" + m.y(p) + "\" r=\"2.6\" fill=\"" + svgColour(Stroke::Contact)
+               + "\" stroke=\"none\"/>\n";
+    for (const DimensionLine &dim : d.dimensions) {
+        if ((dim.panel == Panel::Detail) != detail)
+            continue;
+        svg += "<line x1=\"" + m.x(dim.from) + "\" y1=\"" + m.y(dim.from) + "\" x2=\"" + m.x(dim.to) + "\" y2=\""
+               + m.y(dim.to) + "\" stroke=\"" + svgColour(Stroke::Dimension) + "\" stroke-width=\"1\"/>\n";
+        const Point mid{(dim.from.x + dim.to.x) / 2, (dim.from.y + dim.to.y) / 2};
+        if (dim.leader)
+            svg += "<line x1=\"" + m.x(mid) + "\" y1=\"" + m.y(mid) + "\" x2=\"" + m.x(dim.label) + "\" y2=\""
+                   + m.y(dim.label) + "\" stroke=\"" + svgColour(Stroke::Dimension) + "\" stroke-width=\"0.6\"/>\n";
+        // A leader's text stands centred above its end; a plain label beside the middle.
+        svg += "<text x=\"" + svgNumber(m.px(dim.label) + (dim.leader ? 0 : 4)) + "\" y=\"" + svgNumber(m.py(dim.label) - 4)
+               + "\"" + (dim.leader ? " text-anchor=\"middle\"" : "") + " font-size=\"11\" fill=\""
+               + svgColour(Stroke::Dimension) + "\" stroke=\"none\">" + markupEscaped(dim.text) + "</text>\n";
+    }
+    svg += "</g>\n<rect x=\"" + svgNumber(x) + "\" y=\"" + svgNumber(y) + "\" width=\"" + svgNumber(w) + "\" height=\""
+           + svgNumber(h) + "\" fill=\"none\" stroke=\"#d2d2d2\"/>\n";
+}
+
+} // namespace
+
+std::vector<std::string> wrappedCaption(const std::string &text, double width, double fontSize)
+{
+    // Widths estimated from the faces' proportions: an ideograph is square, a Latin
+    // letter or digit about 0.6 of the size. Latin text breaks at spaces, Chinese anywhere.
+    struct Piece {
+        std::string text;
+        double width = 0;
+        bool space = false, wide = false;
+    };
+    std::vector<Piece> pieces; // words, spaces and single ideographs: a line may end after each
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const std::size_t len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+        const bool wide = len >= 3, space = c == ' ';
+        if (wide || space || pieces.empty() || pieces.back().wide || pieces.back().space)
+            pieces.push_back({"", 0, space, wide});
+        pieces.back().text += text.substr(i, len);
+        pieces.back().width += (wide ? 1.0 : 0.6) * fontSize;
+        i += len;
+    }
+    std::vector<std::string> lines(1);
+    double used = 0;
+    for (const Piece &p : pieces) {
+        if (used + p.width > width && used > 0 && !p.space) {
+            while (!lines.back().empty() && lines.back().back() == ' ')
+                lines.back().pop_back();
+            lines.emplace_back();
+            used = 0;
+        }
+        if (p.space && used == 0)
+            continue;
+        lines.back() += p.text;
+        used += p.width;
+    }
+    return lines;
+}
+
+std::string measurementSvg(const MeasurementDrawing &d, int width, int height, const TextTranslator &translate)
+{
+    std::string text;
+    for (const char *part : d.captionParts)
+        text += translate ? translate("Drawing", part) : std::string(part);
+    // The caption wraps to the width, and the panels give it the room it needs.
+    const double fontSize = 12, lineHeight = 15;
+    const std::vector<std::string> lines = wrappedCaption(text, width - 4, fontSize);
+    const double caption = lineHeight * double(lines.size()) + 9, gap = 8;
+    const double panelW = (width - gap) / 2.0, panelH = std::max(10.0, height - caption);
+    std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\""
+                      + std::to_string(width) + "\" height=\"" + std::to_string(height) + "\" viewBox=\"0 0 "
+                      + std::to_string(width) + " " + std::to_string(height)
+                      + "\" font-family=\"DejaVu Sans, Noto Sans, AR PL UMing CN, Noto Serif CJK SC, sans-serif\">\n";
+    const char *title = QT_TRANSLATE_NOOP("Drawing", "测量图");
+    svg += "<title>" + markupEscaped(translate ? translate("Drawing", title) : std::string(title))
+           + "</title>\n<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
+    svgPanel(svg, d, d.whole, 0, 0, panelW, panelH, false, 0);
+    svgPanel(svg, d, d.detail, panelW + gap, 0, panelW, panelH, true, 1);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        svg += "<text x=\"2\" y=\"" + svgNumber(panelH + lineHeight * double(i + 1)) + "\" font-size=\"12\">"
+               + markupEscaped(lines[i]) + "</text>\n";
+    return svg + "</svg>\n";
+}
+
+} // namespace geardim

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/sheet/sheetcalculation.h"
+#include "core/sheet/sheetreport.h"
+
+// The measuring set-up of a sheet drawn to scale, as geometry: the transverse section
+// of the gear with its true involute flanks, the two gauges at their computed centres
+// with their contact points, the span's anvils with theirs, and the dimension lines.
+// Coordinates in the sheet's length unit, the gear's axis at the origin, y upwards;
+// the measured tooth space is centred on the positive y axis.
+namespace geardim {
+
+struct Point {
+    double x = 0, y = 0;
+};
+
+// How a piece is drawn.
+enum class Stroke {
+    Outline,    // the gear's teeth
+    Thin,       // reference, base, tip and root circles
+    Gauge,      // a ball or pin
+    Contact,    // a contact point or the circle of the gauge's contacts
+    Anvil,      // the span's measuring faces and the line between them
+    Dimension,  // M, the radial dimension and W
+    Warning,    // a contact outside the involute, as the sheet warns
+    Ghost,      // the teeth at the upper and lower tooth-thickness limits
+};
+
+// The colour of a stroke, the same in every picture.
+struct StrokeColour {
+    int red, green, blue;
+};
+StrokeColour strokeColour(Stroke stroke);
+
+struct Polyline {
+    std::vector<Point> points;
+    Stroke stroke = Stroke::Outline;
+    bool closed = false;
+};
+
+struct Circle {
+    Point centre;
+    double radius = 0;
+    Stroke stroke = Stroke::Thin;
+};
+
+// Which panel of the picture a piece belongs to.
+enum class Panel { Whole, Detail };
+
+struct DimensionLine {
+    Point from, to;
+    std::string text;  // "M = 32.3108"
+    Panel panel = Panel::Whole;
+    // Where the text stands: beside the line's middle, or (with a leader line from the
+    // middle) out where no outline crosses it.
+    Point label;
+    bool leader = false;
+};
+
+struct Box {
+    double left = 0, bottom = 0, right = 0, top = 0;
+};
+
+struct MeasurementDrawing {
+    Polyline outline;                  // every tooth, flank by flank, closed
+    std::vector<Polyline> ghosts;      // the teeth beside the measured space at the max and min thickness
+    std::vector<Circle> circles;       // reference, base, tip, root and the gauges' contact circle
+    std::vector<Circle> gauges;        // the two balls or pins in this section
+    std::vector<Point> gaugeContacts;  // where the first gauge touches its two flanks
+    std::vector<Polyline> anvils;      // the span's two measuring faces
+    std::vector<Point> spanContacts;   // where they touch the flanks
+    Polyline spanLine;                 // the measuring line, tangent to the base circle
+    std::vector<DimensionLine> dimensions;
+    double gaugeRadius = 0;            // the gauge's radius in this section
+    Box whole;                         // what the panel of the whole gear shows
+    Box detail;                        // the panel of the measured tooth space and its span
+    std::string caption;               // UTF-8, Chinese
+    std::vector<const char *> captionParts; // the caption's pieces, each a text to translate
+};
+
+// The drawing of a computed sheet; the picture follows the nominal values.
+MeasurementDrawing measurementDrawing(const SheetResult &sheet);
+
+// A caption broken into lines no wider than width for a font of fontSize pixels,
+// estimated from the faces' proportions (Latin text breaks at spaces, Chinese anywhere).
+std::vector<std::string> wrappedCaption(const std::string &text, double width, double fontSize);
+
+// The drawing as an SVG document of width × height pixels: the whole gear beside the
+// measured tooth space, the caption beneath, in the colours of the sheet's picture.
+std::string measurementSvg(const MeasurementDrawing &drawing, int width, int height, const TextTranslator &tr = {});
+
+} // namespace geardim

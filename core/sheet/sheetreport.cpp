@@ -1,0 +1,518 @@
+#include "core/sheet/sheetreport.h"
+
+#include "core/common/translatable.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <string_view>
+
+namespace geardim {
+namespace {
+
+SheetRow limitRow(std::string quantity, std::string unit, const Limits &l)
+{
+    return {std::move(quantity), std::move(unit), l.nominal, l.max, l.min, false,
+            std::pair{l.atUpper - l.nominal, l.atLower - l.nominal}, {}};
+}
+
+SheetRow singleRow(std::string quantity, std::string unit, double value, bool whole = false)
+{
+    return {std::move(quantity), std::move(unit), value, std::nullopt, std::nullopt, whole, std::nullopt, {}};
+}
+
+// The display width of UTF-8 text: CJK characters take two columns.
+std::size_t displayWidth(const std::string &text)
+{
+    std::size_t width = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const std::size_t len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+        width += len == 3 ? 2 : 1;
+        i += len;
+    }
+    return width;
+}
+
+std::string padded(const std::string &text, std::size_t width, bool right)
+{
+    const std::size_t w = displayWidth(text);
+    const std::string pad(w < width ? width - w : 0, ' ');
+    return right ? pad + text : text + pad;
+}
+
+std::string jsonString(const std::string &text)
+{
+    std::string out = "\"";
+    for (const char c : text) {
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                out += buf;
+            } else {
+                out += c;
+            }
+        }
+    }
+    return out + "\"";
+}
+
+// The change from nominal at Esns and at Esni, as the drawing states the limits.
+std::string jsonDeviations(const Limits &l)
+{
+    return "\"deviations\": {\"upper\": " + shortestNumber(l.atUpper - l.nominal)
+           + ", \"lower\": " + shortestNumber(l.atLower - l.nominal) + "}";
+}
+
+std::string jsonLimitValues(const Limits &l)
+{
+    return "\"nominal\": " + shortestNumber(l.nominal) + ", \"max\": " + shortestNumber(l.max)
+           + ", \"min\": " + shortestNumber(l.min);
+}
+
+std::string jsonLimits(const Limits &l) { return "{" + jsonLimitValues(l) + ", " + jsonDeviations(l) + "}"; }
+
+std::string jsonLimits(const std::optional<Limits> &l) { return l ? jsonLimits(*l) : "null"; }
+
+std::string translated(const TextTranslator &tr, const char *context, const char *text)
+{
+    return tr ? tr(context, text) : std::string(text);
+}
+
+// Replaces the first "%1" of a text.
+std::string filled(std::string text, const std::string &argument)
+{
+    if (const auto at = text.find("%1"); at != std::string::npos)
+        text.replace(at, 2, argument);
+    return text;
+}
+
+std::vector<std::string> warningTexts(const SheetResult &r, const TextTranslator &tr)
+{
+    return sheetWarningMessages(r, tr);
+}
+
+std::string warningCodes(const SheetResult &r)
+{
+    std::string codes;
+    for (SheetWarning w : r.warnings)
+        codes += (codes.empty() ? "" : "|") + std::string(sheetWarningCode(w));
+    return codes;
+}
+
+const char *gaugeKindName(GaugeKind kind) { return kind == GaugeKind::Ball ? "ball" : "pin"; }
+
+} // namespace
+
+int sheetDecimals(const SheetResult &r) { return r.inches ? 5 : 4; }
+
+std::vector<std::string> sheetWarningMessages(const SheetResult &r, const TextTranslator &tr)
+{
+    std::vector<std::string> out;
+    for (SheetWarning w : r.warnings) {
+        const std::string text = translated(tr, "SheetWarning", sheetWarningText(w));
+        out.push_back(w == SheetWarning::Undercut ? filled(text, sheetNumber(r.leastShiftWithoutUndercut, 4)) : text);
+    }
+    return out;
+}
+
+std::string sheetRowName(const SheetRow &row, const TextTranslator &tr)
+{
+    return filled(translated(tr, "Sheet", row.quantity.c_str()), row.argument);
+}
+
+std::string shortestNumber(double value)
+{
+    // Whole numbers as integers (a tooth count of 100000, not 1e+05), and zero without a sign.
+    if (value == 0)
+        return "0";
+    char buf[32];
+    if (value == std::trunc(value) && std::fabs(value) < 1e15)
+        return std::string(buf, std::to_chars(buf, buf + sizeof buf, static_cast<long long>(value)).ptr);
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value);
+    return ec == std::errc() ? std::string(buf, end) : std::string("null");
+}
+
+std::string sheetNumber(double value, int decimals)
+{
+    // std::to_chars: the C library's printf follows the locale Qt's application sets.
+    char buf[400];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
+    std::string text = ec == std::errc() ? std::string(buf, end) : std::string("-");
+    // A value that rounds to zero is shown without a sign.
+    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos)
+        text.erase(0, 1);
+    return text;
+}
+
+std::string sheetDeviations(double upper, double lower, int decimals)
+{
+    const auto signedText = [decimals](double v) {
+        const std::string text = sheetNumber(v, decimals);
+        return text.front() == '-' || text.find_first_not_of("0.") == std::string::npos ? text : "+" + text;
+    };
+    return signedText(upper) + "/" + signedText(lower);
+}
+
+std::vector<SheetRow> sheetRows(const SheetResult &r)
+{
+    // Whole names, so each is one text to translate.
+    const std::string mm = r.inches ? "in" : "mm";
+    const bool balls = r.gauge == GaugeKind::Ball;
+    std::vector<SheetRow> rows;
+    rows.push_back(singleRow(QT_TRANSLATE_NOOP("Sheet", "分度圆直径 d"), mm, r.referenceDiameter));
+    rows.push_back(singleRow(QT_TRANSLATE_NOOP("Sheet", "基圆直径 db"), mm, r.baseDiameter));
+    rows.push_back(singleRow(QT_TRANSLATE_NOOP("Sheet", "齿顶圆直径 da"), mm, r.tipDiameter));
+    rows.push_back({QT_TRANSLATE_NOOP("Sheet", "变位系数 x"), "", r.shift, std::max(r.shiftAtUpper, r.shiftAtLower),
+                    std::min(r.shiftAtUpper, r.shiftAtLower), false, std::nullopt, {}});
+    rows.push_back(limitRow(QT_TRANSLATE_NOOP("Sheet", "法向齿厚 sn"), mm, r.thickness));
+    if (r.chordalThickness) {
+        rows.push_back(limitRow(QT_TRANSLATE_NOOP("Sheet", "分度圆弦齿厚"), mm, *r.chordalThickness));
+        rows.push_back(limitRow(QT_TRANSLATE_NOOP("Sheet", "弦齿高"), mm, *r.chordalHeight));
+        rows.push_back(limitRow(QT_TRANSLATE_NOOP("Sheet", "固定弦齿厚"), mm, *r.constantChord));
+        rows.push_back(limitRow(QT_TRANSLATE_NOOP("Sheet", "固定弦齿高"), mm, *r.constantChordHeight));
+    }
+    if (r.tipThickness)
+        rows.push_back(limitRow(QT_TRANSLATE_NOOP("Sheet", "齿顶厚 sa"), mm, *r.tipThickness));
+    if (r.span) {
+        rows.push_back(singleRow(QT_TRANSLATE_NOOP("Sheet", "跨测齿数 k"), "", r.span->teeth, true));
+        rows.push_back(limitRow(QT_TRANSLATE_NOOP("Sheet", "公法线长度 W"), mm, r.span->length));
+        rows.push_back(singleRow(QT_TRANSLATE_NOOP("Sheet", "公法线接触圆直径"), mm, r.span->contactDiameter));
+        // The spans beside k, so that the inspector can pick the one the fixture takes.
+        for (const SpanNeighbour &n : r.span->neighbours) {
+            SheetRow row = singleRow(QT_TRANSLATE_NOOP("Sheet", "公法线长度 W（k = %1）"), mm, n.nominal);
+            row.argument = std::to_string(n.teeth);
+            rows.push_back(std::move(row));
+        }
+    }
+    const char *gauge = balls ? (r.gaugeProposed ? QT_TRANSLATE_NOOP("Sheet", "量球直径 D（建议）")
+                                                 : QT_TRANSLATE_NOOP("Sheet", "量球直径 D"))
+                              : (r.gaugeProposed ? QT_TRANSLATE_NOOP("Sheet", "量棒直径 D（建议）")
+                                                 : QT_TRANSLATE_NOOP("Sheet", "量棒直径 D"));
+    rows.push_back(singleRow(gauge, mm, r.gaugeDiameter));
+    const char *over = r.internal ? (balls ? QT_TRANSLATE_NOOP("Sheet", "球间距 M") : QT_TRANSLATE_NOOP("Sheet", "棒间距 M"))
+                                  : (balls ? QT_TRANSLATE_NOOP("Sheet", "跨球距 M") : QT_TRANSLATE_NOOP("Sheet", "跨棒距 M"));
+    rows.push_back(limitRow(over, mm, r.overGauges));
+    rows.push_back(limitRow(balls ? QT_TRANSLATE_NOOP("Sheet", "单球径向尺寸") : QT_TRANSLATE_NOOP("Sheet", "单棒径向尺寸"), mm,
+                            r.radial));
+    rows.push_back(limitRow(balls ? QT_TRANSLATE_NOOP("Sheet", "量球接触圆直径") : QT_TRANSLATE_NOOP("Sheet", "量棒接触圆直径"),
+                            mm, r.gaugeContactDiameter));
+    return rows;
+}
+
+std::string sheetText(const SheetResult &r, const TextTranslator &tr)
+{
+    auto cells = sheetTableCells(r, tr);
+    cells.front()[0].clear(); // the row names and units need no heading on a terminal
+    cells.front()[1].clear();
+    std::array<std::size_t, kSheetColumns> widths{};
+    for (const auto &line : cells) {
+        for (std::size_t c = 0; c < kSheetColumns; ++c)
+            widths[c] = std::max(widths[c], displayWidth(line[c]));
+    }
+    std::string out;
+    for (const auto &line : cells) {
+        std::string text = padded(line[0], widths[0], false) + "  " + padded(line[1], widths[1], false);
+        for (std::size_t c = 2; c < kSheetColumns; ++c)
+            text += "  " + padded(line[c], widths[c], c + 1 < kSheetColumns);
+        while (!text.empty() && text.back() == ' ')
+            text.pop_back();
+        out += text + "\n";
+    }
+    for (const std::string &w : warningTexts(r, tr))
+        out += translated(tr, "Report", QT_TRANSLATE_NOOP("Report", "注意：")) + w + "\n";
+    return out;
+}
+
+namespace {
+
+// Walks every result column in order, named as in the JSON, nested names joined by
+// dots. The visitor gets number(name, value), empty(name) or text(name, value).
+template <typename Visitor>
+void visitColumns(const SheetResult &r, Visitor &v, const TextTranslator &tr)
+{
+    const auto limits = [&](std::string_view key, const std::optional<Limits> &l) {
+        if (l) {
+            v.number(key, ".nominal", l->nominal);
+            v.number(key, ".max", l->max);
+            v.number(key, ".min", l->min);
+            v.number(key, ".deviations.upper", l->atUpper - l->nominal);
+            v.number(key, ".deviations.lower", l->atLower - l->nominal);
+        } else {
+            for (const char *part : {".nominal", ".max", ".min", ".deviations.upper", ".deviations.lower"})
+                v.empty(key, part);
+        }
+    };
+    const auto optionalNumber = [&](std::string_view key, const std::optional<double> &value) {
+        if (value)
+            v.number(key, "", *value);
+        else
+            v.empty(key, "");
+    };
+    v.text("units", "", r.inches ? "in" : "mm");
+    v.number("gear.module", "", r.module);
+    optionalNumber("gear.diametralPitch", r.diametralPitch);
+    v.number("gear.teeth", "", r.teeth);
+    v.number("gear.pressureAngle", "", r.pressureAngleDeg);
+    v.number("gear.helixAngle", "", r.helixAngleDeg);
+    v.number("gear.shift", "", r.shift);
+    v.text("gear.internal", "", r.internal ? "true" : "false");
+    v.number("gear.referenceDiameter", "", r.referenceDiameter);
+    v.number("gear.baseDiameter", "", r.baseDiameter);
+    v.number("gear.tipDiameter", "", r.tipDiameter);
+    v.number("allowances.upper", "", r.allowanceUpper);
+    v.number("allowances.lower", "", r.allowanceLower);
+    v.number("shift.nominal", "", r.shift);
+    v.number("shift.atUpper", "", r.shiftAtUpper);
+    v.number("shift.atLower", "", r.shiftAtLower);
+    limits("thickness", std::optional<Limits>(r.thickness));
+    limits("chordalThickness", r.chordalThickness);
+    limits("chordalHeight", r.chordalHeight);
+    limits("constantChord", r.constantChord);
+    limits("constantChordHeight", r.constantChordHeight);
+    limits("tipThickness", r.tipThickness);
+    limits("overGauges", std::optional<Limits>(r.overGauges));
+    limits("radial", std::optional<Limits>(r.radial));
+    if (r.span)
+        v.number("span.teeth", "", r.span->teeth);
+    else
+        v.empty("span.teeth", "");
+    limits("span", r.span ? std::optional<Limits>(r.span->length) : std::nullopt);
+    if (r.span)
+        v.number("span.contactDiameter", "", r.span->contactDiameter);
+    else
+        v.empty("span.contactDiameter", "");
+    if (r.span)
+        v.text("span.chosen", "", r.span->chosen ? "true" : "false");
+    else
+        v.empty("span.chosen", "");
+    // The neighbouring spans as the JSON's array: k − 1 first where it exists.
+    for (std::size_t i = 0; i < 2; ++i) {
+        const std::string key = "span.neighbours." + std::to_string(i);
+        if (r.span && i < r.span->neighbours.size()) {
+            v.number(key, ".teeth", r.span->neighbours[i].teeth);
+            v.number(key, ".nominal", r.span->neighbours[i].nominal);
+        } else {
+            v.empty(key, ".teeth");
+            v.empty(key, ".nominal");
+        }
+    }
+    v.text("gauge.kind", "", gaugeKindName(r.gauge));
+    v.number("gauge.diameter", "", r.gaugeDiameter);
+    v.text("gauge.proposed", "", r.gaugeProposed ? "true" : "false");
+    optionalNumber("gauge.ideal", r.gaugeIdeal);
+    limits("gauge.contactDiameter", std::optional<Limits>(r.gaugeContactDiameter));
+    std::string warnings;
+    for (const std::string &w : warningTexts(r, tr))
+        warnings += (warnings.empty() ? "" : " | ") + w;
+    v.text("warnings", "", warnings);
+    v.text("warningCodes", "", warningCodes(r));
+}
+
+std::string joined(std::string_view key, std::string_view suffix) { return std::string(key).append(suffix); }
+
+struct PairCollector {
+    std::vector<std::pair<std::string, std::string>> columns;
+    void number(std::string_view k, std::string_view s, double v) { columns.emplace_back(joined(k, s), shortestNumber(v)); }
+    void empty(std::string_view k, std::string_view s) { columns.emplace_back(joined(k, s), std::string()); }
+    void text(std::string_view k, std::string_view s, std::string_view v) { columns.emplace_back(joined(k, s), v); }
+};
+
+// Appends the values as one CSV line's fields, each after a comma, without allocating per value.
+struct CsvAppender {
+    std::string &out;
+
+    void number(std::string_view, std::string_view, double value)
+    {
+        char buf[32];
+        char *end = buf;
+        // Whole numbers (teeth, angles, spans) as integers and zero without a sign: the
+        // same text as shortestNumber.
+        if (value == std::trunc(value) && std::fabs(value) < 1e15)
+            end = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(value)).ptr;
+        else if (const auto r = std::to_chars(buf, buf + sizeof buf, value); r.ec == std::errc())
+            end = r.ptr;
+        out += ',';
+        out.append(buf, end);
+    }
+    void empty(std::string_view, std::string_view) { out += ','; }
+    void text(std::string_view, std::string_view, std::string_view value)
+    {
+        out += ',';
+        if (value.find_first_of(",\"\r\n") == std::string_view::npos)
+            out += value;
+        else
+            out += csvField(std::string(value));
+    }
+};
+
+struct NameCollector {
+    std::vector<std::string> names;
+    void number(std::string_view k, std::string_view s, double) { names.push_back(joined(k, s)); }
+    void empty(std::string_view k, std::string_view s) { names.push_back(joined(k, s)); }
+    void text(std::string_view k, std::string_view s, std::string_view) { names.push_back(joined(k, s)); }
+};
+
+} // namespace
+
+std::vector<std::pair<std::string, std::string>> sheetColumns(const SheetResult &r, const TextTranslator &tr)
+{
+    PairCollector c;
+    visitColumns(r, c, tr);
+    return std::move(c.columns);
+}
+
+std::vector<std::string> sheetColumnNames()
+{
+    NameCollector c;
+    visitColumns(SheetResult{}, c, {});
+    return std::move(c.names);
+}
+
+void appendSheetCsvValues(const SheetResult &r, std::string &out, const TextTranslator &tr)
+{
+    CsvAppender c{out};
+    visitColumns(r, c, tr);
+}
+
+std::string csvField(const std::string &text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
+        return text;
+    std::string out = "\"";
+    for (const char ch : text)
+        out += ch == '"' ? std::string("\"\"") : std::string(1, ch);
+    return out + "\"";
+}
+
+std::string sheetCsv(const SheetResult &r, const TextTranslator &tr)
+{
+    const auto columns = sheetColumns(r, tr);
+    std::string header, values;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (i) {
+            header += ',';
+            values += ',';
+        }
+        header += csvField(columns[i].first);
+        values += csvField(columns[i].second);
+    }
+    return header + "\n" + values + "\n";
+}
+
+std::string sheetJson(const SheetResult &r, const TextTranslator &tr)
+{
+    const auto num = [](double v) { return shortestNumber(v); };
+    std::string j = "{\"units\": " + jsonString(r.inches ? "in" : "mm") + ",\n";
+    j += " \"gear\": {\"module\": " + num(r.module);
+    if (r.diametralPitch)
+        j += ", \"diametralPitch\": " + num(*r.diametralPitch);
+    j += ", \"teeth\": " + num(r.teeth) + ", \"pressureAngle\": "
+         + num(r.pressureAngleDeg) + ", \"helixAngle\": " + num(r.helixAngleDeg) + ", \"shift\": " + num(r.shift)
+         + ", \"internal\": " + (r.internal ? "true" : "false") + ", \"referenceDiameter\": "
+         + num(r.referenceDiameter) + ", \"baseDiameter\": " + num(r.baseDiameter) + ", \"tipDiameter\": "
+         + num(r.tipDiameter) + "},\n";
+    j += " \"allowances\": {\"upper\": " + num(r.allowanceUpper) + ", \"lower\": " + num(r.allowanceLower) + "},\n";
+    j += " \"shift\": {\"nominal\": " + num(r.shift) + ", \"atUpper\": " + num(r.shiftAtUpper) + ", \"atLower\": "
+         + num(r.shiftAtLower) + "},\n";
+    j += " \"thickness\": " + jsonLimits(r.thickness) + ",\n";
+    j += " \"chordalThickness\": " + jsonLimits(r.chordalThickness) + ",\n";
+    j += " \"chordalHeight\": " + jsonLimits(r.chordalHeight) + ",\n";
+    j += " \"constantChord\": " + jsonLimits(r.constantChord) + ",\n";
+    j += " \"constantChordHeight\": " + jsonLimits(r.constantChordHeight) + ",\n";
+    j += " \"tipThickness\": " + jsonLimits(r.tipThickness) + ",\n";
+    j += " \"overGauges\": " + jsonLimits(r.overGauges) + ",\n";
+    j += " \"radial\": " + jsonLimits(r.radial) + ",\n";
+    if (r.span) {
+        j += " \"span\": {\"teeth\": " + std::to_string(r.span->teeth) + ", \"chosen\": "
+             + (r.span->chosen ? "true" : "false") + ", " + jsonLimitValues(r.span->length) + ", "
+             + jsonDeviations(r.span->length) + ", \"contactDiameter\": " + num(r.span->contactDiameter)
+             + ", \"neighbours\": [";
+        for (std::size_t i = 0; i < r.span->neighbours.size(); ++i)
+            j += std::string(i ? ", " : "") + "{\"teeth\": " + std::to_string(r.span->neighbours[i].teeth)
+                 + ", \"nominal\": " + num(r.span->neighbours[i].nominal) + "}";
+        j += "]},\n";
+    } else {
+        j += " \"span\": null,\n";
+    }
+    j += " \"gauge\": {\"kind\": " + jsonString(gaugeKindName(r.gauge)) + ", \"diameter\": " + num(r.gaugeDiameter)
+         + ", \"proposed\": " + (r.gaugeProposed ? "true" : "false")
+         + ", \"ideal\": " + (r.gaugeIdeal ? num(*r.gaugeIdeal) : std::string("null"))
+         + ", \"contactDiameter\": " + jsonLimits(r.gaugeContactDiameter) + "},\n";
+    j += " \"warnings\": [";
+    const auto texts = warningTexts(r, tr);
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        j += (i ? ", " : "") + jsonString(texts[i]);
+    j += "],\n \"warningCodes\": [";
+    for (std::size_t i = 0; i < r.warnings.size(); ++i)
+        j += (i ? ", " : "") + jsonString(sheetWarningCode(r.warnings[i]));
+    j += "]}\n";
+    return j;
+}
+
+// The table's cells as shown: a header line, then one line per row.
+std::vector<std::array<std::string, kSheetColumns>> sheetTableCells(const SheetResult &r, const TextTranslator &tr)
+{
+    const int decimals = sheetDecimals(r);
+    std::vector<std::array<std::string, kSheetColumns>> cells{
+        {translated(tr, "Report", QT_TRANSLATE_NOOP("Report", "项目")), translated(tr, "Report", QT_TRANSLATE_NOOP("Report", "单位")),
+         translated(tr, "Report", QT_TRANSLATE_NOOP("Report", "公称")), translated(tr, "Report", QT_TRANSLATE_NOOP("Report", "上限")),
+         translated(tr, "Report", QT_TRANSLATE_NOOP("Report", "下限")), translated(tr, "Report", QT_TRANSLATE_NOOP("Report", "偏差"))}};
+    for (const SheetRow &row : sheetRows(r)) {
+        const auto number = [&](double v) { return row.whole ? sheetNumber(v, 0) : sheetNumber(v, decimals); };
+        cells.push_back({sheetRowName(row, tr), row.unit, number(row.nominal), row.max ? number(*row.max) : "",
+                         row.min ? number(*row.min) : "",
+                         row.deviations ? sheetDeviations(row.deviations->first, row.deviations->second, decimals) : ""});
+    }
+    return cells;
+}
+
+std::string markupEscaped(const std::string &text)
+{
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '&': out += "&amp;"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+
+std::string sheetTsv(const SheetResult &r, const TextTranslator &tr)
+{
+    std::string out;
+    for (const auto &line : sheetTableCells(r, tr)) {
+        for (std::size_t c = 0; c < line.size(); ++c)
+            out += (c ? "\t" : "") + line[c];
+        out += "\n";
+    }
+    return out;
+}
+
+std::string sheetHtml(const SheetResult &r, const TextTranslator &tr)
+{
+    std::string out = "<table>\n";
+    bool header = true;
+    for (const auto &line : sheetTableCells(r, tr)) {
+        out += "<tr>";
+        for (const std::string &cell : line)
+            out += (header ? "<th>" : "<td>") + markupEscaped(cell) + (header ? "</th>" : "</td>");
+        out += "</tr>\n";
+        header = false;
+    }
+    return out + "</table>\n";
+}
+
+} // namespace geardim

@@ -1,0 +1,201 @@
+#include "gui/painting/measurementpicture.h"
+
+#include "io/safefile.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QBuffer>
+
+
+#include "gui/toolkit/fonts.h"
+
+namespace geardim {
+namespace {
+
+QColor colour(Stroke stroke)
+{
+    const StrokeColour c = strokeColour(stroke);
+    return QColor(c.red, c.green, c.blue);
+}
+
+// Model coordinates (y up) into one panel, uniformly scaled and centred.
+struct Mapping {
+    double scale, left, bottom, x0, y0;
+    QPointF operator()(Point p) const { return {x0 + (p.x - left) * scale, y0 - (p.y - bottom) * scale}; }
+};
+
+Mapping mappingFor(const Box &box, const QRectF &panel)
+{
+    const double w = box.right - box.left, h = box.top - box.bottom;
+    const double scale = std::min(panel.width() / w, panel.height() / h);
+    const double x0 = panel.left() + (panel.width() - w * scale) / 2;
+    const double y0 = panel.bottom() - (panel.height() - h * scale) / 2;
+    return {scale, box.left, box.bottom, x0, y0};
+}
+
+QPen pen(Stroke stroke, double width)
+{
+    QPen p(colour(stroke), width);
+    p.setCosmetic(true);
+    p.setJoinStyle(Qt::RoundJoin);
+    return p;
+}
+
+void drawPolyline(QPainter &painter, const Mapping &m, const Polyline &line, double width)
+{
+    if (line.points.size() < 2)
+        return;
+    QPainterPath path(m(line.points.front()));
+    for (std::size_t i = 1; i < line.points.size(); ++i)
+        path.lineTo(m(line.points[i]));
+    if (line.closed)
+        path.closeSubpath();
+    painter.setPen(pen(line.stroke, width));
+    painter.drawPath(path);
+}
+
+void drawCircle(QPainter &painter, const Mapping &m, const Circle &c, double width)
+{
+    painter.setPen(pen(c.stroke, width));
+    const double r = c.radius * m.scale;
+    painter.drawEllipse(m(c.centre), r, r);
+}
+
+void drawPanel(QPainter &painter, const QRectF &panel, const Box &box, const MeasurementDrawing &d, double unit,
+               bool detail)
+{
+    painter.save();
+    painter.setClipRect(panel);
+    const Mapping m = mappingFor(box, panel);
+    for (const Circle &c : d.circles)
+        drawCircle(painter, m, c, c.stroke == Stroke::Thin ? 0.6 * unit : unit);
+    if (detail) {
+        for (const Polyline &ghost : d.ghosts)
+            drawPolyline(painter, m, ghost, 0.8 * unit);
+    }
+    drawPolyline(painter, m, d.outline, 1.2 * unit);
+    painter.setBrush(QColor(30, 90, 200, 40));
+    for (const Circle &g : d.gauges)
+        drawCircle(painter, m, g, 1.4 * unit);
+    painter.setBrush(Qt::NoBrush);
+    for (const Polyline &face : d.anvils)
+        drawPolyline(painter, m, face, 1.6 * unit);
+    drawPolyline(painter, m, d.spanLine, 0.8 * unit);
+    // Contact points as dots, in the colour of their contact circle or anvil.
+    const Stroke gaugeContact = d.circles.empty() ? Stroke::Contact : d.circles.back().stroke;
+    for (const auto &[points, stroke] : {std::pair{d.gaugeContacts, gaugeContact},
+                                         {d.spanContacts, d.spanLine.stroke}}) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour(stroke == Stroke::Anvil ? Stroke::Contact : stroke));
+        for (const Point &p : points)
+            painter.drawEllipse(m(p), 2.6 * unit, 2.6 * unit);
+    }
+    painter.setBrush(Qt::NoBrush);
+    // Dimension lines with their values; the detail shows the span's, the whole gear M and R.
+    QFont font = documentFont();
+    font.setPixelSize(std::max(8, int(11 * unit)));
+    painter.setFont(font);
+    for (const DimensionLine &dim : d.dimensions) {
+        if ((dim.panel == Panel::Detail) != detail)
+            continue;
+        painter.setPen(pen(Stroke::Dimension, unit));
+        const QPointF a = m(dim.from), b = m(dim.to);
+        painter.drawLine(a, b);
+        for (const QPointF &end : {a, b})
+            painter.drawEllipse(end, 1.5 * unit, 1.5 * unit);
+        const QString text = QString::fromStdString(dim.text);
+        const QPointF at = m(dim.label);
+        if (dim.leader) {
+            // Out where no outline crosses it, centred above the leader's end.
+            painter.setPen(pen(Stroke::Dimension, 0.6 * unit));
+            painter.drawLine((a + b) / 2, at);
+            const double w = painter.fontMetrics().horizontalAdvance(text);
+            painter.drawText(at + QPointF(-w / 2, -4 * unit), text);
+        } else {
+            painter.drawText(at + QPointF(4 * unit, -4 * unit), text);
+        }
+    }
+    painter.restore();
+}
+
+QString captionText(const MeasurementDrawing &drawing)
+{
+    QString caption;
+    for (const char *part : drawing.captionParts)
+        caption += QCoreApplication::translate("Drawing", part);
+    return caption;
+}
+
+} // namespace
+
+void paintMeasurement(QPainter &painter, const QRectF &area, const MeasurementDrawing &drawing)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    // Lines and text keep their weight whatever the device's resolution.
+    const double unit = std::max(1.0, painter.device() ? painter.device()->logicalDpiX() / 96.0 : 1.0);
+    QFont captionFont = documentFont();
+    captionFont.setPixelSize(std::max(8, int(12 * unit)));
+    // The caption wraps to the width and takes the lines it needs, at most half the area.
+    const QString caption = captionText(drawing);
+    const QFontMetricsF captionMetrics(captionFont, painter.device());
+    const double captionHeight = std::min(
+        area.height() / 2,
+        captionMetrics.boundingRect(QRectF(0, 0, area.width(), 1e6), Qt::AlignLeft | Qt::TextWordWrap, caption).height()
+            + 4 * unit);
+    const QRectF panels = area.adjusted(0, 0, 0, -captionHeight);
+    const double gap = 8 * unit;
+    const bool sideBySide = panels.width() >= panels.height();
+    const QRectF whole = sideBySide ? QRectF(panels.left(), panels.top(), (panels.width() - gap) / 2, panels.height())
+                                    : QRectF(panels.left(), panels.top(), panels.width(), (panels.height() - gap) / 2);
+    const QRectF detail = sideBySide ? whole.translated(whole.width() + gap, 0) : whole.translated(0, whole.height() + gap);
+    painter.setPen(QPen(QColor(210, 210, 210), 1));
+    painter.drawRect(whole);
+    painter.drawRect(detail);
+    drawPanel(painter, whole.adjusted(4, 4, -4, -4), drawing.whole, drawing, unit, false);
+    drawPanel(painter, detail.adjusted(4, 4, -4, -4), drawing.detail, drawing, unit, true);
+    painter.setFont(captionFont);
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(area.left(), panels.bottom() + 2 * unit, area.width(), captionHeight),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, caption);
+    painter.restore();
+}
+
+QString writeMeasurementPicture(const QString &path, const QSize &size, const MeasurementDrawing &drawing)
+{
+    const QString name = QFileInfo(path).fileName();
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const bool existed = QFileInfo::exists(path);
+    if (suffix != QLatin1String("png") && suffix != QLatin1String("svg"))
+        return QCoreApplication::translate("Picture", "无法写入“%1”：图片只能是 .png 或 .svg。").arg(name);
+    if (const QString problem = outputTargetProblem(path); !problem.isEmpty())
+        return QCoreApplication::translate("Picture", "无法写入“%1”：%2。").arg(name, problem);
+    registerSongSubstitutes();
+    QByteArray bytes;
+    if (suffix == QLatin1String("svg")) {
+        bytes = QByteArray::fromStdString(measurementSvg(drawing, size.width(), size.height(), [](const char *context, const char *text) {
+            return QCoreApplication::translate(context, text).toStdString();
+        }));
+    } else {
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            paintMeasurement(painter, QRectF(QPointF(0, 0), size), drawing);
+        }
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (!image.save(&buffer, "PNG"))
+            return QCoreApplication::translate("Picture", "无法写入“%1”：PNG 编码失败。").arg(name);
+    }
+    if (const QString why = writeWholeFile(path, bytes); !why.isEmpty())
+        return QCoreApplication::translate("Picture", "无法写入“%1”：%2。%3").arg(name, why, oldFileNote(existed)).trimmed();
+    return QString();
+}
+
+} // namespace geardim

@@ -1,0 +1,171 @@
+#include "gui/painting/report.h"
+
+#include "io/safefile.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QBuffer>
+
+#include "gui/toolkit/fonts.h"
+#include "gui/painting/measurementpicture.h"
+#include "core/sheet/drawing.h"
+#include "core/sheet/sheetreport.h"
+
+namespace geardim {
+namespace {
+
+QString number(double v, int decimals) { return QString::fromStdString(sheetNumber(v, decimals)); }
+
+QString optionalNumber(const std::optional<double> &v, int decimals)
+{
+    return v ? number(*v, decimals) : QStringLiteral("—");
+}
+
+// A Song face for the page whose text can be copied out of the PDF, at a size in points.
+QFont reportFont(double points, bool bold = false)
+{
+    QFont font = documentFont();
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+// Lines of "label: value" pairs describing what the sheet was computed from.
+QStringList inputLines(const SheetInput &in, const SheetResult &r)
+{
+    const int d = sheetDecimals(r);
+    const QString unit = r.inches ? QStringLiteral("in") : QStringLiteral("mm");
+    QStringList gear;
+    gear << (in.diametralPitch ? QCoreApplication::translate("Report", "径节 P = %1 1/in").arg(*in.diametralPitch)
+                               : QCoreApplication::translate("Report", "法向模数 mn = %1 mm").arg(r.module));
+    gear << QCoreApplication::translate("Report", "齿数 z = %1").arg(r.teeth);
+    gear << QCoreApplication::translate("Report", "法向压力角 αn = %1°").arg(r.pressureAngleDeg);
+    gear << QCoreApplication::translate("Report", "螺旋角 β = %1°").arg(r.helixAngleDeg);
+    gear << (r.internal ? QCoreApplication::translate("Report", "内齿轮") : QCoreApplication::translate("Report", "外齿轮"));
+    gear << (in.thickness ? QCoreApplication::translate("Report", "法向齿厚 sn = %1 %2").arg(*in.thickness).arg(unit)
+                          : QCoreApplication::translate("Report", "变位系数 x = %1").arg(r.shift));
+    gear << (in.tipDiameter ? QCoreApplication::translate("Report", "齿顶圆直径 da = %1 %2").arg(*in.tipDiameter).arg(unit)
+                            : QCoreApplication::translate("Report", "齿顶高系数 ha* = %1").arg(in.addendum));
+    if (in.faceWidth)
+        gear << QCoreApplication::translate("Report", "齿宽 b = %1 %2").arg(*in.faceWidth).arg(unit);
+    QStringList lines;
+    lines << QCoreApplication::translate("Report", "齿轮：") + gear.join(QCoreApplication::translate("Report", "，"));
+    lines << QCoreApplication::translate("Report", "齿厚偏差（法向）：上偏差 Esns = %1 %3，下偏差 Esni = %2 %3")
+                 .arg(number(r.allowanceUpper, d), number(r.allowanceLower, d), unit);
+    lines << QCoreApplication::translate("Report", "量具：%1，直径 D = %2 %3%4")
+                 .arg(r.gauge == GaugeKind::Ball ? QCoreApplication::translate("Report", "量球") : QCoreApplication::translate("Report", "量棒"),
+                      optionalNumber(r.gaugeDiameter, d), unit,
+                      r.gaugeProposed ? QCoreApplication::translate("Report", "（建议）") : QString());
+    return lines;
+}
+
+// Draws text wrapped into a rectangle's width from y down; returns the y below it.
+double paragraph(QPainter &p, const QString &text, double left, double width, double y)
+{
+    const QRectF bounds = p.boundingRect(QRectF(left, y, width, 1e6), Qt::TextWordWrap, text);
+    p.drawText(QRectF(left, y, width, bounds.height()), Qt::TextWordWrap, text);
+    return y + bounds.height();
+}
+
+} // namespace
+
+void paintReport(QPainter &p, QPagedPaintDevice &device, const SheetInput &in, const SheetResult &r,
+                 const QDate &date)
+{
+    const QRectF page(0, 0, device.width(), device.height());
+    const double mm = device.logicalDpiX() / 25.4; // device units per millimetre
+    const double left = page.left() + 5 * mm, width = page.width() - 10 * mm;
+    double y = page.top() + 5 * mm;
+
+    p.setFont(reportFont(16, true));
+    y = paragraph(p, QCoreApplication::translate("Report", "Velkor测量尺寸 — 测量尺寸表"), left, width, y) + 2 * mm;
+    p.setFont(reportFont(10));
+    for (const QString &line : inputLines(in, r))
+        y = paragraph(p, line, left, width, y) + 1 * mm;
+    y += 3 * mm;
+
+    // The table: quantity, unit, nominal, max, min, the deviations as the drawing writes them.
+    const double columns[] = {0.31, 0.07, 0.13, 0.13, 0.13, 0.23};
+    const QFontMetricsF metrics(reportFont(10), &device);
+    const auto row = [&](const QStringList &cells, bool header) {
+        p.setFont(reportFont(10, header));
+        // A name too long for its column wraps, and its row grows to hold it.
+        const QFontMetricsF rowMetrics(p.font(), &device);
+        double rowHeight = metrics.height() * 1.5;
+        for (int c = 0; c < cells.size(); ++c) {
+            const QRectF room(0, 0, width * columns[c] - 3 * mm, 1e6);
+            rowHeight = std::max(rowHeight, rowMetrics.boundingRect(room, Qt::TextWordWrap, cells[c]).height()
+                                                + metrics.height() * 0.5);
+        }
+        double x = left;
+        for (int c = 0; c < cells.size(); ++c) {
+            const QRectF cell(x, y, width * columns[c], rowHeight);
+            const Qt::Alignment align = Qt::AlignVCenter | (c >= 2 ? Qt::AlignRight : Qt::AlignLeft);
+            p.drawText(cell.adjusted(1.5 * mm, 0, -1.5 * mm, 0), int(align) | Qt::TextWordWrap, cells[c]);
+            x += width * columns[c];
+        }
+        p.drawLine(QPointF(left, y + rowHeight), QPointF(left + width, y + rowHeight));
+        y += rowHeight;
+    };
+    p.setPen(QPen(Qt::black, 0.2 * mm));
+    p.drawLine(QPointF(left, y), QPointF(left + width, y));
+    const TextTranslator translate = [](const char *context, const char *text) {
+        return QCoreApplication::translate(context, text).toStdString();
+    };
+    bool heading = true;
+    for (const auto &line : sheetTableCells(r, translate)) {
+        QStringList cells;
+        for (const std::string &cell : line)
+            cells << QString::fromStdString(cell);
+        row(cells, heading);
+        heading = false;
+    }
+    y += 4 * mm;
+
+    // The measuring set-up, as vector graphics.
+    const double pictureHeight = std::min(80 * mm, page.bottom() - y - 30 * mm);
+    if (pictureHeight > 30 * mm) {
+        paintMeasurement(p, QRectF(left, y, width, pictureHeight), measurementDrawing(r));
+        y += pictureHeight + 3 * mm;
+    }
+    p.setPen(Qt::black);
+    p.setFont(reportFont(10));
+    for (const std::string &w : sheetWarningMessages(r, translate))
+        y = paragraph(p, QCoreApplication::translate("Report", "注意：") + QString::fromStdString(w), left, width, y) + 1 * mm;
+    y += 3 * mm;
+    paragraph(p, QCoreApplication::translate("Report", "日期：") + date.toString(Qt::ISODate), left, width, y);
+}
+
+QString writeReportPdf(const QString &path, const SheetInput &input, const SheetResult &sheet, const QDate &date)
+{
+    const QString name = QFileInfo(path).fileName();
+    const bool existed = QFileInfo::exists(path);
+    if (const QString problem = outputTargetProblem(path); !problem.isEmpty())
+        return QCoreApplication::translate("Report", "无法导出“%1”：%2。").arg(name, problem);
+    registerSongSubstitutes();
+    // The page is made in memory and written all or nothing, so a full disk cannot
+    // leave half a PDF in place of the old one.
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        pdf.setResolution(300);
+        pdf.setTitle(QCoreApplication::translate("Report", "测量尺寸表"));
+        pdf.setCreator(QStringLiteral("geardim"));
+        QPainter painter(&pdf);
+        paintReport(painter, pdf, input, sheet, date);
+    }
+    if (const QString why = writeWholeFile(path, bytes); !why.isEmpty())
+        return QCoreApplication::translate("Report", "无法导出“%1”：%2。%3").arg(name, why, oldFileNote(existed)).trimmed();
+    return QString();
+}
+
+} // namespace geardim

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "gui/toolkit/calculatorwindow.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace geardim {
+
+// Finds the profile-shift coefficient from a measured M value.
+class Formzqx : public CalculatorWindow {
+    Q_OBJECT
+public:
+    explicit Formzqx(QWidget *parent = nullptr);
+
+    void computeClicked();   // Command1 "确 定"
+    void exitClicked() override; // Command2 "退 出"
+    void continueClicked();  // Command3 "继 续"
+
+private:
+    QLabel *Label9;
+    QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6;
+    QPushButton *Command1, *Command2, *Command3;
+    QRadioButton *Opwc;
+};
+
+} // namespace geardim

@@ -1,0 +1,142 @@
+#include "io/batchoutput.h"
+
+#include <QFileInfo>
+
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+
+#include "io/safefile.h"
+
+#if defined(Q_OS_UNIX)
+#include <unistd.h>
+#endif
+
+namespace geardim {
+namespace {
+
+// The temporary file a signal removes: a plain C string, as a signal handler may read.
+char pendingFile[4096];
+
+extern "C" void removePendingAndDie(int signal)
+{
+    if (pendingFile[0]) {
+#if defined(Q_OS_UNIX)
+        ::unlink(pendingFile);
+#else
+        std::remove(pendingFile);
+#endif
+    }
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+void watchSignals(bool on)
+{
+    for (int signal : {SIGINT, SIGTERM
+#if defined(SIGHUP)
+                       , SIGHUP
+#endif
+         })
+        std::signal(signal, on ? removePendingAndDie : SIG_DFL);
+}
+
+constexpr std::size_t kBlock = 64 * 1024;
+
+} // namespace
+
+BatchOutputFile::DeviceBuffer::DeviceBuffer(QIODevice &device)
+    : device_(device), block_(kBlock)
+{
+    setp(block_.data(), block_.data() + block_.size());
+}
+
+bool BatchOutputFile::DeviceBuffer::drain()
+{
+    const qint64 size = pptr() - pbase();
+    if (size > 0 && problem.isEmpty() && !writeAllOf(device_, pbase(), size))
+        problem = device_.errorString();
+    setp(block_.data(), block_.data() + block_.size());
+    return problem.isEmpty();
+}
+
+BatchOutputFile::DeviceBuffer::int_type BatchOutputFile::DeviceBuffer::overflow(int_type c)
+{
+    if (!drain())
+        return traits_type::eof();
+    if (!traits_type::eq_int_type(c, traits_type::eof())) {
+        *pptr() = traits_type::to_char_type(c);
+        pbump(1);
+    }
+    return traits_type::not_eof(c);
+}
+
+int BatchOutputFile::DeviceBuffer::sync() { return drain() ? 0 : -1; }
+
+BatchOutputFile::BatchOutputFile(QString path)
+    : path_(std::move(path)), buffer_(temporary_), stream_(&buffer_)
+{
+}
+
+BatchOutputFile::~BatchOutputFile()
+{
+    // An uncommitted temporary file goes with temporary_ (it removes itself).
+    if (!committed_) {
+        watchSignals(false);
+        pendingFile[0] = 0;
+    }
+}
+
+QString BatchOutputFile::open()
+{
+    if (const QString problem = outputTargetProblem(path_); !problem.isEmpty())
+        return problem;
+    // Through a link the file it names is replaced, not the link.
+    if (const QFileInfo link(path_); link.isSymLink() && link.exists())
+        path_ = link.canonicalFilePath();
+    const QFileInfo target(path_);
+    temporary_.setFileTemplate(target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
+    if (!temporary_.openUnbuffered())
+        return temporary_.errorString();
+    const QByteArray name = QFile::encodeName(temporary_.fileName());
+    if (std::size_t(name.size()) < sizeof pendingFile) {
+        std::memcpy(pendingFile, name.constData(), std::size_t(name.size()) + 1);
+        watchSignals(true);
+    }
+    return QString();
+}
+
+QString BatchOutputFile::writeProblem() const { return buffer_.problem; }
+
+QString BatchOutputFile::commit()
+{
+    stream_.flush();
+    if (!buffer_.problem.isEmpty())
+        return buffer_.problem;
+    if (!temporary_.flush())
+        return temporary_.errorString();
+#if defined(Q_OS_UNIX)
+    if (::fsync(temporary_.handle()) != 0)
+        return qt_error_string(errno);
+#endif
+    // The new file gets the old one's permissions, or the usual ones of a new file.
+    const QFileInfo old(path_);
+    temporary_.setPermissions(old.exists() ? old.permissions()
+                                           : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    temporary_.close();
+    const QByteArray from = QFile::encodeName(temporary_.fileName());
+    const QByteArray to = QFile::encodeName(path_);
+#if defined(Q_OS_WIN)
+    // rename() does not replace a file there: the old one goes first (not atomic there).
+    QFile::remove(path_);
+#endif
+    if (std::rename(from.constData(), to.constData()) != 0)
+        return qt_error_string(errno);
+    committed_ = true;
+    temporary_.setAutoRemove(false);
+    watchSignals(false);
+    pendingFile[0] = 0;
+    return QString();
+}
+
+} // namespace geardim

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <optional>
+
+#include <QJsonObject>
+#include <QString>
+
+#include "core/sheet/sheetcalculation.h"
+
+// Gear files (.gear): UTF-8 JSON holding the inspection sheet's inputs only,
+//   {"format": "geardim-gear", "version": 1, "gear": {...}, "allowances": {...}, "gauge": {...}}
+// with the names of the command line's JSON.
+namespace geardim {
+
+inline constexpr qint64 kMaxGearFileBytes = 1024 * 1024;
+
+// A gear read from a file, with the whole document, so that keys a newer minor
+// version wrote are written back when the gear is saved again.
+struct GearDocument {
+    SheetInput input;
+    QJsonObject document;
+};
+
+struct GearFileRead {
+    std::optional<GearDocument> gear;
+    QString problem; // why the file was refused, naming the file; empty when read
+};
+
+// Reads a gear file. Refuses, with the reason, a file larger than 1 MiB (unread),
+// one that is not JSON or is cut short, not a gear file, of a newer major version,
+// with a value of the wrong type or out of range.
+GearFileRead readGearFile(const QString &path);
+
+// The gear as a document: kept is a document read earlier, whose unknown keys stay.
+QJsonObject gearDocument(const SheetInput &input, const QJsonObject &kept = QJsonObject());
+
+// The gear read from a document; the problem without the file's name.
+GearFileRead gearFromDocument(const QJsonObject &document);
+
+// Writes the gear atomically: all of the new file or none of it, the old one
+// untouched on failure. Returns the problem, naming the file, or an empty text.
+QString writeGearFile(const QString &path, const SheetInput &input, const QJsonObject &kept = QJsonObject());
+
+} // namespace geardim

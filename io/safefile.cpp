@@ -1,0 +1,69 @@
+#include "io/safefile.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace geardim {
+
+bool writeAllOf(QIODevice &device, const char *data, qint64 size)
+{
+    // A write the system cut short (a file-size limit, a disk filling up) reports no
+    // error itself; writing the rest again does, with the system's reason.
+    for (qint64 written = 0; written < size;) {
+        const qint64 n = device.write(data + written, size - written);
+        if (n <= 0)
+            return false;
+        written += n;
+    }
+    return true;
+}
+
+QString outputTargetProblem(const QString &path)
+{
+    const QFileInfo info(path); // follows links: a link to a regular file is that file
+    if (info.isDir())
+        return QCoreApplication::translate("SafeFile", "这是一个文件夹");
+    if (info.exists() && !info.isFile())
+        return QCoreApplication::translate("SafeFile", "这不是普通文件（而是设备、FIFO 或套接字），不能覆盖");
+    return QString();
+}
+
+QString inputSourceProblem(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return QCoreApplication::translate("SafeFile", "这是一个文件夹");
+    if (!info.exists())
+        return QCoreApplication::translate("SafeFile", "文件不存在");
+    if (!info.isFile())
+        return QCoreApplication::translate("SafeFile", "这不是普通文件（而是设备、FIFO 或套接字），不能读取");
+    return QString();
+}
+
+QString writeWholeFile(const QString &path, const QByteArray &bytes)
+{
+    if (const QString problem = outputTargetProblem(path); !problem.isEmpty())
+        return problem;
+    QSaveFile file(path);
+    // Unbuffered, so that a full disk shows in the write itself: a buffered write that
+    // fails only in commit()'s flush would still be renamed over the old file, empty.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    if (!writeAllOf(file, bytes.constData(), bytes.size()) || !file.flush()) {
+        // The reason first: cancelWriting() replaces it with its own.
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return QString();
+}
+
+QString oldFileNote(bool existed)
+{
+    return existed ? QCoreApplication::translate("SafeFile", "原有文件未改动。") : QString();
+}
+
+} // namespace geardim

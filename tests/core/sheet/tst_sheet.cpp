@@ -1,0 +1,719 @@
+#include <QtTest>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cmath>
+
+#include "core/calc/mvalue.h"
+#include "core/common/angle.h"
+#include "core/geometry/involute.h"
+#include "core/sheet/drawing.h"
+#include "core/sheet/gaugeseries.h"
+#include "core/sheet/sheetcalculation.h"
+#include "core/sheet/sheetreport.h"
+
+using namespace geardim;
+
+Q_DECLARE_METATYPE(geardim::Failure)
+Q_DECLARE_METATYPE(geardim::SheetWarning)
+
+namespace {
+
+QString fixed(double v, int decimals) { return QString::fromStdString(sheetNumber(v, decimals)); }
+
+SheetResult sheetOf(const SheetInput &in)
+{
+    const auto out = computeSheet(in);
+    if (!out.ok())
+        qFatal("no sheet: %s", failureText(out.failure()));
+    return out.value();
+}
+
+// The helical example's tip diameter: d + 2·ha with ha = 6 (mn 5, z 16, β 25°).
+const double kHelicalTip = 16 * 5 / std::cos(25 * 3.14159265358979 / 180) + 12;
+
+} // namespace
+
+class TestSheet : public QObject {
+    Q_OBJECT
+private slots:
+    void publishedCaliperValues_data();
+    void publishedCaliperValues();
+    void publishedSpans_data();
+    void publishedSpans();
+    void helicalSpanFollowsTheHandbookRule_data();
+    void helicalSpanFollowsTheHandbookRule();
+    void chosenSpanWithItsNeighbours();
+    void tipThickness_data();
+    void tipThickness();
+    void warningCodes_data();
+    void warningCodes();
+    void deviationsAsTheDrawingStatesThem();
+    void agreesWithTheMValueWindow_data();
+    void agreesWithTheMValueWindow();
+    void shiftAtAnAllowanceReproducesItsLimit_data();
+    void shiftAtAnAllowanceReproducesItsLimit();
+    void gaugesOnOddGears();
+    void proposedGaugeTouchesOnTheShiftedCircle_data();
+    void proposedGaugeTouchesOnTheShiftedCircle();
+    void warns_data();
+    void warns();
+    void noResult_data();
+    void noResult();
+    void inchesFromDiametralPitch();
+    void involuteAngleInvertsTheInvolute();
+    void gaugeSeries_data();
+    void gaugeSeries();
+    void jsonHasEveryFieldAndExactNumbers();
+    void csvHasOneHeaderAndOneLine();
+    void anyInputGivesFiniteFiguresOrAReason();
+};
+
+// Elements of Metric Gear Technology (SDP/SI), Section 10: Table 10-1 (spur gear
+// chordal thickness) and Table 10-3 (helical gear, normal system).
+void TestSheet::publishedCaliperValues_data()
+{
+    QTest::addColumn<double>("module");
+    QTest::addColumn<double>("teeth");
+    QTest::addColumn<double>("helix");
+    QTest::addColumn<double>("shift");
+    QTest::addColumn<double>("tip");
+    QTest::addColumn<QString>("thickness");
+    QTest::addColumn<QString>("chord");
+    QTest::addColumn<QString>("height");
+    QTest::newRow("spur_m10_z12_x0p3") << 10.0 << 12.0 << 0.0 << 0.3 << 146.0 << "17.8918" << "17.8256" << "13.6657";
+    QTest::newRow("helical_m5_z16_b25") << 5.0 << 16.0 << 25.0 << 0.2 << kHelicalTip << "8.5819" << "8.5728"
+                                        << "6.1712";
+}
+
+void TestSheet::publishedCaliperValues()
+{
+    QFETCH(double, module);
+    QFETCH(double, teeth);
+    QFETCH(double, helix);
+    QFETCH(double, shift);
+    QFETCH(double, tip);
+    const SheetResult r = sheetOf(
+        {.module = module, .teeth = teeth, .helixAngleDeg = helix, .shift = shift, .tipDiameter = tip});
+    QTEST(fixed(r.thickness.nominal, 4), "thickness");
+    QTEST(fixed(r.chordalThickness->nominal, 4), "chord");
+    QTEST(fixed(r.chordalHeight->nominal, 4), "height");
+}
+
+void TestSheet::publishedSpans_data()
+{
+    QTest::addColumn<double>("module");
+    QTest::addColumn<double>("teeth");
+    QTest::addColumn<double>("shift");
+    QTest::addColumn<int>("span");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<QString>("length");
+    QTest::addColumn<QString>("contact"); // to two decimals; empty: not published
+    // MachineCalcs, "Span Measurement Over Teeth Calculator", worked example: m 2, z 20.
+    QTest::newRow("m2_z20") << 2.0 << 20.0 << 0.0 << 3 << 3 << "15.321" << "40.59";
+    // A shifted gear, m 3, z 24, x +0.4: k 4 and W 32.8266, worked by hand from the formula.
+    QTest::newRow("m3_z24_x0p4") << 3.0 << 24.0 << 0.4 << 4 << 4 << "32.8266" << "";
+}
+
+void TestSheet::publishedSpans()
+{
+    QFETCH(double, module);
+    QFETCH(double, teeth);
+    QFETCH(double, shift);
+    QFETCH(int, decimals);
+    QFETCH(QString, contact);
+    const SheetResult r = sheetOf({.module = module, .teeth = teeth, .shift = shift});
+    QVERIFY(r.span);
+    QTEST(r.span->teeth, "span");
+    QTEST(fixed(r.span->length.nominal, decimals), "length");
+    if (!contact.isEmpty())
+        QCOMPARE(fixed(r.span->contactDiameter, 2), contact);
+}
+
+// The metric handbooks' helical span rule, zm = z·K(f, β) + 0.5 with f = x/z and
+// K = (1/π)·[(1 + sin²β/(cos²β + tan²αn))·√((cos²β + tan²αn)(sec β + 2f)² − 1) − inv αt − 2f·tan αn]
+// (Elements of Metric Gear Technology, helical span), written out independently of the sheet.
+double handbookSpan(double z, double alphaDeg, double betaDeg, double x)
+{
+    const double a = alphaDeg * 3.14159265358979 / 180, b = betaDeg * 3.14159265358979 / 180;
+    const double f = x / z, c2 = std::cos(b) * std::cos(b) + std::tan(a) * std::tan(a);
+    const double at = std::atan(std::tan(a) / std::cos(b));
+    const double K = ((1 + std::sin(b) * std::sin(b) / c2) * std::sqrt(c2 * std::pow(1 / std::cos(b) + 2 * f, 2) - 1)
+                      - (std::tan(at) - at) - 2 * f * std::tan(a))
+                     / 3.14159265358979;
+    return z * K + 0.5;
+}
+
+void TestSheet::helicalSpanFollowsTheHandbookRule_data()
+{
+    QTest::addColumn<double>("teeth");
+    QTest::addColumn<double>("alpha");
+    QTest::addColumn<double>("helix");
+    QTest::addColumn<double>("shift");
+    QTest::addColumn<int>("span"); // -1: only against the rule
+    // The handbook's example: zm 4.63, k 5.
+    QTest::newRow("published_z24_b25_x0p4") << 24.0 << 20.0 << 25.0 << 0.4 << 5;
+    // The anvils' old contact circle √(db² + (W/cos βb)²) chose 3 here, 2.6 mm below d.
+    QTest::newRow("z24_b25_x0_old_rule_3") << 24.0 << 20.0 << 25.0 << 0.0 << 4;
+    QTest::newRow("spur_unchanged") << 20.0 << 20.0 << 0.0 << 0.0 << 3;
+    QTest::newRow("z60_b30") << 60.0 << 20.0 << 30.0 << 0.0 << -1;
+    QTest::newRow("z17_b15_x0p3") << 17.0 << 20.0 << 15.0 << 0.3 << -1;
+    QTest::newRow("z45_b35_a25_xm0p2") << 45.0 << 25.0 << 35.0 << -0.2 << -1;
+    QTest::newRow("z101_bm20_a14p5") << 101.0 << 14.5 << -20.0 << 0.1 << -1;
+}
+
+void TestSheet::helicalSpanFollowsTheHandbookRule()
+{
+    QFETCH(double, teeth);
+    QFETCH(double, alpha);
+    QFETCH(double, helix);
+    QFETCH(double, shift);
+    QFETCH(int, span);
+    const SheetResult r = sheetOf({.module = 3, .teeth = teeth, .pressureAngleDeg = alpha, .helixAngleDeg = helix,
+                                   .shift = shift});
+    QVERIFY(r.span);
+    const double zm = handbookSpan(teeth, alpha, std::fabs(helix), shift);
+    QCOMPARE(r.span->teeth, int(std::floor(zm + 0.5)));
+    if (span > 0)
+        QCOMPARE(r.span->teeth, span);
+    if (QTest::currentDataTag() == QString("published_z24_b25_x0p4"))
+        QCOMPARE(fixed(zm, 2), QString("4.63"));
+    // The anvils touch on d_W = √(db² + (W·cos βb)²).
+    const double cosBb = std::cos(std::asin(std::sin(helix * kPi / 180) * std::cos(alpha * kPi / 180)));
+    const double projected = r.span->length.nominal * cosBb;
+    QCOMPARE(fixed(r.span->contactDiameter, 9), fixed(std::sqrt(std::pow(r.baseDiameter, 2) + projected * projected), 9));
+}
+
+void TestSheet::chosenSpanWithItsNeighbours()
+{
+    const SheetInput in{.module = 2, .teeth = 30, .shift = 0.2};
+    const SheetResult automatic = sheetOf(in);
+    QVERIFY(automatic.span && !automatic.span->chosen);
+    QCOMPARE(automatic.span->teeth, 4);
+    // Each neighbour is the W the sheet gives when that k is chosen.
+    for (int k : {1, 3, 7, 29}) {
+        SheetInput chosen = in;
+        chosen.spanTeeth = k;
+        const SheetResult r = sheetOf(chosen);
+        QVERIFY(r.span->chosen);
+        QCOMPARE(r.span->teeth, k);
+        QList<int> neighbours;
+        for (const SpanNeighbour &n : r.span->neighbours) {
+            neighbours << n.teeth;
+            SheetInput other = in;
+            other.spanTeeth = n.teeth;
+            QCOMPARE(n.nominal, sheetOf(other).span->length.nominal);
+        }
+        const QList<int> expected = k == 1 ? QList<int>{2} : k == 29 ? QList<int>{28} : QList<int>{k - 1, k + 1};
+        QCOMPARE(neighbours, expected);
+    }
+    // A chosen span far beyond the flank still has its figures, with the warning.
+    SheetInput far = in;
+    far.spanTeeth = 12;
+    const SheetResult r = sheetOf(far);
+    QVERIFY(std::find(r.warnings.begin(), r.warnings.end(), SheetWarning::SpanContactAboveTip) != r.warnings.end());
+    const QJsonObject j = QJsonDocument::fromJson(QByteArray::fromStdString(sheetJson(r))).object();
+    QCOMPARE(j["span"]["neighbours"][1]["teeth"].toInt(), 13);
+    QCOMPARE(j["span"]["chosen"].toBool(), true);
+}
+
+void TestSheet::tipThickness_data()
+{
+    QTest::addColumn<double>("teeth");
+    QTest::addColumn<double>("helix");
+    QTest::addColumn<double>("shift");
+    QTest::addColumn<bool>("internal");
+    QTest::newRow("spur") << 30.0 << 0.0 << 0.0 << false;
+    QTest::newRow("helical_shifted") << 24.0 << 25.0 << 0.4 << false;
+    QTest::newRow("internal") << 60.0 << 0.0 << 0.2 << true;
+    QTest::newRow("internal_helical") << 70.0 << 20.0 << 0.0 << true;
+}
+
+void TestSheet::tipThickness()
+{
+    QFETCH(double, teeth);
+    QFETCH(double, helix);
+    QFETCH(double, shift);
+    QFETCH(bool, internal);
+    const SheetResult r = sheetOf({.module = 2, .teeth = teeth, .helixAngleDeg = helix, .internal = internal,
+                                   .shift = shift, .allowanceUpper = -0.02, .allowanceLower = -0.08});
+    QVERIFY(r.tipThickness);
+    // The transverse thickness on any circle follows the involute: on the tip circle
+    // it is the half-angle of the tooth there, measured independently on the tooth's
+    // involute by the profile's polar angle.
+    const double rb = r.baseDiameter / 2, ra = r.tipDiameter / 2;
+    const double alphaT = std::acos(rb / (r.referenceDiameter / 2));
+    const double alphaA = std::acos(rb / ra);
+    const double involute = [](double a) { return std::tan(a) - a; }(alphaT) - (std::tan(alphaA) - alphaA);
+    const double halfAngle = r.thickness.nominal / std::cos(helix * kPi / 180) / r.referenceDiameter
+                             + (internal ? -involute : involute);
+    const double betaA = std::atan(std::tan(helix * kPi / 180) * ra / (r.referenceDiameter / 2));
+    QCOMPARE(fixed(r.tipThickness->nominal, 9), fixed(2 * ra * halfAngle * std::cos(betaA), 9));
+    // A thinner tooth is thinner on the tip too.
+    QVERIFY(r.tipThickness->atLower < r.tipThickness->atUpper && r.tipThickness->atUpper < r.tipThickness->nominal);
+}
+
+void TestSheet::warningCodes_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("code");
+    const char *codes[] = {"pointedTip", "thinTip", "undercut", "chordAboveTip", "spanContactAboveTip",
+                           "spanNotPossible", "spanFaceTooNarrow", "gaugeContactAboveTip", "gaugeContactBelowBase",
+                           "gaugeNotClearOfTip", "pinsFaceTooNarrow"};
+    for (int i = 0; i < int(std::size(codes)); ++i)
+        QTest::newRow(codes[i]) << i << QString(codes[i]);
+}
+
+// Each code by a gear that raises it, beside a gear like it that does not.
+void TestSheet::warningCodes()
+{
+    QFETCH(int, row);
+    QFETCH(QString, code);
+    struct Pair {
+        SheetInput raises, quiet;
+    };
+    const Pair pairs[] = {
+        {{.module = 1, .teeth = 10, .shift = 0.9}, {.module = 1, .teeth = 10, .shift = 0.45}},
+        {{.module = 1, .teeth = 10, .shift = 0.6}, {.module = 1, .teeth = 10, .shift = 0.45}},
+        // Least shift 1 − 10·sin²20°/2 = 0.415.
+        {{.module = 2, .teeth = 10, .shift = 0.41}, {.module = 2, .teeth = 10, .shift = 0.42}},
+        {{.module = 2, .teeth = 30, .tipDiameter = 59.9}, {.module = 2, .teeth = 30, .tipDiameter = 64}},
+        {{.module = 2, .teeth = 30, .spanTeeth = 10}, {.module = 2, .teeth = 30, .spanTeeth = 5}},
+        {{.module = 1, .teeth = 3, .shift = 3, .gaugeDiameter = 1}, {.module = 1, .teeth = 3, .shift = 1, .gaugeDiameter = 1}},
+        // On a spur gear too: the margin beside the anvils.
+        {{.module = 2, .teeth = 30, .faceWidth = 1.9}, {.module = 2, .teeth = 30, .faceWidth = 2.1}},
+        {{.module = 2, .teeth = 21, .gaugeDiameter = 9}, {.module = 2, .teeth = 21, .gaugeDiameter = 3.5}},
+        // Only the ball proposed for a pointed three-tooth gear lies so wide that it touches below the base.
+        {{.module = 1, .teeth = 3, .shift = 2}, {.module = 1, .teeth = 3, .shift = 2, .gaugeDiameter = 3}},
+        {{.module = 2, .teeth = 21, .gaugeDiameter = 2.6}, {.module = 2, .teeth = 21, .gaugeDiameter = 3.5}},
+        {{.module = 2, .teeth = 21, .helixAngleDeg = 30, .gauge = GaugeKind::Pin, .gaugeDiameter = 3.5, .faceWidth = 6},
+         {.module = 2, .teeth = 21, .helixAngleDeg = 30, .gauge = GaugeKind::Pin, .gaugeDiameter = 3.5, .faceWidth = 6.5}},
+    };
+    const auto codesOf = [](const SheetInput &in) {
+        const QJsonObject j = QJsonDocument::fromJson(QByteArray::fromStdString(sheetJson(sheetOf(in)))).object();
+        QStringList out;
+        for (const QJsonValue &v : j["warningCodes"].toArray())
+            out << v.toString();
+        // The CSV carries the same codes joined by '|'.
+        for (const auto &[name, value] : sheetColumns(sheetOf(in)))
+            if (name == "warningCodes" && QString::fromStdString(value) != out.join('|'))
+                qFatal("CSV codes %s", value.c_str());
+        return out;
+    };
+    QVERIFY2(codesOf(pairs[row].raises).contains(code), qPrintable(codesOf(pairs[row].raises).join(',')));
+    QVERIFY2(!codesOf(pairs[row].quiet).contains(code), qPrintable(codesOf(pairs[row].quiet).join(',')));
+}
+
+void TestSheet::deviationsAsTheDrawingStatesThem()
+{
+    // The helical calculator's default gear: M 32.3108 −0.0728/−0.1467.
+    const SheetResult r = sheetOf({.module = 1, .teeth = 30, .allowanceUpper = -0.03, .allowanceLower = -0.06,
+                                   .gaugeDiameter = 1.7});
+    const auto cells = sheetTableCells(r);
+    QCOMPARE(cells.front()[5], std::string("偏差"));
+    bool found = false;
+    for (const auto &line : cells) {
+        if (line[0] == "跨球距 M") {
+            QCOMPARE(line[2] + " " + line[5], std::string("32.3108 -0.0728/-0.1467"));
+            found = true;
+        }
+    }
+    QVERIFY(found);
+    const QJsonObject j = QJsonDocument::fromJson(QByteArray::fromStdString(sheetJson(r))).object();
+    QCOMPARE(j["overGauges"]["deviations"]["upper"].toDouble(), r.overGauges.atUpper - r.overGauges.nominal);
+    QCOMPARE(j["overGauges"]["deviations"]["lower"].toDouble(), r.overGauges.atLower - r.overGauges.nominal);
+    // Between balls of an internal gear M grows as the teeth thin: the deviations keep
+    // their allowance's order, whatever their sizes.
+    const SheetResult in = sheetOf({.module = 1, .teeth = 30, .internal = true, .allowanceUpper = -0.03,
+                                    .allowanceLower = -0.06, .gaugeDiameter = 1.7});
+    QVERIFY(in.overGauges.atUpper - in.overGauges.nominal > 0);
+    QVERIFY(in.overGauges.atLower > in.overGauges.atUpper);
+    QCOMPARE(sheetDeviations(0.00004, -0.1467, 4), std::string("0.0000/-0.1467"));
+    QCOMPARE(sheetDeviations(0.0123, 0, 4), std::string("+0.0123/0.0000"));
+    // Given by the diametral pitch: P in the JSON; tooth counts as whole numbers.
+    const SheetResult big = sheetOf({.diametralPitch = 8, .teeth = 100000, .gaugeDiameter = 0.25});
+    const std::string json = sheetJson(big);
+    QVERIFY(json.find("\"teeth\": 100000,") != std::string::npos);
+    QVERIFY(json.find("\"diametralPitch\": 8,") != std::string::npos);
+    QVERIFY(sheetJson(r).find("diametralPitch") == std::string::npos);
+}
+
+// The M-value window works in single precision with its designed factors; on the same
+// gear and ball its M and (where it picks the same span) its L agree to about 1e-6.
+void TestSheet::agreesWithTheMValueWindow_data()
+{
+    QTest::addColumn<float>("m");
+    QTest::addColumn<float>("z");
+    QTest::addColumn<float>("alpha");
+    QTest::addColumn<float>("x");
+    QTest::addColumn<float>("beta");
+    QTest::addColumn<float>("d");
+    QTest::addColumn<bool>("external");
+    QTest::newRow("defaults") << 2.f << 50.f << 20.f << -1.1f << 30.f << 3.36f << true;
+    QTest::newRow("defaults_internal") << 2.f << 50.f << 20.f << -1.1f << 30.f << 3.36f << false;
+    QTest::newRow("spur_z50") << 2.f << 50.f << 20.f << 0.f << 0.f << 3.36f << true;
+    QTest::newRow("spur_z51_odd") << 2.f << 51.f << 20.f << 0.5f << 0.f << 3.5f << true;
+    QTest::newRow("spur_z51_internal") << 2.f << 51.f << 20.f << 0.5f << 0.f << 3.f << false;
+    QTest::newRow("helical_z23_b12") << 3.f << 23.f << 20.f << 0.3f << 12.f << 5.f << true;
+    QTest::newRow("helical_z31_a25_internal") << 4.f << 31.f << 25.f << 0.2f << 15.f << 6.5f << false;
+    QTest::newRow("helical_z101_a14p5") << 5.f << 101.f << 14.5f << -0.3f << 8.f << 8.5f << true;
+    QTest::newRow("helical_negative_beta") << 1.5f << 17.f << 20.f << 0.4f << -20.f << 2.75f << true;
+}
+
+void TestSheet::agreesWithTheMValueWindow()
+{
+    QFETCH(float, m);
+    QFETCH(float, z);
+    QFETCH(float, alpha);
+    QFETCH(float, x);
+    QFETCH(float, beta);
+    QFETCH(float, d);
+    QFETCH(bool, external);
+    const auto window = computeMValue(
+        {.m = m, .z = z, .alphaDeg = alpha, .x = x, .betaDeg = beta, .dp = d, .external = external});
+    QVERIFY(window.ok());
+    const SheetResult sheet = sheetOf({.module = m, .teeth = z, .pressureAngleDeg = alpha, .helixAngleDeg = beta,
+                                       .internal = !external, .shift = x, .gaugeDiameter = d});
+    const double M = window.value().M;
+    QVERIFY2(std::fabs(sheet.overGauges.nominal - M) <= 1e-6 * M,
+             qPrintable(QString("sheet %1, window %2").arg(sheet.overGauges.nominal, 0, 'g', 10).arg(M, 0, 'g', 10)));
+    if (external && sheet.span && int(*window.value().k) == sheet.span->teeth) {
+        const double L = *window.value().L;
+        QVERIFY2(std::fabs(sheet.span->length.nominal - L) <= 1e-6 * L,
+                 qPrintable(QString("sheet %1, window %2").arg(sheet.span->length.nominal, 0, 'g', 10).arg(L)));
+    }
+}
+
+void TestSheet::shiftAtAnAllowanceReproducesItsLimit_data()
+{
+    QTest::addColumn<double>("helix");
+    QTest::addColumn<bool>("internal");
+    QTest::newRow("spur_external") << 0.0 << false;
+    QTest::newRow("spur_internal") << 0.0 << true;
+    QTest::newRow("helical_external") << 20.0 << false;
+    QTest::newRow("helical_internal") << 20.0 << true;
+}
+
+void TestSheet::shiftAtAnAllowanceReproducesItsLimit()
+{
+    QFETCH(double, helix);
+    QFETCH(bool, internal);
+    const SheetInput in{.module = 2, .teeth = 41, .helixAngleDeg = helix, .internal = internal, .shift = 0.25,
+                        .tipDiameter = internal ? 80.0 : 92.0, .allowanceUpper = -0.04, .allowanceLower = -0.11,
+                        .gaugeDiameter = 3.5};
+    const SheetResult r = sheetOf(in);
+    for (const auto &[atShift, limitOfM, limitOfW] :
+         {std::tuple{r.shiftAtUpper, r.overGauges.max, r.span ? r.span->length.max : 0.0},
+          std::tuple{r.shiftAtLower, r.overGauges.min, r.span ? r.span->length.min : 0.0}}) {
+        SheetInput again = in;
+        again.shift = atShift;
+        again.allowanceUpper = again.allowanceLower = 0;
+        const SheetResult at = sheetOf(again);
+        // Between balls of an internal gear M grows as the teeth thin: max and min swap.
+        const double expectedM = internal ? (limitOfM == r.overGauges.max ? r.overGauges.min : r.overGauges.max)
+                                          : limitOfM;
+        QCOMPARE(fixed(at.overGauges.nominal, 9), fixed(expectedM, 9));
+        if (r.span)
+            QCOMPARE(fixed(at.span->length.nominal, 9), fixed(limitOfW, 9));
+    }
+    // A thicker internal tooth means a smaller shift: the order of x_E turns with the kind.
+    QCOMPARE(r.shiftAtUpper > r.shiftAtLower, !internal);
+}
+
+void TestSheet::gaugesOnOddGears()
+{
+    // Spur, odd: a pin and a ball stand alike, half a pitch off the diameter.
+    const SheetInput spur{.module = 2, .teeth = 21, .gaugeDiameter = 3.5};
+    SheetInput spurPins = spur;
+    spurPins.gauge = GaugeKind::Pin;
+    QCOMPARE(sheetOf(spur).overGauges.nominal, sheetOf(spurPins).overGauges.nominal);
+    // Helical, odd: pins along the helix reach the opposite space, so M = dK + D, above the balls'.
+    const SheetInput helical{.module = 2, .teeth = 21, .helixAngleDeg = 20, .gaugeDiameter = 3.5};
+    SheetInput helicalPins = helical;
+    helicalPins.gauge = GaugeKind::Pin;
+    const SheetResult b = sheetOf(helical), p = sheetOf(helicalPins);
+    QCOMPARE(p.overGauges.nominal, 2 * b.radial.nominal);
+    QVERIFY(p.overGauges.nominal > b.overGauges.nominal);
+    QCOMPARE(b.overGauges.nominal, (2 * b.radial.nominal - 3.5) * std::cos(3.14159265358979 / 42) + 3.5);
+}
+
+void TestSheet::proposedGaugeTouchesOnTheShiftedCircle_data()
+{
+    QTest::addColumn<double>("teeth");
+    QTest::addColumn<double>("helix");
+    QTest::addColumn<double>("shift");
+    QTest::addColumn<bool>("internal");
+    QTest::newRow("spur_external") << 30.0 << 0.0 << 0.0 << false;
+    QTest::newRow("spur_internal") << 60.0 << 0.0 << 0.2 << true;
+    QTest::newRow("helical_external") << 25.0 << 18.0 << 0.3 << false;
+    QTest::newRow("helical_internal") << 70.0 << 25.0 << 0.0 << true;
+}
+
+void TestSheet::proposedGaugeTouchesOnTheShiftedCircle()
+{
+    QFETCH(double, teeth);
+    QFETCH(double, helix);
+    QFETCH(double, shift);
+    QFETCH(bool, internal);
+    const SheetInput in{.module = 2, .teeth = teeth, .helixAngleDeg = helix, .internal = internal, .shift = shift};
+    const SheetResult proposed = sheetOf(in);
+    QVERIFY(proposed.gaugeProposed);
+    // Below the proposed series diameter lies the ideal one; at that ideal diameter
+    // the gauge touches exactly on d + 2x·mn. Search it back by halving.
+    double lo = proposed.gaugeDiameter * 0.9, hi = proposed.gaugeDiameter;
+    const double target = proposed.referenceDiameter + 2 * shift * 2;
+    for (int i = 0; i < 80; ++i) {
+        SheetInput probe = in;
+        probe.gaugeDiameter = (lo + hi) / 2;
+        const double touch = sheetOf(probe).gaugeContactDiameter.nominal;
+        // A larger ball touches further out on an external gear, further in on an internal one.
+        ((touch < target) != internal ? lo : hi) = *probe.gaugeDiameter;
+    }
+    QVERIFY(hi <= proposed.gaugeDiameter);
+    QVERIFY2(proposed.gaugeDiameter - hi < 0.1 * proposed.gaugeDiameter,
+             qPrintable(QString("ideal %1, proposed %2").arg(hi).arg(proposed.gaugeDiameter)));
+    QCOMPARE(nextSeriesDiameter(hi), proposed.gaugeDiameter);
+}
+
+void TestSheet::warns_data()
+{
+    QTest::addColumn<double>("helix");
+    QTest::addColumn<double>("gauge");
+    QTest::addColumn<double>("face");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<SheetWarning>("warning");
+    QTest::newRow("ball_above_tip") << 0.0 << 9.0 << 0.0 << 0 << SheetWarning::GaugeContactAboveTip;
+    QTest::newRow("ball_sunk_in_space") << 0.0 << 2.6 << 0.0 << 0 << SheetWarning::GaugeNotClearOfTip;
+    QTest::newRow("span_face_narrow") << 30.0 << 3.5 << 5.0 << 0 << SheetWarning::SpanFaceTooNarrow;
+    QTest::newRow("odd_helical_pins_face_narrow") << 30.0 << 3.5 << 5.0 << 1 << SheetWarning::PinsFaceTooNarrow;
+}
+
+void TestSheet::warns()
+{
+    QFETCH(double, helix);
+    QFETCH(double, gauge);
+    QFETCH(double, face);
+    QFETCH(int, kind);
+    QFETCH(SheetWarning, warning);
+    SheetInput in{.module = 2, .teeth = 21, .helixAngleDeg = helix, .gauge = kind ? GaugeKind::Pin : GaugeKind::Ball,
+                  .gaugeDiameter = gauge};
+    if (face > 0)
+        in.faceWidth = face;
+    const SheetResult r = sheetOf(in);
+    QVERIFY(std::find(r.warnings.begin(), r.warnings.end(), warning) != r.warnings.end());
+    // A wide enough gear with a fitting ball warns of nothing.
+    in.faceWidth = 100;
+    in.gaugeDiameter = 3.5;
+    QVERIFY(sheetOf(in).warnings.empty());
+}
+
+void TestSheet::noResult_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<Failure>("reason");
+    QTest::newRow("no_size") << 0 << Failure::SizeNotGiven;
+    QTest::newRow("module_and_pitch") << 1 << Failure::SizeNotGiven;
+    QTest::newRow("zero_module") << 2 << Failure::ModuleNotPositive;
+    QTest::newRow("fractional_teeth") << 3 << Failure::TeethNotWhole;
+    QTest::newRow("shift_and_thickness") << 4 << Failure::ShiftAndThicknessBoth;
+    QTest::newRow("allowance_eats_tooth") << 5 << Failure::ThicknessNotPositive;
+    QTest::newRow("gauge_zero") << 6 << Failure::PinNotPositive;
+    QTest::newRow("ball_centre_off_involute") << 7 << Failure::PinCentreOffInvolute;
+    QTest::newRow("helix_90") << 8 << Failure::HelixAngleOutOfRange;
+    QTest::newRow("face_zero") << 9 << Failure::FaceWidthNotPositive;
+    QTest::newRow("nan_allowance") << 10 << Failure::ResultOutOfRange;
+    QTest::newRow("two_teeth") << 11 << Failure::TooFewTeeth;
+    QTest::newRow("one_tooth") << 12 << Failure::TooFewTeeth;
+    QTest::newRow("allowances_reversed") << 13 << Failure::AllowancesReversed;
+    QTest::newRow("span_of_every_tooth") << 14 << Failure::SpanTeethOutOfRange;
+    QTest::newRow("span_of_none") << 15 << Failure::SpanTeethOutOfRange;
+    QTest::newRow("span_not_whole") << 16 << Failure::SpanTeethOutOfRange;
+}
+
+void TestSheet::noResult()
+{
+    QFETCH(int, row);
+    QFETCH(Failure, reason);
+    SheetInput in{.module = 2, .teeth = 30};
+    switch (row) {
+    case 0: in.module.reset(); break;
+    case 1: in.diametralPitch = 10; break;
+    case 2: in.module = 0; break;
+    case 3: in.teeth = 30.5; break;
+    case 4: in.shift = 0.1, in.thickness = 3; break;
+    case 5: in.allowanceLower = -4; break;
+    case 6: in.gaugeDiameter = 0; break;
+    case 7: in.internal = true, in.gaugeDiameter = 40; break;
+    case 8: in.helixAngleDeg = 90; break;
+    case 9: in.faceWidth = 0; break;
+    case 10: in.allowanceUpper = std::nan(""); break;
+    case 11: in.teeth = 2; break;
+    case 12: in.teeth = 1; break;
+    case 13: in.allowanceUpper = -0.1, in.allowanceLower = -0.05; break;
+    case 14: in.spanTeeth = 30; break;
+    case 15: in.spanTeeth = 0; break;
+    default: in.spanTeeth = 2.5; break;
+    }
+    const auto out = computeSheet(in);
+    QVERIFY(!out.ok());
+    QCOMPARE(out.failure(), reason);
+}
+
+void TestSheet::inchesFromDiametralPitch()
+{
+    // P 10 is the module 0.1 in: the same gear as module 2.54 mm, in inches.
+    const SheetResult inch = sheetOf({.diametralPitch = 10, .teeth = 30, .gaugeDiameter = 0.17});
+    const SheetResult mm = sheetOf({.module = 2.54, .teeth = 30, .gaugeDiameter = 0.17 * 25.4});
+    QVERIFY(inch.inches);
+    QCOMPARE(sheetDecimals(inch), 5);
+    QCOMPARE(fixed(inch.overGauges.nominal * 25.4, 9), fixed(mm.overGauges.nominal, 9));
+    QCOMPARE(fixed(inch.referenceDiameter, 5), QString("3.00000"));
+}
+
+void TestSheet::involuteAngleInvertsTheInvolute()
+{
+    // Small angles lose digits in tan a − a itself, hence the tolerance.
+    for (double degrees : {0.5, 5.0, 14.5, 20.0, 33.3, 60.0, 85.0, 89.9}) {
+        const double a = degrees * 3.14159265358979 / 180;
+        const auto back = involuteAngle(inv(a));
+        QVERIFY(back);
+        QVERIFY2(std::fabs(*back - a) <= 1e-11 * a, qPrintable(QString::number(degrees)));
+    }
+    QVERIFY(!involuteAngle(0));
+    QVERIFY(!involuteAngle(-0.1));
+    QVERIFY(!involuteAngle(std::numeric_limits<double>::infinity()));
+}
+
+void TestSheet::gaugeSeries_data()
+{
+    QTest::addColumn<double>("ideal");
+    QTest::addColumn<double>("proposed");
+    QTest::newRow("on_a_step") << 1.7 << 1.7;
+    QTest::newRow("just_above") << 1.701 << 1.8;
+    QTest::newRow("between") << 3.36 << 3.55;
+    QTest::newRow("top_of_decade") << 9.6 << 10.0;
+    QTest::newRow("below_one") << 0.951 << 1.0;
+    QTest::newRow("small") << 0.0123 << 0.0125;
+    QTest::newRow("large") << 123.0 << 125.0;
+}
+
+void TestSheet::gaugeSeries()
+{
+    QFETCH(double, ideal);
+    QFETCH(double, proposed);
+    QCOMPARE(nextSeriesDiameter(ideal), proposed);
+}
+
+void TestSheet::jsonHasEveryFieldAndExactNumbers()
+{
+    for (bool internal : {false, true}) {
+        const SheetResult r = sheetOf({.module = 1, .teeth = 30, .internal = internal, .allowanceUpper = -0.03,
+                                       .allowanceLower = -0.06, .gaugeDiameter = 1.7});
+        QJsonParseError error{};
+        const QJsonObject j = QJsonDocument::fromJson(QByteArray::fromStdString(sheetJson(r)), &error).object();
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        for (const char *key : {"units", "gear", "allowances", "shift", "thickness", "chordalThickness",
+                                "chordalHeight", "constantChord", "constantChordHeight", "overGauges", "radial",
+                                "span", "gauge", "warnings"})
+            QVERIFY2(j.contains(key), key);
+        QCOMPARE(j["chordalThickness"].isNull(), internal);
+        QCOMPARE(j["span"].isNull(), internal);
+        QCOMPARE(j["gear"]["internal"].toBool(), internal);
+        // The shortest form reads back to the very same double.
+        QCOMPARE(j["overGauges"]["nominal"].toDouble(), r.overGauges.nominal);
+        QCOMPARE(j["shift"]["atLower"].toDouble(), r.shiftAtLower);
+        QCOMPARE(j["gauge"]["kind"].toString(), QString("ball"));
+        QVERIFY(j["warnings"].isArray());
+    }
+}
+
+void TestSheet::csvHasOneHeaderAndOneLine()
+{
+    const SheetResult r = sheetOf({.module = 1, .teeth = 30, .gaugeDiameter = 1.7});
+    const QStringList lines = QString::fromStdString(sheetCsv(r)).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 2);
+    const QStringList header = lines[0].split(',');
+    const QStringList values = lines[1].split(',');
+    QCOMPARE(header.size(), values.size());
+    QVERIFY(header.contains("overGauges.max"));
+    QCOMPARE(values[header.indexOf("span.teeth")], QString("4"));
+    QCOMPARE(values[header.indexOf("overGauges.nominal")].toDouble(), r.overGauges.nominal);
+    // The batch's fast line holds exactly the values of the CSV format, whole numbers,
+    // large round numbers, negative zero and warnings included.
+    for (const SheetInput &in : {SheetInput{.module = 1, .teeth = 30, .gaugeDiameter = 1.7},
+                                 SheetInput{.module = 500, .teeth = 200, .gaugeDiameter = 900},
+                                 SheetInput{.module = 2, .teeth = 21, .shift = -0.0, .gaugeDiameter = 9, .faceWidth = 3},
+                                 SheetInput{.diametralPitch = 8, .teeth = 41, .helixAngleDeg = 22.5, .internal = true}}) {
+        const SheetResult sheet = sheetOf(in);
+        std::string fast;
+        appendSheetCsvValues(sheet, fast); // every value after a comma
+        const QString slow = QString::fromStdString(sheetCsv(sheet)).split('\n')[1];
+        QCOMPARE(QString::fromStdString(fast).mid(1), slow);
+    }
+    QCOMPARE(QString::fromStdString(csvField("a,b")), QString("\"a,b\""));
+    QCOMPARE(QString::fromStdString(csvField("say \"M\"")), QString("\"say \"\"M\"\"\""));
+}
+
+// Random gears over and beyond every sensible range: each has a sheet whose every figure
+// is finite (the JSON then holds no nan or inf), or no sheet and a reason; nothing hangs.
+void TestSheet::anyInputGivesFiniteFiguresOrAReason()
+{
+    quint32 seed = 20261207;
+    const auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
+    const auto pick = [&](std::initializer_list<double> values) {
+        return *(values.begin() + next() % values.size());
+    };
+    int sheets = 0;
+    for (int i = 0; i < 20000; ++i) {
+        SheetInput in;
+        in.module = pick({0.1, 1, 2.5, 8, 40, 1e-9, 1e9, -1});
+        in.teeth = pick({1, 2, 3, 7, 17, 30, 51, 200, 5000, 0, 2.5});
+        in.pressureAngleDeg = pick({20, 14.5, 25, 30, 1, 89, 45});
+        in.helixAngleDeg = pick({0, 0, 10, 30, -25, 60, 89.9, 1e-9});
+        in.internal = next() % 3 == 0;
+        if (next() % 4 == 0)
+            in.thickness = pick({0.1, 1.5, 3, 50, 1e-6});
+        else
+            in.shift = pick({0, 0.5, -0.5, 1.5, -2, 10, -10});
+        if (next() % 3 == 0)
+            in.tipDiameter = pick({10, 60, 100, 1e6, 0.5});
+        in.allowanceUpper = pick({0, -0.02, 0.05, -1});
+        in.allowanceLower = pick({0, -0.1, -0.5, -3});
+        if (next() % 2)
+            in.gaugeDiameter = pick({0.5, 1.7, 3.5, 10, 100, 1e-6});
+        in.gauge = next() % 2 ? GaugeKind::Ball : GaugeKind::Pin;
+        if (next() % 3 == 0)
+            in.faceWidth = pick({1, 20, 200});
+        const auto out = computeSheet(in);
+        if (!out.ok()) {
+            QVERIFY(std::string(failureText(out.failure())).size() > 0);
+            continue;
+        }
+        ++sheets;
+        const std::string json = sheetJson(out.value());
+        QVERIFY2(json.find("nan") == std::string::npos && json.find("inf") == std::string::npos, json.c_str());
+        QJsonParseError error{};
+        QJsonDocument::fromJson(QByteArray::fromStdString(json), &error);
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        for (const SheetRow &row : sheetRows(out.value()))
+            QVERIFY(std::isfinite(row.nominal) && (!row.max || std::isfinite(*row.max)));
+        if (out.value().span)
+            QVERIFY2(out.value().span->teeth >= 1 && out.value().span->teeth < in.teeth, json.c_str());
+        // The picture (of every twentieth gear; a drawing of thousands of teeth takes a while):
+        // finite everywhere, with room in both panels.
+        if (i % 20 != 0)
+            continue;
+        const MeasurementDrawing d = measurementDrawing(out.value());
+        for (const Box &b : {d.whole, d.detail})
+            QVERIFY2(std::isfinite(b.left + b.right + b.top + b.bottom) && b.right > b.left && b.top > b.bottom,
+                     json.c_str());
+        for (const Point &p : d.outline.points)
+            QVERIFY2(std::isfinite(p.x) && std::isfinite(p.y), json.c_str());
+    }
+    QVERIFY(sheets > 1000);
+}
+
+QTEST_APPLESS_MAIN(TestSheet)
+#include "tst_sheet.moc"

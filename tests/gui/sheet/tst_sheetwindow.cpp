@@ -1,0 +1,636 @@
+#include <QtTest>
+
+#include <QClipboard>
+#include <QJsonDocument>
+#include <QMenu>
+#include <QPrinter>
+#include <QMimeData>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTableWidget>
+
+#include "tests/support/guitest.h"
+#include "core/sheet/sheetcalculation.h"
+#include "io/language.h"
+#include "gui/painting/printdialog.h"
+#include "io/gearfile.h"
+#include "gui/sheet/inspectionsheet.h"
+#include "gui/sheet/measurementview.h"
+#include "core/sheet/sheetreport.h"
+
+using geardim::WindowId;
+
+namespace {
+constexpr WindowId S = WindowId::Sheet;
+
+struct Run {
+    int status = -1;
+    QByteArray out, err;
+};
+
+// The program itself on the command line, as a shell would start it; extra environment
+// variables when given.
+Run runGeardim(const QStringList &arguments, const QStringList &environment = {})
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.remove("QT_QPA_PLATFORM");
+    for (const QString &variable : environment)
+        env.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(GEARDIM_EXE), arguments);
+    if (!process.waitForFinished(30000))
+        return {};
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+const QStringList kDoneWhen{"sheet", "--module", "1", "--teeth", "30", "--allowance-upper", "-0.03",
+                            "--allowance-lower", "-0.06", "--gauge-diameter", "1.7"};
+} // namespace
+
+class TestSheetWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void opensFromTheMenuAndGoesBack();
+    void showsTheSameNumbersAsTheCommandLine();
+    void enterComputesAndBadInputSaysWhyInTheWindow_data();
+    void enterComputesAndBadInputSaysWhyInTheWindow();
+    void noResultGreysTheOldSheet();
+    void newGearIsAFreshWindow();
+    void discardSticks();
+    void fitsAnEightHundredBySixHundredScreen_data();
+    void fitsAnEightHundredBySixHundredScreen();
+    void commandLineExitStatus_data();
+    void commandLineExitStatus();
+    void commandLineLoadsGraphicsOnlyToDraw_data();
+    void commandLineLoadsGraphicsOnlyToDraw();
+    void programShowsItsMenuAndCanSaySo_data();
+    void programShowsItsMenuAndCanSaySo();
+    void saveAndOpenGiveTheSameSheet();
+    void savesOnlyWhatItCanOpen_data();
+    void savesOnlyWhatItCanOpen();
+    void refusedFileLeavesTheWindowAsItWas();
+    void unsavedChangesAreAskedAbout_data();
+    void unsavedChangesAreAskedAbout();
+    void remembersInputsAndRecentFiles();
+    void copyTablePutsCellsOnTheClipboard();
+    void exportsAPdf();
+    void commandLineLoadSavePdfAndBatch();
+    void showsThePictureOfTheMeasurement();
+
+private:
+    std::unique_ptr<GuiFixture> gui;
+    QTemporaryDir dir;
+    geardim::InspectionSheet *sheet() { return qobject_cast<geardim::InspectionSheet *>(gui->window(S)); }
+    QAction *action(const char *name) { return gui->window(S)->findChild<QAction *>(name); }
+    QTableWidget *table() { return gui->window(S)->findChild<QTableWidget *>("results"); }
+    QString cell(const QString &rowStart, int column);
+};
+
+void TestSheetWindow::init()
+{
+    gui = std::make_unique<GuiFixture>();
+    gui->start();
+}
+
+void TestSheetWindow::cleanup()
+{
+    QCOMPARE(gui->unexpectedDialogs, QStringList());
+    QCOMPARE(gui->warnings, QStringList()); // the sheet never opens a modal warning
+    gui.reset();
+}
+
+QString TestSheetWindow::cell(const QString &rowStart, int column)
+{
+    for (int row = 0; row < table()->rowCount(); ++row) {
+        if (table()->verticalHeaderItem(row)->text().startsWith(rowStart))
+            return table()->item(row, column) ? table()->item(row, column)->text() : QString();
+    }
+    return QStringLiteral("<no row %1>").arg(rowStart);
+}
+
+void TestSheetWindow::opensFromTheMenuAndGoesBack()
+{
+    QCOMPARE(gui->text(WindowId::Menu, "Command6"), QString("测量尺寸表"));
+    gui->click(WindowId::Menu, "Command6");
+    // External gear and balls to begin with; each pair is exclusive.
+    QVERIFY(gui->option(S, "external")->isChecked() && gui->option(S, "balls")->isChecked());
+    gui->click(S, "internal");
+    gui->click(S, "pins");
+    QVERIFY(!gui->option(S, "external")->isChecked() && !gui->option(S, "balls")->isChecked());
+    QVERIFY(gui->option(S, "internal")->isChecked() && gui->option(S, "pins")->isChecked());
+    QCOMPARE(gui->visibleWindows(), QStringList{"InspectionSheet"});
+    QTest::keyClick(gui->window(S), Qt::Key_Escape);
+    QCOMPARE(gui->visibleWindows(), QStringList{"Formain"});
+    gui->click(WindowId::Menu, "Command6");
+    gui->window(S)->close();
+    QCOMPARE(gui->visibleWindows(), QStringList{"Formain"});
+}
+
+void TestSheetWindow::showsTheSameNumbersAsTheCommandLine()
+{
+    gui->click(WindowId::Menu, "Command6");
+    gui->click(S, "compute");
+    const Run run = runGeardim(kDoneWhen + QStringList{"--format", "json"});
+    QCOMPARE(run.status, 0);
+    const QJsonObject j = QJsonDocument::fromJson(run.out).object();
+    const auto shown = [](double v) { return QString::fromStdString(geardim::sheetNumber(v, 4)); };
+    QCOMPARE(cell("跨球距 M", 0), shown(j["overGauges"]["nominal"].toDouble()));
+    QCOMPARE(cell("跨球距 M", 1), shown(j["overGauges"]["max"].toDouble()));
+    QCOMPARE(cell("跨球距 M", 2), shown(j["overGauges"]["min"].toDouble()));
+    QCOMPARE(cell("公法线长度 W", 2), shown(j["span"]["min"].toDouble()));
+    QCOMPARE(cell("跨测齿数 k", 0), QString::number(j["span"]["teeth"].toInt()));
+    QCOMPARE(cell("分度圆弦齿厚", 1), shown(j["chordalThickness"]["max"].toDouble()));
+    // The figures of the conventions for this gear: M over 1.7 balls and W over 4 teeth.
+    QCOMPARE(cell("跨球距 M", 0), QString("32.3108"));
+    QCOMPARE(cell("公法线长度 W", 0), QString("10.7526"));
+    QCOMPARE(cell("变位系数 x", 2), QString("-0.0824"));
+    // The text format prints the window's table.
+    const Run text = runGeardim(kDoneWhen);
+    QCOMPARE(text.status, 0);
+    QVERIFY(QString::fromUtf8(text.out).contains("32.3108  32.2380  32.1641"));
+}
+
+void TestSheetWindow::enterComputesAndBadInputSaysWhyInTheWindow_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("fine") << "teeth" << "31" << "";
+    QTest::newRow("comma") << "module" << "1,5" << "“法向模数 mn (mm)”不是有效的数字。请用小数点“.”。";
+    QTest::newRow("unit") << "gaugeDiameter" << "1.7mm" << "“直径 D”不是有效的数字。只填写数字，不带单位。";
+    QTest::newRow("no_teeth") << "teeth" << "" << "请填写齿数 z。";
+}
+
+void TestSheetWindow::enterComputesAndBadInputSaysWhyInTheWindow()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    gui->click(WindowId::Menu, "Command6");
+    gui->type(S, qPrintable(field), typed);
+    QTest::keyClick(gui->field(S, qPrintable(field)), Qt::Key_Return);
+    QCOMPARE(gui->text(S, "warnings"), message);
+    // The window computed its sheet when it opened: a failed computation greys it.
+    QVERIFY(table()->rowCount() > 0);
+    QCOMPARE(table()->isEnabled(), message.isEmpty());
+    QCOMPARE(gui->window(S)->findChild<geardim::MeasurementView *>()->drawing().has_value(), message.isEmpty());
+    if (message.isEmpty())
+        return;
+    // A greyed sheet is never copied, printed or exported: the user is told why.
+    action("copyTableAction")->trigger();
+    QVERIFY(!sheet()->exportPdfTo(dir.filePath("stale.pdf")));
+    QVERIFY(!QFileInfo::exists(dir.filePath("stale.pdf")));
+    QCOMPARE(gui->warnings.size(), 2);
+    for (const QString &w : gui->warnings)
+        QVERIFY2(w.contains(message), qPrintable(w));
+    gui->warnings.clear();
+}
+
+void TestSheetWindow::newGearIsAFreshWindow()
+{
+    gui->click(WindowId::Menu, "Command6");
+    QStringList fresh;
+    for (QLineEdit *field : gui->window(S)->findChildren<QLineEdit *>())
+        fresh << field->objectName() + "=" + field->text();
+    const QString table = cell("跨球距 M", 0);
+    QCOMPARE(table, QString("32.3108")); // computed at the start: the example's −0.03/−0.06 and 1.7
+    gui->type(S, "module", "3");
+    gui->type(S, "allowanceUpper", "0");
+    gui->type(S, "gaugeDiameter", "");
+    gui->click(S, "compute");
+    gui->unsavedAnswers.push_back(geardim::UnsavedAnswer::Discard);
+    action("newAction")->trigger();
+    QStringList renewed;
+    for (QLineEdit *field : gui->window(S)->findChildren<QLineEdit *>())
+        renewed << field->objectName() + "=" + field->text();
+    QCOMPARE(renewed, fresh);
+    QCOMPARE(cell("跨球距 M", 0), table);
+    QVERIFY(!sheet()->isWindowModified());
+}
+
+void TestSheetWindow::discardSticks()
+{
+    gui->click(WindowId::Menu, "Command6");
+    gui->type(S, "teeth", "31");
+    sheet()->exitClicked(); // answered 不保存
+    QCOMPARE(gui->unsavedAsked.size(), 1);
+    QVERIFY(!gui->window(S)->isVisible());
+    // Back again: the inputs as they were left, not counted as changes, nothing asked.
+    gui->click(WindowId::Menu, "Command6");
+    QCOMPARE(gui->field(S, "teeth")->text(), QString("31"));
+    QVERIFY(!sheet()->isWindowModified());
+    sheet()->exitClicked();
+    QCOMPARE(gui->unsavedAsked.size(), 1);
+    QVERIFY(!gui->window(S)->isVisible());
+}
+
+void TestSheetWindow::noResultGreysTheOldSheet()
+{
+    gui->click(WindowId::Menu, "Command6");
+    gui->click(S, "compute");
+    const QString before = cell("跨球距 M", 0);
+    gui->type(S, "diametralPitch", "10"); // a module and a pitch at once
+    gui->click(S, "compute");
+    QVERIFY(gui->text(S, "warnings").startsWith("没有结果："));
+    QCOMPARE(cell("跨球距 M", 0), before);
+    QVERIFY(!table()->isEnabled());
+    gui->type(S, "diametralPitch", "");
+    gui->click(S, "compute");
+    QVERIFY(table()->isEnabled());
+}
+
+void TestSheetWindow::fitsAnEightHundredBySixHundredScreen_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::newRow("chinese") << false;
+    QTest::newRow("english") << true;
+}
+
+void TestSheetWindow::fitsAnEightHundredBySixHundredScreen()
+{
+    QFETCH(bool, english);
+    if (english)
+        geardim::installLanguage(geardim::Language::English);
+    const auto back = qScopeGuard([] {
+        delete qApp->findChild<QTranslator *>(QStringLiteral("geardimEnglish"), Qt::FindDirectChildrenOnly);
+    });
+    gui->click(WindowId::Menu, "Command6");
+    gui->click(S, "compute");
+    QWidget *w = gui->window(S);
+    const QSize least = w->minimumSizeHint();
+    // Room for a title bar and a taskbar.
+    QVERIFY2(least.width() <= 800 && least.height() <= 540,
+             qPrintable(QString("%1 x %2").arg(least.width()).arg(least.height())));
+    QVERIFY(w->size().width() <= 800 && w->size().height() <= 560);
+    QVERIFY(w->maximumSize().width() > 800); // resizable
+}
+
+void TestSheetWindow::commandLineExitStatus_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("stderrHas");
+    QTest::newRow("result") << kDoneWhen << 0 << "";
+    QTest::newRow("help") << QStringList{"--help"} << 0 << "";
+    QTest::newRow("version") << QStringList{"--version"} << 0 << "";
+    QTest::newRow("no_result") << QStringList{"sheet", "--module", "1", "--teeth", "30", "--internal",
+                                              "--gauge-diameter", "40"}
+                               << 1 << "没有结果";
+    QTest::newRow("not_a_number") << QStringList{"sheet", "--module", "abc", "--teeth", "30"} << 2 << "--module";
+    QTest::newRow("unknown_option") << QStringList{"sheet", "--modul", "1"} << 2 << "modul";
+    QTest::newRow("bad_gauge") << QStringList{"sheet", "--module", "1", "--teeth", "30", "--gauge", "cone"} << 2
+                               << "--gauge";
+    QTest::newRow("no_teeth") << QStringList{"sheet", "--module", "1"} << 2 << "--teeth";
+    QTest::newRow("no_module") << QStringList{"sheet", "--teeth", "30"} << 2 << "--module";
+    QTest::newRow("two_teeth") << QStringList{"sheet", "--module", "1", "--teeth", "2"} << 1 << "齿数z";
+    QTest::newRow("allowances_reversed") << QStringList{"sheet", "--module", "1", "--teeth", "30", "--allowance-upper",
+                                                        "-0.1", "--allowance-lower", "-0.05"}
+                                         << 1 << "Esni";
+    QTest::newRow("span_teeth_of_all") << QStringList{"sheet", "--module", "1", "--teeth", "30", "--span-teeth", "30"}
+                                       << 1 << "跨测齿数k";
+    QTest::newRow("unknown_command") << QStringList{"draw"} << 2 << "draw";
+    QTest::newRow("windows_without_display") << QStringList{} << 1 << "geardim sheet";
+}
+
+void TestSheetWindow::commandLineExitStatus()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, stderrHas);
+    const Run run = runGeardim(arguments);
+    QCOMPARE(run.status, status);
+    QVERIFY2(QString::fromUtf8(run.err).contains(stderrHas), run.err.constData());
+    if (status == 0)
+        QVERIFY(!run.out.isEmpty());
+    else
+        QVERIFY(run.out.isEmpty());
+}
+
+void TestSheetWindow::commandLineLoadsGraphicsOnlyToDraw_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("graphics");
+    const QString out = QDir::temp().filePath(QStringLiteral("geardim-loads-%1").arg(QCoreApplication::applicationPid()));
+    QTest::newRow("json") << kDoneWhen + QStringList{"--format", "json"} << false;
+    QTest::newRow("help") << QStringList{"--help"} << false;
+    QTest::newRow("english csv") << QStringList{"--lang", "en"} + kDoneWhen + QStringList{"--format", "csv"} << false;
+    QTest::newRow("pdf") << kDoneWhen + QStringList{"--pdf", out + ".pdf"} << true;
+    QTest::newRow("png") << kDoneWhen + QStringList{"--picture", out + ".png"} << true;
+}
+
+// The dynamic loader names every library it loads: a platform plugin (offscreen, never a
+// display's) comes in only for a picture or a PDF; the command line needs no display.
+void TestSheetWindow::commandLineLoadsGraphicsOnlyToDraw()
+{
+#if !defined(Q_OS_LINUX)
+    QSKIP("the loader's report of its libraries is read on Linux");
+#endif
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, graphics);
+    const Run run = runGeardim(arguments, {"LD_DEBUG=files"});
+    QCOMPARE(run.status, 0);
+    const QString loaded = QString::fromUtf8(run.err);
+    QVERIFY2(loaded.contains("libQt6Core.so"), "the loader did not report its libraries");
+    QCOMPARE(loaded.contains("libqoffscreen.so"), graphics);
+    QVERIFY(!loaded.contains("libqxcb.so") && !loaded.contains("libqwayland"));
+    for (const QString &argument : arguments) {
+        if (argument.endsWith(".pdf") || argument.endsWith(".png"))
+            QVERIFY(QFile::remove(argument));
+    }
+}
+
+void TestSheetWindow::programShowsItsMenuAndCanSaySo_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("chinese") << QStringList{};
+    QTest::newRow("english") << QStringList{"--lang", "en"};
+}
+
+// The program as installed starts its windows from the module, and for the start-up
+// bench says when the menu has been painted, then ends.
+void TestSheetWindow::programShowsItsMenuAndCanSaySo()
+{
+    QFETCH(QStringList, arguments);
+    const Run run = runGeardim(arguments, {"QT_QPA_PLATFORM=offscreen", "GEARDIM_QUIT_AFTER_FIRST_PAINT=1"});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out, QByteArray("shown\n"));
+}
+
+void TestSheetWindow::savesOnlyWhatItCanOpen_data()
+{
+    QTest::addColumn<QStringList>("fields"); // name=text, typed over the fresh window's fields
+    QTest::addColumn<QString>("refusedKey"); // empty: saved, and it opens again as it was
+    QTest::newRow("as_it_starts") << QStringList{} << "";
+    QTest::newRow("every_field") << QStringList{"module=2.5", "teeth=41", "pressureAngle=25", "helixAngle=-12.5",
+                                                "shift=", "thickness=3.9", "addendum=0.8", "tipDiameter=99.5",
+                                                "faceWidth=30", "allowanceUpper=-0.05", "allowanceLower=-0.12",
+                                                "gaugeDiameter=", "spanTeeth=5"}
+                                 << "";
+    QTest::newRow("diametral_pitch") << QStringList{"module=", "diametralPitch=8"} << "";
+    QTest::newRow("module_zero") << QStringList{"module=0"} << "gear.module";
+    QTest::newRow("teeth_not_whole") << QStringList{"teeth=2.5"} << "gear.teeth";
+    QTest::newRow("pressure_angle_90") << QStringList{"pressureAngle=90"} << "gear.pressureAngle";
+    QTest::newRow("helix_angle_90") << QStringList{"helixAngle=-90"} << "gear.helixAngle";
+    QTest::newRow("negative_addendum") << QStringList{"addendum=-1"} << "gear.addendum";
+    QTest::newRow("tip_zero") << QStringList{"tipDiameter=0"} << "gear.tipDiameter";
+    QTest::newRow("face_negative") << QStringList{"faceWidth=-3"} << "gear.faceWidth";
+    QTest::newRow("gauge_zero") << QStringList{"gaugeDiameter=0"} << "gauge.diameter";
+    QTest::newRow("span_zero") << QStringList{"spanTeeth=0"} << "gear.spanTeeth";
+}
+
+// Whatever the window saves, it opens again; inputs beyond a gear file's ranges are
+// refused with the field named, and nothing is written.
+void TestSheetWindow::savesOnlyWhatItCanOpen()
+{
+    QFETCH(QStringList, fields);
+    QFETCH(QString, refusedKey);
+    gui->click(WindowId::Menu, "Command6");
+    for (const QString &f : fields)
+        gui->type(S, f.section('=', 0, 0).toLatin1().constData(), f.section('=', 1));
+    const QString path = dir.filePath(QStringLiteral("state-%1.gear").arg(QTest::currentDataTag()));
+    const bool saved = sheet()->saveGearTo(path);
+    QCOMPARE(saved, refusedKey.isEmpty());
+    if (!saved) {
+        QCOMPARE(gui->warnings.size(), 1);
+        QVERIFY2(gui->warnings.first().contains(refusedKey), qPrintable(gui->warnings.first()));
+        QVERIFY(!QFileInfo::exists(path));
+        gui->warnings.clear();
+        return;
+    }
+    const geardim::GearFileRead read = geardim::readGearFile(path);
+    QVERIFY2(read.gear, qPrintable(read.problem));
+    // Opened again, every field shows what it showed when saved.
+    QStringList before, after;
+    for (QLineEdit *field : gui->window(S)->findChildren<QLineEdit *>())
+        before << field->objectName() + "=" + field->text();
+    QVERIFY(sheet()->openGearFile(path));
+    for (QLineEdit *field : gui->window(S)->findChildren<QLineEdit *>())
+        after << field->objectName() + "=" + field->text();
+    QCOMPARE(after, before);
+}
+
+void TestSheetWindow::saveAndOpenGiveTheSameSheet()
+{
+    gui->click(WindowId::Menu, "Command6");
+    gui->type(S, "helixAngle", "15");
+    gui->click(S, "pins");
+    gui->click(S, "compute");
+    const QString json = QString::fromStdString(geardim::sheetJson(*sheet()->shown()));
+    QVERIFY(sheet()->isWindowModified());
+    const QString path = dir.filePath("pinion.gear");
+    gui->files.push_back(path);
+    action("saveAction")->trigger();
+    QCOMPARE(sheet()->currentFile(), path);
+    QVERIFY(!sheet()->isWindowModified());
+    QCOMPARE(sheet()->windowTitle(), QString("pinion.gear[*] - 测量尺寸表"));
+    // A new gear, then the file again: the same sheet.
+    action("newAction")->trigger();
+    QCOMPARE(gui->text(S, "helixAngle"), QString("0"));
+    gui->files.push_back(path);
+    action("openAction")->trigger();
+    QCOMPARE(gui->text(S, "helixAngle"), QString("15"));
+    QVERIFY(gui->option(S, "pins")->isChecked());
+    QCOMPARE(QString::fromStdString(geardim::sheetJson(*sheet()->shown())), json);
+    QVERIFY(!sheet()->isWindowModified());
+}
+
+void TestSheetWindow::refusedFileLeavesTheWindowAsItWas()
+{
+    gui->click(WindowId::Menu, "Command6");
+    gui->type(S, "teeth", "44");
+    const QString path = dir.filePath("broken.gear");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"({"format": "geardim-gear", "version": 1, "gear": {"teeth": )");
+    file.close();
+    gui->files.push_back(path);
+    action("openAction")->trigger();
+    QCOMPARE(gui->warnings.size(), 1);
+    QVERIFY(gui->warnings[0].contains("broken.gear"));
+    QCOMPARE(gui->text(S, "teeth"), QString("44"));
+    QCOMPARE(sheet()->currentFile(), QString());
+    gui->warnings.clear();
+}
+
+void TestSheetWindow::unsavedChangesAreAskedAbout_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("leaves");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("cancel") << int(geardim::UnsavedAnswer::Cancel) << false << false;
+    QTest::newRow("discard") << int(geardim::UnsavedAnswer::Discard) << true << false;
+    QTest::newRow("save") << int(geardim::UnsavedAnswer::Save) << true << true;
+}
+
+void TestSheetWindow::unsavedChangesAreAskedAbout()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, leaves);
+    QFETCH(bool, saved);
+    gui->click(WindowId::Menu, "Command6");
+    // Unchanged: closing asks nothing.
+    gui->window(S)->close();
+    QCOMPARE(gui->unsavedAsked, QStringList());
+    gui->click(WindowId::Menu, "Command6");
+    gui->type(S, "module", "1.25");
+    gui->unsavedAnswers.push_back(geardim::UnsavedAnswer(answer));
+    const QString path = dir.filePath(QStringLiteral("asked-%1.gear").arg(QTest::currentDataTag()));
+    if (saved)
+        gui->files.push_back(path);
+    gui->window(S)->close();
+    QCOMPARE(gui->unsavedAsked, QStringList{"未命名"});
+    QCOMPARE(gui->window(S)->isVisible(), !leaves);
+    QCOMPARE(QFile::exists(path), saved);
+}
+
+void TestSheetWindow::remembersInputsAndRecentFiles()
+{
+    gui->click(WindowId::Menu, "Command6");
+    gui->type(S, "module", "2.75");
+    gui->type(S, "teeth", "23");
+    gui->click(S, "compute");
+    const QString path = dir.filePath("remembered.gear");
+    QVERIFY(sheet()->saveGearTo(path));
+    // Another run of the program: a new window reads the settings.
+    geardim::InspectionSheet again;
+    QCOMPARE(again.findChild<QLineEdit *>("module")->text(), QString("2.75"));
+    QCOMPARE(again.findChild<QLineEdit *>("teeth")->text(), QString("23"));
+    QCOMPARE(again.recentFiles(), QStringList{QFileInfo(path).absoluteFilePath()});
+    auto *recent = again.findChild<QMenu *>("recentMenu");
+    QCOMPARE(recent->actions().size(), 1);
+    QVERIFY(recent->actions().first()->text().startsWith("remembered.gear  —  "));
+    QCOMPARE(recent->actions().first()->toolTip(), QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    // A file that cannot be opened any more leaves the list.
+    QVERIFY(QFile::remove(path));
+    recent->actions().first()->trigger();
+    QCOMPARE(again.recentFiles(), QStringList());
+    QVERIFY(recent->actions().isEmpty());
+    QCOMPARE(gui->warnings.size(), 1);
+    gui->warnings.clear();
+}
+
+void TestSheetWindow::copyTablePutsCellsOnTheClipboard()
+{
+    gui->click(WindowId::Menu, "Command6");
+    gui->click(S, "compute");
+    QApplication::clipboard()->clear();
+    QCOMPARE(action("copyTableAction")->shortcut(), QKeySequence(QKeySequence::Copy));
+    action("copyTableAction")->trigger();
+    const QMimeData *data = QApplication::clipboard()->mimeData();
+    QVERIFY(data->text().split('\n').contains("跨球距 M\tmm\t32.3108\t32.2380\t32.1641\t-0.0728/-0.1467"));
+    QVERIFY(data->html().contains("<table>"));
+}
+
+void TestSheetWindow::exportsAPdf()
+{
+    gui->click(WindowId::Menu, "Command6");
+    const QString path = dir.filePath("exported.pdf");
+    gui->files.push_back(path);
+    action("pdfAction")->trigger();
+    QVERIFY(QFile::exists(path));
+    QFile pdf(path);
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(pdf.read(5) == "%PDF-");
+    // The printer gets the same page.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("printed.pdf"));
+    QVERIFY(sheet()->printTo(printer));
+    QVERIFY(QFileInfo(dir.filePath("printed.pdf")).size() > 1000);
+}
+
+void TestSheetWindow::commandLineLoadSavePdfAndBatch()
+{
+    // --save writes the inputs with the options applied; --load takes them back, options over them.
+    const QString gear = dir.filePath("cli.gear");
+    Run run = runGeardim(kDoneWhen + QStringList{"--save", gear, "--format", "json"});
+    QCOMPARE(run.status, 0);
+    run = runGeardim({"sheet", "--load", gear, "--teeth", "31", "--format", "json"});
+    QCOMPARE(run.status, 0);
+    const QJsonObject j = QJsonDocument::fromJson(run.out).object();
+    QCOMPARE(j["gear"]["teeth"].toDouble(), 31.0);
+    QCOMPARE(j["allowances"]["lower"].toDouble(), -0.06);
+    QCOMPARE(j["gauge"]["diameter"].toDouble(), 1.7);
+    // A file problem is status 1, with the reason.
+    run = runGeardim({"sheet", "--load", dir.filePath("missing.gear")});
+    QCOMPARE(run.status, 1);
+    QVERIFY(QString::fromUtf8(run.err).contains("missing.gear"));
+    // A PDF without any display.
+    const QString pdf = dir.filePath("cli.pdf");
+    run = runGeardim({"sheet", "--load", gear, "--pdf", pdf});
+    QCOMPARE(run.status, 0);
+    QVERIFY(QFileInfo(pdf).size() > 1000);
+    // A batch with good and bad lines: status 3, every line written.
+    const QString in = dir.filePath("gears.csv"), out = dir.filePath("sheets.csv");
+    QFile csv(in);
+    QVERIFY(csv.open(QIODevice::WriteOnly));
+    csv.write("module,teeth,allowance-upper,allowance-lower\n1,30,-0.03,-0.06\n1,x,0,0\n2,51,,\n");
+    csv.close();
+    run = runGeardim({"sheet", "--batch", in, "--out", out});
+    QCOMPARE(run.status, 3);
+    QFile result(out);
+    QVERIFY(result.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(result.readAll()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 4);
+    QVERIFY(lines[0].startsWith("module,teeth,allowance-upper,allowance-lower,units,"));
+    QVERIFY(lines[2].endsWith("无效。"));
+    // All good: status 0, to stdout.
+    QVERIFY(csv.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    csv.write("module,teeth\n1,30\n");
+    csv.close();
+    run = runGeardim({"sheet", "--batch", in});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out.count('\n'), 2);
+}
+
+void TestSheetWindow::showsThePictureOfTheMeasurement()
+{
+    gui->click(WindowId::Menu, "Command6");
+    QWidget *view = gui->window(S)->findChild<QWidget *>("measurementView");
+    QVERIFY(view);
+    gui->click(S, "compute");
+    QVERIFY(sheet()->shown());
+    // One offscreen render, which must paint the set-up without a single warning.
+    QTest::failOnWarning(QRegularExpression(".*"));
+    view->resize(760, 320);
+    QImage image(view->size(), QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    view->render(&image);
+    int inked = 0;
+    for (int y = 0; y < image.height(); y += 2) {
+        for (int x = 0; x < image.width(); x += 2)
+            inked += image.pixel(x, y) != qRgb(255, 255, 255);
+    }
+    QVERIFY2(inked > 500, qPrintable(QString::number(inked)));
+    // The command line writes the same picture.
+    const QString png = dir.filePath("picture.png");
+    const Run run = runGeardim(kDoneWhen + QStringList{"--picture", png, "--picture-size", "600x400"});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(QImage(png).size(), QSize(600, 400));
+    const QString svg = dir.filePath("picture.svg");
+    QCOMPARE(runGeardim(kDoneWhen + QStringList{"--picture", svg}).status, 0);
+    QFile file(svg);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    int circles = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("circle"))
+            ++circles;
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QVERIFY(circles >= 2 * 7); // the circles, gauges and contact points of both panels
+    QCOMPARE(runGeardim(kDoneWhen + QStringList{"--picture", png, "--picture-size", "12"}).status, 2);
+}
+
+QTEST_MAIN(TestSheetWindow)
+#include "tst_sheetwindow.moc"
