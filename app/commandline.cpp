@@ -29,7 +29,7 @@
 #include "gui/painting/measurementpicture.h"
 #include "gui/painting/report.h"
 #include "core/sheet/sheetcalculation.h"
-#include "core/sheet/sheetoptions.h"
+#include "core/sheet/sheetinputs.h"
 #include "core/sheet/sheetreport.h"
 
 namespace geardim {
@@ -46,14 +46,6 @@ void printTo(std::FILE *stream, const std::string &text)
     std::fflush(stream);
 }
 
-// The sheet's texts in the language installed.
-const TextTranslator &coreTexts()
-{
-    static const TextTranslator translate = [](const char *context, const char *text) {
-        return QCoreApplication::translate(context, text).toStdString();
-    };
-    return translate;
-}
 
 int usageError(const QString &message)
 {
@@ -130,13 +122,13 @@ std::optional<SheetInput> inputs(Parsed &p, QJsonObject &kept, int &status)
 {
     SheetInput in;
     if (p.parser.isSet(p.load)) {
-        const GearFileRead read = readGearFile(p.parser.value(p.load));
-        if (!read.gear) {
-            status = noResult(read.problem);
+        const FileOutcome<GearDocument> read = readGearFile(p.parser.value(p.load));
+        if (!read.ok()) {
+            status = noResult(read.problem());
             return std::nullopt;
         }
-        in = read.gear->input;
-        kept = read.gear->document;
+        in = read.value().input;
+        kept = read.value().document;
     }
     for (const SheetOption &o : sheetOptions()) {
         const QString name = QString::fromLatin1(o.name);
@@ -171,8 +163,8 @@ bool sameFile(const QString &a, const QString &b)
 int runBatchCommand(Parsed &p, const SheetInput &defaults)
 {
     const QString inPath = p.parser.value(p.batch);
-    if (const QString problem = inputSourceProblem(inPath); !problem.isEmpty())
-        return noResult(QCoreApplication::translate("CommandLine", "无法打开批量文件“%1”：%2。").arg(inPath, problem));
+    if (const FileDone source = checkInputSource(inPath); !source.ok())
+        return noResult(QCoreApplication::translate("CommandLine", "无法打开批量文件“%1”：%2。").arg(inPath, source.problem()));
     std::ifstream in(QFile::encodeName(inPath).toStdString(), std::ios::binary);
     if (!in)
         return noResult(QCoreApplication::translate("CommandLine", "无法打开批量文件“%1”：%2。").arg(inPath, qt_error_string(errno)));
@@ -184,18 +176,17 @@ int runBatchCommand(Parsed &p, const SheetInput &defaults)
         if (sameFile(inPath, outPath))
             return usageError(QCoreApplication::translate("CommandLine", "--out 与 --batch 是同一个文件“%1”：批量结果不能写到输入文件上。").arg(outPath));
         file.emplace(outPath);
-        if (const QString problem = file->open(); !problem.isEmpty())
-            return noResult(QCoreApplication::translate("CommandLine", "无法写入“%1”：%2。").arg(outPath, problem));
+        if (const FileDone opened = file->open(); !opened.ok())
+            return noResult(QCoreApplication::translate("CommandLine", "无法写入“%1”：%2。").arg(outPath, opened.problem()));
         out = &file->stream();
     }
-    const BatchSummary summary = runBatch(in, *out, defaults, coreTexts());
+    const BatchSummary summary = runBatch(in, *out, defaults, qtTextTranslator());
     out->flush();
     if (!summary.problem.empty())
         return noResult(QString::fromStdString(summary.problem));
     if (file) {
-        const QString problem = file->writeProblem().isEmpty() ? file->commit() : file->writeProblem();
-        if (!problem.isEmpty())
-            return noResult(QCoreApplication::translate("CommandLine", "无法写入“%1”：%2。原有文件未改动。").arg(p.parser.value(p.out), problem));
+        if (const FileDone committed = file->commit(); !committed.ok())
+            return noResult(QCoreApplication::translate("CommandLine", "无法写入“%1”：%2。原有文件未改动。").arg(p.parser.value(p.out), committed.problem()));
     } else if (!*out) {
         return noResult(QCoreApplication::translate("CommandLine", "写入批量结果失败。"));
     }
@@ -251,26 +242,24 @@ int runSheet(Parsed &p)
     if (!sheet.ok())
         return noResult(QCoreApplication::translate("CommandLine", "没有结果：") + QCoreApplication::translate("Failure", failureText(sheet.failure())));
     if (p.parser.isSet(p.save)) {
-        const QString problem = writeGearFile(p.parser.value(p.save), *in, kept);
-        if (!problem.isEmpty())
-            return noResult(problem);
+        if (const FileDone saved = writeGearFile(p.parser.value(p.save), *in, kept); !saved.ok())
+            return noResult(saved.problem());
     }
     if (p.parser.isSet(p.picture)) {
-        const QString problem = writeMeasurementPicture(p.parser.value(p.picture), pictureSize, measurementDrawing(sheet.value()));
-        if (!problem.isEmpty())
-            return noResult(problem);
+        const FileDone written = writeMeasurementPicture(p.parser.value(p.picture), pictureSize, measurementDrawing(sheet.value()));
+        if (!written.ok())
+            return noResult(written.problem());
     }
     if (p.parser.isSet(p.pdf)) {
-        const QString problem = writeReportPdf(p.parser.value(p.pdf), *in, sheet.value(), QDate::currentDate());
-        if (!problem.isEmpty())
-            return noResult(problem);
+        if (const FileDone written = writeReportPdf(p.parser.value(p.pdf), sheet.value(), QDate::currentDate()); !written.ok())
+            return noResult(written.problem());
     }
     if (form == QLatin1String("json"))
-        printTo(stdout, sheetJson(sheet.value(), coreTexts()));
+        printTo(stdout, sheetJson(sheet.value(), qtTextTranslator()));
     else if (form == QLatin1String("csv"))
-        printTo(stdout, sheetCsv(sheet.value(), coreTexts()));
+        printTo(stdout, sheetCsv(sheet.value(), qtTextTranslator()));
     else
-        printTo(stdout, sheetText(sheet.value(), coreTexts()));
+        printTo(stdout, sheetText(sheet.value(), qtTextTranslator()));
     return kResult;
 }
 

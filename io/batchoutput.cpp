@@ -87,37 +87,35 @@ BatchOutputFile::~BatchOutputFile()
     }
 }
 
-QString BatchOutputFile::open()
+FileDone BatchOutputFile::open()
 {
-    if (const QString problem = outputTargetProblem(path_); !problem.isEmpty())
-        return problem;
+    if (FileDone target = checkOutputTarget(path_); !target.ok())
+        return target;
     // Through a link the file it names is replaced, not the link.
     if (const QFileInfo link(path_); link.isSymLink() && link.exists())
         path_ = link.canonicalFilePath();
     const QFileInfo target(path_);
     temporary_.setFileTemplate(target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
     if (!temporary_.openUnbuffered())
-        return temporary_.errorString();
+        return FileDone::refused(temporary_.errorString());
     const QByteArray name = QFile::encodeName(temporary_.fileName());
     if (std::size_t(name.size()) < sizeof pendingFile) {
         std::memcpy(pendingFile, name.constData(), std::size_t(name.size()) + 1);
         watchSignals(true);
     }
-    return QString();
+    return {};
 }
 
-QString BatchOutputFile::writeProblem() const { return buffer_.problem; }
-
-QString BatchOutputFile::commit()
+FileDone BatchOutputFile::commit()
 {
     stream_.flush();
     if (!buffer_.problem.isEmpty())
-        return buffer_.problem;
+        return FileDone::refused(buffer_.problem);
     if (!temporary_.flush())
-        return temporary_.errorString();
+        return FileDone::refused(temporary_.errorString());
 #if defined(Q_OS_UNIX)
     if (::fsync(temporary_.handle()) != 0)
-        return qt_error_string(errno);
+        return FileDone::refused(qt_error_string(errno));
 #endif
     // The new file gets the old one's permissions, or the usual ones of a new file.
     const QFileInfo old(path_);
@@ -131,12 +129,12 @@ QString BatchOutputFile::commit()
     QFile::remove(path_);
 #endif
     if (std::rename(from.constData(), to.constData()) != 0)
-        return qt_error_string(errno);
+        return FileDone::refused(qt_error_string(errno));
     committed_ = true;
     temporary_.setAutoRemove(false);
     watchSignals(false);
     pendingFile[0] = 0;
-    return QString();
+    return {};
 }
 
 } // namespace geardim

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+
+#include "io/fileoutcome.h"
 #include <QTemporaryFile>
 
 #include <memory>
@@ -21,14 +23,13 @@ public:
     BatchOutputFile(const BatchOutputFile &) = delete;
     BatchOutputFile &operator=(const BatchOutputFile &) = delete;
 
-    // Creates the temporary file; the reason when it cannot (empty on success).
-    QString open();
+    // Creates the temporary file.
+    FileDone open();
     // Where the lines go; it fails (badbit) as soon as a write fails.
     std::ostream &stream() { return stream_; }
-    // The system's reason for the first failed write, or empty.
-    QString writeProblem() const;
-    // Puts the output in place; the reason when it cannot (empty on success).
-    QString commit();
+    // Puts the output in place: refused with the system's reason for the first write
+    // that failed, or for the last steps.
+    FileDone commit();
 
 private:
     // Writes through to the temporary file in blocks, keeping the first failure's reason.

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "core/sheet/sheetcalculation.h"
+#include "io/fileoutcome.h"
 
 // Gear files (.gear): UTF-8 JSON holding the inspection sheet's inputs only,
 //   {"format": "geardim-gear", "version": 1, "gear": {...}, "allowances": {...}, "gauge": {...}}
@@ -21,24 +22,19 @@ struct GearDocument {
     QJsonObject document;
 };
 
-struct GearFileRead {
-    std::optional<GearDocument> gear;
-    QString problem; // why the file was refused, naming the file; empty when read
-};
-
 // Reads a gear file. Refuses, with the reason, a file larger than 1 MiB (unread),
 // one that is not JSON or is cut short, not a gear file, of a newer major version,
 // with a value of the wrong type or out of range.
-GearFileRead readGearFile(const QString &path);
+FileOutcome<GearDocument> readGearFile(const QString &path);
 
 // The gear as a document: kept is a document read earlier, whose unknown keys stay.
 QJsonObject gearDocument(const SheetInput &input, const QJsonObject &kept = QJsonObject());
 
 // The gear read from a document; the problem without the file's name.
-GearFileRead gearFromDocument(const QJsonObject &document);
+FileOutcome<GearDocument> gearFromDocument(const QJsonObject &document);
 
 // Writes the gear atomically: all of the new file or none of it, the old one
-// untouched on failure. Returns the problem, naming the file, or an empty text.
-QString writeGearFile(const QString &path, const SheetInput &input, const QJsonObject &kept = QJsonObject());
+// untouched on failure; the problem names the file.
+FileDone writeGearFile(const QString &path, const SheetInput &input, const QJsonObject &kept = QJsonObject());
 
 } // namespace geardim

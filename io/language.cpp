@@ -154,6 +154,14 @@ void installLanguage(Language language)
         QCoreApplication::installTranslator(translator);
 }
 
+const TextTranslator &qtTextTranslator()
+{
+    static const TextTranslator translate = [](const char *context, const char *text) {
+        return QCoreApplication::translate(context, text).toStdString();
+    };
+    return translate;
+}
+
 bool installQtTranslation()
 {
     // Qt's own texts (a field's context menu, standard dialogs) in Chinese, from

@@ -4,6 +4,8 @@
 // Needs Qt Core only, so that the command line can choose and install it too.
 #include <string>
 
+#include "core/sheet/sheetreport.h"
+
 namespace geardim {
 
 enum class Language { Chinese, English };
@@ -30,6 +32,10 @@ Language rememberedLanguage();
 // Installs the program's English texts for English; Chinese needs none, its texts
 // are the sources. Needs the application object.
 void installLanguage(Language language);
+
+// The sheet's texts (written by the core in Chinese, with their context) in the
+// language installed: the one translator every writer of text takes.
+const TextTranslator &qtTextTranslator();
 
 // Loads Qt's own Chinese texts once; false when Qt's translations are not installed.
 bool installQtTranslation();

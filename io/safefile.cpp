@@ -19,46 +19,46 @@ bool writeAllOf(QIODevice &device, const char *data, qint64 size)
     return true;
 }
 
-QString outputTargetProblem(const QString &path)
+FileDone checkOutputTarget(const QString &path)
 {
     const QFileInfo info(path); // follows links: a link to a regular file is that file
     if (info.isDir())
-        return QCoreApplication::translate("SafeFile", "这是一个文件夹");
+        return FileDone::refused(QCoreApplication::translate("SafeFile", "这是一个文件夹"));
     if (info.exists() && !info.isFile())
-        return QCoreApplication::translate("SafeFile", "这不是普通文件（而是设备、FIFO 或套接字），不能覆盖");
-    return QString();
+        return FileDone::refused(QCoreApplication::translate("SafeFile", "这不是普通文件（而是设备、FIFO 或套接字），不能覆盖"));
+    return {};
 }
 
-QString inputSourceProblem(const QString &path)
+FileDone checkInputSource(const QString &path)
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return QCoreApplication::translate("SafeFile", "这是一个文件夹");
+        return FileDone::refused(QCoreApplication::translate("SafeFile", "这是一个文件夹"));
     if (!info.exists())
-        return QCoreApplication::translate("SafeFile", "文件不存在");
+        return FileDone::refused(QCoreApplication::translate("SafeFile", "文件不存在"));
     if (!info.isFile())
-        return QCoreApplication::translate("SafeFile", "这不是普通文件（而是设备、FIFO 或套接字），不能读取");
-    return QString();
+        return FileDone::refused(QCoreApplication::translate("SafeFile", "这不是普通文件（而是设备、FIFO 或套接字），不能读取"));
+    return {};
 }
 
-QString writeWholeFile(const QString &path, const QByteArray &bytes)
+FileDone writeWholeFile(const QString &path, const QByteArray &bytes)
 {
-    if (const QString problem = outputTargetProblem(path); !problem.isEmpty())
-        return problem;
+    if (FileDone target = checkOutputTarget(path); !target.ok())
+        return target;
     QSaveFile file(path);
     // Unbuffered, so that a full disk shows in the write itself: a buffered write that
     // fails only in commit()'s flush would still be renamed over the old file, empty.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
+        return FileDone::refused(file.errorString());
     if (!writeAllOf(file, bytes.constData(), bytes.size()) || !file.flush()) {
         // The reason first: cancelWriting() replaces it with its own.
         const QString reason = file.errorString();
         file.cancelWriting();
-        return reason;
+        return FileDone::refused(reason);
     }
     if (!file.commit())
-        return file.errorString();
-    return QString();
+        return FileDone::refused(file.errorString());
+    return {};
 }
 
 QString oldFileNote(bool existed)

@@ -4,24 +4,26 @@
 #include <QIODevice>
 #include <QString>
 
+#include "io/fileoutcome.h"
+
 // Files the program reads and writes, checked before they are touched: a user's file is
 // replaced all or nothing, and nothing that is not a regular file is read or replaced.
 namespace geardim {
 
 // Why a file cannot be written at path: it is a folder, or something other than a
 // regular file (a device node, a FIFO, a socket), which a save would replace with a
-// regular file. Empty when path is a regular file, a link to one, or nothing yet.
-QString outputTargetProblem(const QString &path);
+// regular file. Done when path is a regular file, a link to one, or nothing yet.
+FileDone checkOutputTarget(const QString &path);
 
 // Why path cannot be read as a file: it is missing, a folder, or not a regular file (a
-// FIFO would block the program for ever, a device node would never end). Empty when readable.
-QString inputSourceProblem(const QString &path);
+// FIFO would block the program for ever, a device node would never end).
+FileDone checkInputSource(const QString &path);
 
 // Writes bytes to path all or nothing: into a temporary file beside it, renamed over
-// the old file only when every byte is on the disk. Empty on success, else the system's
+// the old file only when every byte is on the disk. Refused with the system's
 // reason ("No space left on device", in the language of Qt's texts); the old file, if
 // any, is then as it was.
-QString writeWholeFile(const QString &path, const QByteArray &bytes);
+FileDone writeWholeFile(const QString &path, const QByteArray &bytes);
 
 // Writes every byte, going on after a short write so that a failure comes with the
 // device's reason (errorString()); false on failure.

@@ -621,10 +621,6 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
 <context>
     <name>GearFile</name>
     <message>
-        <source>“%1.%2”应为数字。</source>
-        <translation>&quot;%1.%2&quot; should be a number.</translation>
-    </message>
-    <message>
         <source>“%1.%2”的值 %3 超出范围（%4）。</source>
         <translation>the value %3 of &quot;%1.%2&quot; is out of range (%4).</translation>
     </message>
@@ -647,14 +643,6 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>缺少齿数“gear.teeth”。</source>
         <translation>the number of teeth &quot;gear.teeth&quot; is missing.</translation>
-    </message>
-    <message>
-        <source>“gear.internal”应为 true 或 false。</source>
-        <translation>&quot;gear.internal&quot; should be true or false.</translation>
-    </message>
-    <message>
-        <source>“gauge.kind”应为 &quot;ball&quot; 或 &quot;pin&quot;。</source>
-        <translation>&quot;gauge.kind&quot; should be &quot;ball&quot; or &quot;pin&quot;.</translation>
     </message>
     <message>
         <source>无法打开“%1”：%2</source>
@@ -711,6 +699,18 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>无法保存“%1”：%2。%3</source>
         <translation>Cannot save &quot;%1&quot;: %2. %3</translation>
+    </message>
+    <message>
+        <source>“%1”应为数字。</source>
+        <translation>"%1" should be a number.</translation>
+    </message>
+    <message>
+        <source>“%1”应为 true 或 false。</source>
+        <translation>"%1" should be true or false.</translation>
+    </message>
+    <message>
+        <source>“%1”应为 &quot;ball&quot; 或 &quot;pin&quot;。</source>
+        <translation>"%1" should be "ball" or "pin".</translation>
     </message>
 </context>
 <context>
@@ -997,6 +997,93 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
 </context>
 <context>
+    <name>SheetInput</name>
+    <message>
+        <source>法向模数 mn (mm)</source>
+        <translation>Normal module mn (mm)</translation>
+    </message>
+    <message>
+        <source>径节 P (1/in)</source>
+        <translation>Diametral pitch P (1/in)</translation>
+    </message>
+    <message>
+        <source>或填径节</source>
+        <translation>or the pitch</translation>
+    </message>
+    <message>
+        <source>齿数 z</source>
+        <translation>Number of teeth z</translation>
+    </message>
+    <message>
+        <source>法向压力角 αn (°)</source>
+        <translation>Pressure angle αn (°)</translation>
+    </message>
+    <message>
+        <source>螺旋角 β (°)</source>
+        <translation>Helix angle β (°)</translation>
+    </message>
+    <message>
+        <source>变位系数 x</source>
+        <translation>Profile shift x</translation>
+    </message>
+    <message>
+        <source>或填齿厚</source>
+        <translation>or the thickness</translation>
+    </message>
+    <message>
+        <source>法向齿厚 sn</source>
+        <translation>Tooth thickness sn</translation>
+    </message>
+    <message>
+        <source>或填变位系数</source>
+        <translation>or the shift</translation>
+    </message>
+    <message>
+        <source>齿顶高系数 ha*</source>
+        <translation>Addendum coeff. ha*</translation>
+    </message>
+    <message>
+        <source>齿顶圆直径 da</source>
+        <translation>Tip diameter da</translation>
+    </message>
+    <message>
+        <source>按 ha* 计算</source>
+        <translation>from ha*</translation>
+    </message>
+    <message>
+        <source>上偏差 Esns</source>
+        <translation>Upper Esns</translation>
+    </message>
+    <message>
+        <source>下偏差 Esni</source>
+        <translation>Lower Esni</translation>
+    </message>
+    <message>
+        <source>直径 D</source>
+        <translation>Diameter D</translation>
+    </message>
+    <message>
+        <source>不填则建议</source>
+        <translation>empty: proposed</translation>
+    </message>
+    <message>
+        <source>齿宽 b</source>
+        <translation>Face width b</translation>
+    </message>
+    <message>
+        <source>可不填</source>
+        <translation>optional</translation>
+    </message>
+    <message>
+        <source>跨测齿数 k</source>
+        <translation>Span count k</translation>
+    </message>
+    <message>
+        <source>不填则自动选择</source>
+        <translation>empty: chosen</translation>
+    </message>
+</context>
+<context>
     <name>SheetOption</name>
     <message>
         <source>法向模数 mn (mm)</source>
@@ -1156,118 +1243,6 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <translation>Inspection sheet</translation>
     </message>
     <message>
-        <source>或填径节</source>
-        <translation>or the pitch</translation>
-    </message>
-    <message>
-        <source>或填齿厚</source>
-        <translation>or the thickness</translation>
-    </message>
-    <message>
-        <source>或填变位系数</source>
-        <translation>or the shift</translation>
-    </message>
-    <message>
-        <source>按 ha* 计算</source>
-        <translation>from ha*</translation>
-    </message>
-    <message>
-        <source>可不填</source>
-        <translation>optional</translation>
-    </message>
-    <message>
-        <source>不填则建议</source>
-        <translation>empty: proposed</translation>
-    </message>
-    <message>
-        <source>外齿</source>
-        <translation>External</translation>
-    </message>
-    <message>
-        <source>内齿</source>
-        <translation>Internal</translation>
-    </message>
-    <message>
-        <source>量球</source>
-        <translation>Balls</translation>
-    </message>
-    <message>
-        <source>量棒</source>
-        <translation>Pins</translation>
-    </message>
-    <message>
-        <source>齿轮</source>
-        <translation>Gear</translation>
-    </message>
-    <message>
-        <source>法向模数 mn (mm)</source>
-        <translation>Normal module mn (mm)</translation>
-    </message>
-    <message>
-        <source>径节 P (1/in)</source>
-        <translation>Diametral pitch P (1/in)</translation>
-    </message>
-    <message>
-        <source>齿数 z</source>
-        <translation>Number of teeth z</translation>
-    </message>
-    <message>
-        <source>法向压力角 αn (°)</source>
-        <translation>Pressure angle αn (°)</translation>
-    </message>
-    <message>
-        <source>螺旋角 β (°)</source>
-        <translation>Helix angle β (°)</translation>
-    </message>
-    <message>
-        <source>变位系数 x</source>
-        <translation>Profile shift x</translation>
-    </message>
-    <message>
-        <source>法向齿厚 sn</source>
-        <translation>Tooth thickness sn</translation>
-    </message>
-    <message>
-        <source>齿顶高系数 ha*</source>
-        <translation>Addendum coeff. ha*</translation>
-    </message>
-    <message>
-        <source>齿顶圆直径 da</source>
-        <translation>Tip diameter da</translation>
-    </message>
-    <message>
-        <source>齿宽 b</source>
-        <translation>Face width b</translation>
-    </message>
-    <message>
-        <source>齿厚偏差（法向）</source>
-        <translation>Thickness allowances (normal)</translation>
-    </message>
-    <message>
-        <source>上偏差 Esns</source>
-        <translation>Upper Esns</translation>
-    </message>
-    <message>
-        <source>下偏差 Esni</source>
-        <translation>Lower Esni</translation>
-    </message>
-    <message>
-        <source>量具</source>
-        <translation>Gauge</translation>
-    </message>
-    <message>
-        <source>种类</source>
-        <translation>Kind</translation>
-    </message>
-    <message>
-        <source>直径 D</source>
-        <translation>Diameter D</translation>
-    </message>
-    <message>
-        <source>计  算</source>
-        <translation>Compute</translation>
-    </message>
-    <message>
         <source>公称</source>
         <translation>Nominal</translation>
     </message>
@@ -1360,24 +1335,12 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <translation>Export PDF</translation>
     </message>
     <message>
-        <source>请填写齿数 z。</source>
-        <translation>Enter the number of teeth z.</translation>
-    </message>
-    <message>
         <source>注意：</source>
         <translation>Note: </translation>
     </message>
     <message>
         <source>语言将在程序下次启动时更改。</source>
         <translation>The language changes when the program starts again.</translation>
-    </message>
-    <message>
-        <source>不填则自动选择</source>
-        <translation>empty: chosen</translation>
-    </message>
-    <message>
-        <source>跨测齿数 k</source>
-        <translation>Span count k</translation>
     </message>
     <message>
         <source>偏差</source>
@@ -1412,6 +1375,53 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>复制</source>
         <translation>Copy</translation>
+    </message>
+</context>
+<context>
+    <name>geardim::SheetForm</name>
+    <message>
+        <source>齿轮</source>
+        <translation>Gear</translation>
+    </message>
+    <message>
+        <source>齿厚偏差（法向）</source>
+        <translation>Thickness allowances (normal)</translation>
+    </message>
+    <message>
+        <source>量具</source>
+        <translation>Gauge</translation>
+    </message>
+    <message>
+        <source>外齿</source>
+        <translation>External</translation>
+    </message>
+    <message>
+        <source>内齿</source>
+        <translation>Internal</translation>
+    </message>
+    <message>
+        <source>量球</source>
+        <translation>Balls</translation>
+    </message>
+    <message>
+        <source>量棒</source>
+        <translation>Pins</translation>
+    </message>
+    <message>
+        <source>种类</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>计  算</source>
+        <translation>Compute</translation>
+    </message>
+    <message>
+        <source>请填写齿数 z。</source>
+        <translation>Enter the number of teeth z.</translation>
+    </message>
+    <message>
+        <source>“%1”的值 %2 超出范围（%3）。</source>
+        <translation>"%1" is %2, out of range (%3).</translation>
     </message>
 </context>
 </TS>

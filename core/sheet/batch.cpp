@@ -13,7 +13,7 @@
 
 #include "core/common/failure.h"
 #include "core/common/translatable.h"
-#include "core/sheet/sheetoptions.h"
+#include "core/sheet/sheetinputs.h"
 #include "core/sheet/sheetreport.h"
 
 namespace geardim {

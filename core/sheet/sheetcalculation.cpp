@@ -290,7 +290,7 @@ void span(const Gear &g, const std::array<double, 3> &xs, const SheetInput &in, 
     else if (s.contactDiameter > g.da)
         addWarning(r, SheetWarning::SpanContactAboveTip);
     // The anvils must fit the face: W·sin βb plus a margin (W·sin βb is 0 on a spur gear).
-    const double margin = r.inches ? kSpanFaceMarginIn : kSpanFaceMarginMm;
+    const double margin = r.unit == LengthUnit::Inch ? kSpanFaceMarginIn : kSpanFaceMarginMm;
     if (in.faceWidth && *in.faceWidth < s.length.max * std::fabs(std::sin(g.betaB)) + margin)
         addWarning(r, SheetWarning::SpanFaceTooNarrow);
     r.span = s;
@@ -328,8 +328,8 @@ Outcome<SheetResult> computeSheet(const SheetInput &in)
         return Failure::TipDiameterNotPositive;
 
     SheetResult r;
-    r.inches = in.diametralPitch.has_value();
-    r.diametralPitch = in.diametralPitch;
+    r.input = in;
+    r.unit = in.diametralPitch ? LengthUnit::Inch : LengthUnit::Millimetre;
     r.module = g.mn;
     r.teeth = g.z;
     r.pressureAngleDeg = in.pressureAngleDeg;
@@ -435,6 +435,8 @@ const char *sheetWarningText(SheetWarning warning)
     }
     return "";
 }
+
+const char *unitName(LengthUnit unit) { return unit == LengthUnit::Inch ? "in" : "mm"; }
 
 const char *sheetWarningCode(SheetWarning warning)
 {

@@ -15,6 +15,12 @@ namespace geardim {
 
 enum class GaugeKind { Ball, Pin };
 
+// The sheet's length unit: millimetres, or inches for a gear given by its diametral pitch.
+enum class LengthUnit { Millimetre, Inch };
+
+// "mm" or "in".
+const char *unitName(LengthUnit unit);
+
 struct SheetInput {
     std::optional<double> module = std::nullopt;          // normal module mn, mm
     std::optional<double> diametralPitch = std::nullopt;  // normal diametral pitch P, 1/in: mn = 1/P, lengths in inches
@@ -79,8 +85,8 @@ enum class SheetWarning {
 const char *sheetWarningCode(SheetWarning warning);
 
 struct SheetResult {
-    bool inches = false;
-    std::optional<double> diametralPitch;      // P when the gear was given by it
+    SheetInput input;                          // what the sheet was computed from
+    LengthUnit unit = LengthUnit::Millimetre;
     // The gear as computed.
     double module = 0, teeth = 0, pressureAngleDeg = 0, helixAngleDeg = 0;
     bool internal = false;

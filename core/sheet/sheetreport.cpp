@@ -103,8 +103,11 @@ std::vector<std::string> warningTexts(const SheetResult &r, const TextTranslator
 std::string warningCodes(const SheetResult &r)
 {
     std::string codes;
-    for (SheetWarning w : r.warnings)
-        codes += (codes.empty() ? "" : "|") + std::string(sheetWarningCode(w));
+    for (SheetWarning w : r.warnings) {
+        if (!codes.empty())
+            codes += '|';
+        codes += sheetWarningCode(w);
+    }
     return codes;
 }
 
@@ -112,7 +115,7 @@ const char *gaugeKindName(GaugeKind kind) { return kind == GaugeKind::Ball ? "ba
 
 } // namespace
 
-int sheetDecimals(const SheetResult &r) { return r.inches ? 5 : 4; }
+int sheetDecimals(const SheetResult &r) { return r.unit == LengthUnit::Inch ? 5 : 4; }
 
 std::vector<std::string> sheetWarningMessages(const SheetResult &r, const TextTranslator &tr)
 {
@@ -165,7 +168,7 @@ std::string sheetDeviations(double upper, double lower, int decimals)
 std::vector<SheetRow> sheetRows(const SheetResult &r)
 {
     // Whole names, so each is one text to translate.
-    const std::string mm = r.inches ? "in" : "mm";
+    const std::string mm = unitName(r.unit);
     const bool balls = r.gauge == GaugeKind::Ball;
     std::vector<SheetRow> rows;
     rows.push_back(singleRow(QT_TRANSLATE_NOOP("Sheet", "分度圆直径 d"), mm, r.referenceDiameter));
@@ -257,9 +260,9 @@ void visitColumns(const SheetResult &r, Visitor &v, const TextTranslator &tr)
         else
             v.empty(key, "");
     };
-    v.text("units", "", r.inches ? "in" : "mm");
+    v.text("units", "", unitName(r.unit));
     v.number("gear.module", "", r.module);
-    optionalNumber("gear.diametralPitch", r.diametralPitch);
+    optionalNumber("gear.diametralPitch", r.input.diametralPitch);
     v.number("gear.teeth", "", r.teeth);
     v.number("gear.pressureAngle", "", r.pressureAngleDeg);
     v.number("gear.helixAngle", "", r.helixAngleDeg);
@@ -411,10 +414,10 @@ std::string sheetCsv(const SheetResult &r, const TextTranslator &tr)
 std::string sheetJson(const SheetResult &r, const TextTranslator &tr)
 {
     const auto num = [](double v) { return shortestNumber(v); };
-    std::string j = "{\"units\": " + jsonString(r.inches ? "in" : "mm") + ",\n";
+    std::string j = "{\"units\": " + jsonString(unitName(r.unit)) + ",\n";
     j += " \"gear\": {\"module\": " + num(r.module);
-    if (r.diametralPitch)
-        j += ", \"diametralPitch\": " + num(*r.diametralPitch);
+    if (r.input.diametralPitch)
+        j += ", \"diametralPitch\": " + num(*r.input.diametralPitch);
     j += ", \"teeth\": " + num(r.teeth) + ", \"pressureAngle\": "
          + num(r.pressureAngleDeg) + ", \"helixAngle\": " + num(r.helixAngleDeg) + ", \"shift\": " + num(r.shift)
          + ", \"internal\": " + (r.internal ? "true" : "false") + ", \"referenceDiameter\": "

@@ -1,5 +1,6 @@
 #include "gui/painting/measurementpicture.h"
 
+#include "io/language.h"
 #include "io/safefile.h"
 
 #include <QCoreApplication>
@@ -166,21 +167,19 @@ void paintMeasurement(QPainter &painter, const QRectF &area, const MeasurementDr
     painter.restore();
 }
 
-QString writeMeasurementPicture(const QString &path, const QSize &size, const MeasurementDrawing &drawing)
+FileDone writeMeasurementPicture(const QString &path, const QSize &size, const MeasurementDrawing &drawing)
 {
     const QString name = QFileInfo(path).fileName();
     const QString suffix = QFileInfo(path).suffix().toLower();
     const bool existed = QFileInfo::exists(path);
     if (suffix != QLatin1String("png") && suffix != QLatin1String("svg"))
-        return QCoreApplication::translate("Picture", "无法写入“%1”：图片只能是 .png 或 .svg。").arg(name);
-    if (const QString problem = outputTargetProblem(path); !problem.isEmpty())
-        return QCoreApplication::translate("Picture", "无法写入“%1”：%2。").arg(name, problem);
+        return FileDone::refused(QCoreApplication::translate("Picture", "无法写入“%1”：图片只能是 .png 或 .svg。").arg(name));
+    if (const FileDone target = checkOutputTarget(path); !target.ok())
+        return FileDone::refused(QCoreApplication::translate("Picture", "无法写入“%1”：%2。").arg(name, target.problem()));
     registerSongSubstitutes();
     QByteArray bytes;
     if (suffix == QLatin1String("svg")) {
-        bytes = QByteArray::fromStdString(measurementSvg(drawing, size.width(), size.height(), [](const char *context, const char *text) {
-            return QCoreApplication::translate(context, text).toStdString();
-        }));
+        bytes = QByteArray::fromStdString(measurementSvg(drawing, size.width(), size.height(), qtTextTranslator()));
     } else {
         QImage image(size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::white);
@@ -191,11 +190,13 @@ QString writeMeasurementPicture(const QString &path, const QSize &size, const Me
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         if (!image.save(&buffer, "PNG"))
-            return QCoreApplication::translate("Picture", "无法写入“%1”：PNG 编码失败。").arg(name);
+            return FileDone::refused(QCoreApplication::translate("Picture", "无法写入“%1”：PNG 编码失败。").arg(name));
     }
-    if (const QString why = writeWholeFile(path, bytes); !why.isEmpty())
-        return QCoreApplication::translate("Picture", "无法写入“%1”：%2。%3").arg(name, why, oldFileNote(existed)).trimmed();
-    return QString();
+    const FileDone written = writeWholeFile(path, bytes);
+    if (written.ok())
+        return written;
+    return FileDone::refused(
+        QCoreApplication::translate("Picture", "无法写入“%1”：%2。%3").arg(name, written.problem(), oldFileNote(existed)).trimmed());
 }
 
 } // namespace geardim

@@ -5,6 +5,7 @@
 #include <QSize>
 
 #include "core/sheet/drawing.h"
+#include "io/fileoutcome.h"
 
 class QPainter;
 
@@ -16,7 +17,7 @@ namespace geardim {
 void paintMeasurement(QPainter &painter, const QRectF &area, const MeasurementDrawing &drawing);
 
 // Writes the picture as PNG or SVG (written directly from the drawing, so no SVG library
-// is needed), chosen by the file's suffix. Returns the problem, naming the file, or an empty text.
-QString writeMeasurementPicture(const QString &path, const QSize &size, const MeasurementDrawing &drawing);
+// is needed), chosen by the file's suffix, all or nothing; the problem names the file.
+FileDone writeMeasurementPicture(const QString &path, const QSize &size, const MeasurementDrawing &drawing);
 
 } // namespace geardim

@@ -1,5 +1,6 @@
 #include "gui/painting/report.h"
 
+#include "io/language.h"
 #include "io/safefile.h"
 
 #include <QCoreApplication>
@@ -36,10 +37,11 @@ QFont reportFont(double points, bool bold = false)
 }
 
 // Lines of "label: value" pairs describing what the sheet was computed from.
-QStringList inputLines(const SheetInput &in, const SheetResult &r)
+QStringList inputLines(const SheetResult &r)
 {
+    const SheetInput &in = r.input;
     const int d = sheetDecimals(r);
-    const QString unit = r.inches ? QStringLiteral("in") : QStringLiteral("mm");
+    const QString unit = QString::fromLatin1(unitName(r.unit));
     QStringList gear;
     gear << (in.diametralPitch ? QCoreApplication::translate("Report", "径节 P = %1 1/in").arg(*in.diametralPitch)
                                : QCoreApplication::translate("Report", "法向模数 mn = %1 mm").arg(r.module));
@@ -74,8 +76,7 @@ double paragraph(QPainter &p, const QString &text, double left, double width, do
 
 } // namespace
 
-void paintReport(QPainter &p, QPagedPaintDevice &device, const SheetInput &in, const SheetResult &r,
-                 const QDate &date)
+void paintReport(QPainter &p, QPagedPaintDevice &device, const SheetResult &r, const QDate &date)
 {
     const QRectF page(0, 0, device.width(), device.height());
     const double mm = device.logicalDpiX() / 25.4; // device units per millimetre
@@ -85,7 +86,7 @@ void paintReport(QPainter &p, QPagedPaintDevice &device, const SheetInput &in, c
     p.setFont(reportFont(16, true));
     y = paragraph(p, QCoreApplication::translate("Report", "Velkor测量尺寸 — 测量尺寸表"), left, width, y) + 2 * mm;
     p.setFont(reportFont(10));
-    for (const QString &line : inputLines(in, r))
+    for (const QString &line : inputLines(r))
         y = paragraph(p, line, left, width, y) + 1 * mm;
     y += 3 * mm;
 
@@ -114,9 +115,7 @@ void paintReport(QPainter &p, QPagedPaintDevice &device, const SheetInput &in, c
     };
     p.setPen(QPen(Qt::black, 0.2 * mm));
     p.drawLine(QPointF(left, y), QPointF(left + width, y));
-    const TextTranslator translate = [](const char *context, const char *text) {
-        return QCoreApplication::translate(context, text).toStdString();
-    };
+    const TextTranslator &translate = qtTextTranslator();
     bool heading = true;
     for (const auto &line : sheetTableCells(r, translate)) {
         QStringList cells;
@@ -141,12 +140,12 @@ void paintReport(QPainter &p, QPagedPaintDevice &device, const SheetInput &in, c
     paragraph(p, QCoreApplication::translate("Report", "日期：") + date.toString(Qt::ISODate), left, width, y);
 }
 
-QString writeReportPdf(const QString &path, const SheetInput &input, const SheetResult &sheet, const QDate &date)
+FileDone writeReportPdf(const QString &path, const SheetResult &sheet, const QDate &date)
 {
     const QString name = QFileInfo(path).fileName();
     const bool existed = QFileInfo::exists(path);
-    if (const QString problem = outputTargetProblem(path); !problem.isEmpty())
-        return QCoreApplication::translate("Report", "无法导出“%1”：%2。").arg(name, problem);
+    if (const FileDone target = checkOutputTarget(path); !target.ok())
+        return FileDone::refused(QCoreApplication::translate("Report", "无法导出“%1”：%2。").arg(name, target.problem()));
     registerSongSubstitutes();
     // The page is made in memory and written all or nothing, so a full disk cannot
     // leave half a PDF in place of the old one.
@@ -161,11 +160,13 @@ QString writeReportPdf(const QString &path, const SheetInput &input, const Sheet
         pdf.setTitle(QCoreApplication::translate("Report", "测量尺寸表"));
         pdf.setCreator(QStringLiteral("geardim"));
         QPainter painter(&pdf);
-        paintReport(painter, pdf, input, sheet, date);
+        paintReport(painter, pdf, sheet, date);
     }
-    if (const QString why = writeWholeFile(path, bytes); !why.isEmpty())
-        return QCoreApplication::translate("Report", "无法导出“%1”：%2。%3").arg(name, why, oldFileNote(existed)).trimmed();
-    return QString();
+    const FileDone written = writeWholeFile(path, bytes);
+    if (written.ok())
+        return written;
+    return FileDone::refused(
+        QCoreApplication::translate("Report", "无法导出“%1”：%2。%3").arg(name, written.problem(), oldFileNote(existed)).trimmed());
 }
 
 } // namespace geardim

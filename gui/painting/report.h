@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "core/sheet/sheetcalculation.h"
+#include "io/fileoutcome.h"
 
 class QPagedPaintDevice;
 class QPainter;
@@ -14,11 +15,10 @@ class QPainter;
 namespace geardim {
 
 // Paints the page on a device whose page layout is set (A4 for the PDF).
-void paintReport(QPainter &painter, QPagedPaintDevice &device, const SheetInput &input, const SheetResult &sheet,
-                 const QDate &date);
+void paintReport(QPainter &painter, QPagedPaintDevice &device, const SheetResult &sheet, const QDate &date);
 
-// Writes the page as an A4 PDF with its fonts embedded. Returns the problem, naming
-// the file, or an empty text. Needs a QGuiApplication (the offscreen platform will do).
-QString writeReportPdf(const QString &path, const SheetInput &input, const SheetResult &sheet, const QDate &date);
+// Writes the page as an A4 PDF with its fonts embedded, all or nothing; the problem
+// names the file. Needs a QGuiApplication (the offscreen platform will do).
+FileDone writeReportPdf(const QString &path, const SheetResult &sheet, const QDate &date);
 
 } // namespace geardim

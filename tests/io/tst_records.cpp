@@ -72,10 +72,10 @@ private:
 void TestRecords::gearFileRoundTrip()
 {
     const QString path = dir.filePath("round.gear");
-    QCOMPARE(writeGearFile(path, kGear), QString());
-    const GearFileRead read = readGearFile(path);
-    QVERIFY2(read.gear, qPrintable(read.problem));
-    const SheetInput &in = read.gear->input;
+    QVERIFY(writeGearFile(path, kGear).ok());
+    const FileOutcome<GearDocument> read = readGearFile(path);
+    QVERIFY2(read.ok(), qPrintable(read.problem()));
+    const SheetInput &in = read.value().input;
     QCOMPARE(in.module, kGear.module);
     QVERIFY(!in.diametralPitch);
     QCOMPARE(in.teeth, kGear.teeth);
@@ -129,10 +129,10 @@ void TestRecords::refusesWhatIsNotAGearFile()
     QFETCH(QString, problem);
     const QString path = dir.filePath(QStringLiteral("refused-%1.gear").arg(QTest::currentDataTag()));
     writeAll(path, content);
-    const GearFileRead read = readGearFile(path);
-    QVERIFY(!read.gear);
-    QVERIFY2(read.problem.contains(QFileInfo(path).fileName()), qPrintable(read.problem));
-    QVERIFY2(read.problem.contains(problem), qPrintable(read.problem));
+    const FileOutcome<GearDocument> read = readGearFile(path);
+    QVERIFY(!read.ok());
+    QVERIFY2(read.problem().contains(QFileInfo(path).fileName()), qPrintable(read.problem()));
+    QVERIFY2(read.problem().contains(problem), qPrintable(read.problem()));
 }
 
 void TestRecords::keepsKeysOfANewerMinorVersion()
@@ -141,11 +141,11 @@ void TestRecords::keepsKeysOfANewerMinorVersion()
     writeAll(path, R"({"format": "geardim-gear", "version": 1.3, "notes": "from the drawing",
                        "gear": {"module": 2, "teeth": 30, "profileCrowning": 0.01},
                        "gauge": {"kind": "ball", "diameter": 3.5, "grade": "G10"}})");
-    const GearFileRead read = readGearFile(path);
-    QVERIFY2(read.gear, qPrintable(read.problem));
-    SheetInput changed = read.gear->input;
+    const FileOutcome<GearDocument> read = readGearFile(path);
+    QVERIFY2(read.ok(), qPrintable(read.problem()));
+    SheetInput changed = read.value().input;
     changed.teeth = 31;
-    QCOMPARE(writeGearFile(path, changed, read.gear->document), QString());
+    QVERIFY(writeGearFile(path, changed, read.value().document).ok());
     const QJsonObject root = QJsonDocument::fromJson(readAll(path)).object();
     QCOMPARE(root["notes"].toString(), QString("from the drawing"));
     QCOMPARE(root["gear"]["profileCrowning"].toDouble(), 0.01);
@@ -158,19 +158,19 @@ void TestRecords::failedSaveLeavesTheOldFile()
 {
     // A path that is a folder.
     QVERIFY(QDir(dir.path()).mkpath("a-folder.gear"));
-    const QString problem = writeGearFile(dir.filePath("a-folder.gear"), kGear);
+    const QString problem = writeGearFile(dir.filePath("a-folder.gear"), kGear).problem();
     QVERIFY(problem.contains("a-folder.gear") && problem.contains("文件夹"));
     // A folder nobody may write into: the old file stays as it was.
     const QString locked = dir.filePath("locked");
     QVERIFY(QDir(dir.path()).mkpath("locked"));
     const QString path = locked + "/old.gear";
-    QCOMPARE(writeGearFile(path, kGear), QString());
+    QVERIFY(writeGearFile(path, kGear).ok());
     const QByteArray before = readAll(path);
     if (!makeReadOnly(locked, true))
         QSKIP("this machine cannot make a folder read-only for this user");
     SheetInput other = kGear;
     other.teeth = 77;
-    const QString refused = writeGearFile(path, other);
+    const QString refused = writeGearFile(path, other).problem();
     makeReadOnly(locked, false);
     QVERIFY2(refused.contains("old.gear"), qPrintable(refused));
     QCOMPARE(readAll(path), before);
@@ -183,7 +183,7 @@ void TestRecords::pdfHasTheSheetAsTextAndItsFontsEmbedded()
     const SheetInput in{.module = 1, .teeth = 30, .allowanceUpper = -0.03, .allowanceLower = -0.06,
                         .gaugeDiameter = 1.7};
     const QString path = dir.filePath("sheet.pdf");
-    QCOMPARE(writeReportPdf(path, in, computeSheet(in).value(), QDate(2026, 12, 7)), QString());
+    QVERIFY(writeReportPdf(path, computeSheet(in).value(), QDate(2026, 12, 7)).ok());
     QProcess text;
     text.start("pdftotext", {"-layout", path, "-"});
     QVERIFY(text.waitForFinished());

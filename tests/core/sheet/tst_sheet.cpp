@@ -566,7 +566,7 @@ void TestSheet::inchesFromDiametralPitch()
     // P 10 is the module 0.1 in: the same gear as module 2.54 mm, in inches.
     const SheetResult inch = sheetOf({.diametralPitch = 10, .teeth = 30, .gaugeDiameter = 0.17});
     const SheetResult mm = sheetOf({.module = 2.54, .teeth = 30, .gaugeDiameter = 0.17 * 25.4});
-    QVERIFY(inch.inches);
+    QCOMPARE(inch.unit, LengthUnit::Inch);
     QCOMPARE(sheetDecimals(inch), 5);
     QCOMPARE(fixed(inch.overGauges.nominal * 25.4, 9), fixed(mm.overGauges.nominal, 9));
     QCOMPARE(fixed(inch.referenceDiameter, 5), QString("3.00000"));

@@ -369,7 +369,7 @@ void TestSheetWindow::programShowsItsMenuAndCanSaySo()
 void TestSheetWindow::savesOnlyWhatItCanOpen_data()
 {
     QTest::addColumn<QStringList>("fields"); // name=text, typed over the fresh window's fields
-    QTest::addColumn<QString>("refusedKey"); // empty: saved, and it opens again as it was
+    QTest::addColumn<QString>("refusedKey"); // the warning, naming the field; empty: saved, and it opens again as it was
     QTest::newRow("as_it_starts") << QStringList{} << "";
     QTest::newRow("every_field") << QStringList{"module=2.5", "teeth=41", "pressureAngle=25", "helixAngle=-12.5",
                                                 "shift=", "thickness=3.9", "addendum=0.8", "tipDiameter=99.5",
@@ -377,15 +377,15 @@ void TestSheetWindow::savesOnlyWhatItCanOpen_data()
                                                 "gaugeDiameter=", "spanTeeth=5"}
                                  << "";
     QTest::newRow("diametral_pitch") << QStringList{"module=", "diametralPitch=8"} << "";
-    QTest::newRow("module_zero") << QStringList{"module=0"} << "gear.module";
-    QTest::newRow("teeth_not_whole") << QStringList{"teeth=2.5"} << "gear.teeth";
-    QTest::newRow("pressure_angle_90") << QStringList{"pressureAngle=90"} << "gear.pressureAngle";
-    QTest::newRow("helix_angle_90") << QStringList{"helixAngle=-90"} << "gear.helixAngle";
-    QTest::newRow("negative_addendum") << QStringList{"addendum=-1"} << "gear.addendum";
-    QTest::newRow("tip_zero") << QStringList{"tipDiameter=0"} << "gear.tipDiameter";
-    QTest::newRow("face_negative") << QStringList{"faceWidth=-3"} << "gear.faceWidth";
-    QTest::newRow("gauge_zero") << QStringList{"gaugeDiameter=0"} << "gauge.diameter";
-    QTest::newRow("span_zero") << QStringList{"spanTeeth=0"} << "gear.spanTeeth";
+    QTest::newRow("module_zero") << QStringList{"module=0"} << "“法向模数 mn (mm)”的值 0 超出范围（大于 0）";
+    QTest::newRow("teeth_not_whole") << QStringList{"teeth=2.5"} << "“齿数 z”的值 2.5 超出范围（不小于 1 的整数）";
+    QTest::newRow("pressure_angle_90") << QStringList{"pressureAngle=90"} << "“法向压力角 αn (°)”的值 90";
+    QTest::newRow("helix_angle_90") << QStringList{"helixAngle=-90"} << "“螺旋角 β (°)”的值 -90";
+    QTest::newRow("negative_addendum") << QStringList{"addendum=-1"} << "“齿顶高系数 ha*”的值 -1";
+    QTest::newRow("tip_zero") << QStringList{"tipDiameter=0"} << "“齿顶圆直径 da”的值 0";
+    QTest::newRow("face_negative") << QStringList{"faceWidth=-3"} << "“齿宽 b”的值 -3";
+    QTest::newRow("gauge_zero") << QStringList{"gaugeDiameter=0"} << "“直径 D”的值 0";
+    QTest::newRow("span_zero") << QStringList{"spanTeeth=0"} << "“跨测齿数 k”的值 0";
 }
 
 // Whatever the window saves, it opens again; inputs beyond a gear file's ranges are
@@ -407,8 +407,8 @@ void TestSheetWindow::savesOnlyWhatItCanOpen()
         gui->warnings.clear();
         return;
     }
-    const geardim::GearFileRead read = geardim::readGearFile(path);
-    QVERIFY2(read.gear, qPrintable(read.problem));
+    const geardim::FileOutcome<geardim::GearDocument> read = geardim::readGearFile(path);
+    QVERIFY2(read.ok(), qPrintable(read.problem()));
     // Opened again, every field shows what it showed when saved.
     QStringList before, after;
     for (QLineEdit *field : gui->window(S)->findChildren<QLineEdit *>())

@@ -1,0 +1,155 @@
+#include "core/sheet/sheetinputs.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/common/numberparse.h"
+#include "core/common/translatable.h"
+
+namespace geardim {
+namespace {
+
+bool positive(double v) { return v > 0; }
+bool notNegative(double v) { return v >= 0; }
+bool whole(double v) { return v >= 1 && v == std::floor(v) && v <= 1e6; }
+bool pressureAngle(double v) { return v > 0 && v < 90; }
+bool helixAngle(double v) { return v > -90 && v < 90; }
+
+constexpr const char *kAboveZero = QT_TRANSLATE_NOOP("GearFile", "大于 0");
+constexpr const char *kWhole = QT_TRANSLATE_NOOP("GearFile", "不小于 1 的整数");
+
+constexpr SheetOption kOptions[] = {
+    {"module", "gear", "module", "module", QT_TRANSLATE_NOOP("SheetInput", "法向模数 mn (mm)"), nullptr,
+     QT_TRANSLATE_NOOP("SheetOption", "法向模数 mn (mm)"), OptionKind::Number, &SheetInput::module, nullptr, positive, kAboveZero},
+    {"diametral-pitch", "gear", "diametralPitch", "diametralPitch", QT_TRANSLATE_NOOP("SheetInput", "径节 P (1/in)"),
+     QT_TRANSLATE_NOOP("SheetInput", "或填径节"), QT_TRANSLATE_NOOP("SheetOption", "法向径节 P (1/in)；长度单位为英寸"),
+     OptionKind::Number, &SheetInput::diametralPitch, nullptr, positive, kAboveZero},
+    {"teeth", "gear", "teeth", "teeth", QT_TRANSLATE_NOOP("SheetInput", "齿数 z"), nullptr,
+     QT_TRANSLATE_NOOP("SheetOption", "齿数 z"), OptionKind::Number, nullptr, &SheetInput::teeth, whole, kWhole},
+    {"pressure-angle", "gear", "pressureAngle", "pressureAngle", QT_TRANSLATE_NOOP("SheetInput", "法向压力角 αn (°)"), nullptr,
+     QT_TRANSLATE_NOOP("SheetOption", "法向压力角 αn (°)，默认 20"), OptionKind::Number, nullptr, &SheetInput::pressureAngleDeg,
+     pressureAngle, QT_TRANSLATE_NOOP("GearFile", "0° 到 90° 之间")},
+    {"helix-angle", "gear", "helixAngle", "helixAngle", QT_TRANSLATE_NOOP("SheetInput", "螺旋角 β (°)"), nullptr,
+     QT_TRANSLATE_NOOP("SheetOption", "螺旋角 β (°)，默认 0"), OptionKind::Number, nullptr, &SheetInput::helixAngleDeg,
+     helixAngle, QT_TRANSLATE_NOOP("GearFile", "-90° 到 90° 之间")},
+    {"shift", "gear", "shift", "shift", QT_TRANSLATE_NOOP("SheetInput", "变位系数 x"), QT_TRANSLATE_NOOP("SheetInput", "或填齿厚"),
+     QT_TRANSLATE_NOOP("SheetOption", "变位系数 x，默认 0"), OptionKind::Number, &SheetInput::shift},
+    {"thickness", "gear", "thickness", "thickness", QT_TRANSLATE_NOOP("SheetInput", "法向齿厚 sn"),
+     QT_TRANSLATE_NOOP("SheetInput", "或填变位系数"), QT_TRANSLATE_NOOP("SheetOption", "分度圆法向齿厚 sn（代替 x）"),
+     OptionKind::Number, &SheetInput::thickness, nullptr, positive, kAboveZero},
+    {"internal", "gear", "internal", nullptr, nullptr, nullptr, QT_TRANSLATE_NOOP("SheetOption", "内齿轮（默认外齿轮）"),
+     OptionKind::Flag},
+    {"addendum", "gear", "addendum", "addendum", QT_TRANSLATE_NOOP("SheetInput", "齿顶高系数 ha*"), nullptr,
+     QT_TRANSLATE_NOOP("SheetOption", "齿顶高系数 ha*，默认 1"), OptionKind::Number, nullptr, &SheetInput::addendum, notNegative,
+     QT_TRANSLATE_NOOP("GearFile", "不小于 0")},
+    {"tip-diameter", "gear", "tipDiameter", "tipDiameter", QT_TRANSLATE_NOOP("SheetInput", "齿顶圆直径 da"),
+     QT_TRANSLATE_NOOP("SheetInput", "按 ha* 计算"), QT_TRANSLATE_NOOP("SheetOption", "齿顶圆直径 da（代替 ha*）"),
+     OptionKind::Number, &SheetInput::tipDiameter, nullptr, positive, kAboveZero},
+    {"allowance-upper", "allowances", "upper", "allowanceUpper", QT_TRANSLATE_NOOP("SheetInput", "上偏差 Esns"), nullptr,
+     QT_TRANSLATE_NOOP("SheetOption", "齿厚上偏差 Esns，默认 0"), OptionKind::Number, nullptr, &SheetInput::allowanceUpper},
+    {"allowance-lower", "allowances", "lower", "allowanceLower", QT_TRANSLATE_NOOP("SheetInput", "下偏差 Esni"), nullptr,
+     QT_TRANSLATE_NOOP("SheetOption", "齿厚下偏差 Esni，默认 0"), OptionKind::Number, nullptr, &SheetInput::allowanceLower},
+    {"gauge", "gauge", "kind", nullptr, nullptr, nullptr, QT_TRANSLATE_NOOP("SheetOption", "量具：ball（量球，默认）或 pin（量棒）"),
+     OptionKind::Gauge},
+    {"gauge-diameter", "gauge", "diameter", "gaugeDiameter", QT_TRANSLATE_NOOP("SheetInput", "直径 D"),
+     QT_TRANSLATE_NOOP("SheetInput", "不填则建议"), QT_TRANSLATE_NOOP("SheetOption", "量棒（球）直径 D；不填则建议"),
+     OptionKind::Number, &SheetInput::gaugeDiameter, nullptr, positive, kAboveZero},
+    {"face-width", "gear", "faceWidth", "faceWidth", QT_TRANSLATE_NOOP("SheetInput", "齿宽 b"), QT_TRANSLATE_NOOP("SheetInput", "可不填"),
+     QT_TRANSLATE_NOOP("SheetOption", "齿宽 b（用于检查）"), OptionKind::Number, &SheetInput::faceWidth, nullptr, positive, kAboveZero},
+    {"span-teeth", "gear", "spanTeeth", "spanTeeth", QT_TRANSLATE_NOOP("SheetInput", "跨测齿数 k"),
+     QT_TRANSLATE_NOOP("SheetInput", "不填则自动选择"), QT_TRANSLATE_NOOP("SheetOption", "跨测齿数 k；不填则由程序选择"),
+     OptionKind::Number, &SheetInput::spanTeeth, nullptr, whole, kWhole},
+};
+
+std::string lower(std::string_view text)
+{
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return out;
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
+        text.remove_suffix(1);
+    return text;
+}
+
+} // namespace
+
+std::span<const SheetOption> sheetOptions() { return kOptions; }
+
+const SheetOption *findSheetOption(std::string_view name)
+{
+    for (const SheetOption &o : kOptions) {
+        if (name == o.name)
+            return &o;
+    }
+    return nullptr;
+}
+
+std::optional<double> optionNumber(const SheetOption &option, const SheetInput &in)
+{
+    if (option.optional)
+        return in.*option.optional;
+    if (option.plain)
+        return in.*option.plain;
+    return std::nullopt;
+}
+
+void setOptionNumber(const SheetOption &option, SheetInput &in, std::optional<double> value)
+{
+    if (option.optional)
+        in.*option.optional = value;
+    else if (option.plain)
+        in.*option.plain = value.value_or(SheetInput{}.*option.plain);
+}
+
+bool optionAccepts(const SheetOption &option, double value)
+{
+    return std::isfinite(value) && (!option.inRange || option.inRange(value));
+}
+
+bool applySheetOption(const SheetOption &option, std::string_view text, SheetInput &in)
+{
+    text = trimmed(text);
+    if (text.empty())
+        return true;
+    switch (option.kind) {
+    case OptionKind::Number: {
+        const auto value = parseDouble(text);
+        if (!value)
+            return false;
+        if (option.optional)
+            in.*option.optional = *value;
+        else
+            in.*option.plain = *value;
+        return true;
+    }
+    case OptionKind::Flag: {
+        const std::string v = lower(text);
+        if (v == "true" || v == "yes" || v == "1")
+            in.internal = true;
+        else if (v == "false" || v == "no" || v == "0")
+            in.internal = false;
+        else
+            return false;
+        return true;
+    }
+    case OptionKind::Gauge: {
+        const std::string v = lower(text);
+        if (v == "ball")
+            in.gauge = GaugeKind::Ball;
+        else if (v == "pin")
+            in.gauge = GaugeKind::Pin;
+        else
+            return false;
+        return true;
+    }
+    }
+    return false;
+}
+
+} // namespace geardim

@@ -1,0 +1,197 @@
+#include "gui/sheet/sheetform.h"
+
+#include <QButtonGroup>
+#include <QCoreApplication>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "core/common/numberparse.h"
+#include "core/sheet/sheetinputs.h"
+#include "core/sheet/sheetreport.h"
+#include "gui/toolkit/fields.h"
+
+namespace geardim {
+namespace {
+
+// Where each field stands: the gear's two columns (row, column), or the side boxes.
+enum class Box { Gear, Allowances, Gauge };
+struct Place {
+    const char *field;
+    Box box;
+    int row, column;
+};
+constexpr Place kPlaces[] = {
+    {"module", Box::Gear, 0, 0},        {"diametralPitch", Box::Gear, 1, 0}, {"teeth", Box::Gear, 2, 0},
+    {"pressureAngle", Box::Gear, 3, 0}, {"helixAngle", Box::Gear, 4, 0},     {"shift", Box::Gear, 0, 1},
+    {"thickness", Box::Gear, 1, 1},     {"addendum", Box::Gear, 2, 1},       {"tipDiameter", Box::Gear, 3, 1},
+    {"faceWidth", Box::Gear, 4, 1},     {"spanTeeth", Box::Gear, 5, 1},      {"allowanceUpper", Box::Allowances, 0, 0},
+    {"allowanceLower", Box::Allowances, 1, 0}, {"gaugeDiameter", Box::Gauge, 1, 0},
+};
+
+QRadioButton *option(QWidget *parent, const char *name, const QString &text)
+{
+    auto *button = new QRadioButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+QString numberText(const std::optional<double> &v) { return v ? QString::fromStdString(shortestNumber(*v)) : QString(); }
+
+QString caption(const SheetOption &o) { return QCoreApplication::translate("SheetInput", o.caption); }
+
+} // namespace
+
+SheetForm::SheetForm(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("SheetForm"));
+    auto *gearBox = new QGroupBox(tr("齿轮"), this);
+    auto *gearGrid = new QGridLayout(gearBox);
+    auto *allowanceBox = new QGroupBox(tr("齿厚偏差（法向）"), this);
+    auto *allowanceForm = new QFormLayout(allowanceBox);
+    auto *gaugeBox = new QGroupBox(tr("量具"), this);
+    auto *gaugeForm = new QFormLayout(gaugeBox);
+
+    external_ = option(this, "external", tr("外齿"));
+    internal_ = option(this, "internal", tr("内齿"));
+    balls_ = option(this, "balls", tr("量球"));
+    pins_ = option(this, "pins", tr("量棒"));
+    // Two exclusive pairs: the kind of gear and the kind of gauge.
+    for (auto [a, b] : {std::pair{external_, internal_}, {balls_, pins_}}) {
+        auto *group = new QButtonGroup(this);
+        for (QRadioButton *button : {a, b}) {
+            button->setAutoExclusive(false);
+            group->addButton(button);
+            connect(button, &QRadioButton::toggled, this, [this] {
+                if (!writing_)
+                    emit edited();
+            });
+        }
+        a->setChecked(true);
+    }
+    auto *gaugeKind = new QHBoxLayout;
+    gaugeKind->addWidget(balls_);
+    gaugeKind->addWidget(pins_);
+    gaugeForm->addRow(tr("种类"), gaugeKind);
+    auto *kind = new QHBoxLayout;
+    kind->addWidget(external_);
+    kind->addWidget(internal_);
+    kind->addStretch(1);
+    gearGrid->addLayout(kind, 5, 0, 1, 2);
+
+    // Every number of the input table, in its place; its label carries the unit and names
+    // it for screen readers.
+    for (const Place &place : kPlaces) {
+        const auto it = std::find_if(sheetOptions().begin(), sheetOptions().end(), [&](const SheetOption &o) {
+            return o.field && std::string_view(o.field) == place.field;
+        });
+        if (it == sheetOptions().end())
+            continue;
+        auto *field = new QLineEdit(this);
+        field->setObjectName(QString::fromLatin1(it->field));
+        if (it->hint)
+            field->setPlaceholderText(QCoreApplication::translate("SheetInput", it->hint));
+        field->setMinimumWidth(90);
+        field->setAccessibleName(caption(*it));
+        auto *label = new QLabel(caption(*it));
+        label->setBuddy(field);
+        if (place.box == Box::Gear) {
+            gearGrid->addWidget(label, place.row, place.column * 2);
+            gearGrid->addWidget(field, place.row, place.column * 2 + 1);
+        } else {
+            (place.box == Box::Allowances ? allowanceForm : gaugeForm)->addRow(label, field);
+        }
+        connect(field, &QLineEdit::returnPressed, this, &SheetForm::computeRequested);
+        connect(field, &QLineEdit::textChanged, this, [this] {
+            if (!writing_)
+                emit edited();
+        });
+        fields_[it->field] = field;
+    }
+
+    compute_ = new QPushButton(tr("计  算"), this);
+    compute_->setObjectName(QStringLiteral("compute"));
+    compute_->setDefault(true);
+    connect(compute_, &QPushButton::clicked, this, &SheetForm::computeRequested);
+
+    auto *side = new QVBoxLayout;
+    side->addWidget(allowanceBox);
+    side->addWidget(gaugeBox);
+    side->addWidget(compute_);
+    side->addStretch(1);
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(gearBox, 2);
+    row->addLayout(side, 1);
+}
+
+std::optional<SheetInput> SheetForm::read(Problem &problem) const
+{
+    SheetInput in;
+    // An empty field leaves its quantity out (or at its default); anything else must be a number.
+    for (const SheetOption &o : sheetOptions()) {
+        if (!o.field)
+            continue;
+        QLineEdit *field = fields_.at(o.field);
+        if (field->text().trimmed().isEmpty()) {
+            // The tooth count has no default.
+            if (o.plain == &SheetInput::teeth) {
+                problem = {tr("请填写齿数 z。"), field};
+                return std::nullopt;
+            }
+            setOptionNumber(o, in, std::nullopt);
+            continue;
+        }
+        const auto value = parseDouble(field->text().toStdString());
+        if (!value) {
+            problem = {notANumberText(field->accessibleName(), field->text()), field};
+            return std::nullopt;
+        }
+        setOptionNumber(o, in, value);
+    }
+    in.internal = internal_->isChecked();
+    in.gauge = pins_->isChecked() ? GaugeKind::Pin : GaugeKind::Ball;
+    return in;
+}
+
+std::optional<SheetForm::Problem> SheetForm::outsideFileRanges(const SheetInput &in) const
+{
+    for (const SheetOption &o : sheetOptions()) {
+        const auto value = o.field ? optionNumber(o, in) : std::nullopt;
+        if (value && !optionAccepts(o, *value))
+            return Problem{tr("“%1”的值 %2 超出范围（%3）。")
+                               .arg(caption(o), QString::fromStdString(shortestNumber(*value)),
+                                    QCoreApplication::translate("GearFile", o.range)),
+                           fields_.at(o.field)};
+    }
+    return std::nullopt;
+}
+
+void SheetForm::write(const SheetInput &in)
+{
+    writing_ = true;
+    for (const SheetOption &o : sheetOptions()) {
+        if (o.field)
+            fields_.at(o.field)->setText(numberText(optionNumber(o, in)));
+    }
+    (in.internal ? internal_ : external_)->setChecked(true);
+    (in.gauge == GaugeKind::Pin ? pins_ : balls_)->setChecked(true);
+    writing_ = false;
+}
+
+void SheetForm::select(const Problem &problem)
+{
+    if (!problem.field)
+        return;
+    problem.field->setFocus(Qt::OtherFocusReason);
+    problem.field->selectAll();
+}
+
+} // namespace geardim

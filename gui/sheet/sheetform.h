@@ -1,0 +1,51 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+
+#include <QString>
+#include <QWidget>
+
+#include "core/sheet/sheetcalculation.h"
+
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace geardim {
+
+// The sheet's inputs as a form: one field per number of the sheet's input table, named
+// and captioned from it, the two choices as radio buttons, and the compute button.
+// Fields ↔ SheetInput; says when the user edits or asks to compute.
+class SheetForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit SheetForm(QWidget *parent = nullptr);
+
+    // Why the inputs could not be read, and the field to correct.
+    struct Problem {
+        QString text;
+        QLineEdit *field = nullptr;
+    };
+    // The inputs as typed, or nothing and the problem; changes nothing on screen.
+    std::optional<SheetInput> read(Problem &problem) const;
+    // The first input a gear file would refuse, named by its caption, or nothing.
+    std::optional<Problem> outsideFileRanges(const SheetInput &in) const;
+    // Shows the inputs; not an edit.
+    void write(const SheetInput &in);
+    // Puts the cursor in the problem's field, its text selected.
+    static void select(const Problem &problem);
+
+signals:
+    void computeRequested();
+    void edited();
+
+private:
+    std::map<std::string, QLineEdit *> fields_; // by the table's field name
+    QRadioButton *external_, *internal_, *balls_, *pins_;
+    QPushButton *compute_;
+    bool writing_ = false;
+};
+
+} // namespace geardim
