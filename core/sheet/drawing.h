@@ -35,16 +35,19 @@ struct StrokeColour {
 };
 StrokeColour strokeColour(Stroke stroke);
 
+// Widths are in the picture's units, a pixel at 96 dpi, whatever the scale of the model.
 struct Polyline {
     std::vector<Point> points;
     Stroke stroke = Stroke::Outline;
     bool closed = false;
+    double width = 1.2;
 };
 
 struct Circle {
     Point centre;
     double radius = 0;
     Stroke stroke = Stroke::Thin;
+    double width = 0.6;
 };
 
 // Which panel of the picture a piece belongs to.
@@ -58,11 +61,25 @@ struct DimensionLine {
     // middle) out where no outline crosses it.
     Point label;
     bool leader = false;
+    double width = 1;          // the dimension line
+    double leaderWidth = 0.6;  // the leader
 };
+
 
 struct Box {
     double left = 0, bottom = 0, right = 0, top = 0;
 };
+
+// A box of the model fitted into a rectangle of a picture (y downwards), uniformly scaled
+// and centred: the one mapping of the screen, print, PNG and SVG pictures.
+struct PanelMapping {
+    double scale = 1, left = 0, bottom = 0, x0 = 0, y0 = 0;
+    static PanelMapping fit(const Box &box, double x, double y, double width, double height);
+    Point operator()(Point p) const { return {x0 + (p.x - left) * scale, y0 - (p.y - bottom) * scale}; }
+};
+
+// The radius of a contact point's dot, in the picture's units.
+inline constexpr double kContactDotRadius = 2.6;
 
 struct MeasurementDrawing {
     Polyline outline;                  // every tooth, flank by flank, closed
@@ -77,7 +94,6 @@ struct MeasurementDrawing {
     double gaugeRadius = 0;            // the gauge's radius in this section
     Box whole;                         // what the panel of the whole gear shows
     Box detail;                        // the panel of the measured tooth space and its span
-    std::string caption;               // UTF-8, Chinese
     std::vector<const char *> captionParts; // the caption's pieces, each a text to translate
 };
 

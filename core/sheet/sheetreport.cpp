@@ -65,23 +65,6 @@ std::string jsonString(const std::string &text)
     return out + "\"";
 }
 
-// The change from nominal at Esns and at Esni, as the drawing states the limits.
-std::string jsonDeviations(const Limits &l)
-{
-    return "\"deviations\": {\"upper\": " + shortestNumber(l.atUpper - l.nominal)
-           + ", \"lower\": " + shortestNumber(l.atLower - l.nominal) + "}";
-}
-
-std::string jsonLimitValues(const Limits &l)
-{
-    return "\"nominal\": " + shortestNumber(l.nominal) + ", \"max\": " + shortestNumber(l.max)
-           + ", \"min\": " + shortestNumber(l.min);
-}
-
-std::string jsonLimits(const Limits &l) { return "{" + jsonLimitValues(l) + ", " + jsonDeviations(l) + "}"; }
-
-std::string jsonLimits(const std::optional<Limits> &l) { return l ? jsonLimits(*l) : "null"; }
-
 std::string translated(const TextTranslator &tr, const char *context, const char *text)
 {
     return tr ? tr(context, text) : std::string(text);
@@ -100,16 +83,6 @@ std::vector<std::string> warningTexts(const SheetResult &r, const TextTranslator
     return sheetWarningMessages(r, tr);
 }
 
-std::string warningCodes(const SheetResult &r)
-{
-    std::string codes;
-    for (SheetWarning w : r.warnings) {
-        if (!codes.empty())
-            codes += '|';
-        codes += sheetWarningCode(w);
-    }
-    return codes;
-}
 
 const char *gaugeKindName(GaugeKind kind) { return kind == GaugeKind::Ball ? "ball" : "pin"; }
 
@@ -238,7 +211,9 @@ std::string sheetText(const SheetResult &r, const TextTranslator &tr)
 namespace {
 
 // Walks every result column in order, named as in the JSON, nested names joined by
-// dots. The visitor gets number(name, value), empty(name) or text(name, value).
+// dots (a number for a place in a list: "span.neighbours.0.teeth"). The visitor gets
+// number, empty, text, boolean and list (texts, joined by a separator in one CSV cell).
+// Every format is written from this one walk: the CSV, its batch fast path and the JSON.
 template <typename Visitor>
 void visitColumns(const SheetResult &r, Visitor &v, const TextTranslator &tr)
 {
@@ -267,7 +242,7 @@ void visitColumns(const SheetResult &r, Visitor &v, const TextTranslator &tr)
     v.number("gear.pressureAngle", "", r.pressureAngleDeg);
     v.number("gear.helixAngle", "", r.helixAngleDeg);
     v.number("gear.shift", "", r.shift);
-    v.text("gear.internal", "", r.internal ? "true" : "false");
+    v.boolean("gear.internal", "", r.internal);
     v.number("gear.referenceDiameter", "", r.referenceDiameter);
     v.number("gear.baseDiameter", "", r.baseDiameter);
     v.number("gear.tipDiameter", "", r.tipDiameter);
@@ -294,7 +269,7 @@ void visitColumns(const SheetResult &r, Visitor &v, const TextTranslator &tr)
     else
         v.empty("span.contactDiameter", "");
     if (r.span)
-        v.text("span.chosen", "", r.span->chosen ? "true" : "false");
+        v.boolean("span.chosen", "", r.span->chosen);
     else
         v.empty("span.chosen", "");
     // The neighbouring spans as the JSON's array: k − 1 first where it exists.
@@ -310,23 +285,36 @@ void visitColumns(const SheetResult &r, Visitor &v, const TextTranslator &tr)
     }
     v.text("gauge.kind", "", gaugeKindName(r.gauge));
     v.number("gauge.diameter", "", r.gaugeDiameter);
-    v.text("gauge.proposed", "", r.gaugeProposed ? "true" : "false");
+    v.boolean("gauge.proposed", "", r.gaugeProposed);
     optionalNumber("gauge.ideal", r.gaugeIdeal);
     limits("gauge.contactDiameter", std::optional<Limits>(r.gaugeContactDiameter));
-    std::string warnings;
-    for (const std::string &w : warningTexts(r, tr))
-        warnings += (warnings.empty() ? "" : " | ") + w;
-    v.text("warnings", "", warnings);
-    v.text("warningCodes", "", warningCodes(r));
+    v.list("warnings", warningTexts(r, tr), " | ");
+    std::vector<std::string> codes;
+    for (SheetWarning w : r.warnings)
+        codes.emplace_back(sheetWarningCode(w));
+    v.list("warningCodes", codes, "|");
 }
 
 std::string joined(std::string_view key, std::string_view suffix) { return std::string(key).append(suffix); }
+
+std::string joinedItems(const std::vector<std::string> &items, std::string_view separator)
+{
+    std::string out;
+    for (const std::string &item : items)
+        out.append(out.empty() ? "" : separator).append(item);
+    return out;
+}
 
 struct PairCollector {
     std::vector<std::pair<std::string, std::string>> columns;
     void number(std::string_view k, std::string_view s, double v) { columns.emplace_back(joined(k, s), shortestNumber(v)); }
     void empty(std::string_view k, std::string_view s) { columns.emplace_back(joined(k, s), std::string()); }
     void text(std::string_view k, std::string_view s, std::string_view v) { columns.emplace_back(joined(k, s), v); }
+    void boolean(std::string_view k, std::string_view s, bool v) { columns.emplace_back(joined(k, s), v ? "true" : "false"); }
+    void list(std::string_view k, const std::vector<std::string> &items, std::string_view separator)
+    {
+        columns.emplace_back(std::string(k), joinedItems(items, separator));
+    }
 };
 
 // Appends the values as one CSV line's fields, each after a comma, without allocating per value.
@@ -355,6 +343,11 @@ struct CsvAppender {
         else
             out += csvField(std::string(value));
     }
+    void boolean(std::string_view, std::string_view, bool value) { out += value ? ",true" : ",false"; }
+    void list(std::string_view k, const std::vector<std::string> &items, std::string_view separator)
+    {
+        text(k, "", joinedItems(items, separator));
+    }
 };
 
 struct NameCollector {
@@ -362,6 +355,93 @@ struct NameCollector {
     void number(std::string_view k, std::string_view s, double) { names.push_back(joined(k, s)); }
     void empty(std::string_view k, std::string_view s) { names.push_back(joined(k, s)); }
     void text(std::string_view k, std::string_view s, std::string_view) { names.push_back(joined(k, s)); }
+    void boolean(std::string_view k, std::string_view s, bool) { names.push_back(joined(k, s)); }
+    void list(std::string_view k, const std::vector<std::string> &, std::string_view) { names.emplace_back(k); }
+};
+
+// Builds the JSON document from the walk: dotted names become nested objects, a number
+// a place in a list; an object or list place whose every value is absent is null (an
+// internal gear's span), and absent places at a list's end are left out.
+class JsonBuilder {
+public:
+    void number(std::string_view k, std::string_view s, double v) { add(joined(k, s), shortestNumber(v)); }
+    void empty(std::string_view k, std::string_view s) { add(joined(k, s), std::string()); }
+    void text(std::string_view k, std::string_view s, std::string_view v) { add(joined(k, s), jsonString(std::string(v))); }
+    void boolean(std::string_view k, std::string_view s, bool v) { add(joined(k, s), v ? "true" : "false"); }
+    void list(std::string_view k, const std::vector<std::string> &items, std::string_view)
+    {
+        std::string array = "[";
+        for (std::size_t i = 0; i < items.size(); ++i)
+            array += (i ? ", " : "") + jsonString(items[i]);
+        add(std::string(k), array + "]");
+    }
+
+    std::string document() const
+    {
+        std::string out = "{";
+        for (std::size_t i = 0; i < root_.children.size(); ++i)
+            out += std::string(i ? ",\n " : "") + jsonString(root_.children[i].name) + ": " + write(root_.children[i]);
+        return out + "}\n";
+    }
+
+private:
+    struct Node {
+        std::string name;
+        std::string value; // a leaf's JSON text; empty: absent
+        bool list = false;
+        std::vector<Node> children;
+    };
+
+    static bool absent(const Node &n)
+    {
+        if (n.children.empty())
+            return n.value.empty();
+        return std::all_of(n.children.begin(), n.children.end(), absent);
+    }
+
+    static std::string write(const Node &n)
+    {
+        if (absent(n))
+            return "null";
+        if (n.children.empty())
+            return n.value;
+        std::size_t count = n.children.size();
+        if (n.list) {
+            while (count > 0 && absent(n.children[count - 1]))
+                --count;
+        }
+        std::string out = n.list ? "[" : "{";
+        for (std::size_t i = 0; i < count; ++i) {
+            out += i ? ", " : "";
+            if (!n.list)
+                out += jsonString(n.children[i].name) + ": ";
+            out += write(n.children[i]);
+        }
+        return out + (n.list ? "]" : "}");
+    }
+
+    void add(const std::string &path, std::string value)
+    {
+        Node *at = &root_;
+        std::size_t start = 0;
+        for (;;) {
+            const std::size_t dot = path.find('.', start);
+            const std::string part = path.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
+            at->list = !part.empty() && std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
+            auto it = std::find_if(at->children.begin(), at->children.end(), [&](const Node &c) { return c.name == part; });
+            if (it == at->children.end()) {
+                at->children.push_back({part, {}, false, {}});
+                it = at->children.end() - 1;
+            }
+            at = &*it;
+            if (dot == std::string::npos)
+                break;
+            start = dot + 1;
+        }
+        at->value = std::move(value);
+    }
+
+    Node root_;
 };
 
 } // namespace
@@ -413,52 +493,9 @@ std::string sheetCsv(const SheetResult &r, const TextTranslator &tr)
 
 std::string sheetJson(const SheetResult &r, const TextTranslator &tr)
 {
-    const auto num = [](double v) { return shortestNumber(v); };
-    std::string j = "{\"units\": " + jsonString(unitName(r.unit)) + ",\n";
-    j += " \"gear\": {\"module\": " + num(r.module);
-    if (r.input.diametralPitch)
-        j += ", \"diametralPitch\": " + num(*r.input.diametralPitch);
-    j += ", \"teeth\": " + num(r.teeth) + ", \"pressureAngle\": "
-         + num(r.pressureAngleDeg) + ", \"helixAngle\": " + num(r.helixAngleDeg) + ", \"shift\": " + num(r.shift)
-         + ", \"internal\": " + (r.internal ? "true" : "false") + ", \"referenceDiameter\": "
-         + num(r.referenceDiameter) + ", \"baseDiameter\": " + num(r.baseDiameter) + ", \"tipDiameter\": "
-         + num(r.tipDiameter) + "},\n";
-    j += " \"allowances\": {\"upper\": " + num(r.allowanceUpper) + ", \"lower\": " + num(r.allowanceLower) + "},\n";
-    j += " \"shift\": {\"nominal\": " + num(r.shift) + ", \"atUpper\": " + num(r.shiftAtUpper) + ", \"atLower\": "
-         + num(r.shiftAtLower) + "},\n";
-    j += " \"thickness\": " + jsonLimits(r.thickness) + ",\n";
-    j += " \"chordalThickness\": " + jsonLimits(r.chordalThickness) + ",\n";
-    j += " \"chordalHeight\": " + jsonLimits(r.chordalHeight) + ",\n";
-    j += " \"constantChord\": " + jsonLimits(r.constantChord) + ",\n";
-    j += " \"constantChordHeight\": " + jsonLimits(r.constantChordHeight) + ",\n";
-    j += " \"tipThickness\": " + jsonLimits(r.tipThickness) + ",\n";
-    j += " \"overGauges\": " + jsonLimits(r.overGauges) + ",\n";
-    j += " \"radial\": " + jsonLimits(r.radial) + ",\n";
-    if (r.span) {
-        j += " \"span\": {\"teeth\": " + std::to_string(r.span->teeth) + ", \"chosen\": "
-             + (r.span->chosen ? "true" : "false") + ", " + jsonLimitValues(r.span->length) + ", "
-             + jsonDeviations(r.span->length) + ", \"contactDiameter\": " + num(r.span->contactDiameter)
-             + ", \"neighbours\": [";
-        for (std::size_t i = 0; i < r.span->neighbours.size(); ++i)
-            j += std::string(i ? ", " : "") + "{\"teeth\": " + std::to_string(r.span->neighbours[i].teeth)
-                 + ", \"nominal\": " + num(r.span->neighbours[i].nominal) + "}";
-        j += "]},\n";
-    } else {
-        j += " \"span\": null,\n";
-    }
-    j += " \"gauge\": {\"kind\": " + jsonString(gaugeKindName(r.gauge)) + ", \"diameter\": " + num(r.gaugeDiameter)
-         + ", \"proposed\": " + (r.gaugeProposed ? "true" : "false")
-         + ", \"ideal\": " + (r.gaugeIdeal ? num(*r.gaugeIdeal) : std::string("null"))
-         + ", \"contactDiameter\": " + jsonLimits(r.gaugeContactDiameter) + "},\n";
-    j += " \"warnings\": [";
-    const auto texts = warningTexts(r, tr);
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        j += (i ? ", " : "") + jsonString(texts[i]);
-    j += "],\n \"warningCodes\": [";
-    for (std::size_t i = 0; i < r.warnings.size(); ++i)
-        j += (i ? ", " : "") + jsonString(sheetWarningCode(r.warnings[i]));
-    j += "]}\n";
-    return j;
+    JsonBuilder json;
+    visitColumns(r, json, tr);
+    return json.document();
 }
 
 // The table's cells as shown: a header line, then one line per row.

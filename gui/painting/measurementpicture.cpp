@@ -24,19 +24,19 @@ QColor colour(Stroke stroke)
     return QColor(c.red, c.green, c.blue);
 }
 
-// Model coordinates (y up) into one panel, uniformly scaled and centred.
+// The model's panel in the painter's coordinates: the drawing's one mapping.
 struct Mapping {
-    double scale, left, bottom, x0, y0;
-    QPointF operator()(Point p) const { return {x0 + (p.x - left) * scale, y0 - (p.y - bottom) * scale}; }
+    PanelMapping map;
+    QPointF operator()(Point p) const
+    {
+        const Point q = map(p);
+        return {q.x, q.y};
+    }
 };
 
 Mapping mappingFor(const Box &box, const QRectF &panel)
 {
-    const double w = box.right - box.left, h = box.top - box.bottom;
-    const double scale = std::min(panel.width() / w, panel.height() / h);
-    const double x0 = panel.left() + (panel.width() - w * scale) / 2;
-    const double y0 = panel.bottom() - (panel.height() - h * scale) / 2;
-    return {scale, box.left, box.bottom, x0, y0};
+    return {PanelMapping::fit(box, panel.left(), panel.top(), panel.width(), panel.height())};
 }
 
 QPen pen(Stroke stroke, double width)
@@ -47,7 +47,7 @@ QPen pen(Stroke stroke, double width)
     return p;
 }
 
-void drawPolyline(QPainter &painter, const Mapping &m, const Polyline &line, double width)
+void drawPolyline(QPainter &painter, const Mapping &m, const Polyline &line, double unit)
 {
     if (line.points.size() < 2)
         return;
@@ -56,14 +56,14 @@ void drawPolyline(QPainter &painter, const Mapping &m, const Polyline &line, dou
         path.lineTo(m(line.points[i]));
     if (line.closed)
         path.closeSubpath();
-    painter.setPen(pen(line.stroke, width));
+    painter.setPen(pen(line.stroke, line.width * unit));
     painter.drawPath(path);
 }
 
-void drawCircle(QPainter &painter, const Mapping &m, const Circle &c, double width)
+void drawCircle(QPainter &painter, const Mapping &m, const Circle &c, double unit)
 {
-    painter.setPen(pen(c.stroke, width));
-    const double r = c.radius * m.scale;
+    painter.setPen(pen(c.stroke, c.width * unit));
+    const double r = c.radius * m.map.scale;
     painter.drawEllipse(m(c.centre), r, r);
 }
 
@@ -74,19 +74,19 @@ void drawPanel(QPainter &painter, const QRectF &panel, const Box &box, const Mea
     painter.setClipRect(panel);
     const Mapping m = mappingFor(box, panel);
     for (const Circle &c : d.circles)
-        drawCircle(painter, m, c, c.stroke == Stroke::Thin ? 0.6 * unit : unit);
+        drawCircle(painter, m, c, unit);
     if (detail) {
         for (const Polyline &ghost : d.ghosts)
-            drawPolyline(painter, m, ghost, 0.8 * unit);
+            drawPolyline(painter, m, ghost, unit);
     }
-    drawPolyline(painter, m, d.outline, 1.2 * unit);
+    drawPolyline(painter, m, d.outline, unit);
     painter.setBrush(QColor(30, 90, 200, 40));
     for (const Circle &g : d.gauges)
-        drawCircle(painter, m, g, 1.4 * unit);
+        drawCircle(painter, m, g, unit);
     painter.setBrush(Qt::NoBrush);
     for (const Polyline &face : d.anvils)
-        drawPolyline(painter, m, face, 1.6 * unit);
-    drawPolyline(painter, m, d.spanLine, 0.8 * unit);
+        drawPolyline(painter, m, face, unit);
+    drawPolyline(painter, m, d.spanLine, unit);
     // Contact points as dots, in the colour of their contact circle or anvil.
     const Stroke gaugeContact = d.circles.empty() ? Stroke::Contact : d.circles.back().stroke;
     for (const auto &[points, stroke] : {std::pair{d.gaugeContacts, gaugeContact},
@@ -94,7 +94,7 @@ void drawPanel(QPainter &painter, const QRectF &panel, const Box &box, const Mea
         painter.setPen(Qt::NoPen);
         painter.setBrush(colour(stroke == Stroke::Anvil ? Stroke::Contact : stroke));
         for (const Point &p : points)
-            painter.drawEllipse(m(p), 2.6 * unit, 2.6 * unit);
+            painter.drawEllipse(m(p), kContactDotRadius * unit, kContactDotRadius * unit);
     }
     painter.setBrush(Qt::NoBrush);
     // Dimension lines with their values; the detail shows the span's, the whole gear M and R.
@@ -104,7 +104,7 @@ void drawPanel(QPainter &painter, const QRectF &panel, const Box &box, const Mea
     for (const DimensionLine &dim : d.dimensions) {
         if ((dim.panel == Panel::Detail) != detail)
             continue;
-        painter.setPen(pen(Stroke::Dimension, unit));
+        painter.setPen(pen(Stroke::Dimension, dim.width * unit));
         const QPointF a = m(dim.from), b = m(dim.to);
         painter.drawLine(a, b);
         for (const QPointF &end : {a, b})
@@ -113,7 +113,7 @@ void drawPanel(QPainter &painter, const QRectF &panel, const Box &box, const Mea
         const QPointF at = m(dim.label);
         if (dim.leader) {
             // Out where no outline crosses it, centred above the leader's end.
-            painter.setPen(pen(Stroke::Dimension, 0.6 * unit));
+            painter.setPen(pen(Stroke::Dimension, dim.leaderWidth * unit));
             painter.drawLine((a + b) / 2, at);
             const double w = painter.fontMetrics().horizontalAdvance(text);
             painter.drawText(at + QPointF(-w / 2, -4 * unit), text);

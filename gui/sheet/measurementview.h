@@ -16,7 +16,6 @@ public:
     explicit MeasurementView(QWidget *parent = nullptr);
 
     void setDrawing(std::optional<MeasurementDrawing> drawing);
-    const std::optional<MeasurementDrawing> &drawing() const { return drawing_; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

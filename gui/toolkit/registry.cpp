@@ -24,7 +24,20 @@ WindowRegistry::~WindowRegistry()
         current = nullptr;
 }
 
-WindowRegistry &WindowRegistry::instance() { return *current; }
+WindowRegistry &WindowRegistry::instance()
+{
+    // Without a running registry (a window made on its own, in a test or a tool), an
+    // empty one answers: it has no windows, so showing and hiding do nothing.
+    if (!current) {
+        static WindowRegistry *none = [] {
+            auto *empty = new WindowRegistry;
+            current = nullptr;
+            return empty;
+        }();
+        return *none;
+    }
+    return *current;
+}
 
 void WindowRegistry::setFactory(WindowId id, Factory factory)
 {

@@ -25,7 +25,7 @@ public:
     WindowRegistry(const WindowRegistry &) = delete;
     WindowRegistry &operator=(const WindowRegistry &) = delete;
 
-    // The registry of the running program.
+    // The registry of the running program; an empty one when none runs.
     static WindowRegistry &instance();
 
     // How each window is made; the application fills this in at start-up.
