@@ -209,18 +209,13 @@ QJsonObject gearDocument(const SheetInput &in, const QJsonObject &kept)
 FileDone writeGearFile(const QString &path, const SheetInput &input, const QJsonObject &kept)
 {
     const QString name = QFileInfo(path).fileName();
-    const bool existed = QFileInfo::exists(path);
     const QJsonObject document = gearDocument(input, kept);
     // Nothing is written that the program would refuse to read.
     if (const FileOutcome<GearDocument> back = gearFromDocument(document); !back.ok())
         return FileDone::refused(QCoreApplication::translate("GearFile", "无法保存“%1”：%2").arg(name, back.problem()));
-    const FileDone written = writeWholeFile(path, QJsonDocument(document).toJson(QJsonDocument::Indented));
-    if (written.ok())
-        return written;
     // A failed write leaves the old file as it was, and says so.
-    return FileDone::refused(QCoreApplication::translate("GearFile", "无法保存“%1”：%2。%3")
-                                 .arg(name, written.problem(), oldFileNote(existed))
-                                 .trimmed());
+    return saveWholeFile(path, QJsonDocument(document).toJson(QJsonDocument::Indented),
+                         QCoreApplication::translate("GearFile", "无法保存“%1”：%2。%3"));
 }
 
 } // namespace geardim

@@ -61,6 +61,15 @@ FileDone writeWholeFile(const QString &path, const QByteArray &bytes)
     return {};
 }
 
+FileDone saveWholeFile(const QString &path, const QByteArray &bytes, const QString &failed)
+{
+    const bool existed = QFileInfo::exists(path);
+    const FileDone written = writeWholeFile(path, bytes);
+    if (written.ok())
+        return written;
+    return FileDone::refused(failed.arg(QFileInfo(path).fileName(), written.problem(), oldFileNote(existed)).trimmed());
+}
+
 QString oldFileNote(bool existed)
 {
     return existed ? QCoreApplication::translate("SafeFile", "原有文件未改动。") : QString();

@@ -29,6 +29,10 @@ FileDone writeWholeFile(const QString &path, const QByteArray &bytes);
 // device's reason (errorString()); false on failure.
 bool writeAllOf(QIODevice &device, const char *data, qint64 size);
 
+// writeWholeFile, its failure said for the user: failed is the translated message with
+// %1 for the file's name, %2 the reason and %3 the note that the old file is unchanged.
+FileDone saveWholeFile(const QString &path, const QByteArray &bytes, const QString &failed);
+
 // What the user is told after a failed write: that the old file is unchanged, when there
 // was one. existed is whether path named a file before the write.
 QString oldFileNote(bool existed);

@@ -171,7 +171,6 @@ FileDone writeMeasurementPicture(const QString &path, const QSize &size, const M
 {
     const QString name = QFileInfo(path).fileName();
     const QString suffix = QFileInfo(path).suffix().toLower();
-    const bool existed = QFileInfo::exists(path);
     if (suffix != QLatin1String("png") && suffix != QLatin1String("svg"))
         return FileDone::refused(QCoreApplication::translate("Picture", "无法写入“%1”：图片只能是 .png 或 .svg。").arg(name));
     if (const FileDone target = checkOutputTarget(path); !target.ok())
@@ -192,11 +191,7 @@ FileDone writeMeasurementPicture(const QString &path, const QSize &size, const M
         if (!image.save(&buffer, "PNG"))
             return FileDone::refused(QCoreApplication::translate("Picture", "无法写入“%1”：PNG 编码失败。").arg(name));
     }
-    const FileDone written = writeWholeFile(path, bytes);
-    if (written.ok())
-        return written;
-    return FileDone::refused(
-        QCoreApplication::translate("Picture", "无法写入“%1”：%2。%3").arg(name, written.problem(), oldFileNote(existed)).trimmed());
+    return saveWholeFile(path, bytes, QCoreApplication::translate("Picture", "无法写入“%1”：%2。%3"));
 }
 
 } // namespace geardim

@@ -143,7 +143,6 @@ void paintReport(QPainter &p, QPagedPaintDevice &device, const SheetResult &r, c
 FileDone writeReportPdf(const QString &path, const SheetResult &sheet, const QDate &date)
 {
     const QString name = QFileInfo(path).fileName();
-    const bool existed = QFileInfo::exists(path);
     if (const FileDone target = checkOutputTarget(path); !target.ok())
         return FileDone::refused(QCoreApplication::translate("Report", "无法导出“%1”：%2。").arg(name, target.problem()));
     registerSongSubstitutes();
@@ -162,11 +161,7 @@ FileDone writeReportPdf(const QString &path, const SheetResult &sheet, const QDa
         QPainter painter(&pdf);
         paintReport(painter, pdf, sheet, date);
     }
-    const FileDone written = writeWholeFile(path, bytes);
-    if (written.ok())
-        return written;
-    return FileDone::refused(
-        QCoreApplication::translate("Report", "无法导出“%1”：%2。%3").arg(name, written.problem(), oldFileNote(existed)).trimmed());
+    return saveWholeFile(path, bytes, QCoreApplication::translate("Report", "无法导出“%1”：%2。%3"));
 }
 
 } // namespace geardim

@@ -4,6 +4,8 @@
 #include <QtTest>
 
 #include <QProcess>
+
+#include "tests/support/program.h"
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -13,42 +15,6 @@
 #include <unistd.h>
 
 namespace {
-
-struct Run {
-    int status = -1;
-    QByteArray out, err;
-    bool finished = false;
-};
-
-// Runs the program in folder with extra environment variables; a run that does not end
-// within the time is killed and reported as not finished.
-Run runGeardim(const QStringList &arguments, const QString &folder, const QStringList &environment = {},
-               std::function<void()> inChild = {}, int milliseconds = 30000)
-{
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove("DISPLAY");
-    env.remove("WAYLAND_DISPLAY");
-    env.remove("QT_QPA_PLATFORM");
-    for (const QString &variable : environment)
-        env.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
-    process.setProcessEnvironment(env);
-    process.setWorkingDirectory(folder);
-    if (inChild)
-        process.setChildProcessModifier(inChild);
-    process.start(QStringLiteral(GEARDIM_EXE), arguments);
-    Run run;
-    run.finished = process.waitForFinished(milliseconds);
-    if (!run.finished) {
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
-}
 
 QByteArray readAll(const QString &path)
 {
@@ -176,7 +142,7 @@ void TestFiles::fullDiskKeepsTheOldFileAndSaysWhy()
     }
     filler.close();
     for (const char *language : {"en", "zh"}) {
-        const Run run = runGeardim(QStringList{"--lang", language} + argumentsFor(o, path), dir.path());
+        const Run run = runGeardim(QStringList{"--lang", language} + argumentsFor(o, path), {.folder = dir.path()});
         QCOMPARE(run.status, 1);
         const QString said = QString::fromUtf8(run.err);
         // The system's reason, in the language of Qt's texts where Qt has it.
@@ -196,11 +162,11 @@ void TestFiles::fileSizeLimitKeepsTheOldFile()
     writeAll(path, kOldGear);
     writeAll(dir.filePath("in.csv"), "module,teeth\n1,30\n2,40\n");
     // Every output is larger than 200 bytes; a write beyond the limit fails (EFBIG).
-    const Run run = runGeardim(QStringList{"--lang", "en"} + argumentsFor(o, path), dir.path(), {}, [] {
+    const Run run = runGeardim(QStringList{"--lang", "en"} + argumentsFor(o, path), {.folder = dir.path(), .inChild = [] {
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{200, 200};
         setrlimit(RLIMIT_FSIZE, &limit);
-    });
+    }});
     QCOMPARE(run.status, 1);
     QVERIFY2(run.err.contains("File too large") && run.err.contains("unchanged"), run.err.constData());
     QCOMPARE(readAll(path), kOldGear);
@@ -218,7 +184,7 @@ void TestFiles::onlyRegularFilesAreReplaced()
     const QString folder = dir.filePath(QStringLiteral("folder-%1").arg(o.file));
     QVERIFY(QDir().mkpath(folder));
     for (const QString &target : {fifo, device, folder}) {
-        const Run run = runGeardim(QStringList{"--lang", "en"} + argumentsFor(o, target), dir.path(), {}, {}, 20000);
+        const Run run = runGeardim(QStringList{"--lang", "en"} + argumentsFor(o, target), {.folder = dir.path(), .milliseconds = 20000});
         QVERIFY2(run.finished, qPrintable(target));
         QCOMPARE(run.status, 1);
         QVERIFY2(run.err.contains("regular file") || run.err.contains("folder"), run.err.constData());
@@ -233,7 +199,7 @@ void TestFiles::onlyRegularFilesAreReplaced()
     writeAll(real, kOldGear);
     QVERIFY(QFile::link(real, link));
     writeAll(dir.filePath("in.csv"), "module,teeth\n1,30\n");
-    QCOMPARE(runGeardim(argumentsFor(o, link), dir.path()).status, 0);
+    QCOMPARE(runGeardim(argumentsFor(o, link), {.folder = dir.path()}).status, 0);
     QVERIFY(readAll(real) != kOldGear);
 }
 
@@ -264,7 +230,7 @@ void TestFiles::fifosAreRefusedInsteadOfWaitedFor()
             QVERIFY(mkfifo(QFile::encodeName(config + "/geardim/geardim.conf").constData(), 0600) == 0);
         environment << "XDG_CONFIG_HOME=" + config;
     }
-    const Run run = runGeardim(arguments, dir.path(), environment, {}, 20000);
+    const Run run = runGeardim(arguments, {.environment = environment, .folder = dir.path(), .milliseconds = 20000});
     QVERIFY2(run.finished, "the program waited on a FIFO");
     QCOMPARE(run.status, status);
     if (!settingsFifo.isEmpty())
@@ -286,7 +252,7 @@ void TestFiles::batchNeverWritesOverItsInput()
     writeAll(input, "module,teeth\n1,30\n");
     if (!QFileInfo::exists(dir.filePath("same-link.csv")))
         QVERIFY(QFile::link(input, dir.filePath("same-link.csv")));
-    const Run run = runGeardim({"sheet", "--batch", "same.csv", "--out", out}, dir.path());
+    const Run run = runGeardim({"sheet", "--batch", "same.csv", "--out", out}, {.folder = dir.path()});
     QCOMPARE(run.status, 2);
     QCOMPARE(readAll(input), QByteArray("module,teeth\n1,30\n"));
 }
@@ -353,7 +319,7 @@ void TestFiles::optionsThatCannotApplyAreRefused()
     QTemporaryDir folder;
     writeAll(folder.filePath("in.csv"), "module,teeth\n1,30\n");
     const QStringList before = QDir(folder.path()).entryList(QDir::Files);
-    const Run run = runGeardim(QStringList{"--lang", "en"} + arguments, folder.path());
+    const Run run = runGeardim(QStringList{"--lang", "en"} + arguments, {.folder = folder.path()});
     QCOMPARE(run.status, status);
     QVERIFY2(QString::fromUtf8(run.err).contains(said), run.err.constData());
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), before); // nothing written
@@ -388,7 +354,7 @@ void TestFiles::gearFileKeysAndVersions()
     QFETCH(int, status);
     QFETCH(QString, said);
     writeAll(dir.filePath("keys.gear"), file);
-    const Run run = runGeardim({"--lang", "en", "sheet", "--load", "keys.gear", "--format", "json"}, dir.path());
+    const Run run = runGeardim({"--lang", "en", "sheet", "--load", "keys.gear", "--format", "json"}, {.folder = dir.path()});
     QCOMPARE(run.status, status);
     QVERIFY2(QString::fromUtf8(run.err).contains(said), run.err.constData());
     if (QTest::currentDataTag() == QString("underflow_is_zero"))
@@ -403,22 +369,22 @@ void TestFiles::numbersIgnoreACommaLocale()
     if (!locales.readAllStandardOutput().toLower().contains("de_de.utf"))
         QSKIP("the de_DE.UTF-8 locale is not generated here; scripts/install-deps generates it");
     const QStringList comma{"LC_ALL=de_DE.UTF-8", "LANG=de_DE.UTF-8"};
-    const Run text = runGeardim(kGear, dir.path(), comma);
+    const Run text = runGeardim(kGear, {.environment = comma, .folder = dir.path()});
     QCOMPARE(text.status, 0);
     QVERIFY2(text.out.contains("60.0000") && !text.out.contains("60,0000"), text.out.constData());
-    const Run svg = runGeardim(kGear + QStringList{"--picture", "comma.svg"}, dir.path(), comma);
+    const Run svg = runGeardim(kGear + QStringList{"--picture", "comma.svg"}, {.environment = comma, .folder = dir.path()});
     QCOMPARE(svg.status, 0);
     const QByteArray picture = readAll(dir.filePath("comma.svg"));
     QVERIFY(picture.contains("cx=\""));
     QVERIFY2(!QRegularExpression(R"(="-?\d+,\d+")").match(QString::fromUtf8(picture)).hasMatch(), "a comma in an SVG number");
-    const Run json = runGeardim(kGear + QStringList{"--format", "json"}, dir.path(), comma);
+    const Run json = runGeardim(kGear + QStringList{"--format", "json"}, {.environment = comma, .folder = dir.path()});
     QVERIFY(json.out.contains("\"referenceDiameter\": 60,"));
 }
 
 void TestFiles::helpAllShowsQtsOptions()
 {
-    const Run help = runGeardim({"--help"}, dir.path());
-    const Run all = runGeardim({"--help-all"}, dir.path());
+    const Run help = runGeardim({"--help"}, {.folder = dir.path()});
+    const Run all = runGeardim({"--help-all"}, {.folder = dir.path()});
     QCOMPARE(all.status, 0);
     QVERIFY(all.out.contains("--batch") && all.out.contains("qmljsdebugger"));
     QVERIFY(!help.out.contains("qmljsdebugger"));
@@ -444,7 +410,7 @@ void TestFiles::pagesSetLatinTextInALatinFace()
     const QString pdf = dir.filePath("page-" + language + ".pdf");
     const Run run = runGeardim({"--lang", language, "sheet", "--module", "2", "--teeth", "21", "--helix-angle", "20",
                                 "--gauge", "pin", "--gauge-diameter", "3.5", "--pdf", pdf},
-                               dir.path());
+                               {.folder = dir.path()});
     QCOMPARE(run.status, 0);
     QProcess pdffonts;
     pdffonts.start("pdffonts", {pdf});

@@ -219,17 +219,8 @@ void TestSheet::chosenSpanWithItsNeighbours()
     QCOMPARE(j["span"]["chosen"].toBool(), true);
 }
 
-void TestSheet::tipThickness_data()
-{
-    QTest::addColumn<double>("teeth");
-    QTest::addColumn<double>("helix");
-    QTest::addColumn<double>("shift");
-    QTest::addColumn<bool>("internal");
-    QTest::newRow("spur") << 30.0 << 0.0 << 0.0 << false;
-    QTest::newRow("helical_shifted") << 24.0 << 25.0 << 0.4 << false;
-    QTest::newRow("internal") << 60.0 << 0.0 << 0.2 << true;
-    QTest::newRow("internal_helical") << 70.0 << 20.0 << 0.0 << true;
-}
+// The gears of the gauge proposal: external and internal, spur and helical, shifted.
+void TestSheet::tipThickness_data() { proposedGaugeTouchesOnTheShiftedCircle_data(); }
 
 void TestSheet::tipThickness()
 {

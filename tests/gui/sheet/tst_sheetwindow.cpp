@@ -14,6 +14,7 @@
 #include <QTableWidget>
 
 #include "tests/support/guitest.h"
+#include "tests/support/program.h"
 #include "core/sheet/sheetcalculation.h"
 #include "io/language.h"
 #include "gui/painting/printdialog.h"
@@ -26,29 +27,6 @@ using geardim::WindowId;
 
 namespace {
 constexpr WindowId S = WindowId::Sheet;
-
-struct Run {
-    int status = -1;
-    QByteArray out, err;
-};
-
-// The program itself on the command line, as a shell would start it; extra environment
-// variables when given.
-Run runGeardim(const QStringList &arguments, const QStringList &environment = {})
-{
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove("DISPLAY");
-    env.remove("WAYLAND_DISPLAY");
-    env.remove("QT_QPA_PLATFORM");
-    for (const QString &variable : environment)
-        env.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(GEARDIM_EXE), arguments);
-    if (!process.waitForFinished(30000))
-        return {};
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
 
 const QStringList kDoneWhen{"sheet", "--module", "1", "--teeth", "30", "--allowance-upper", "-0.03",
                             "--allowance-lower", "-0.06", "--gauge-diameter", "1.7"};
@@ -347,7 +325,7 @@ void TestSheetWindow::commandLineLoadsGraphicsOnlyToDraw()
 #endif
     QFETCH(QStringList, arguments);
     QFETCH(bool, graphics);
-    const Run run = runGeardim(arguments, {"LD_DEBUG=files"});
+    const Run run = runGeardim(arguments, {.environment = {"LD_DEBUG=files"}});
     QCOMPARE(run.status, 0);
     const QString loaded = QString::fromUtf8(run.err);
     QVERIFY2(loaded.contains("libQt6Core.so"), "the loader did not report its libraries");
@@ -371,7 +349,7 @@ void TestSheetWindow::programShowsItsMenuAndCanSaySo_data()
 void TestSheetWindow::programShowsItsMenuAndCanSaySo()
 {
     QFETCH(QStringList, arguments);
-    const Run run = runGeardim(arguments, {"QT_QPA_PLATFORM=offscreen", "GEARDIM_QUIT_AFTER_FIRST_PAINT=1"});
+    const Run run = runGeardim(arguments, {.environment = {"QT_QPA_PLATFORM=offscreen", "GEARDIM_QUIT_AFTER_FIRST_PAINT=1"}});
     QCOMPARE(run.status, 0);
     QCOMPARE(run.out, QByteArray("shown\n"));
 }
