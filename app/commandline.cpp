@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QSize>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -23,6 +24,7 @@
 
 #include "core/sheet/batch.h"
 #include "io/batchoutput.h"
+#include "io/inspectionlog.h"
 #include "io/safefile.h"
 #include "io/gearfile.h"
 #include "core/sheet/drawing.h"
@@ -35,7 +37,7 @@
 namespace geardim {
 namespace {
 
-enum ExitStatus { kResult = 0, kNoResult = 1, kUsage = 2, kSomeLinesFailed = 3 };
+enum ExitStatus { kResult = 0, kNoResult = 1, kUsage = 2, kSomeLinesFailed = 3, kPartFails = 4 };
 
 // The largest picture side: 8000 pixels take about 250 MB to paint.
 constexpr int kMaxPictureSide = 8000;
@@ -90,6 +92,19 @@ struct Parsed {
                              QStringLiteral("in.csv")};
     QCommandLineOption out{QStringLiteral("out"), QCoreApplication::translate("CommandLine", "批量结果的 CSV 文件（默认标准输出）"),
                            QStringLiteral("out.csv")};
+    QCommandLineOption failExit{QStringLiteral("fail-exit"),
+                                QCoreApplication::translate("CommandLine", "实测值不合格时以状态 4 退出（供脚本使用）")};
+    QCommandLineOption summary{QStringLiteral("summary"),
+                               QCoreApplication::translate("CommandLine", "批量计算后给出各实测尺寸的汇总：件数、合格数、平均、最小、最大、s、Cp、Cpk")};
+    QCommandLineOption record{QStringLiteral("record"),
+                              QCoreApplication::translate("CommandLine", "把这一件的检验记录追加到 CSV 日志"), QStringLiteral("log.csv")};
+    QCommandLineOption drawingNumber{QStringLiteral("drawing"), QCoreApplication::translate("CommandLine", "图号（存入齿轮文件和检验记录）"),
+                                     QStringLiteral("text")};
+    QCommandLineOption part{QStringLiteral("part"), QCoreApplication::translate("CommandLine", "零件编号（检验记录）"), QStringLiteral("text")};
+    QCommandLineOption inspector{QStringLiteral("inspector"), QCoreApplication::translate("CommandLine", "检验员（检验记录）"),
+                                 QStringLiteral("text")};
+    QCommandLineOption gaugeNumber{QStringLiteral("gauge-number"), QCoreApplication::translate("CommandLine", "量具编号（检验记录）"),
+                                   QStringLiteral("text")};
     QCommandLineOption format{QStringLiteral("format"), QCoreApplication::translate("CommandLine", "输出格式：text（默认）、csv 或 json"),
                               QStringLiteral("text|csv|json"), QStringLiteral("text")};
 };
@@ -113,12 +128,13 @@ void describeOptions(Parsed &p)
         else
             p.parser.addOption({name, help, QStringLiteral("value")});
     }
-    p.parser.addOptions({p.format, p.load, p.save, p.pdf, p.picture, p.pictureSize, p.batch, p.out});
+    p.parser.addOptions({p.format, p.load, p.save, p.pdf, p.picture, p.pictureSize, p.batch, p.out, p.summary,
+                         p.failExit, p.record, p.drawingNumber, p.part, p.inspector, p.gaugeNumber});
 }
 
 // The inputs: the loaded file's, then every option given. Nothing with the exit
 // status when a value or the file is refused.
-std::optional<SheetInput> inputs(Parsed &p, QJsonObject &kept, int &status)
+std::optional<SheetInput> inputs(Parsed &p, QJsonObject &kept, QString &drawing, int &status)
 {
     SheetInput in;
     if (p.parser.isSet(p.load)) {
@@ -129,6 +145,8 @@ std::optional<SheetInput> inputs(Parsed &p, QJsonObject &kept, int &status)
         }
         in = read.value().input;
         kept = read.value().document;
+        if (!p.parser.isSet(p.drawingNumber))
+            drawing = read.value().drawing;
     }
     for (const SheetOption &o : sheetOptions()) {
         const QString name = QString::fromLatin1(o.name);
@@ -190,6 +208,13 @@ int runBatchCommand(Parsed &p, const SheetInput &defaults)
     } else if (!*out) {
         return noResult(QCoreApplication::translate("CommandLine", "写入批量结果失败。"));
     }
+    // The summary goes to standard output when the lines go to a file, else to stderr.
+    if (p.parser.isSet(p.summary)) {
+        const std::string text = p.parser.value(p.format) == QLatin1String("json")
+                                     ? measuredSummaryJson(summary.measured)
+                                     : measuredSummaryText(summary.measured, qtTextTranslator());
+        printTo(file ? stdout : stderr, text);
+    }
     if (summary.withoutResult > 0) {
         printTo(stderr, "geardim: "
                             + QCoreApplication::translate("CommandLine", "%1 行（共 %2 行）没有结果，原因见 error 列。")
@@ -213,8 +238,13 @@ int runSheet(Parsed &p)
             if (p.parser.isSet(*o))
                 return usageError(QCoreApplication::translate("CommandLine", "--%1 不能与 --batch 一起使用。").arg(o->names().first()));
         }
-    } else if (p.parser.isSet(p.out)) {
-        return usageError(QCoreApplication::translate("CommandLine", "--out 只用于 --batch。"));
+        if (p.parser.isSet(p.record))
+            return usageError(QCoreApplication::translate("CommandLine", "--%1 不能与 --batch 一起使用。").arg(QStringLiteral("record")));
+    } else {
+        for (const QCommandLineOption *o : {&p.out, &p.summary}) {
+            if (p.parser.isSet(*o))
+                return usageError(QCoreApplication::translate("CommandLine", "--%1 只用于 --batch。").arg(o->names().first()));
+        }
     }
     QSize pictureSize;
     if (p.parser.isSet(p.picture)) {
@@ -227,8 +257,9 @@ int runSheet(Parsed &p)
         pictureSize = QSize(w, h);
     }
     QJsonObject kept;
+    QString drawing = p.parser.value(p.drawingNumber);
     int status = kResult;
-    const auto in = inputs(p, kept, status);
+    const auto in = inputs(p, kept, drawing, status);
     if (!in)
         return status;
     if (p.parser.isSet(p.batch))
@@ -242,7 +273,7 @@ int runSheet(Parsed &p)
     if (!sheet.ok())
         return noResult(QCoreApplication::translate("CommandLine", "没有结果：") + QCoreApplication::translate("Failure", failureText(sheet.failure())));
     if (p.parser.isSet(p.save)) {
-        if (const FileDone saved = writeGearFile(p.parser.value(p.save), *in, kept); !saved.ok())
+        if (const FileDone saved = writeGearFile(p.parser.value(p.save), *in, kept, drawing); !saved.ok())
             return noResult(saved.problem());
     }
     if (p.parser.isSet(p.picture)) {
@@ -254,13 +285,23 @@ int runSheet(Parsed &p)
         if (const FileDone written = writeReportPdf(p.parser.value(p.pdf), sheet.value(), QDate::currentDate()); !written.ok())
             return noResult(written.problem());
     }
+    if (p.parser.isSet(p.record)) {
+        const InspectionRecord record{drawing, p.parser.value(p.part), p.parser.value(p.inspector), p.parser.value(p.gaugeNumber)};
+        if (const FileDone logged = appendInspection(p.parser.value(p.record), record, sheet.value()); !logged.ok())
+            return noResult(logged.problem());
+    }
     if (form == QLatin1String("json"))
         printTo(stdout, sheetJson(sheet.value(), qtTextTranslator()));
     else if (form == QLatin1String("csv"))
         printTo(stdout, sheetCsv(sheet.value(), qtTextTranslator()));
     else
         printTo(stdout, sheetText(sheet.value(), qtTextTranslator()));
-    return kResult;
+    // A part that fails is a result (0); for scripts, --fail-exit makes it 4.
+    const auto &measured = sheet.value().measurements;
+    const bool fails = std::any_of(measured.begin(), measured.end(), [](const SheetResult::Measurement &m) {
+        return m.outcome.measured && m.outcome.measured->verdict != Verdict::Pass;
+    });
+    return fails && p.parser.isSet(p.failExit) ? kPartFails : kResult;
 }
 
 } // namespace
@@ -298,7 +339,7 @@ int runCommandLine(int argc, char *argv[], Language language)
     // Qt's own texts in Chinese too (the help's lines, the system's reasons for a file that
     // cannot be read or written), loaded only when they may be shown.
     if (language == Language::Chinese
-        && hasOption(argc, argv, {"--help", "-h", "--help-all", "--load", "--save", "--pdf", "--picture", "--batch", "--out"}))
+        && hasOption(argc, argv, {"--help", "-h", "--help-all", "--load", "--save", "--pdf", "--picture", "--batch", "--out", "--record"}))
         installQtTranslation();
 
     auto p = std::make_unique<Parsed>();

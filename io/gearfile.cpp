@@ -18,6 +18,7 @@ namespace {
 
 const QString kFormat = QStringLiteral("geardim-gear");
 constexpr int kVersion = 1;
+constexpr double kOwnVersion = 1.1; // the newest minor version this program writes and knows whole
 
 QString refusedValue(const SheetOption &o, double value)
 {
@@ -27,20 +28,24 @@ QString refusedValue(const SheetOption &o, double value)
         .arg(QCoreApplication::translate("GearFile", o.range));
 }
 
-// The first key of a version-1 document that version 1 does not have, with its place
+// The first key of a document that versions 1 and 1.1 do not have, with its place
 // ("gear.helixAngel"), or nothing.
 QString unknownKey(const QJsonObject &root)
 {
     const auto known = [](const QString &section, const QString &key) {
         for (const SheetOption &o : sheetOptions()) {
-            if (section == QLatin1String(o.section) && key == QLatin1String(o.key))
+            if (o.section && section == QLatin1String(o.section) && key == QLatin1String(o.key))
                 return true;
         }
         return false;
     };
     for (const QString &key : root.keys()) {
-        if (!QStringList{"format", "version", "gear", "allowances", "gauge"}.contains(key))
+        if (!QStringList{"format", "version", "gear", "allowances", "gauge", "record"}.contains(key))
             return key;
+    }
+    for (const QString &key : root.value(QLatin1String("record")).toObject().keys()) {
+        if (key != QLatin1String("drawing"))
+            return QStringLiteral("record.") + key;
     }
     for (const char *section : {"gear", "allowances", "gauge"}) {
         const QString name = QLatin1String(section);
@@ -99,20 +104,23 @@ FileOutcome<GearDocument> gearFromDocument(const QJsonObject &root)
         return Read::refused(QCoreApplication::translate("GearFile", "“version”的值 %1 不是有效的版本（应为 %2）。")
                                   .arg(version.toDouble())
                                   .arg(kVersion));
-    for (const char *section : {"gear", "allowances", "gauge"}) {
+    for (const char *section : {"gear", "allowances", "gauge", "record"}) {
         const QJsonValue v = root.value(QLatin1String(section));
         if (!v.isUndefined() && !v.isObject())
             return Read::refused(QCoreApplication::translate("GearFile", "“%1”应为对象。").arg(QLatin1String(section)));
     }
     // Version 1 itself has exactly these keys: any other is a slip (a misspelt key would
-    // silently compute another gear). A newer minor version (1.1 …) may add its own.
-    if (version.toDouble() == kVersion) {
+    // silently compute another gear). Version 1.1 adds the drawing number; a newer minor
+    // version (1.2 …) may add keys of its own.
+    if (version.toDouble() <= kOwnVersion) {
         if (const QString unknown = unknownKey(root); !unknown.isEmpty())
             return Read::refused(QCoreApplication::translate("GearFile", "不认识的键“%1”：请检查拼写。").arg(unknown));
     }
     // Every input where the table puts it; absent or null keeps its default.
     SheetInput in;
     for (const SheetOption &o : sheetOptions()) {
+        if (!o.section)
+            continue; // measured on the part, not kept with the gear
         const QJsonValue v = root.value(QLatin1String(o.section)).toObject().value(QLatin1String(o.key));
         if (v.isUndefined() || v.isNull())
             continue;
@@ -139,7 +147,10 @@ FileOutcome<GearDocument> gearFromDocument(const QJsonObject &root)
     }
     if (!root.value(QLatin1String("gear")).toObject().value(QLatin1String("teeth")).isDouble())
         return Read::refused(QCoreApplication::translate("GearFile", "缺少齿数“gear.teeth”。"));
-    return GearDocument{in, root};
+    const QJsonValue drawing = root.value(QLatin1String("record")).toObject().value(QLatin1String("drawing"));
+    if (!drawing.isUndefined() && !drawing.isNull() && !drawing.isString())
+        return Read::refused(QCoreApplication::translate("GearFile", "“record.drawing”应为文字。"));
+    return GearDocument{in, root, drawing.toString()};
 }
 
 
@@ -175,7 +186,7 @@ FileOutcome<GearDocument> readGearFile(const QString &path)
     return read;
 }
 
-QJsonObject gearDocument(const SheetInput &in, const QJsonObject &kept)
+QJsonObject gearDocument(const SheetInput &in, const QJsonObject &kept, const QString &drawing)
 {
     QJsonObject root = kept;
     QJsonObject gear = kept.value(QLatin1String("gear")).toObject();
@@ -187,6 +198,8 @@ QJsonObject gearDocument(const SheetInput &in, const QJsonObject &kept)
         || std::floor(root.value(QLatin1String("version")).toDouble()) != kVersion)
         root.insert(QLatin1String("version"), kVersion);
     for (const SheetOption &o : sheetOptions()) {
+        if (!o.section)
+            continue;
         QJsonObject &section = QLatin1String(o.section) == QLatin1String("gear") ? gear
                                : QLatin1String(o.section) == QLatin1String("allowances") ? allowances
                                                                                     : gauge;
@@ -200,16 +213,28 @@ QJsonObject gearDocument(const SheetInput &in, const QJsonObject &kept)
         else
             section.remove(key); // an absent optional value is left out
     }
+    // The drawing number is version 1.1's: older readers keep it as a key they do not know.
+    QJsonObject record = kept.value(QLatin1String("record")).toObject();
+    if (drawing.isEmpty())
+        record.remove(QLatin1String("drawing"));
+    else
+        record.insert(QLatin1String("drawing"), drawing);
+    if (record.isEmpty())
+        root.remove(QLatin1String("record"));
+    else
+        root.insert(QLatin1String("record"), record);
+    if (!drawing.isEmpty() && root.value(QLatin1String("version")).toDouble() < kOwnVersion)
+        root.insert(QLatin1String("version"), kOwnVersion);
     root.insert(QLatin1String("gear"), gear);
     root.insert(QLatin1String("allowances"), allowances);
     root.insert(QLatin1String("gauge"), gauge);
     return root;
 }
 
-FileDone writeGearFile(const QString &path, const SheetInput &input, const QJsonObject &kept)
+FileDone writeGearFile(const QString &path, const SheetInput &input, const QJsonObject &kept, const QString &drawing)
 {
     const QString name = QFileInfo(path).fileName();
-    const QJsonObject document = gearDocument(input, kept);
+    const QJsonObject document = gearDocument(input, kept, drawing);
     // Nothing is written that the program would refuse to read.
     if (const FileOutcome<GearDocument> back = gearFromDocument(document); !back.ok())
         return FileDone::refused(QCoreApplication::translate("GearFile", "无法保存“%1”：%2").arg(name, back.problem()));

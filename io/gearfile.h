@@ -20,6 +20,7 @@ inline constexpr qint64 kMaxGearFileBytes = 1024 * 1024;
 struct GearDocument {
     SheetInput input;
     QJsonObject document;
+    QString drawing; // the drawing number (record.drawing); empty when none
 };
 
 // Reads a gear file. Refuses, with the reason, a file larger than 1 MiB (unread),
@@ -28,13 +29,15 @@ struct GearDocument {
 FileOutcome<GearDocument> readGearFile(const QString &path);
 
 // The gear as a document: kept is a document read earlier, whose unknown keys stay.
-QJsonObject gearDocument(const SheetInput &input, const QJsonObject &kept = QJsonObject());
+// A drawing number goes in as record.drawing, and makes the file version 1.1.
+QJsonObject gearDocument(const SheetInput &input, const QJsonObject &kept = QJsonObject(), const QString &drawing = QString());
 
 // The gear read from a document; the problem without the file's name.
 FileOutcome<GearDocument> gearFromDocument(const QJsonObject &document);
 
 // Writes the gear atomically: all of the new file or none of it, the old one
 // untouched on failure; the problem names the file.
-FileDone writeGearFile(const QString &path, const SheetInput &input, const QJsonObject &kept = QJsonObject());
+FileDone writeGearFile(const QString &path, const SheetInput &input, const QJsonObject &kept = QJsonObject(),
+                       const QString &drawing = QString());
 
 } // namespace geardim

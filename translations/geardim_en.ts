@@ -143,12 +143,40 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <translation>--%1 cannot be used with --batch.</translation>
     </message>
     <message>
-        <source>--out 只用于 --batch。</source>
-        <translation>--out is only for --batch.</translation>
-    </message>
-    <message>
         <source>--picture-size 应为 宽x高（像素，100 到 %1），而不是“%2”。</source>
         <translation>--picture-size must be WIDTHxHEIGHT (pixels, 100 to %1), not &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>实测值不合格时以状态 4 退出（供脚本使用）</source>
+        <translation>exit with status 4 when a measured value fails (for scripts)</translation>
+    </message>
+    <message>
+        <source>批量计算后给出各实测尺寸的汇总：件数、合格数、平均、最小、最大、s、Cp、Cpk</source>
+        <translation>after a batch, summarise each measured dimension: count, passes, fails, mean, minimum, maximum, s, Cp, Cpk</translation>
+    </message>
+    <message>
+        <source>把这一件的检验记录追加到 CSV 日志</source>
+        <translation>append this part's inspection record to a CSV log</translation>
+    </message>
+    <message>
+        <source>图号（存入齿轮文件和检验记录）</source>
+        <translation>drawing number (kept in the gear file and the inspection record)</translation>
+    </message>
+    <message>
+        <source>零件编号（检验记录）</source>
+        <translation>part or serial number (inspection record)</translation>
+    </message>
+    <message>
+        <source>检验员（检验记录）</source>
+        <translation>inspector (inspection record)</translation>
+    </message>
+    <message>
+        <source>量具编号（检验记录）</source>
+        <translation>gauge number (inspection record)</translation>
+    </message>
+    <message>
+        <source>--%1 只用于 --batch。</source>
+        <translation>--%1 is only for --batch.</translation>
     </message>
 </context>
 <context>
@@ -310,6 +338,18 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>齿厚上偏差Esns小于下偏差Esni，二者填反了。请检查上偏差Esns和下偏差Esni。</source>
         <translation>The upper tooth thickness allowance Esns is below the lower allowance Esni: they are the wrong way round. Check the upper allowance Esns and the lower allowance Esni.</translation>
+    </message>
+    <message>
+        <source>实测值必须大于0。请检查实测值。</source>
+        <translation>A measured value must be greater than 0. Check the measured value.</translation>
+    </message>
+    <message>
+        <source>按这个实测M值，量棒（球）中心落在基圆之内：M值与该齿轮和量棒直径不符（外齿过小，内齿过大）。请检查实测M值和量棒直径D。</source>
+        <translation>This measured M puts the pin (ball) centres inside the base circle: M does not suit this gear and pin diameter (too small for external teeth, too large for internal ones). Check the measured M and the pin diameter D.</translation>
+    </message>
+    <message>
+        <source>测量尺寸表对该齿轮不给出这一尺寸（内齿轮没有公法线和弦齿厚），无法评定。</source>
+        <translation>The sheet gives no such dimension for this gear (an internal gear has no span and no chordal thickness), so it cannot be judged.</translation>
     </message>
 </context>
 <context>
@@ -702,15 +742,26 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>“%1”应为数字。</source>
-        <translation>"%1" should be a number.</translation>
+        <translation>&quot;%1&quot; should be a number.</translation>
     </message>
     <message>
         <source>“%1”应为 true 或 false。</source>
-        <translation>"%1" should be true or false.</translation>
+        <translation>&quot;%1&quot; should be true or false.</translation>
     </message>
     <message>
         <source>“%1”应为 &quot;ball&quot; 或 &quot;pin&quot;。</source>
-        <translation>"%1" should be "ball" or "pin".</translation>
+        <translation>&quot;%1&quot; should be &quot;ball&quot; or &quot;pin&quot;.</translation>
+    </message>
+    <message>
+        <source>“record.drawing”应为文字。</source>
+        <translation>"record.drawing" should be text.</translation>
+    </message>
+</context>
+<context>
+    <name>InspectionLog</name>
+    <message>
+        <source>无法写入检验记录“%1”：%2。</source>
+        <translation>cannot write the inspection log "%1": %2.</translation>
     </message>
 </context>
 <context>
@@ -864,6 +915,26 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>无法导出“%1”：%2。%3</source>
         <translation>Cannot export &quot;%1&quot;: %2. %3</translation>
+    </message>
+    <message>
+        <source>实测 </source>
+        <translation>Measured </translation>
+    </message>
+    <message>
+        <source>：</source>
+        <translation>: </translation>
+    </message>
+    <message>
+        <source>实际齿厚 sn = %1</source>
+        <translation>actual thickness sn = %1</translation>
+    </message>
+    <message>
+        <source>实际偏差 E = %1</source>
+        <translation>actual allowance E = %1</translation>
+    </message>
+    <message>
+        <source>x_E = %1</source>
+        <translation>x_E = %1</translation>
     </message>
 </context>
 <context>
@@ -1149,6 +1220,22 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <source>跨测齿数 k；不填则由程序选择</source>
         <translation>span count k; the program chooses when not given</translation>
     </message>
+    <message>
+        <source>实测跨棒（球）距 M，评定是否合格</source>
+        <translation>measured dimension over pins (balls) M, judged against the allowances</translation>
+    </message>
+    <message>
+        <source>实测公法线长度 W（跨 k 齿），评定是否合格</source>
+        <translation>measured base tangent length W (over k teeth), judged against the allowances</translation>
+    </message>
+    <message>
+        <source>实测分度圆弦齿厚（在公称弦齿高处），评定是否合格</source>
+        <translation>measured chordal thickness (at the nominal chordal height), judged against the allowances</translation>
+    </message>
+    <message>
+        <source>实测固定弦齿厚，评定是否合格</source>
+        <translation>measured constant chord, judged against the allowances</translation>
+    </message>
 </context>
 <context>
     <name>SheetWarning</name>
@@ -1199,6 +1286,32 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>弦齿高不大于0：弦在齿顶圆上或齿顶圆之外，齿厚游标卡尺无法测量，该行不给出数值。</source>
         <translation>A chordal height is not above 0: the chord lies on or beyond the tip circle, where a gear tooth caliper cannot measure; that row gives no value.</translation>
+    </message>
+</context>
+<context>
+    <name>Summary</name>
+    <message>
+        <source>实测汇总（实际齿厚偏差 E）：</source>
+        <translation>Measured summary (actual allowance E):</translation>
+    </message>
+    <message>
+        <source>%1：n = %2，合格 %3，不合格 %4，平均 %5，最小 %6，最大 %7，s = %8，Cp = %9，Cpk = %10</source>
+        <translation>%1: n = %2, pass %3, fail %4, mean %5, min %6, max %7, s = %8, Cp = %9, Cpk = %10</translation>
+    </message>
+</context>
+<context>
+    <name>Verdict</name>
+    <message>
+        <source>合格</source>
+        <translation>pass</translation>
+    </message>
+    <message>
+        <source>偏厚</source>
+        <translation>thick</translation>
+    </message>
+    <message>
+        <source>偏薄</source>
+        <translation>thin</translation>
     </message>
 </context>
 <context>
@@ -1421,7 +1534,7 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>“%1”的值 %2 超出范围（%3）。</source>
-        <translation>"%1" is %2, out of range (%3).</translation>
+        <translation>&quot;%1&quot; is %2, out of range (%3).</translation>
     </message>
 </context>
 </TS>

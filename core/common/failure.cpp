@@ -64,6 +64,12 @@ const char *failureText(Failure failure)
         return QT_TRANSLATE_NOOP("Failure", "跨测齿数k必须是不小于1、小于齿数z的整数。请检查跨测齿数k，或不填（由程序选择）。");
     case Failure::AllowancesReversed:
         return QT_TRANSLATE_NOOP("Failure", "齿厚上偏差Esns小于下偏差Esni，二者填反了。请检查上偏差Esns和下偏差Esni。");
+    case Failure::MeasuredValueNotPositive:
+        return QT_TRANSLATE_NOOP("Failure", "实测值必须大于0。请检查实测值。");
+    case Failure::MeasuredGaugeCentreInsideBase:
+        return QT_TRANSLATE_NOOP("Failure", "按这个实测M值，量棒（球）中心落在基圆之内：M值与该齿轮和量棒直径不符（外齿过小，内齿过大）。请检查实测M值和量棒直径D。");
+    case Failure::MeasuredDimensionNotGiven:
+        return QT_TRANSLATE_NOOP("Failure", "测量尺寸表对该齿轮不给出这一尺寸（内齿轮没有公法线和弦齿厚），无法评定。");
     }
     return QT_TRANSLATE_NOOP("Failure", "没有结果。请检查输入的数值。");
 }

@@ -33,6 +33,9 @@ enum class Failure {
     TooFewTeeth, // The sheet's gear has fewer than 3 teeth: it can be neither made nor measured.
     SpanTeethOutOfRange, // The span count given for the sheet is not a whole number from 1 to z − 1.
     AllowancesReversed, // The upper tooth-thickness allowance lies below the lower one.
+    MeasuredValueNotPositive, // A measured value is zero, negative or not a number.
+    MeasuredGaugeCentreInsideBase, // A measured M puts the gauge centres inside the base circle.
+    MeasuredDimensionNotGiven, // The sheet gives no such dimension for this gear (span, chords of an internal gear).
 };
 
 // The warning shown for a failure, in plain Chinese, UTF-8: which condition

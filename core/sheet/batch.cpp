@@ -265,10 +265,12 @@ BatchSummary runBatch(std::istream &in, std::ostream &out, const SheetInput &def
             }
             Computed &c = ring[next % kRingSize];
             line.swap(c.line);
-            if (c.sheet)
+            if (c.sheet) {
                 appendSheetCsvValues(*c.sheet, line, tr);
-            else
+                summary.measured.add(*c.sheet); // only this thread touches it until the join
+            } else {
                 line += emptyResult;
+            }
             line += ',';
             line += csvField(c.error);
             line += '\n';

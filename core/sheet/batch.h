@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/sheet/sheetcalculation.h"
+#include "core/sheet/measuredsummary.h"
 #include "core/sheet/sheetreport.h"
 
 // The sheets of many gears at once: a CSV file in, a CSV file out, one line at a time.
@@ -13,6 +14,7 @@ struct BatchSummary {
     long gears = 0;          // data lines read
     long withoutResult = 0;  // lines whose error column is filled
     std::string problem;     // a header that cannot be read; nothing was computed then
+    MeasuredSummary measured; // the measured values of the lines with a sheet
 };
 
 // Reads the header (column names are the command line's option names without their

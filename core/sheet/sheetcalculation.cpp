@@ -402,7 +402,22 @@ Outcome<SheetResult> computeSheet(const SheetInput &in)
         addWarning(r, SheetWarning::PinsFaceTooNarrow);
     if (!allFinite(r))
         return Failure::ResultOutOfRange;
+    for (MeasuredDimension dimension : kMeasuredDimensions) {
+        if (const auto value = in.*measuredInput(dimension))
+            r.measurements.push_back({dimension, *value, measure(r, dimension, *value)});
+    }
     return r;
+}
+
+std::optional<double> SheetInput::*measuredInput(MeasuredDimension dimension)
+{
+    switch (dimension) {
+    case MeasuredDimension::OverGauges: return &SheetInput::measuredOverGauges;
+    case MeasuredDimension::Span: return &SheetInput::measuredSpan;
+    case MeasuredDimension::ChordalThickness: return &SheetInput::measuredChordalThickness;
+    case MeasuredDimension::ConstantChord: return &SheetInput::measuredConstantChord;
+    }
+    return &SheetInput::measuredOverGauges;
 }
 
 const char *sheetWarningText(SheetWarning warning)

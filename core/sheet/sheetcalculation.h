@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/common/outcome.h"
+#include "core/sheet/measurement.h"
 
 // The inspection sheet of one gear: every inspection dimension with the upper and
 // lower limit that follow from the drawing's tooth-thickness allowances, the values
@@ -38,7 +39,15 @@ struct SheetInput {
     std::optional<double> gaugeDiameter = std::nullopt;   // D; proposed when not given
     std::optional<double> faceWidth = std::nullopt;       // b; only for the width checks
     std::optional<double> spanTeeth = std::nullopt;       // k for the span, as a fixture prescribes; chosen when not given
+    // Values measured on the part, each judged against the allowances when given.
+    std::optional<double> measuredOverGauges = std::nullopt;       // M
+    std::optional<double> measuredSpan = std::nullopt;             // W over the sheet's k
+    std::optional<double> measuredChordalThickness = std::nullopt; // at the nominal chordal height
+    std::optional<double> measuredConstantChord = std::nullopt;
 };
+
+// The input that holds the measured value of a dimension.
+std::optional<double> SheetInput::*measuredInput(MeasuredDimension dimension);
 
 // A dimension at the nominal thickness and at the two allowances: max and min are
 // the larger and the smaller of the two limits, whichever allowance gives them;
@@ -111,6 +120,14 @@ struct SheetResult {
     Limits gaugeContactDiameter;
     std::vector<SheetWarning> warnings;
     double leastShiftWithoutUndercut = 0;      // named by the undercut warning
+    // The measured values given, in the order of kMeasuredDimensions: each judged, or the
+    // reason it means nothing for this gear.
+    struct Measurement {
+        MeasuredDimension dimension;
+        double value;
+        MeasuredOutcome outcome;
+    };
+    std::vector<Measurement> measurements;
 };
 
 // The margin beside the span's anvils: b must exceed W·sin βb by this much.

@@ -59,6 +59,17 @@ constexpr SheetOption kOptions[] = {
     {"span-teeth", "gear", "spanTeeth", "spanTeeth", QT_TRANSLATE_NOOP("SheetInput", "跨测齿数 k"),
      QT_TRANSLATE_NOOP("SheetInput", "不填则自动选择"), QT_TRANSLATE_NOOP("SheetOption", "跨测齿数 k；不填则由程序选择"),
      OptionKind::Number, &SheetInput::spanTeeth, nullptr, whole, kWhole},
+    // Measured on the part, not a property of the gear: no place in a gear file, and the
+    // window takes them in its table's 实测 column.
+    {"measured-over-gauges", nullptr, nullptr, nullptr, nullptr, nullptr,
+     QT_TRANSLATE_NOOP("SheetOption", "实测跨棒（球）距 M，评定是否合格"), OptionKind::Number, &SheetInput::measuredOverGauges},
+    {"measured-span", nullptr, nullptr, nullptr, nullptr, nullptr,
+     QT_TRANSLATE_NOOP("SheetOption", "实测公法线长度 W（跨 k 齿），评定是否合格"), OptionKind::Number, &SheetInput::measuredSpan},
+    {"measured-chordal-thickness", nullptr, nullptr, nullptr, nullptr, nullptr,
+     QT_TRANSLATE_NOOP("SheetOption", "实测分度圆弦齿厚（在公称弦齿高处），评定是否合格"), OptionKind::Number,
+     &SheetInput::measuredChordalThickness},
+    {"measured-constant-chord", nullptr, nullptr, nullptr, nullptr, nullptr,
+     QT_TRANSLATE_NOOP("SheetOption", "实测固定弦齿厚，评定是否合格"), OptionKind::Number, &SheetInput::measuredConstantChord},
 };
 
 std::string lower(std::string_view text)

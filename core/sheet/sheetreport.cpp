@@ -1,5 +1,6 @@
 #include "core/sheet/sheetreport.h"
 
+#include "core/common/failure.h"
 #include "core/common/translatable.h"
 
 #include <algorithm>
@@ -90,6 +91,41 @@ const char *gaugeKindName(GaugeKind kind) { return kind == GaugeKind::Ball ? "ba
 
 int sheetDecimals(const SheetResult &r) { return r.unit == LengthUnit::Inch ? 5 : 4; }
 
+const char *measuredCaption(MeasuredDimension dimension, const SheetResult &r)
+{
+    const bool balls = r.gauge == GaugeKind::Ball;
+    switch (dimension) {
+    case MeasuredDimension::OverGauges:
+        return r.internal ? (balls ? QT_TRANSLATE_NOOP("Sheet", "球间距 M") : QT_TRANSLATE_NOOP("Sheet", "棒间距 M"))
+                          : (balls ? QT_TRANSLATE_NOOP("Sheet", "跨球距 M") : QT_TRANSLATE_NOOP("Sheet", "跨棒距 M"));
+    case MeasuredDimension::Span: return QT_TRANSLATE_NOOP("Sheet", "公法线长度 W");
+    case MeasuredDimension::ChordalThickness: return QT_TRANSLATE_NOOP("Sheet", "分度圆弦齿厚");
+    case MeasuredDimension::ConstantChord: return QT_TRANSLATE_NOOP("Sheet", "固定弦齿厚");
+    }
+    return "";
+}
+
+std::vector<std::string> sheetMeasuredLines(const SheetResult &r, const TextTranslator &tr)
+{
+    const int decimals = sheetDecimals(r);
+    std::vector<std::string> lines;
+    for (const SheetResult::Measurement &m : r.measurements) {
+        std::string line = translated(tr, "Report", QT_TRANSLATE_NOOP("Report", "实测 ")) + translated(tr, "Sheet", measuredCaption(m.dimension, r))
+                           + " = " + sheetNumber(m.value, decimals) + translated(tr, "Report", QT_TRANSLATE_NOOP("Report", "："));
+        if (m.outcome.measured) {
+            const Measured &e = *m.outcome.measured;
+            line += filled(translated(tr, "Report", QT_TRANSLATE_NOOP("Report", "实际齿厚 sn = %1")), sheetNumber(e.thickness, decimals))
+                    + translated(tr, "Report", QT_TRANSLATE_NOOP("Report", "，")) + filled(translated(tr, "Report", QT_TRANSLATE_NOOP("Report", "实际偏差 E = %1")), sheetSignedNumber(e.allowance, decimals))
+                    + translated(tr, "Report", QT_TRANSLATE_NOOP("Report", "，")) + filled(translated(tr, "Report", QT_TRANSLATE_NOOP("Report", "x_E = %1")), sheetNumber(e.shift, 4))
+                    + translated(tr, "Report", QT_TRANSLATE_NOOP("Report", "，")) + translated(tr, "Verdict", verdictText(e.verdict));
+        } else if (m.outcome.failure) {
+            line += translated(tr, "Failure", failureText(*m.outcome.failure));
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
 std::vector<std::string> sheetWarningMessages(const SheetResult &r, const TextTranslator &tr)
 {
     std::vector<std::string> out;
@@ -129,13 +165,15 @@ std::string sheetNumber(double value, int decimals)
     return text;
 }
 
+std::string sheetSignedNumber(double value, int decimals)
+{
+    const std::string text = sheetNumber(value, decimals);
+    return text.front() == '-' || text.find_first_not_of("0.") == std::string::npos ? text : "+" + text;
+}
+
 std::string sheetDeviations(double upper, double lower, int decimals)
 {
-    const auto signedText = [decimals](double v) {
-        const std::string text = sheetNumber(v, decimals);
-        return text.front() == '-' || text.find_first_not_of("0.") == std::string::npos ? text : "+" + text;
-    };
-    return signedText(upper) + "/" + signedText(lower);
+    return sheetSignedNumber(upper, decimals) + "/" + sheetSignedNumber(lower, decimals);
 }
 
 std::vector<SheetRow> sheetRows(const SheetResult &r)
@@ -203,6 +241,8 @@ std::string sheetText(const SheetResult &r, const TextTranslator &tr)
             text.pop_back();
         out += text + "\n";
     }
+    for (const std::string &line : sheetMeasuredLines(r, tr))
+        out += line + "\n";
     for (const std::string &w : warningTexts(r, tr))
         out += translated(tr, "Report", QT_TRANSLATE_NOOP("Report", "注意：")) + w + "\n";
     return out;
@@ -288,6 +328,30 @@ void visitColumns(const SheetResult &r, Visitor &v, const TextTranslator &tr)
     v.boolean("gauge.proposed", "", r.gaugeProposed);
     optionalNumber("gauge.ideal", r.gaugeIdeal);
     limits("gauge.contactDiameter", std::optional<Limits>(r.gaugeContactDiameter));
+    // The measured values: every column for each dimension, empty where none was given.
+    for (MeasuredDimension dimension : kMeasuredDimensions) {
+        const std::string key = std::string("measured.") + measuredName(dimension);
+        const auto it = std::find_if(r.measurements.begin(), r.measurements.end(),
+                                     [&](const SheetResult::Measurement &m) { return m.dimension == dimension; });
+        const Measured *m = it != r.measurements.end() && it->outcome.measured ? &*it->outcome.measured : nullptr;
+        if (it != r.measurements.end())
+            v.number(key, ".value", it->value);
+        else
+            v.empty(key, ".value");
+        if (m) {
+            v.number(key, ".thickness", m->thickness);
+            v.number(key, ".allowance", m->allowance);
+            v.number(key, ".shift", m->shift);
+            v.text(key, ".verdict", verdictCode(m->verdict));
+        } else {
+            for (const char *part : {".thickness", ".allowance", ".shift", ".verdict"})
+                v.empty(key, part);
+        }
+        if (it != r.measurements.end() && it->outcome.failure)
+            v.text(key, ".problem", translated(tr, "Failure", failureText(*it->outcome.failure)));
+        else
+            v.empty(key, ".problem");
+    }
     v.list("warnings", warningTexts(r, tr), " | ");
     std::vector<std::string> codes;
     for (SheetWarning w : r.warnings)
@@ -401,6 +465,8 @@ private:
 
     static std::string write(const Node &n)
     {
+        if (n.name == "measured" && absent(n))
+            return "{}";
         if (absent(n))
             return "null";
         if (n.children.empty())
@@ -411,8 +477,13 @@ private:
                 --count;
         }
         std::string out = n.list ? "[" : "{";
+        bool first = true;
         for (std::size_t i = 0; i < count; ++i) {
-            out += i ? ", " : "";
+            // The measured values: only those given.
+            if (n.name == "measured" && absent(n.children[i]))
+                continue;
+            out += first ? "" : ", ";
+            first = false;
             if (!n.list)
                 out += jsonString(n.children[i].name) + ": ";
             out += write(n.children[i]);

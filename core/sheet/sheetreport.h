@@ -40,6 +40,9 @@ std::vector<SheetRow> sheetRows(const SheetResult &r);
 // A value as the sheet shows it, to its decimals ("-0.0000" is written "0.0000").
 std::string sheetNumber(double value, int decimals);
 
+// A value with its sign, "+" too, unless it shows as zero ("+0.0123", "-0.0728", "0.0000").
+std::string sheetSignedNumber(double value, int decimals);
+
 // The two deviations as a drawing writes them beside the nominal: "-0.0728/-0.1467",
 // a sign on each that is not zero, the upper (at Esns) first.
 std::string sheetDeviations(double upper, double lower, int decimals);
@@ -50,6 +53,13 @@ inline constexpr std::size_t kSheetColumns = 6;
 // The table's cells as shown: a heading line, then one line per row, numbers to the
 // sheet's decimals, an absent limit empty.
 std::vector<std::array<std::string, kSheetColumns>> sheetTableCells(const SheetResult &r, const TextTranslator &tr = {});
+
+// A measured dimension's name as the table's row names it (跨球距 M, 公法线长度 W, …).
+const char *measuredCaption(MeasuredDimension dimension, const SheetResult &r);
+
+// One line per measured value: the value, the actual thickness, allowance and shift, and
+// the verdict in words, or why the value means nothing for this gear.
+std::vector<std::string> sheetMeasuredLines(const SheetResult &r, const TextTranslator &tr = {});
 
 // The warnings in the language shown, their figures filled in.
 std::vector<std::string> sheetWarningMessages(const SheetResult &r, const TextTranslator &tr = {});

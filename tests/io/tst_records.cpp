@@ -6,10 +6,12 @@
 #include <QTemporaryDir>
 
 #include <sstream>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "core/sheet/batch.h"
 #include "io/gearfile.h"
+#include "io/inspectionlog.h"
 #include "gui/painting/report.h"
 #include "core/sheet/sheetreport.h"
 
@@ -64,6 +66,8 @@ private slots:
     void batchRefusesHeaders();
     void batchStopsWhenItsOutputFails();
     void tableForSpreadsheets();
+    void twoProgramsLogToOneFile();
+    void drawingNumberTravelsWithTheGear();
 
 private:
     QTemporaryDir dir;
@@ -376,6 +380,58 @@ void TestRecords::tableForSpreadsheets()
     QVERIFY(lines.contains("跨测齿数 k\t\t4\t\t\t"));
     const QString html = QString::fromStdString(sheetHtml(r));
     QVERIFY(html.startsWith("<table>") && html.contains("<td>32.3108</td>"));
+}
+
+// Two programs append 1,000 parts each to one log: every line whole, one header.
+void TestRecords::twoProgramsLogToOneFile()
+{
+    const QString log = dir.filePath("inspections.csv");
+    SheetInput in = kGear;
+    in.measuredOverGauges = computeSheet(kGear).value().overGauges.nominal;
+    const SheetResult sheet = computeSheet(in).value();
+    pid_t children[2];
+    for (int c = 0; c < 2; ++c) {
+        children[c] = fork();
+        QVERIFY(children[c] >= 0);
+        if (children[c] == 0) {
+            int failed = 0;
+            for (int i = 0; i < 1000; ++i) {
+                const InspectionRecord record{"D-7", QStringLiteral("P%1-%2").arg(c).arg(i), "inspector", "G"};
+                failed += appendInspection(log, record, sheet).ok() ? 0 : 1;
+            }
+            _exit(failed ? 1 : 0);
+        }
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    const QList<QByteArray> lines = readAll(log).split('\n');
+    QCOMPARE(lines.size(), 2002); // header, 2,000 parts and the empty rest after the last break
+    QCOMPARE(lines[0], inspectionLogHeader());
+    const int columns = int(inspectionLogHeader().count(',')) + 1;
+    QSet<QByteArray> parts;
+    for (const QByteArray &line : lines.mid(1, 2000)) {
+        QCOMPARE(int(line.count(',')) + 1, columns);
+        parts.insert(line.split(',')[2]);
+    }
+    QCOMPARE(parts.size(), 2000);
+}
+
+void TestRecords::drawingNumberTravelsWithTheGear()
+{
+    const QString path = dir.filePath("drawn.gear");
+    QVERIFY(writeGearFile(path, kGear, QJsonObject(), "ZG-1234").ok());
+    const QJsonObject root = QJsonDocument::fromJson(readAll(path)).object();
+    QCOMPARE(root["version"].toDouble(), 1.1);
+    QCOMPARE(root["record"]["drawing"].toString(), QString("ZG-1234"));
+    const auto read = readGearFile(path);
+    QVERIFY2(read.ok(), qPrintable(read.problem()));
+    QCOMPARE(read.value().drawing, QString("ZG-1234"));
+    // Version 1.1 is known whole: a misspelt key there is refused too.
+    writeAll(path, R"({"format": "geardim-gear", "version": 1.1, "gear": {"teeth": 30, "module": 2}, "record": {"drawng": "x"}})");
+    QVERIFY(readGearFile(path).problem().contains("record.drawng"));
 }
 
 QTEST_MAIN(TestRecords)

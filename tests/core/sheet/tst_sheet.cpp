@@ -12,6 +12,7 @@
 #include "core/sheet/drawing.h"
 #include "core/sheet/gaugeseries.h"
 #include "core/sheet/sheetcalculation.h"
+#include "core/sheet/measuredsummary.h"
 #include "core/sheet/sheetreport.h"
 
 using namespace geardim;
@@ -51,6 +52,10 @@ private slots:
     void warningCodes_data();
     void warningCodes();
     void deviationsAsTheDrawingStatesThem();
+    void measuredValueGivesBackItsAllowance_data();
+    void measuredValueGivesBackItsAllowance();
+    void measuredValuesThatMeanNothing();
+    void summaryOfAKnownSeries();
     void agreesWithTheMValueWindow_data();
     void agreesWithTheMValueWindow();
     void shiftAtAnAllowanceReproducesItsLimit_data();
@@ -329,6 +334,99 @@ void TestSheet::deviationsAsTheDrawingStatesThem()
     QVERIFY(json.find("\"teeth\": 100000,") != std::string::npos);
     QVERIFY(json.find("\"diametralPitch\": 8,") != std::string::npos);
     QVERIFY(sheetJson(r).find("\"diametralPitch\": null,") != std::string::npos);
+}
+
+void TestSheet::measuredValueGivesBackItsAllowance_data()
+{
+    QTest::addColumn<double>("teeth");
+    QTest::addColumn<double>("helix");
+    QTest::addColumn<bool>("internal");
+    QTest::addColumn<int>("gauge");
+    QTest::newRow("spur_even_balls") << 30.0 << 0.0 << false << 0;
+    QTest::newRow("spur_odd_pins") << 31.0 << 0.0 << false << 1;
+    QTest::newRow("helical_even_balls") << 24.0 << 25.0 << false << 0;
+    QTest::newRow("helical_odd_balls") << 25.0 << 18.0 << false << 0;
+    QTest::newRow("helical_odd_pins_opposite") << 25.0 << 18.0 << false << 1;
+    QTest::newRow("internal_spur_even") << 60.0 << 0.0 << true << 0;
+    QTest::newRow("internal_helical_odd_pins") << 71.0 << 20.0 << true << 1;
+}
+
+// Forward then back: each dimension computed at a thickness allowance E, measured against
+// the sheet, gives back E (and its verdict) for every kind of gear and gauge.
+void TestSheet::measuredValueGivesBackItsAllowance()
+{
+    QFETCH(double, teeth);
+    QFETCH(double, helix);
+    QFETCH(bool, internal);
+    QFETCH(int, gauge);
+    SheetInput in{.module = 2, .teeth = teeth, .helixAngleDeg = helix, .internal = internal, .shift = 0.15,
+                  .allowanceUpper = -0.04, .allowanceLower = -0.11, .gauge = gauge ? GaugeKind::Pin : GaugeKind::Ball,
+                  .gaugeDiameter = 3.5};
+    const SheetResult sheet = sheetOf(in);
+    for (const auto &[E, verdict] : {std::pair{-0.04, Verdict::Pass}, {-0.11, Verdict::Pass}, {-0.07, Verdict::Pass},
+                                     {0.02, Verdict::Thick}, {-0.2, Verdict::Thin}}) {
+        SheetInput at = in;
+        at.allowanceUpper = at.allowanceLower = E;
+        const SheetResult there = sheetOf(at);
+        std::vector<std::pair<MeasuredDimension, double>> values{{MeasuredDimension::OverGauges, there.overGauges.atUpper}};
+        if (!internal) {
+            values.push_back({MeasuredDimension::Span, there.span->length.atUpper});
+            values.push_back({MeasuredDimension::ChordalThickness, there.chordalThickness->atUpper});
+            values.push_back({MeasuredDimension::ConstantChord, there.constantChord->atUpper});
+        }
+        for (const auto &[dimension, value] : values) {
+            const MeasuredOutcome m = measure(sheet, dimension, value);
+            QVERIFY2(m.measured, measuredName(dimension));
+            QVERIFY2(std::fabs(m.measured->allowance - E) < 1e-9,
+                     qPrintable(QString("%1 at E %2: %3").arg(measuredName(dimension)).arg(E).arg(m.measured->allowance, 0, 'g', 17)));
+            QCOMPARE(m.measured->verdict, verdict);
+            QVERIFY(std::fabs(m.measured->shift - there.shiftAtUpper) < 1e-9);
+        }
+    }
+    // Given with the inputs, the values are judged in the sheet itself, in the order given.
+    in.measuredOverGauges = sheet.overGauges.atLower;
+    const SheetResult judged = sheetOf(in);
+    QCOMPARE(judged.measurements.size(), std::size_t(1));
+    QCOMPARE(judged.measurements[0].outcome.measured->verdict, Verdict::Pass);
+}
+
+void TestSheet::measuredValuesThatMeanNothing()
+{
+    const SheetResult external = sheetOf({.module = 2, .teeth = 30, .gaugeDiameter = 3.5});
+    QCOMPARE(*measure(external, MeasuredDimension::OverGauges, 40).failure, Failure::MeasuredGaugeCentreInsideBase);
+    QCOMPARE(*measure(external, MeasuredDimension::OverGauges, -1).failure, Failure::MeasuredValueNotPositive);
+    QCOMPARE(*measure(external, MeasuredDimension::ChordalThickness, 70).failure, Failure::ChordNotShorterThanDiameter);
+    const SheetResult internal = sheetOf({.module = 2, .teeth = 60, .internal = true, .gaugeDiameter = 3.5});
+    for (MeasuredDimension d : {MeasuredDimension::Span, MeasuredDimension::ChordalThickness, MeasuredDimension::ConstantChord})
+        QCOMPARE(*measure(internal, d, 3).failure, Failure::MeasuredDimensionNotGiven);
+    // In the JSON only the values given, each with its verdict.
+    SheetInput in{.module = 2, .teeth = 30, .allowanceUpper = -0.04, .allowanceLower = -0.11, .gaugeDiameter = 3.5};
+    in.measuredSpan = sheetOf(in).span->length.atUpper + 0.01;
+    const QJsonObject j = QJsonDocument::fromJson(QByteArray::fromStdString(sheetJson(sheetOf(in)))).object();
+    QCOMPARE(j["measured"].toObject().keys(), QStringList{"span"});
+    QCOMPARE(j["measured"]["span"]["verdict"].toString(), QString("thick"));
+}
+
+// A series whose statistics are known by hand: allowances −0.05, −0.03, −0.04, −0.08 (mm)
+// against Esns −0.03, Esni −0.07: mean −0.05, s = √(0.0014/3) = 0.021602, Cp 0.308607,
+// Cpk = min(0.02, 0.02)/(3s) = 0.308607; three pass, one (−0.08) is thin.
+void TestSheet::summaryOfAKnownSeries()
+{
+    AllowanceStatistics s;
+    for (double e : {-0.05, -0.03, -0.04, -0.08})
+        s.add(e, verdictFor(e, -0.03, -0.07), -0.03, -0.07);
+    QCOMPARE(s.count, 4L);
+    QCOMPARE(s.pass, 3L);
+    QCOMPARE(s.fail, 1L);
+    QCOMPARE(fixed(s.mean, 9), QString("-0.050000000"));
+    QCOMPARE(fixed(s.min, 4), QString("-0.0800"));
+    QCOMPARE(fixed(s.max, 4), QString("-0.0300"));
+    QCOMPARE(fixed(*s.stddev(), 6), QString("0.021602"));
+    QCOMPARE(fixed(*s.cp(), 6), QString("0.308607"));
+    QCOMPARE(fixed(*s.cpk(), 6), QString("0.308607"));
+    AllowanceStatistics one;
+    one.add(-0.05, Verdict::Pass, -0.03, -0.07);
+    QVERIFY(!one.stddev() && !one.cp());
 }
 
 // The M-value window works in single precision with its designed factors; on the same

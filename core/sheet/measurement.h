@@ -1,0 +1,55 @@
+#pragma once
+
+#include <optional>
+
+#include "core/common/failure.h"
+
+// From a measured value to a verdict: the actual normal tooth thickness on the reference
+// circle that the value means, the actual allowance and profile shift, and whether the
+// part lies within the drawing's allowances. Each inverse is exact (closed form) and
+// follows the sheet's own forward equation.
+namespace geardim {
+
+struct SheetResult;
+
+// What an inspector measures, as the sheet gives limits for it.
+enum class MeasuredDimension { OverGauges, Span, ChordalThickness, ConstantChord };
+inline constexpr MeasuredDimension kMeasuredDimensions[] = {MeasuredDimension::OverGauges, MeasuredDimension::Span,
+                                                            MeasuredDimension::ChordalThickness,
+                                                            MeasuredDimension::ConstantChord};
+
+// "overGauges", "span", "chordalThickness", "constantChord": names in JSON and CSV.
+const char *measuredName(MeasuredDimension dimension);
+
+enum class Verdict { Pass, Thick, Thin };
+
+// "pass", "thick", "thin".
+const char *verdictCode(Verdict verdict);
+
+// The verdict in plain Chinese (合格 / 偏厚 / 偏薄), a text to translate ("Verdict").
+const char *verdictText(Verdict verdict);
+
+struct Measured {
+    double value = 0;      // as measured, in the sheet's length unit
+    double thickness = 0;  // the actual normal tooth thickness sn on the reference circle
+    double allowance = 0;  // E = sn_actual − sn: the actual allowance
+    double shift = 0;      // x_E: the profile shift that gives that thickness
+    Verdict verdict = Verdict::Pass;
+};
+
+// A value this close to a limit counts as on it: a measurement given to a tenth of a
+// micrometre, and the round trip through the equations, differ from the limit by less.
+inline constexpr double kOnTheLimit = 1e-9;
+
+// The measured value of one dimension of a computed sheet, or why it means nothing for
+// this gear (a dimension the sheet does not give for it, a value beyond its equation).
+struct MeasuredOutcome {
+    std::optional<Measured> measured;
+    std::optional<Failure> failure;
+};
+MeasuredOutcome measure(const SheetResult &sheet, MeasuredDimension dimension, double value);
+
+// The verdict for an actual allowance between the drawing's two.
+Verdict verdictFor(double allowance, double upper, double lower);
+
+} // namespace geardim

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+#include "core/sheet/sheetcalculation.h"
+#include "io/fileoutcome.h"
+
+// The inspection record: who inspected which part of which drawing with which gauge, and
+// the log that keeps one line per inspected part.
+namespace geardim {
+
+struct InspectionRecord {
+    QString drawing;     // 图号, kept with the gear (record.drawing in a gear file)
+    QString part;        // 零件编号: the part or serial number
+    QString inspector;   // 检验员
+    QString gaugeNumber; // 量具编号
+};
+
+// Appends one line for the part to a CSV log: the time, the record, the gear's inputs
+// and each measured value with its actual allowance and verdict. A new log is made with
+// its header and linked into place, so the header is always first; each line is then one
+// write to the file opened for appending, so two programs logging to one file never
+// interleave a line.
+FileDone appendInspection(const QString &path, const InspectionRecord &record, const SheetResult &sheet,
+                          const QDateTime &when = QDateTime::currentDateTime());
+
+// The log's header line and the line for one part, without their line breaks.
+QByteArray inspectionLogHeader();
+QByteArray inspectionLogLine(const InspectionRecord &record, const SheetResult &sheet, const QDateTime &when);
+
+} // namespace geardim
