@@ -282,7 +282,8 @@ int runSheet(Parsed &p)
             return noResult(written.problem());
     }
     if (p.parser.isSet(p.pdf)) {
-        if (const FileDone written = writeReportPdf(p.parser.value(p.pdf), sheet.value(), QDate::currentDate()); !written.ok())
+        const InspectionRecord record{drawing, p.parser.value(p.part), p.parser.value(p.inspector), p.parser.value(p.gaugeNumber)};
+        if (const FileDone written = writeReportPdf(p.parser.value(p.pdf), sheet.value(), QDate::currentDate(), record); !written.ok())
             return noResult(written.problem());
     }
     if (p.parser.isSet(p.record)) {

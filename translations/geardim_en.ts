@@ -156,7 +156,7 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>把这一件的检验记录追加到 CSV 日志</source>
-        <translation>append this part's inspection record to a CSV log</translation>
+        <translation>append this part&apos;s inspection record to a CSV log</translation>
     </message>
     <message>
         <source>图号（存入齿轮文件和检验记录）</source>
@@ -754,14 +754,14 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>“record.drawing”应为文字。</source>
-        <translation>"record.drawing" should be text.</translation>
+        <translation>&quot;record.drawing&quot; should be text.</translation>
     </message>
 </context>
 <context>
     <name>InspectionLog</name>
     <message>
         <source>无法写入检验记录“%1”：%2。</source>
-        <translation>cannot write the inspection log "%1": %2.</translation>
+        <translation>cannot write the inspection log &quot;%1&quot;: %2.</translation>
     </message>
 </context>
 <context>
@@ -935,6 +935,22 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>x_E = %1</source>
         <translation>x_E = %1</translation>
+    </message>
+    <message>
+        <source>图号：</source>
+        <translation>Drawing: </translation>
+    </message>
+    <message>
+        <source>零件编号：</source>
+        <translation>Part: </translation>
+    </message>
+    <message>
+        <source>量具编号：</source>
+        <translation>Gauge: </translation>
+    </message>
+    <message>
+        <source>检验员：%1    签字：______________________</source>
+        <translation>Inspector: %1    Signature: ______________________</translation>
     </message>
 </context>
 <context>
@@ -1474,6 +1490,78 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>测量尺寸表已送往打印机。</source>
         <translation>The inspection sheet has gone to the printer.</translation>
+    </message>
+    <message>
+        <source>实测</source>
+        <translation>Measured</translation>
+    </message>
+    <message>
+        <source>实际偏差</source>
+        <translation>Actual E</translation>
+    </message>
+    <message>
+        <source>评定</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>图号</source>
+        <translation>Drawing number</translation>
+    </message>
+    <message>
+        <source>零件编号</source>
+        <translation>Part number</translation>
+    </message>
+    <message>
+        <source>检验员</source>
+        <translation>Inspector</translation>
+    </message>
+    <message>
+        <source>量具编号</source>
+        <translation>Gauge number</translation>
+    </message>
+    <message>
+        <source>记录 (Ctrl+R)</source>
+        <translation>Record (Ctrl+R)</translation>
+    </message>
+    <message>
+        <source>检验记录</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>记录</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>在此填写实测值，按 Enter 评定</source>
+        <translation>Type the measured value here; Enter judges it</translation>
+    </message>
+    <message>
+        <source>实测值</source>
+        <translation>Measured value</translation>
+    </message>
+    <message>
+        <source>无法评定</source>
+        <translation>Cannot judge</translation>
+    </message>
+    <message>
+        <source>实际齿厚 sn = %1，x_E = %2</source>
+        <translation>actual thickness sn = %1, x_E = %2</translation>
+    </message>
+    <message>
+        <source>没有实测值可记录：请在尺寸表的“实测”列填写实测值。</source>
+        <translation>No measured value to record: type the measured values in the table's Measured column.</translation>
+    </message>
+    <message>
+        <source>检验记录日志</source>
+        <translation>Inspection Log</translation>
+    </message>
+    <message>
+        <source>检验记录.csv</source>
+        <translation>inspections.csv</translation>
+    </message>
+    <message>
+        <source>已记录到“%1”。</source>
+        <translation>Recorded in "%1".</translation>
     </message>
 </context>
 <context>

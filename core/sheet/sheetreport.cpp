@@ -16,12 +16,12 @@ namespace {
 SheetRow limitRow(std::string quantity, std::string unit, const Limits &l)
 {
     return {std::move(quantity), std::move(unit), l.nominal, l.max, l.min, false,
-            std::pair{l.atUpper - l.nominal, l.atLower - l.nominal}, {}};
+            std::pair{l.atUpper - l.nominal, l.atLower - l.nominal}, {}, std::nullopt};
 }
 
 SheetRow singleRow(std::string quantity, std::string unit, double value, bool whole = false)
 {
-    return {std::move(quantity), std::move(unit), value, std::nullopt, std::nullopt, whole, std::nullopt, {}};
+    return {std::move(quantity), std::move(unit), value, std::nullopt, std::nullopt, whole, std::nullopt, {}, std::nullopt};
 }
 
 // The display width of UTF-8 text: CJK characters take two columns.
@@ -186,12 +186,14 @@ std::vector<SheetRow> sheetRows(const SheetResult &r)
     rows.push_back(singleRow(QT_TRANSLATE_NOOP("Sheet", "基圆直径 db"), mm, r.baseDiameter));
     rows.push_back(singleRow(QT_TRANSLATE_NOOP("Sheet", "齿顶圆直径 da"), mm, r.tipDiameter));
     rows.push_back({QT_TRANSLATE_NOOP("Sheet", "变位系数 x"), "", r.shift, std::max(r.shiftAtUpper, r.shiftAtLower),
-                    std::min(r.shiftAtUpper, r.shiftAtLower), false, std::nullopt, {}});
+                    std::min(r.shiftAtUpper, r.shiftAtLower), false, std::nullopt, {}, std::nullopt});
     rows.push_back(limitRow(QT_TRANSLATE_NOOP("Sheet", "法向齿厚 sn"), mm, r.thickness));
     if (r.chordalThickness) {
         rows.push_back(limitRow(QT_TRANSLATE_NOOP("Sheet", "分度圆弦齿厚"), mm, *r.chordalThickness));
+        rows.back().measured = MeasuredDimension::ChordalThickness;
         rows.push_back(limitRow(QT_TRANSLATE_NOOP("Sheet", "弦齿高"), mm, *r.chordalHeight));
         rows.push_back(limitRow(QT_TRANSLATE_NOOP("Sheet", "固定弦齿厚"), mm, *r.constantChord));
+        rows.back().measured = MeasuredDimension::ConstantChord;
         rows.push_back(limitRow(QT_TRANSLATE_NOOP("Sheet", "固定弦齿高"), mm, *r.constantChordHeight));
     }
     if (r.tipThickness)
@@ -199,6 +201,7 @@ std::vector<SheetRow> sheetRows(const SheetResult &r)
     if (r.span) {
         rows.push_back(singleRow(QT_TRANSLATE_NOOP("Sheet", "跨测齿数 k"), "", r.span->teeth, true));
         rows.push_back(limitRow(QT_TRANSLATE_NOOP("Sheet", "公法线长度 W"), mm, r.span->length));
+        rows.back().measured = MeasuredDimension::Span;
         rows.push_back(singleRow(QT_TRANSLATE_NOOP("Sheet", "公法线接触圆直径"), mm, r.span->contactDiameter));
         // The spans beside k, so that the inspector can pick the one the fixture takes.
         for (const SpanNeighbour &n : r.span->neighbours) {
@@ -215,6 +218,7 @@ std::vector<SheetRow> sheetRows(const SheetResult &r)
     const char *over = r.internal ? (balls ? QT_TRANSLATE_NOOP("Sheet", "球间距 M") : QT_TRANSLATE_NOOP("Sheet", "棒间距 M"))
                                   : (balls ? QT_TRANSLATE_NOOP("Sheet", "跨球距 M") : QT_TRANSLATE_NOOP("Sheet", "跨棒距 M"));
     rows.push_back(limitRow(over, mm, r.overGauges));
+    rows.back().measured = MeasuredDimension::OverGauges;
     rows.push_back(limitRow(balls ? QT_TRANSLATE_NOOP("Sheet", "单球径向尺寸") : QT_TRANSLATE_NOOP("Sheet", "单棒径向尺寸"), mm,
                             r.radial));
     rows.push_back(limitRow(balls ? QT_TRANSLATE_NOOP("Sheet", "量球接触圆直径") : QT_TRANSLATE_NOOP("Sheet", "量棒接触圆直径"),

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/sheet/measurement.h"
 #include "core/sheet/sheetcalculation.h"
 
 // The inspection sheet written out: as the rows of its table, as text, CSV and JSON.
@@ -26,6 +27,7 @@ struct SheetRow {
     bool whole = false;     // a count, written without decimals
     std::optional<std::pair<double, double>> deviations; // at Esns and at Esni, from the nominal
     std::string argument;   // fills "%1" in the name (the span count of a neighbouring span)
+    std::optional<MeasuredDimension> measured; // the dimension an inspector measures on this row
 };
 
 // The row's name in the language shown, its "%1" filled in.

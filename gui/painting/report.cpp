@@ -76,7 +76,8 @@ double paragraph(QPainter &p, const QString &text, double left, double width, do
 
 } // namespace
 
-void paintReport(QPainter &p, QPagedPaintDevice &device, const SheetResult &r, const QDate &date)
+void paintReport(QPainter &p, QPagedPaintDevice &device, const SheetResult &r, const QDate &date,
+                 const InspectionRecord &inspection)
 {
     const QRectF page(0, 0, device.width(), device.height());
     const double mm = device.logicalDpiX() / 25.4; // device units per millimetre
@@ -126,8 +127,15 @@ void paintReport(QPainter &p, QPagedPaintDevice &device, const SheetResult &r, c
     }
     y += 4 * mm;
 
-    // The measuring set-up, as vector graphics.
-    const double pictureHeight = std::min(80 * mm, page.bottom() - y - 30 * mm);
+    // What was measured on the part, and the verdicts.
+    p.setFont(reportFont(10));
+    for (const std::string &line : sheetMeasuredLines(r, translate))
+        y = paragraph(p, QString::fromStdString(line), left, width, y) + 1 * mm;
+    if (!r.measurements.empty())
+        y += 2 * mm;
+
+    // The measuring set-up, as vector graphics; room kept below for the record.
+    const double pictureHeight = std::min(80 * mm, page.bottom() - y - 45 * mm);
     if (pictureHeight > 30 * mm) {
         paintMeasurement(p, QRectF(left, y, width, pictureHeight), measurementDrawing(r));
         y += pictureHeight + 3 * mm;
@@ -137,10 +145,23 @@ void paintReport(QPainter &p, QPagedPaintDevice &device, const SheetResult &r, c
     for (const std::string &w : sheetWarningMessages(r, translate))
         y = paragraph(p, QCoreApplication::translate("Report", "注意：") + QString::fromStdString(w), left, width, y) + 1 * mm;
     y += 3 * mm;
-    paragraph(p, QCoreApplication::translate("Report", "日期：") + date.toString(Qt::ISODate), left, width, y);
+    // The inspection record: who inspected which part with which gauge, and a line to sign.
+    QStringList record;
+    for (const auto &[label, value] : {std::pair{QCoreApplication::translate("Report", "图号："), inspection.drawing},
+                                       {QCoreApplication::translate("Report", "零件编号："), inspection.part},
+                                       {QCoreApplication::translate("Report", "量具编号："), inspection.gaugeNumber}}) {
+        if (!value.isEmpty())
+            record << label + value;
+    }
+    if (!record.isEmpty())
+        y = paragraph(p, record.join(QStringLiteral("    ")), left, width, y) + 1 * mm;
+    y = paragraph(p, QCoreApplication::translate("Report", "日期：") + date.toString(Qt::ISODate), left, width, y) + 6 * mm;
+    paragraph(p,
+              QCoreApplication::translate("Report", "检验员：%1    签字：______________________").arg(inspection.inspector),
+              left, width, y);
 }
 
-FileDone writeReportPdf(const QString &path, const SheetResult &sheet, const QDate &date)
+FileDone writeReportPdf(const QString &path, const SheetResult &sheet, const QDate &date, const InspectionRecord &record)
 {
     const QString name = QFileInfo(path).fileName();
     if (const FileDone target = checkOutputTarget(path); !target.ok())
@@ -159,7 +180,7 @@ FileDone writeReportPdf(const QString &path, const SheetResult &sheet, const QDa
         pdf.setTitle(QCoreApplication::translate("Report", "测量尺寸表"));
         pdf.setCreator(QStringLiteral("geardim"));
         QPainter painter(&pdf);
-        paintReport(painter, pdf, sheet, date);
+        paintReport(painter, pdf, sheet, date, record);
     }
     return saveWholeFile(path, bytes, QCoreApplication::translate("Report", "无法导出“%1”：%2。%3"));
 }

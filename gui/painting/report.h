@@ -5,6 +5,7 @@
 
 #include "core/sheet/sheetcalculation.h"
 #include "io/fileoutcome.h"
+#include "io/inspectionlog.h"
 
 class QPagedPaintDevice;
 class QPainter;
@@ -15,10 +16,14 @@ class QPainter;
 namespace geardim {
 
 // Paints the page on a device whose page layout is set (A4 for the PDF).
-void paintReport(QPainter &painter, QPagedPaintDevice &device, const SheetResult &sheet, const QDate &date);
+// The page also prints the measured values with their verdicts and the inspection record
+// (drawing, part, gauge, inspector) with a line to sign.
+void paintReport(QPainter &painter, QPagedPaintDevice &device, const SheetResult &sheet, const QDate &date,
+                 const InspectionRecord &record = {});
 
 // Writes the page as an A4 PDF with its fonts embedded, all or nothing; the problem
 // names the file. Needs a QGuiApplication (the offscreen platform will do).
-FileDone writeReportPdf(const QString &path, const SheetResult &sheet, const QDate &date);
+FileDone writeReportPdf(const QString &path, const SheetResult &sheet, const QDate &date,
+                        const InspectionRecord &record = {});
 
 } // namespace geardim

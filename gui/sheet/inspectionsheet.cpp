@@ -5,6 +5,11 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalBlocker>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -18,6 +23,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "core/common/numberparse.h"
 #include "core/sheet/drawing.h"
 #include "core/sheet/sheetreport.h"
 #include "gui/painting/printdialog.h"
@@ -45,10 +51,13 @@ InspectionSheet::InspectionSheet(QWidget *parent)
     form = new SheetForm(central);
     document = new SheetDocument(this);
 
-    results = new QTableWidget(0, 4, central);
+    results = new QTableWidget(0, 7, central);
     results->setObjectName(QStringLiteral("results"));
-    results->setHorizontalHeaderLabels({tr("公称"), tr("上限"), tr("下限"), tr("偏差")});
-    results->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    results->setHorizontalHeaderLabels({tr("公称"), tr("上限"), tr("下限"), tr("偏差"), tr("实测"), tr("实际偏差"), tr("评定")});
+    // Only the measured cells are editable; typing there starts the edit.
+    results->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                             | QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    connect(results, &QTableWidget::itemChanged, this, &InspectionSheet::measuredEdited);
     results->setSelectionMode(QAbstractItemView::ContiguousSelection);
     results->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     results->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -67,6 +76,27 @@ InspectionSheet::InspectionSheet(QWidget *parent)
     tabs->setObjectName(QStringLiteral("resultTabs"));
     tabs->addTab(results, tr("尺寸表"));
     tabs->addTab(picture, tr("测量图"));
+    // The inspection record: the drawing number is the gear's (kept in its file), the
+    // rest the part's.
+    auto *recordPage = new QWidget(central);
+    auto *recordForm = new QFormLayout(recordPage);
+    const auto recordField = [&](const char *name, const QString &caption) {
+        auto *field = new QLineEdit(recordPage);
+        field->setObjectName(QString::fromLatin1(name));
+        field->setAccessibleName(caption);
+        recordForm->addRow(caption, field);
+        return field;
+    };
+    drawingNumber = recordField("drawingNumber", tr("图号"));
+    partNumber = recordField("partNumber", tr("零件编号"));
+    inspector = recordField("inspector", tr("检验员"));
+    gaugeNumber = recordField("gaugeNumber", tr("量具编号"));
+    connect(drawingNumber, &QLineEdit::textEdited, this, [this] { document->setModified(true); });
+    auto *recordButton = new QPushButton(tr("记录 (Ctrl+R)"), recordPage);
+    recordButton->setObjectName(QStringLiteral("recordButton"));
+    connect(recordButton, &QPushButton::clicked, this, &InspectionSheet::recordPart);
+    recordForm->addRow(QString(), recordButton);
+    tabs->addTab(recordPage, tr("检验记录"));
 
     auto *page = new QVBoxLayout(central);
     page->addWidget(form);
@@ -75,8 +105,9 @@ InspectionSheet::InspectionSheet(QWidget *parent)
 
     connect(form, &SheetForm::computeRequested, this, &InspectionSheet::computeClicked);
     connect(form, &SheetForm::edited, this, [this] { document->setModified(true); });
-    connect(document, &SheetDocument::loaded, this, [this](const SheetInput &in) {
+    connect(document, &SheetDocument::loaded, this, [this](const SheetInput &in, const QString &drawing) {
         form->write(in);
+        drawingNumber->setText(drawing);
         computeClicked();
     });
     connect(document, &SheetDocument::titleChanged, this, &InspectionSheet::updateTitle);
@@ -123,6 +154,7 @@ void InspectionSheet::buildMenus()
     file->addSeparator();
     add(file, tr("打印…"), "printAction", QKeySequence::Print, [this] { printSheet(); });
     add(file, tr("导出PDF…"), "pdfAction", QKeySequence(), [this] { exportPdf(); });
+    add(file, tr("记录"), "recordAction", QKeySequence(QStringLiteral("Ctrl+R")), [this] { recordPart(); });
     file->addSeparator();
     add(file, tr("关闭"), "closeAction", QKeySequence::Close, [this] { exitClicked(); });
     QMenu *edit = menuBar()->addMenu(tr("编辑(&E)"));
@@ -252,7 +284,7 @@ bool InspectionSheet::saveGearTo(const QString &path)
         SheetForm::select(problem);
         return false;
     }
-    const FileDone saved = document->save(path, *in);
+    const FileDone saved = document->save(path, *in, drawingNumber->text().trimmed());
     if (!saved.ok())
         showWarning(this, saved.problem());
     return saved.ok();
@@ -269,7 +301,7 @@ std::optional<SheetResult> InspectionSheet::sheetToPutOut()
         SheetForm::select(problem);
         return std::nullopt;
     }
-    const auto sheet = computeSheet(*in);
+    const auto sheet = computeSheet(withMeasured(*in));
     if (!sheet.ok()) {
         greyOut(tr("没有结果：") + failureMessage(sheet.failure()));
         showWarning(this, tr("没有可输出的测量尺寸表：%1").arg(failureMessage(sheet.failure())));
@@ -285,7 +317,7 @@ bool InspectionSheet::printTo(QPagedPaintDevice &printer)
     if (!sheet)
         return false;
     QPainter painter(&printer);
-    paintReport(painter, printer, *sheet, QDate::currentDate());
+    paintReport(painter, printer, *sheet, QDate::currentDate(), record());
     return true;
 }
 
@@ -295,9 +327,10 @@ void InspectionSheet::printSheet()
     const auto sheet = sheetToPutOut();
     if (!sheet)
         return;
-    const bool printed = printWithDialog(this, [&sheet](QPagedPaintDevice &printer) {
+    const InspectionRecord inspection = record();
+    const bool printed = printWithDialog(this, [&sheet, &inspection](QPagedPaintDevice &printer) {
         QPainter painter(&printer);
-        paintReport(painter, printer, *sheet, QDate::currentDate());
+        paintReport(painter, printer, *sheet, QDate::currentDate(), inspection);
     });
     if (printed)
         showMessage(tr("测量尺寸表已送往打印机。"), false);
@@ -321,7 +354,7 @@ bool InspectionSheet::exportPdfTo(const QString &path)
     const auto sheet = sheetToPutOut();
     if (!sheet)
         return false;
-    const FileDone written = writeReportPdf(path, *sheet, QDate::currentDate());
+    const FileDone written = writeReportPdf(path, *sheet, QDate::currentDate(), record());
     if (!written.ok())
         showWarning(this, written.problem());
     return written.ok();
@@ -370,13 +403,31 @@ void InspectionSheet::greyOut(const QString &reason)
     showMessage(reason, true);
 }
 
+namespace {
+
+// The table's columns after the dimension's own: the value measured on the part, the
+// actual allowance it means, and the verdict.
+constexpr int kMeasuredColumn = 4, kActualColumn = 5, kVerdictColumn = 6;
+
+QTableWidgetItem *readOnlyItem(const QString &text)
+{
+    auto *item = new QTableWidgetItem(text);
+    item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+} // namespace
+
 void InspectionSheet::showSheet(const SheetResult &sheet)
 {
     const int decimals = sheetDecimals(sheet);
     const auto rows = sheetRows(sheet);
     const TextTranslator &translate = qtTextTranslator();
+    const QSignalBlocker quiet(results);
     results->clearContents();
     results->setRowCount(int(rows.size()));
+    measuredRows_.clear();
     for (int i = 0; i < int(rows.size()); ++i) {
         const SheetRow &row = rows[std::size_t(i)];
         QString header = QString::fromStdString(sheetRowName(row, translate));
@@ -384,21 +435,28 @@ void InspectionSheet::showSheet(const SheetResult &sheet)
             header += QStringLiteral(" (%1)").arg(QString::fromStdString(row.unit));
         results->setVerticalHeaderItem(i, new QTableWidgetItem(header));
         const auto cell = [&](int column, std::optional<double> value) {
-            if (!value)
-                return;
-            auto *item = new QTableWidgetItem(
-                QString::fromStdString(sheetNumber(*value, row.whole ? 0 : decimals)));
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            results->setItem(i, column, item);
+            if (value)
+                results->setItem(i, column, readOnlyItem(QString::fromStdString(sheetNumber(*value, row.whole ? 0 : decimals))));
         };
         cell(0, row.nominal);
         cell(1, row.max);
         cell(2, row.min);
-        if (row.deviations) {
-            auto *item = new QTableWidgetItem(
-                QString::fromStdString(sheetDeviations(row.deviations->first, row.deviations->second, decimals)));
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            results->setItem(i, 3, item);
+        if (row.deviations)
+            results->setItem(i, 3, readOnlyItem(QString::fromStdString(
+                                       sheetDeviations(row.deviations->first, row.deviations->second, decimals))));
+        for (int column = 4; column < results->columnCount(); ++column) {
+            if (!results->item(i, column))
+                results->setItem(i, column, readOnlyItem(QString()));
+        }
+        // The rows an inspector measures take the measured value in their own cell.
+        if (row.measured) {
+            measuredRows_[*row.measured] = i;
+            QTableWidgetItem *typed = results->item(i, kMeasuredColumn);
+            typed->setFlags(typed->flags() | Qt::ItemIsEditable);
+            typed->setBackground(QColor(255, 253, 231));
+            typed->setToolTip(tr("在此填写实测值，按 Enter 评定"));
+            if (const auto it = measured_.find(*row.measured); it != measured_.end())
+                typed->setText(QString::fromStdString(shortestNumber(it->second)));
         }
     }
     results->setEnabled(true);
@@ -408,7 +466,97 @@ void InspectionSheet::showSheet(const SheetResult &sheet)
         texts << tr("注意：") + QString::fromStdString(w);
     showMessage(texts.join(u'\n'), !texts.isEmpty());
     shown_ = sheet;
+    for (const auto &[dimension, row] : measuredRows_)
+        judgeRow(dimension);
     picture->setDrawing(measurementDrawing(sheet));
+}
+
+void InspectionSheet::measuredEdited(QTableWidgetItem *item)
+{
+    if (item->column() != kMeasuredColumn)
+        return;
+    for (const auto &[dimension, row] : measuredRows_) {
+        if (row != item->row())
+            continue;
+        const QString text = item->text().trimmed();
+        if (text.isEmpty()) {
+            measured_.erase(dimension);
+        } else if (const auto value = parseDouble(text.toStdString())) {
+            measured_[dimension] = *value;
+        } else {
+            measured_.erase(dimension);
+            showMessage(notANumberText(tr("实测值"), text), true);
+        }
+        judgeRow(dimension); // that row only
+        document->setModified(true);
+    }
+}
+
+void InspectionSheet::judgeRow(MeasuredDimension dimension)
+{
+    const auto at = measuredRows_.find(dimension);
+    if (at == measuredRows_.end() || !shown_)
+        return;
+    const QSignalBlocker quiet(results);
+    QTableWidgetItem *actual = results->item(at->second, kActualColumn);
+    QTableWidgetItem *verdict = results->item(at->second, kVerdictColumn);
+    actual->setText(QString());
+    verdict->setText(QString());
+    verdict->setToolTip(QString());
+    verdict->setForeground(QBrush());
+    const auto value = measured_.find(dimension);
+    if (value == measured_.end())
+        return;
+    const MeasuredOutcome outcome = measure(*shown_, dimension, value->second);
+    if (!outcome.measured) {
+        verdict->setText(tr("无法评定"));
+        verdict->setToolTip(QCoreApplication::translate("Failure", failureText(*outcome.failure)));
+        return;
+    }
+    const Measured &m = *outcome.measured;
+    actual->setText(QString::fromStdString(sheetSignedNumber(m.allowance, sheetDecimals(*shown_))));
+    // In words and in colour, so the verdict reads without colour too.
+    verdict->setText(QCoreApplication::translate("Verdict", verdictText(m.verdict)));
+    verdict->setForeground(m.verdict == Verdict::Pass ? QColor(0, 110, 40) : QColor(176, 0, 32));
+    verdict->setToolTip(tr("实际齿厚 sn = %1，x_E = %2")
+                            .arg(QString::fromStdString(sheetNumber(m.thickness, sheetDecimals(*shown_))),
+                                 QString::fromStdString(sheetNumber(m.shift, 4))));
+}
+
+SheetInput InspectionSheet::withMeasured(SheetInput in) const
+{
+    for (const auto &[dimension, value] : measured_)
+        in.*measuredInput(dimension) = value;
+    return in;
+}
+
+InspectionRecord InspectionSheet::record() const
+{
+    return {drawingNumber->text().trimmed(), partNumber->text().trimmed(), inspector->text().trimmed(),
+            gaugeNumber->text().trimmed()};
+}
+
+void InspectionSheet::recordPart()
+{
+    const auto sheet = sheetToPutOut();
+    if (!sheet)
+        return;
+    if (sheet->measurements.empty()) {
+        showWarning(this, tr("没有实测值可记录：请在尺寸表的“实测”列填写实测值。"));
+        return;
+    }
+    QString log = QSettings().value(QStringLiteral("sheet/inspectionLog")).toString();
+    if (log.isEmpty()) {
+        log = chooseFile(this, FileChoice::Save, tr("检验记录日志"), QStringLiteral("CSV (*.csv)"), tr("检验记录.csv"));
+        if (log.isEmpty())
+            return;
+        QSettings().setValue(QStringLiteral("sheet/inspectionLog"), log);
+    }
+    if (const FileDone logged = appendInspection(log, record(), *sheet); !logged.ok()) {
+        showWarning(this, logged.problem());
+        return;
+    }
+    showMessage(tr("已记录到“%1”。").arg(QDir::toNativeSeparators(log)), false);
 }
 
 void InspectionSheet::showMessage(const QString &text, bool problem)

@@ -7,8 +7,13 @@
 
 #include "core/sheet/sheetcalculation.h"
 #include "gui/sheet/sheetform.h"
+#include "io/inspectionlog.h"
+
+#include <map>
 
 class QLabel;
+class QLineEdit;
+class QTableWidgetItem;
 class QMenu;
 class QPagedPaintDevice;
 class QTableWidget;
@@ -45,6 +50,9 @@ public:
     bool exportPdfTo(const QString &path);
     // The Edit menu: the result table as tab-separated text and HTML.
     void copyTable();
+    // 记录 (Ctrl+R): appends the part, with its measured values and verdicts, to the
+    // inspection log (asked for once, then remembered).
+    void recordPart();
 
     // The sheet last shown, if any.
     const std::optional<SheetResult> &shown() const { return shown_; }
@@ -62,6 +70,12 @@ protected:
 
 private:
     void showSheet(const SheetResult &sheet);
+    // A measured cell was typed in: that row's actual allowance and verdict anew.
+    void measuredEdited(QTableWidgetItem *item);
+    void judgeRow(MeasuredDimension dimension);
+    // The inputs with the measured values typed in the table.
+    SheetInput withMeasured(SheetInput in) const;
+    InspectionRecord record() const;
     // Greys the table and clears the picture: they no longer belong to the inputs, and
     // copy, print and PDF refuse them with this reason.
     void greyOut(const QString &reason);
@@ -83,6 +97,9 @@ private:
     QMenu *recentMenu_ = nullptr;
     std::optional<SheetResult> shown_;
     QString stale_; // why the table shown is not the inputs' sheet; empty when it is
+    QLineEdit *drawingNumber, *partNumber, *inspector, *gaugeNumber;
+    std::map<MeasuredDimension, double> measured_;  // the values typed in the 实测 column
+    std::map<MeasuredDimension, int> measuredRows_; // where each stands in the table
 };
 
 } // namespace geardim

@@ -49,18 +49,18 @@ FileDone SheetDocument::open(const QString &path)
         return FileDone::refused(read.problem());
     }
     kept_ = read.value().document;
-    emit loaded(read.value().input);
+    emit loaded(read.value().input, read.value().drawing);
     setCurrentFile(path);
     rememberRecent(path);
     return {};
 }
 
-FileDone SheetDocument::save(const QString &path, const SheetInput &input)
+FileDone SheetDocument::save(const QString &path, const SheetInput &input, const QString &drawing)
 {
-    const FileDone written = writeGearFile(path, input, kept_);
+    const FileDone written = writeGearFile(path, input, kept_, drawing);
     if (!written.ok())
         return written;
-    kept_ = gearDocument(input, kept_);
+    kept_ = gearDocument(input, kept_, drawing);
     setCurrentFile(path);
     rememberRecent(path);
     return written;

@@ -29,7 +29,7 @@ public:
     // recent files, and the document as it was.
     FileDone open(const QString &path);
     // Writes the inputs to a gear file, keeping the keys a newer version wrote.
-    FileDone save(const QString &path, const SheetInput &input);
+    FileDone save(const QString &path, const SheetInput &input, const QString &drawing = QString());
 
     QStringList recentFiles() const;
     // The inputs of the last run, if any were remembered.
@@ -37,7 +37,7 @@ public:
     void rememberInputs(const SheetInput &input);
 
 signals:
-    void loaded(const SheetInput &input);
+    void loaded(const SheetInput &input, const QString &drawing);
     void titleChanged(); // the file or the modified mark
     void recentFilesChanged();
 

@@ -28,6 +28,12 @@ using geardim::WindowId;
 namespace {
 constexpr WindowId S = WindowId::Sheet;
 
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 const QStringList kDoneWhen{"sheet", "--module", "1", "--teeth", "30", "--allowance-upper", "-0.03",
                             "--allowance-lower", "-0.06", "--gauge-diameter", "1.7"};
 } // namespace
@@ -64,6 +70,7 @@ private slots:
     void exportsAPdf();
     void commandLineLoadSavePdfAndBatch();
     void showsThePictureOfTheMeasurement();
+    void measuredValuesAreJudgedRecordedAndPrinted();
 
 private:
     std::unique_ptr<GuiFixture> gui;
@@ -618,6 +625,58 @@ void TestSheetWindow::showsThePictureOfTheMeasurement()
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
     QVERIFY(circles >= 2 * 7); // the circles, gauges and contact points of both panels
     QCOMPARE(runGeardim(kDoneWhen + QStringList{"--picture", png, "--picture-size", "12"}).status, 2);
+}
+
+// The inspector types the measured M in its row: the actual allowance and the verdict
+// appear in that row; 记录 appends the part to the log; the PDF prints the verdict and the
+// record with a line to sign.
+void TestSheetWindow::measuredValuesAreJudgedRecordedAndPrinted()
+{
+    gui->click(WindowId::Menu, "Command6");
+    gui->click(S, "compute");
+    int row = -1;
+    for (int r = 0; r < table()->rowCount(); ++r) {
+        if (table()->verticalHeaderItem(r)->text().startsWith("跨球距 M"))
+            row = r;
+    }
+    QVERIFY(row >= 0);
+    QVERIFY(table()->item(row, 4)->flags() & Qt::ItemIsEditable);
+    QVERIFY(!(table()->item(row, 0)->flags() & Qt::ItemIsEditable));
+    // Limits M 32.2380 / 32.1641 (allowances −0.03 / −0.06).
+    for (const auto &[typed, verdict] : {std::pair{32.2, "合格"}, {32.3, "偏厚"}, {32.1, "偏薄"}}) {
+        table()->item(row, 4)->setText(QString::number(typed));
+        const auto m = geardim::measure(*sheet()->shown(), geardim::MeasuredDimension::OverGauges, typed);
+        QCOMPARE(table()->item(row, 5)->text(), QString::fromStdString(geardim::sheetSignedNumber(m.measured->allowance, 4)));
+        QCOMPARE(table()->item(row, 6)->text(), QString::fromUtf8(verdict));
+    }
+    // Computed anew, the table keeps the measured value and judges it again.
+    table()->item(row, 4)->setText("32.2000");
+    gui->click(S, "compute");
+    QCOMPARE(table()->item(row, 6)->text(), QString("合格"));
+    // The record: the drawing, part, inspector and gauge, appended to the log.
+    gui->type(S, "drawingNumber", "ZG-1");
+    gui->type(S, "partNumber", "P-17");
+    gui->type(S, "inspector", "Li");
+    gui->type(S, "gaugeNumber", "G-3");
+    const QString log = dir.filePath("inspections.csv");
+    gui->files.push_back(log);
+    action("recordAction")->trigger();
+    const QList<QByteArray> lines = readAll(log).split('\n');
+    QCOMPARE(lines.size(), 3);
+    QVERIFY2(lines[1].contains(",ZG-1,P-17,Li,G-3,") && lines[1].contains(",32.2,") && lines[1].contains(",pass,"),
+             lines[1].constData());
+    action("recordAction")->trigger(); // the log is remembered
+    QCOMPARE(readAll(log).split('\n').size(), 4);
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        return;
+    const QString pdf = dir.filePath("measured.pdf");
+    QVERIFY(sheet()->exportPdfTo(pdf));
+    QProcess text;
+    text.start("pdftotext", {pdf, "-"});
+    QVERIFY(text.waitForFinished());
+    const QString page = QString::fromUtf8(text.readAllStandardOutput());
+    for (const char *expected : {"实测 跨球距 M = 32.2000", "合格", "图号：ZG-1", "零件编号：P-17", "检验员：Li", "签字"})
+        QVERIFY2(page.contains(QString::fromUtf8(expected)), expected);
 }
 
 QTEST_MAIN(TestSheetWindow)
