@@ -1080,7 +1080,7 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>公法线长度 W（k = %1）</source>
-        <translation>Base tangent length W (k = %1)</translation>
+        <translation>W over k = %1</translation>
     </message>
 </context>
 <context>

@@ -135,8 +135,8 @@ void paintReport(QPainter &p, QPagedPaintDevice &device, const SheetResult &r, c
         y += 2 * mm;
 
     // The measuring set-up, as vector graphics; room kept below for the record.
-    const double pictureHeight = std::min(80 * mm, page.bottom() - y - 45 * mm);
-    if (pictureHeight > 30 * mm) {
+    const double pictureHeight = std::min(80 * mm, page.bottom() - y - 32 * mm);
+    if (pictureHeight > 25 * mm) {
         paintMeasurement(p, QRectF(left, y, width, pictureHeight), measurementDrawing(r));
         y += pictureHeight + 3 * mm;
     }
