@@ -28,6 +28,7 @@
 #include "io/safefile.h"
 #include "io/gearfile.h"
 #include "core/sheet/drawing.h"
+#include "gui/painting/histogram.h"
 #include "gui/painting/measurementpicture.h"
 #include "gui/painting/report.h"
 #include "core/sheet/sheetcalculation.h"
@@ -178,7 +179,7 @@ bool sameFile(const QString &a, const QString &b)
 #endif
 }
 
-int runBatchCommand(Parsed &p, const SheetInput &defaults)
+int runBatchCommand(Parsed &p, const SheetInput &defaults, const QSize &pictureSize)
 {
     const QString inPath = p.parser.value(p.batch);
     if (const FileDone source = checkInputSource(inPath); !source.ok())
@@ -198,7 +199,8 @@ int runBatchCommand(Parsed &p, const SheetInput &defaults)
             return noResult(QCoreApplication::translate("CommandLine", "无法写入“%1”：%2。").arg(outPath, opened.problem()));
         out = &file->stream();
     }
-    const BatchSummary summary = runBatch(in, *out, defaults, qtTextTranslator());
+    const bool histogram = p.parser.isSet(p.summary) && p.parser.isSet(p.picture);
+    const BatchSummary summary = runBatch(in, *out, defaults, qtTextTranslator(), histogram);
     out->flush();
     if (!summary.problem.empty())
         return noResult(QString::fromStdString(summary.problem));
@@ -214,6 +216,10 @@ int runBatchCommand(Parsed &p, const SheetInput &defaults)
                                      ? measuredSummaryJson(summary.measured)
                                      : measuredSummaryText(summary.measured, qtTextTranslator());
         printTo(file ? stdout : stderr, text);
+        if (histogram) {
+            if (const FileDone drawn = writeAllowanceHistogram(p.parser.value(p.picture), pictureSize, summary.measured); !drawn.ok())
+                return noResult(drawn.problem());
+        }
     }
     if (summary.withoutResult > 0) {
         printTo(stderr, "geardim: "
@@ -234,7 +240,10 @@ int runSheet(Parsed &p)
         return usageError(QCoreApplication::translate("CommandLine", "--format 只能是 text、csv 或 json，而不是“%1”。").arg(form));
     // Options that cannot apply are refused rather than ignored.
     if (p.parser.isSet(p.batch)) {
+        // With --summary, --picture draws the histogram of the actual allowances.
         for (const QCommandLineOption *o : {&p.save, &p.pdf, &p.picture}) {
+            if (o == &p.picture && p.parser.isSet(p.summary))
+                continue;
             if (p.parser.isSet(*o))
                 return usageError(QCoreApplication::translate("CommandLine", "--%1 不能与 --batch 一起使用。").arg(o->names().first()));
         }
@@ -263,7 +272,7 @@ int runSheet(Parsed &p)
     if (!in)
         return status;
     if (p.parser.isSet(p.batch))
-        return runBatchCommand(p, *in);
+        return runBatchCommand(p, *in, pictureSize);
     if (!p.parser.isSet(p.load) && !p.parser.isSet(QStringLiteral("teeth")))
         return usageError(QCoreApplication::translate("CommandLine", "缺少 --teeth（齿数 z）。"));
     if (!in->module && !in->diametralPitch)

@@ -782,6 +782,10 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <source>无法写入“%1”：%2。%3</source>
         <translation>Cannot write &quot;%1&quot;: %2. %3</translation>
     </message>
+    <message>
+        <source>无法写入“%1”：直方图只能是 .png。</source>
+        <translation>Cannot write "%1": the histogram can only be .png.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1549,7 +1553,7 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>没有实测值可记录：请在尺寸表的“实测”列填写实测值。</source>
-        <translation>No measured value to record: type the measured values in the table's Measured column.</translation>
+        <translation>No measured value to record: type the measured values in the table&apos;s Measured column.</translation>
     </message>
     <message>
         <source>检验记录日志</source>
@@ -1561,7 +1565,7 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>已记录到“%1”。</source>
-        <translation>Recorded in "%1".</translation>
+        <translation>Recorded in &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>

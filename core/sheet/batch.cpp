@@ -199,9 +199,11 @@ std::string recordProblemText(const RecordProblem &problem, const TextTranslator
 
 } // namespace
 
-BatchSummary runBatch(std::istream &in, std::ostream &out, const SheetInput &defaults, const TextTranslator &tr)
+BatchSummary runBatch(std::istream &in, std::ostream &out, const SheetInput &defaults, const TextTranslator &tr,
+                      bool keepAllowances)
 {
     BatchSummary summary;
+    summary.measured.keepAllowances = keepAllowances;
     LineSource source(in);
     std::vector<std::string> header;
     RecordProblem problem;

@@ -22,7 +22,8 @@ struct BatchSummary {
 // per line. Writes the input columns as they came, every result column named as in
 // the sheet's CSV, and an error column with the reason a line has no result. Holds
 // no more than one line in memory.
+// keepAllowances keeps every measured allowance in the summary (for a histogram).
 BatchSummary runBatch(std::istream &in, std::ostream &out, const SheetInput &defaults,
-                      const TextTranslator &tr = {});
+                      const TextTranslator &tr = {}, bool keepAllowances = false);
 
 } // namespace geardim

@@ -55,7 +55,28 @@ void MeasuredSummary::add(const SheetResult &sheet)
                                     - std::begin(kMeasuredDimensions));
         byDimension[at].add(m.outcome.measured->allowance, m.outcome.measured->verdict, sheet.allowanceUpper,
                             sheet.allowanceLower);
+        if (keepAllowances)
+            allowances[at].push_back(m.outcome.measured->allowance);
     }
+}
+
+AllowanceHistogram allowanceHistogram(const std::vector<double> &allowances, double upper, double lower, int bins)
+{
+    double lo = std::min(upper, lower), hi = std::max(upper, lower);
+    for (double e : allowances) {
+        lo = std::min(lo, e);
+        hi = std::max(hi, e);
+    }
+    const double margin = hi > lo ? (hi - lo) * 0.1 : std::max(1e-3, std::fabs(lo) * 0.1);
+    AllowanceHistogram h;
+    h.from = lo - margin;
+    h.width = (hi - lo + 2 * margin) / bins;
+    h.counts.assign(std::size_t(bins), 0);
+    for (double e : allowances) {
+        const auto bin = std::size_t(std::clamp(int(std::floor((e - h.from) / h.width)), 0, bins - 1));
+        ++h.counts[bin];
+    }
+    return h;
 }
 
 bool MeasuredSummary::empty() const

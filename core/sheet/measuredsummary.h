@@ -4,6 +4,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/sheet/measurement.h"
 #include "core/sheet/sheetreport.h"
@@ -30,9 +31,21 @@ struct AllowanceStatistics {
 
 struct MeasuredSummary {
     std::array<AllowanceStatistics, 4> byDimension{}; // in the order of kMeasuredDimensions
+    // Every actual allowance, for the histogram; kept only when asked for, so that a batch
+    // holds no more than its ring of lines otherwise.
+    bool keepAllowances = false;
+    std::array<std::vector<double>, 4> allowances{};
     void add(const SheetResult &sheet);
     bool empty() const;
 };
+
+// The histogram of one dimension's actual allowances: bins of equal width spanning the
+// allowances and the two limits with a margin.
+struct AllowanceHistogram {
+    double from = 0, width = 0;   // the first bin's lower edge and each bin's width
+    std::vector<long> counts;
+};
+AllowanceHistogram allowanceHistogram(const std::vector<double> &allowances, double upper, double lower, int bins = 20);
 
 // The summary as text, one line per measured dimension, and as JSON
 // ({"summary": {"overGauges": {"count", "pass", "fail", "mean", "min", "max", "stddev", "cp", "cpk"}}}).

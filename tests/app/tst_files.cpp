@@ -3,6 +3,8 @@
 // locale, misspelt keys. A user's old file must come out of every failure as it was.
 #include <QtTest>
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 
 #include "tests/support/program.h"
@@ -97,6 +99,7 @@ private slots:
     void gearFileKeysAndVersions();
     void numbersIgnoreACommaLocale();
     void helpAllShowsQtsOptions();
+    void batchSummaryAndItsHistogram();
     void pagesSetLatinTextInALatinFace_data();
     void pagesSetLatinTextInALatinFace();
 
@@ -309,6 +312,8 @@ void TestFiles::optionsThatCannotApplyAreRefused_data()
     QTest::newRow("teeth_not_whole_no_file") << QStringList{"sheet", "--module", "1", "--teeth", "2.5", "--save", "x.gear"}
                                              << 1 << "";
     QTest::newRow("batch_folder") << QStringList{"sheet", "--batch", "."} << 1 << "folder";
+    QTest::newRow("summary_without_batch") << kGear + QStringList{"--summary"} << 2 << "--summary";
+    QTest::newRow("record_with_batch") << QStringList{"sheet", "--batch", "in.csv", "--record", "log.csv"} << 2 << "--record";
 }
 
 void TestFiles::optionsThatCannotApplyAreRefused()
@@ -388,6 +393,30 @@ void TestFiles::helpAllShowsQtsOptions()
     QCOMPARE(all.status, 0);
     QVERIFY(all.out.contains("--batch") && all.out.contains("qmljsdebugger"));
     QVERIFY(!help.out.contains("qmljsdebugger"));
+}
+
+// Four parts whose M values are the upper limit, the lower limit, one within and one
+// beyond: the summary counts them, and the histogram is drawn; a failing part exits 4
+// only with --fail-exit.
+void TestFiles::batchSummaryAndItsHistogram()
+{
+    QTemporaryDir folder;
+    writeAll(folder.filePath("parts.csv"), "module,teeth,allowance-upper,allowance-lower,gauge-diameter,measured-over-gauges\n"
+                                           "1,30,-0.03,-0.06,1.7,32.238\n1,30,-0.03,-0.06,1.7,32.1642\n"
+                                           "1,30,-0.03,-0.06,1.7,32.2\n1,30,-0.03,-0.06,1.7,32.3\n");
+    const Run run = runGeardim({"--lang", "en", "sheet", "--batch", "parts.csv", "--out", "out.csv", "--summary", "--format",
+                                "json", "--picture", "spread.png"},
+                               {.folder = folder.path()});
+    QCOMPARE(run.status, 0);
+    const QJsonObject summary = QJsonDocument::fromJson(run.out).object()["summary"].toObject()["overGauges"].toObject();
+    QCOMPARE(summary["count"].toInt(), 4);
+    QCOMPARE(summary["pass"].toInt(), 2); // 32.238 is a little above the exact upper limit 32.23799…
+    QVERIFY(summary["cp"].isDouble() && summary["stddev"].toDouble() > 0);
+    QVERIFY(readAll(folder.filePath("spread.png")).startsWith("\x89PNG"));
+    const QStringList one{"sheet", "--module", "1", "--teeth", "30", "--allowance-upper", "-0.03", "--allowance-lower",
+                          "-0.06", "--gauge-diameter", "1.7", "--measured-over-gauges", "32.3"};
+    QCOMPARE(runGeardim(one, {.folder = folder.path()}).status, 0);
+    QCOMPARE(runGeardim(one + QStringList{"--fail-exit"}, {.folder = folder.path()}).status, 4);
 }
 
 void TestFiles::pagesSetLatinTextInALatinFace_data()
