@@ -60,6 +60,10 @@ InspectionSheet::InspectionSheet(QWidget *parent)
     connect(results, &QTableWidget::itemChanged, this, &InspectionSheet::measuredEdited);
     results->setSelectionMode(QAbstractItemView::ContiguousSelection);
     results->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // The deviations, the actual allowance and the verdict take the width their text needs.
+    for (int column : {3, 5, 6})
+        results->horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    results->setWordWrap(false);
     results->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     results->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     results->setMinimumHeight(160);
