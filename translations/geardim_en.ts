@@ -784,7 +784,7 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>无法写入“%1”：直方图只能是 .png。</source>
-        <translation>Cannot write "%1": the histogram can only be .png.</translation>
+        <translation>Cannot write &quot;%1&quot;: the histogram can only be .png.</translation>
     </message>
 </context>
 <context>

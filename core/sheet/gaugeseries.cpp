@@ -7,24 +7,41 @@ namespace {
 
 // The R40 series of preferred numbers from 1 to 10, rounded values: ISO 3:1973
 // "Preferred numbers — Series of preferred numbers", Table 1 (also ISO 497).
-constexpr double kR40[] = {1.00, 1.06, 1.12, 1.18, 1.25, 1.32, 1.40, 1.50, 1.60, 1.70, 1.80, 1.90, 2.00, 2.12,
-                           2.24, 2.36, 2.50, 2.65, 2.80, 3.00, 3.15, 3.35, 3.55, 3.75, 4.00, 4.25, 4.50, 4.75,
-                           5.00, 5.30, 5.60, 6.00, 6.30, 6.70, 7.10, 7.50, 8.00, 8.50, 9.00, 9.50, 10.0};
+// In hundredths, so that each step is formed from whole numbers in one rounding.
+constexpr int kR40[] = {100, 106, 112, 118, 125, 132, 140, 150, 160, 170, 180, 190, 200, 212,
+                        224, 236, 250, 265, 280, 300, 315, 335, 355, 375, 400, 425, 450, 475,
+                        500, 530, 560, 600, 630, 670, 710, 750, 800, 850, 900, 950};
+
+// 10^n, exact for the decades a gauge can have.
+double powerOfTen(int n)
+{
+    double p = 1;
+    for (int i = 0; i < (n < 0 ? -n : n); ++i)
+        p *= 10;
+    return p;
+}
+
+// The step v/100 · 10^e as the decimal it names: one division or one product of whole
+// numbers, so 0.17 is the double nearest 0.17, never 0.16999999999999998.
+double step(int hundredths, int e)
+{
+    return e >= 2 ? hundredths * powerOfTen(e - 2) : hundredths / powerOfTen(2 - e);
+}
 
 } // namespace
 
 double nextSeriesDiameter(double d)
 {
-    double decade = std::pow(10.0, std::floor(std::log10(d)));
-    // A value a hair above a series step (from the rounding of log10) stays on it.
-    for (int pass = 0; pass < 2; ++pass) {
-        for (double v : kR40) {
-            // Formed as v·10ⁿ in one rounding, so 1.7 stays 1.7 in every decade.
-            const double candidate = decade >= 1 ? v * decade : v / std::round(1 / decade);
-            if (candidate >= d * (1 - 1e-12))
+    if (!(d > 0) || !std::isfinite(d))
+        return d;
+    // From the decade below the one log10 names (it may be off by one at a power of ten):
+    // the first step not below d.
+    for (int e = int(std::floor(std::log10(d))) - 1; e < 400; ++e) {
+        for (int v : kR40) {
+            const double candidate = step(v, e);
+            if (candidate >= d)
                 return candidate;
         }
-        decade *= 10;
     }
     return d;
 }

@@ -30,7 +30,9 @@ Outcome<float> shiftFromThickness(const ThicknessMeasurement &in)
         const float zv = single(in.z / (cosBeta * cosBeta * cosBeta)); // virtual number of teeth
         // Sine of half the angle the chord subtends at the virtual reference circle.
         const float t = single(in.s / (double(zv) * m));
-        if (!(std::fabs(t) < 1))
+        // A chord within a millionth of the virtual diameter is that diameter to single
+        // precision: its arc would be half the circle, not a tooth.
+        if (!(std::fabs(t) < 1 - 1e-6f))
             return Failure::ChordNotShorterThanDiameter;
         const float psi = single(std::atan(t / std::sqrt(1 - double(t) * t)));
         const float u = single(double(psi) * zv); // normal arc thickness over m

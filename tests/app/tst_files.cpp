@@ -214,6 +214,8 @@ void TestFiles::fifosAreRefusedInsteadOfWaitedFor_data()
     QTest::newRow("load") << QStringList{"sheet", "--load", "input.fifo"} << "" << 1;
     QTest::newRow("batch") << QStringList{"sheet", "--batch", "input.fifo"} << "" << 1;
     QTest::newRow("settings_command_line") << kGear << "yes" << 0;
+    // A gear file through a pipe (valid JSON, then 2 MiB of blanks): not a regular file.
+    QTest::newRow("load_from_a_pipe") << QStringList{"sheet", "--load", "/dev/stdin"} << "" << 1;
     QTest::newRow("settings_windows") << QStringList{} << "yes" << 0;
 }
 

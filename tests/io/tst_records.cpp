@@ -54,6 +54,9 @@ private slots:
     void gearFileRoundTrip();
     void refusesWhatIsNotAGearFile_data();
     void refusesWhatIsNotAGearFile();
+    void acceptsEveryBound_data();
+    void acceptsEveryBound();
+    void aMebibyteIsTheLimit();
     void keepsKeysOfANewerMinorVersion();
     void failedSaveLeavesTheOldFile();
     void pdfHasTheSheetAsTextAndItsFontsEmbedded();
@@ -125,6 +128,25 @@ void TestRecords::refusesWhatIsNotAGearFile_data()
         << QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"teeth": 30}, "gauge": {"kind": "cone"}})")
         << "gauge.kind";
     QTest::newRow("too_large") << QByteArray(kMaxGearFileBytes + 1, ' ') << "1 MiB";
+    // Every range just beyond its bound (the bound itself is read: acceptsEveryBound).
+    const auto gear = [](const char *section, const char *value) {
+        return QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"module": 2, "teeth": 30}, )") + section
+               + value + "}";
+    };
+    QTest::newRow("teeth_zero") << QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"module": 2, "teeth": 0}})") << "gear.teeth";
+    QTest::newRow("teeth_above_million") << QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"module": 2, "teeth": 1000001}})") << "gear.teeth";
+    QTest::newRow("pressure_angle_90") << QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"module": 2, "teeth": 30, "pressureAngle": 90}})") << "gear.pressureAngle";
+    QTest::newRow("pressure_angle_0") << QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"module": 2, "teeth": 30, "pressureAngle": 0}})") << "gear.pressureAngle";
+    QTest::newRow("helix_90") << QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"module": 2, "teeth": 30, "helixAngle": 90}})") << "gear.helixAngle";
+    QTest::newRow("helix_minus_90") << QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"module": 2, "teeth": 30, "helixAngle": -90}})") << "gear.helixAngle";
+    QTest::newRow("module_zero") << QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"module": 0, "teeth": 30}})") << "gear.module";
+    QTest::newRow("pitch_zero") << QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"diametralPitch": 0, "teeth": 30}})") << "gear.diametralPitch";
+    QTest::newRow("thickness_zero") << QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"module": 2, "teeth": 30, "thickness": 0}})") << "gear.thickness";
+    QTest::newRow("addendum_negative") << QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"module": 2, "teeth": 30, "addendum": -1e-9}})") << "gear.addendum";
+    QTest::newRow("tip_zero") << QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"module": 2, "teeth": 30, "tipDiameter": 0}})") << "gear.tipDiameter";
+    QTest::newRow("face_zero") << QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"module": 2, "teeth": 30, "faceWidth": 0}})") << "gear.faceWidth";
+    QTest::newRow("span_zero") << QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"module": 2, "teeth": 30, "spanTeeth": 0}})") << "gear.spanTeeth";
+    QTest::newRow("gauge_zero") << gear("\"gauge\": ", R"({"diameter": 0})") << "gauge.diameter";
 }
 
 void TestRecords::refusesWhatIsNotAGearFile()
@@ -137,6 +159,40 @@ void TestRecords::refusesWhatIsNotAGearFile()
     QVERIFY(!read.ok());
     QVERIFY2(read.problem().contains(QFileInfo(path).fileName()), qPrintable(read.problem()));
     QVERIFY2(read.problem().contains(problem), qPrintable(read.problem()));
+}
+
+void TestRecords::acceptsEveryBound_data()
+{
+    QTest::addColumn<QByteArray>("gear");
+    QTest::newRow("teeth_one") << QByteArray(R"("module": 2, "teeth": 1)");
+    QTest::newRow("teeth_million") << QByteArray(R"("module": 2, "teeth": 1000000)");
+    QTest::newRow("pressure_angle_near_90") << QByteArray(R"("module": 2, "teeth": 30, "pressureAngle": 89.999)");
+    QTest::newRow("pressure_angle_near_0") << QByteArray(R"("module": 2, "teeth": 30, "pressureAngle": 0.001)");
+    QTest::newRow("helix_near_minus_90") << QByteArray(R"("module": 2, "teeth": 30, "helixAngle": -89.999)");
+    QTest::newRow("module_tiny") << QByteArray(R"("module": 1e-9, "teeth": 30)");
+    QTest::newRow("addendum_zero") << QByteArray(R"("module": 2, "teeth": 30, "addendum": 0)");
+    QTest::newRow("span_one") << QByteArray(R"("module": 2, "teeth": 30, "spanTeeth": 1)");
+    QTest::newRow("shift_any") << QByteArray(R"("module": 2, "teeth": 30, "shift": -40)");
+}
+
+void TestRecords::acceptsEveryBound()
+{
+    QFETCH(QByteArray, gear);
+    const QString path = dir.filePath(QStringLiteral("bound-%1.gear").arg(QTest::currentDataTag()));
+    writeAll(path, R"({"format": "geardim-gear", "version": 1, "gear": {)" + gear + "}}");
+    const auto read = readGearFile(path);
+    QVERIFY2(read.ok(), qPrintable(read.problem()));
+}
+
+// A file of exactly 1 MiB is read; one byte more is refused unread.
+void TestRecords::aMebibyteIsTheLimit()
+{
+    const QByteArray good = R"({"format": "geardim-gear", "version": 1, "gear": {"module": 2, "teeth": 30}})";
+    const QString path = dir.filePath("mebibyte.gear");
+    writeAll(path, good + QByteArray(kMaxGearFileBytes - good.size(), ' '));
+    QVERIFY(readGearFile(path).ok());
+    writeAll(path, good + QByteArray(kMaxGearFileBytes - good.size() + 1, ' '));
+    QVERIFY(readGearFile(path).problem().contains("1 MiB"));
 }
 
 void TestRecords::keepsKeysOfANewerMinorVersion()

@@ -198,6 +198,16 @@ void TestDrawing::captionWrapsToTheWidth()
     }
     // Nothing lost but the spaces where a line broke.
     QCOMPARE(QString::fromStdString(joined).remove(' '), QString(caption).remove(' '));
+    // Odd helical pins stand half an axial pitch apart, and the caption says so; balls do not.
+    const auto captionOf = [](GaugeKind kind) {
+        std::string text;
+        for (const char *part : measurementDrawing(sheetOf({.module = 2, .teeth = 21, .helixAngleDeg = 20, .gauge = kind,
+                                                           .gaugeDiameter = 3.5})).captionParts)
+            text += part;
+        return text;
+    };
+    QVERIFY(captionOf(GaugeKind::Pin).find("半个轴向齿距") != std::string::npos);
+    QVERIFY(captionOf(GaugeKind::Ball).find("半个轴向齿距") == std::string::npos);
     // The SVG writes every line of it.
     const SheetResult sheet = sheetOf({.module = 2, .teeth = 21, .helixAngleDeg = 20, .gauge = GaugeKind::Pin,
                                        .gaugeDiameter = 3.5});

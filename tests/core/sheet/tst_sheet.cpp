@@ -47,6 +47,8 @@ private slots:
     void helicalSpanFollowsTheHandbookRule_data();
     void helicalSpanFollowsTheHandbookRule();
     void chosenSpanWithItsNeighbours();
+    void internalGears_data();
+    void internalGears();
     void tipThickness_data();
     void tipThickness();
     void warningCodes_data();
@@ -224,6 +226,36 @@ void TestSheet::chosenSpanWithItsNeighbours()
     QCOMPARE(j["span"]["chosen"].toBool(), true);
 }
 
+void TestSheet::internalGears_data()
+{
+    QTest::addColumn<double>("module");
+    QTest::addColumn<double>("teeth");
+    QTest::addColumn<double>("thickness"); // 0: the shift is given
+    QTest::addColumn<double>("shift");
+    QTest::addColumn<QString>("x");
+    QTest::addColumn<QString>("tip");
+    // By its thickness: x = −(sn/mn − π/2)/(2·tan αn) = +0.014831, da = d − 2mn(ha* − x) = 97.57416.
+    QTest::newRow("by_thickness") << 2.5 << 41.0 << 3.9 << 0.0 << "0.0148" << "97.5742";
+    // By its shift: da = 120 − 2·2·(1 − 0.2) = 116.8.
+    QTest::newRow("by_shift") << 2.0 << 60.0 << 0.0 << 0.2 << "0.2000" << "116.8000";
+}
+
+void TestSheet::internalGears()
+{
+    QFETCH(double, module);
+    QFETCH(double, teeth);
+    QFETCH(double, thickness);
+    QFETCH(double, shift);
+    SheetInput in{.module = module, .teeth = teeth, .internal = true, .gaugeDiameter = 3.5};
+    if (thickness > 0)
+        in.thickness = thickness;
+    else
+        in.shift = shift;
+    const SheetResult r = sheetOf(in);
+    QTEST(fixed(r.shift, 4), "x");
+    QTEST(fixed(r.tipDiameter, 4), "tip");
+}
+
 // The gears of the gauge proposal: external and internal, spur and helical, shifted.
 void TestSheet::tipThickness_data() { proposedGaugeTouchesOnTheShiftedCircle_data(); }
 
@@ -256,10 +288,10 @@ void TestSheet::warningCodes_data()
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("code");
     const char *codes[] = {"pointedTip", "thinTip", "undercut", "chordAboveTip", "spanContactAboveTip",
-                           "spanNotPossible", "spanFaceTooNarrow", "gaugeContactAboveTip", "gaugeContactBelowBase",
-                           "gaugeNotClearOfTip", "pinsFaceTooNarrow"};
+                           "spanNotPossible", "spanFaceTooNarrow", "spanFaceTooNarrow", "gaugeContactAboveTip",
+                           "gaugeContactBelowBase", "gaugeNotClearOfTip", "pinsFaceTooNarrow"};
     for (int i = 0; i < int(std::size(codes)); ++i)
-        QTest::newRow(codes[i]) << i << QString(codes[i]);
+        QTest::newRow(qPrintable(QString("%1_%2").arg(codes[i]).arg(i))) << i << QString(codes[i]);
 }
 
 // Each code by a gear that raises it, beside a gear like it that does not.
@@ -280,6 +312,9 @@ void TestSheet::warningCodes()
         {{.module = 1, .teeth = 3, .shift = 3, .gaugeDiameter = 1}, {.module = 1, .teeth = 3, .shift = 1, .gaugeDiameter = 1}},
         // On a spur gear too: the margin beside the anvils.
         {{.module = 2, .teeth = 30, .faceWidth = 1.9}, {.module = 2, .teeth = 30, .faceWidth = 2.1}},
+        // A helical gear: W·sin βb + 2 = 12.13 (not W·sin β + 2 = 12.77) for m 2, z 21, β 30°.
+        {{.module = 2, .teeth = 21, .helixAngleDeg = 30, .gaugeDiameter = 3.5, .faceWidth = 12.0},
+         {.module = 2, .teeth = 21, .helixAngleDeg = 30, .gaugeDiameter = 3.5, .faceWidth = 12.5}},
         {{.module = 2, .teeth = 21, .gaugeDiameter = 9}, {.module = 2, .teeth = 21, .gaugeDiameter = 3.5}},
         // Only the ball proposed for a pointed three-tooth gear lies so wide that it touches below the base.
         {{.module = 1, .teeth = 3, .shift = 2}, {.module = 1, .teeth = 3, .shift = 2, .gaugeDiameter = 3}},
@@ -327,6 +362,8 @@ void TestSheet::deviationsAsTheDrawingStatesThem()
     QVERIFY(in.overGauges.atUpper - in.overGauges.nominal > 0);
     QVERIFY(in.overGauges.atLower > in.overGauges.atUpper);
     QCOMPARE(sheetDeviations(0.00004, -0.1467, 4), std::string("0.0000/-0.1467"));
+    QCOMPARE(sheetNumber(-0.00001, 4), std::string("0.0000"));
+    QCOMPARE(sheetNumber(-0.00005, 4), std::string("-0.0001"));
     QCOMPARE(sheetDeviations(0.0123, 0, 4), std::string("+0.0123/0.0000"));
     // Given by the diametral pitch: P in the JSON; tooth counts as whole numbers.
     const SheetResult big = sheetOf({.diametralPitch = 8, .teeth = 100000, .gaugeDiameter = 0.25});
@@ -686,6 +723,10 @@ void TestSheet::gaugeSeries_data()
     QTest::newRow("below_one") << 0.951 << 1.0;
     QTest::newRow("small") << 0.0123 << 0.0125;
     QTest::newRow("large") << 123.0 << 125.0;
+    QTest::newRow("decimal_0p17") << 0.17 << 0.17;
+    QTest::newRow("hair_above_1p7") << std::nextafter(1.7, 2.0) << 1.8;
+    QTest::newRow("hair_below_1p8") << std::nextafter(1.8, 0.0) << 1.8;
+    QTest::newRow("power_of_ten") << 1000.0 << 1000.0;
 }
 
 void TestSheet::gaugeSeries()
@@ -693,6 +734,24 @@ void TestSheet::gaugeSeries()
     QFETCH(double, ideal);
     QFETCH(double, proposed);
     QCOMPARE(nextSeriesDiameter(ideal), proposed);
+    // Every step of the series, in every decade, is the decimal it names as the JSON writes it.
+    static const char *const steps[] = {"1", "1.06", "1.12", "1.18", "1.25", "1.32", "1.4", "1.5", "1.6", "1.7",
+                                        "1.8", "1.9", "2", "2.12", "2.24", "2.36", "2.5", "2.65", "2.8", "3",
+                                        "3.15", "3.35", "3.55", "3.75", "4", "4.25", "4.5", "4.75", "5", "5.3",
+                                        "5.6", "6", "6.3", "6.7", "7.1", "7.5", "8", "8.5", "9", "9.5"};
+    if (QTest::currentDataTag() != QString("on_a_step"))
+        return;
+    for (int e = -3; e <= 3; ++e) {
+        for (const char *step : steps) {
+            const QString text = QString::number(QString(step).toDouble() * std::pow(10.0, e), 'f', 6);
+            const QString decimal = QString::fromStdString(shortestNumber(QLocale::c().toDouble(QString("%1e%2").arg(step).arg(e))));
+            const double named = QLocale::c().toDouble(QString("%1e%2").arg(step).arg(e));
+            QVERIFY2(QString::fromStdString(shortestNumber(nextSeriesDiameter(named))) == decimal, qPrintable(text));
+        }
+    }
+    // The proposal for m 0.1, z 30 is written 0.18.
+    const SheetResult r = sheetOf({.module = 0.1, .teeth = 30});
+    QVERIFY(sheetJson(r).find("\"diameter\": 0.18,") != std::string::npos);
 }
 
 void TestSheet::jsonHasEveryFieldAndExactNumbers()
@@ -736,6 +795,27 @@ void TestSheet::csvHasOneHeaderAndOneLine()
                                  SheetInput{.module = 2, .teeth = 21, .shift = -0.0, .gaugeDiameter = 9, .faceWidth = 3},
                                  SheetInput{.diametralPitch = 8, .teeth = 41, .helixAngleDeg = 22.5, .internal = true}}) {
         const SheetResult sheet = sheetOf(in);
+        // Every CSV column is the JSON value of the same name (numbers read back exactly).
+        const QJsonObject json = QJsonDocument::fromJson(QByteArray::fromStdString(sheetJson(sheet))).object();
+        for (const auto &[name, value] : sheetColumns(sheet)) {
+            QJsonValue at = json;
+            for (const QString &part : QString::fromStdString(name).split('.')) {
+                bool index = false;
+                const int i = part.toInt(&index);
+                at = index ? at.toArray().at(i) : at.toObject().value(part);
+            }
+            const QString csv = QString::fromStdString(value);
+            if (at.isDouble())
+                QVERIFY2(csv.toDouble() == at.toDouble(), qPrintable(QString::fromStdString(name)));
+            else if (at.isBool())
+                QCOMPARE(csv, QString(at.toBool() ? "true" : "false"));
+            else if (at.isString())
+                QCOMPARE(csv, at.toString());
+            else if (at.isArray())
+                QCOMPARE(csv.isEmpty(), at.toArray().isEmpty());
+            else
+                QVERIFY2(csv.isEmpty(), qPrintable(QString::fromStdString(name)));
+        }
         std::string fast;
         appendSheetCsvValues(sheet, fast); // every value after a comma
         const QString slow = QString::fromStdString(sheetCsv(sheet)).split('\n')[1];

@@ -269,6 +269,9 @@ void TestShift::noResult_data()
     QTest::newRow("span_beta_minus_90") << 2 << Failure::HelixAngleOutOfRange << 38.979f << 2.f << 50.f << 20.f << -90.f << true;
     QTest::newRow("s_chord_too_long") << 3 << Failure::ChordNotShorterThanDiameter << 200.f << 2.f << 50.f << 20.f << 30.f << true;
     QTest::newRow("s_chord_equal_diameter") << 3 << Failure::ChordNotShorterThanDiameter << -1000.f << 2.f << 3.f << 20.f << 60.f << false;
+    // A chord within a millionth of the virtual diameter (zv·m of z 100, β 10°,
+    // m 2 is 209.39949…): no tooth, not a shift in the hundreds.
+    QTest::newRow("s_chord_as_typed_diameter") << 3 << Failure::ChordNotShorterThanDiameter << 209.3993f << 2.f << 100.f << 20.f << 10.f << true;
     QTest::newRow("s_zero_module") << 3 << Failure::ModuleNotPositive << 1.5f << 0.f << 50.f << 20.f << 0.f << true;
     QTest::newRow("s_zero_alpha_spur") << 3 << Failure::PressureAngleOutOfRange << 1.5f << 2.f << 50.f << 0.f << 0.f << true;
     QTest::newRow("s_zero_alpha_helical") << 3 << Failure::PressureAngleOutOfRange << 1.5f << 2.f << 50.f << 0.f << 30.f << true;
