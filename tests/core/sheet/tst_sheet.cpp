@@ -772,6 +772,8 @@ void TestSheet::jsonHasEveryFieldAndExactNumbers()
         // The shortest form reads back to the very same double.
         QCOMPARE(j["overGauges"]["nominal"].toDouble(), r.overGauges.nominal);
         QCOMPARE(j["shift"]["atLower"].toDouble(), r.shiftAtLower);
+        QCOMPARE(j["shift"]["atUpper"].toDouble(), r.shiftAtUpper);
+        QVERIFY(r.shiftAtUpper != r.shiftAtLower);
         QCOMPARE(j["gauge"]["kind"].toString(), QString("ball"));
         QVERIFY(j["warnings"].isArray());
     }
