@@ -23,7 +23,9 @@
 #include <string>
 
 #include "core/sheet/batch.h"
+#include "io/allowancefile.h"
 #include "io/batchoutput.h"
+#include "io/geardatatable.h"
 #include "io/inspectionlog.h"
 #include "io/safefile.h"
 #include "io/gearfile.h"
@@ -106,6 +108,12 @@ struct Parsed {
                                  QStringLiteral("text")};
     QCommandLineOption gaugeNumber{QStringLiteral("gauge-number"), QCoreApplication::translate("CommandLine", "量具编号（检验记录）"),
                                    QStringLiteral("text")};
+    QCommandLineOption allowanceTable{QStringLiteral("allowance-table"),
+                                      QCoreApplication::translate("CommandLine", "齿厚偏差表（CSV：code,diameterFrom,diameterTo,upper,lower），供 --allowance-code 使用"),
+                                      QStringLiteral("table.csv")};
+    QCommandLineOption dataTable{QStringLiteral("data-table"),
+                                 QCoreApplication::translate("CommandLine", "把图纸的齿轮参数表写入 DXF、SVG 或 CSV 文件"),
+                                 QStringLiteral("file")};
     QCommandLineOption format{QStringLiteral("format"), QCoreApplication::translate("CommandLine", "输出格式：text（默认）、csv 或 json"),
                               QStringLiteral("text|csv|json"), QStringLiteral("text")};
 };
@@ -126,18 +134,29 @@ void describeOptions(Parsed &p)
             p.parser.addOption({name, help});
         else if (o.kind == OptionKind::Gauge)
             p.parser.addOption({name, help, QStringLiteral("ball|pin")});
+        else if (o.kind == OptionKind::Hand)
+            p.parser.addOption({name, help, QStringLiteral("left|right")});
+        else if (o.kind == OptionKind::Text)
+            p.parser.addOption({name, help, QStringLiteral("text")});
         else
             p.parser.addOption({name, help, QStringLiteral("value")});
     }
     p.parser.addOptions({p.format, p.load, p.save, p.pdf, p.picture, p.pictureSize, p.batch, p.out, p.summary,
-                         p.failExit, p.record, p.drawingNumber, p.part, p.inspector, p.gaugeNumber});
+                         p.failExit, p.record, p.drawingNumber, p.part, p.inspector, p.gaugeNumber, p.allowanceTable,
+                         p.dataTable});
 }
 
 // The inputs: the loaded file's, then every option given. Nothing with the exit
 // status when a value or the file is refused.
-std::optional<SheetInput> inputs(Parsed &p, QJsonObject &kept, QString &drawing, int &status)
+// The allowances typed (on the command line or in the loaded file), which win over a code.
+struct Typed {
+    bool upper = false, lower = false;
+};
+
+std::optional<SheetInput> inputs(Parsed &p, QJsonObject &kept, QString &drawing, Typed &typed, int &status)
 {
     SheetInput in;
+    typed = {p.parser.isSet(QStringLiteral("allowance-upper")), p.parser.isSet(QStringLiteral("allowance-lower"))};
     if (p.parser.isSet(p.load)) {
         const FileOutcome<GearDocument> read = readGearFile(p.parser.value(p.load));
         if (!read.ok()) {
@@ -148,6 +167,8 @@ std::optional<SheetInput> inputs(Parsed &p, QJsonObject &kept, QString &drawing,
         kept = read.value().document;
         if (!p.parser.isSet(p.drawingNumber))
             drawing = read.value().drawing;
+        typed.upper = typed.upper || read.value().upperGiven;
+        typed.lower = typed.lower || read.value().lowerGiven;
     }
     for (const SheetOption &o : sheetOptions()) {
         const QString name = QString::fromLatin1(o.name);
@@ -158,6 +179,10 @@ std::optional<SheetInput> inputs(Parsed &p, QJsonObject &kept, QString &drawing,
         if (!applySheetOption(o, text, in) || (o.kind != OptionKind::Flag && p.parser.value(name).trimmed().isEmpty())) {
             status = usageError(o.kind == OptionKind::Gauge
                                     ? QCoreApplication::translate("CommandLine", "--gauge 只能是 ball 或 pin，而不是“%1”。").arg(p.parser.value(name))
+                                : o.kind == OptionKind::Hand
+                                    ? QCoreApplication::translate("CommandLine", "--hand 只能是 left 或 right，而不是“%1”。").arg(p.parser.value(name))
+                                : o.kind == OptionKind::Text
+                                    ? QCoreApplication::translate("CommandLine", "--%1 的值是空的。").arg(name)
                                     : QCoreApplication::translate("CommandLine", "--%1 的值“%2”不是有效的数字。").arg(name, p.parser.value(name)));
             return std::nullopt;
         }
@@ -179,7 +204,7 @@ bool sameFile(const QString &a, const QString &b)
 #endif
 }
 
-int runBatchCommand(Parsed &p, const SheetInput &defaults, const QSize &pictureSize)
+int runBatchCommand(Parsed &p, const SheetInput &defaults, const QSize &pictureSize, BatchOptions options)
 {
     const QString inPath = p.parser.value(p.batch);
     if (const FileDone source = checkInputSource(inPath); !source.ok())
@@ -200,7 +225,8 @@ int runBatchCommand(Parsed &p, const SheetInput &defaults, const QSize &pictureS
         out = &file->stream();
     }
     const bool histogram = p.parser.isSet(p.summary) && p.parser.isSet(p.picture);
-    const BatchSummary summary = runBatch(in, *out, defaults, qtTextTranslator(), histogram);
+    options.keepAllowances = histogram;
+    const BatchSummary summary = runBatch(in, *out, defaults, qtTextTranslator(), options);
     out->flush();
     if (!summary.problem.empty())
         return noResult(QString::fromStdString(summary.problem));
@@ -241,7 +267,7 @@ int runSheet(Parsed &p)
     // Options that cannot apply are refused rather than ignored.
     if (p.parser.isSet(p.batch)) {
         // With --summary, --picture draws the histogram of the actual allowances.
-        for (const QCommandLineOption *o : {&p.save, &p.pdf, &p.picture}) {
+        for (const QCommandLineOption *o : {&p.save, &p.pdf, &p.picture, &p.dataTable}) {
             if (o == &p.picture && p.parser.isSet(p.summary))
                 continue;
             if (p.parser.isSet(*o))
@@ -267,12 +293,22 @@ int runSheet(Parsed &p)
     }
     QJsonObject kept;
     QString drawing = p.parser.value(p.drawingNumber);
+    Typed typed;
     int status = kResult;
-    const auto in = inputs(p, kept, drawing, status);
+    auto in = inputs(p, kept, drawing, typed, status);
     if (!in)
         return status;
+    std::optional<AllowanceTable> table;
+    if (p.parser.isSet(p.allowanceTable)) {
+        const FileOutcome<AllowanceTable> read = readAllowanceTable(p.parser.value(p.allowanceTable));
+        if (!read.ok())
+            return noResult(read.problem());
+        table = read.value();
+    }
     if (p.parser.isSet(p.batch))
-        return runBatchCommand(p, *in, pictureSize);
+        return runBatchCommand(p, *in, pictureSize, {false, table ? &*table : nullptr, typed.upper, typed.lower});
+    if (const auto failure = applyAllowanceCode(*in, table ? &*table : nullptr, typed.upper, typed.lower))
+        return noResult(QCoreApplication::translate("CommandLine", "没有结果：") + QCoreApplication::translate("Failure", failureText(*failure)));
     if (!p.parser.isSet(p.load) && !p.parser.isSet(QStringLiteral("teeth")))
         return usageError(QCoreApplication::translate("CommandLine", "缺少 --teeth（齿数 z）。"));
     if (!in->module && !in->diametralPitch)
@@ -293,6 +329,10 @@ int runSheet(Parsed &p)
     if (p.parser.isSet(p.pdf)) {
         const InspectionRecord record{drawing, p.parser.value(p.part), p.parser.value(p.inspector), p.parser.value(p.gaugeNumber)};
         if (const FileDone written = writeReportPdf(p.parser.value(p.pdf), sheet.value(), QDate::currentDate(), record); !written.ok())
+            return noResult(written.problem());
+    }
+    if (p.parser.isSet(p.dataTable)) {
+        if (const FileDone written = writeGearDataTable(p.parser.value(p.dataTable), sheet.value(), drawing); !written.ok())
             return noResult(written.problem());
     }
     if (p.parser.isSet(p.record)) {

@@ -33,25 +33,23 @@ QString refusedValue(const SheetOption &o, double value)
 QString unknownKey(const QJsonObject &root)
 {
     const auto known = [](const QString &section, const QString &key) {
+        if (section == QLatin1String("record") && key == QLatin1String("drawing"))
+            return true;
         for (const SheetOption &o : sheetOptions()) {
             if (o.section && section == QLatin1String(o.section) && key == QLatin1String(o.key))
                 return true;
         }
         return false;
     };
+    const QStringList sections{"gear", "allowances", "gauge", "tolerances", "record"};
     for (const QString &key : root.keys()) {
-        if (!QStringList{"format", "version", "gear", "allowances", "gauge", "record"}.contains(key))
+        if (key != QLatin1String("format") && key != QLatin1String("version") && !sections.contains(key))
             return key;
     }
-    for (const QString &key : root.value(QLatin1String("record")).toObject().keys()) {
-        if (key != QLatin1String("drawing"))
-            return QStringLiteral("record.") + key;
-    }
-    for (const char *section : {"gear", "allowances", "gauge"}) {
-        const QString name = QLatin1String(section);
-        for (const QString &key : root.value(name).toObject().keys()) {
-            if (!known(name, key))
-                return name + u'.' + key;
+    for (const QString &section : sections) {
+        for (const QString &key : root.value(section).toObject().keys()) {
+            if (!known(section, key))
+                return section + u'.' + key;
         }
     }
     return QString();
@@ -104,7 +102,7 @@ FileOutcome<GearDocument> gearFromDocument(const QJsonObject &root)
         return Read::refused(QCoreApplication::translate("GearFile", "“version”的值 %1 不是有效的版本（应为 %2）。")
                                   .arg(version.toDouble())
                                   .arg(kVersion));
-    for (const char *section : {"gear", "allowances", "gauge", "record"}) {
+    for (const char *section : {"gear", "allowances", "gauge", "tolerances", "record"}) {
         const QJsonValue v = root.value(QLatin1String(section));
         if (!v.isUndefined() && !v.isObject())
             return Read::refused(QCoreApplication::translate("GearFile", "“%1”应为对象。").arg(QLatin1String(section)));
@@ -143,6 +141,16 @@ FileOutcome<GearDocument> gearFromDocument(const QJsonObject &root)
                 return Read::refused(QCoreApplication::translate("GearFile", "“%1”应为 \"ball\" 或 \"pin\"。").arg(place));
             in.gauge = v.toString() == QLatin1String("pin") ? GaugeKind::Pin : GaugeKind::Ball;
             break;
+        case OptionKind::Text:
+            if (!v.isString())
+                return Read::refused(QCoreApplication::translate("GearFile", "“%1”应为文字。").arg(place));
+            in.*o.text = v.toString().toStdString();
+            break;
+        case OptionKind::Hand:
+            if (v.toString() != QLatin1String("left") && v.toString() != QLatin1String("right"))
+                return Read::refused(QCoreApplication::translate("GearFile", "“%1”应为 \"left\" 或 \"right\"。").arg(place));
+            in.hand = v.toString() == QLatin1String("left") ? SheetInput::Hand::Left : SheetInput::Hand::Right;
+            break;
         }
     }
     if (!root.value(QLatin1String("gear")).toObject().value(QLatin1String("teeth")).isDouble())
@@ -150,7 +158,9 @@ FileOutcome<GearDocument> gearFromDocument(const QJsonObject &root)
     const QJsonValue drawing = root.value(QLatin1String("record")).toObject().value(QLatin1String("drawing"));
     if (!drawing.isUndefined() && !drawing.isNull() && !drawing.isString())
         return Read::refused(QCoreApplication::translate("GearFile", "“record.drawing”应为文字。"));
-    return GearDocument{in, root, drawing.toString()};
+    const QJsonObject allowances = root.value(QLatin1String("allowances")).toObject();
+    return GearDocument{in, root, drawing.toString(), allowances.contains(QLatin1String("upper")),
+                        allowances.contains(QLatin1String("lower"))};
 }
 
 
@@ -197,24 +207,41 @@ QJsonObject gearDocument(const SheetInput &in, const QJsonObject &kept, const QS
     if (!root.value(QLatin1String("version")).isDouble()
         || std::floor(root.value(QLatin1String("version")).toDouble()) != kVersion)
         root.insert(QLatin1String("version"), kVersion);
+    QJsonObject tolerances = kept.value(QLatin1String("tolerances")).toObject();
+    QJsonObject record = kept.value(QLatin1String("record")).toObject();
     for (const SheetOption &o : sheetOptions()) {
         if (!o.section)
             continue;
-        QJsonObject &section = QLatin1String(o.section) == QLatin1String("gear") ? gear
-                               : QLatin1String(o.section) == QLatin1String("allowances") ? allowances
-                                                                                    : gauge;
+        const QLatin1String name(o.section);
+        QJsonObject &section = name == QLatin1String("gear")         ? gear
+                               : name == QLatin1String("allowances") ? allowances
+                               : name == QLatin1String("tolerances") ? tolerances
+                               : name == QLatin1String("record")     ? record
+                                                                     : gauge;
         const QLatin1String key(o.key);
+        // Allowances that came from the code are the code's: kept as the code alone, so a
+        // new table gives new values.
+        const bool fromCode = in.allowancesFromCode && name == QLatin1String("allowances") && o.kind == OptionKind::Number;
         if (o.kind == OptionKind::Flag)
             section.insert(key, in.internal);
         else if (o.kind == OptionKind::Gauge)
             section.insert(key, in.gauge == GaugeKind::Pin ? QStringLiteral("pin") : QStringLiteral("ball"));
-        else if (const auto value = optionNumber(o, in))
+        else if (o.kind == OptionKind::Hand && in.hand != SheetInput::Hand::None)
+            section.insert(key, in.hand == SheetInput::Hand::Left ? QStringLiteral("left") : QStringLiteral("right"));
+        else if (o.kind == OptionKind::Text && !(in.*o.text).empty())
+            section.insert(key, QString::fromStdString(in.*o.text));
+        else if (const auto value = o.kind == OptionKind::Number && !fromCode ? optionNumber(o, in) : std::nullopt)
             section.insert(key, *value);
         else
             section.remove(key); // an absent optional value is left out
     }
+    for (auto &[name, section] : {std::pair<const char *, QJsonObject *>{"tolerances", &tolerances}}) {
+        if (section->isEmpty())
+            root.remove(QLatin1String(name));
+        else
+            root.insert(QLatin1String(name), *section);
+    }
     // The drawing number is version 1.1's: older readers keep it as a key they do not know.
-    QJsonObject record = kept.value(QLatin1String("record")).toObject();
     if (drawing.isEmpty())
         record.remove(QLatin1String("drawing"));
     else
@@ -223,7 +250,11 @@ QJsonObject gearDocument(const SheetInput &in, const QJsonObject &kept, const QS
         root.remove(QLatin1String("record"));
     else
         root.insert(QLatin1String("record"), record);
-    if (!drawing.isEmpty() && root.value(QLatin1String("version")).toDouble() < kOwnVersion)
+    // Keys that version 1.1 brought make the file 1.1; older readers keep them as keys they
+    // do not know.
+    const bool newer = !record.isEmpty() || root.contains(QLatin1String("tolerances"))
+                       || allowances.contains(QLatin1String("code")) || gear.contains(QLatin1String("hand"));
+    if (newer && root.value(QLatin1String("version")).toDouble() < kOwnVersion)
         root.insert(QLatin1String("version"), kOwnVersion);
     root.insert(QLatin1String("gear"), gear);
     root.insert(QLatin1String("allowances"), allowances);

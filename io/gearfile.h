@@ -21,6 +21,7 @@ struct GearDocument {
     SheetInput input;
     QJsonObject document;
     QString drawing; // the drawing number (record.drawing); empty when none
+    bool upperGiven = false, lowerGiven = false; // the allowances stand in the file (they win over a code)
 };
 
 // Reads a gear file. Refuses, with the reason, a file larger than 1 MiB (unread),

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>AllowanceTable</name>
+    <message>
+        <source>第 %1 行应为表头 code,diameterFrom,diameterTo,upper,lower。</source>
+        <translation>line %1 should be the header code,diameterFrom,diameterTo,upper,lower.</translation>
+    </message>
+    <message>
+        <source>第 %1 行应有 5 列：代号、直径自、直径至、上偏差、下偏差。</source>
+        <translation>line %1 should have 5 columns: code, diameter from, diameter to, upper and lower allowance.</translation>
+    </message>
+    <message>
+        <source>第 %1 行有一个值不是有效的数字。</source>
+        <translation>line %1 has a value that is not a valid number.</translation>
+    </message>
+    <message>
+        <source>第 %1 行的直径范围不对：应为 0 ≤ 直径自 &lt; 直径至。</source>
+        <translation>the diameter range of line %1 is wrong: it should be 0 ≤ from &lt; to.</translation>
+    </message>
+    <message>
+        <source>第 %1 行的上偏差小于下偏差。</source>
+        <translation>on line %1 the upper allowance is below the lower one.</translation>
+    </message>
+    <message>
+        <source>偏差表没有表头（第 %1 行）。</source>
+        <translation>the allowance table has no header (line %1).</translation>
+    </message>
+    <message>
+        <source>无法读取齿厚偏差表“%1”：%2</source>
+        <translation>Cannot read the allowance table "%1": %2</translation>
+    </message>
+    <message>
+        <source>文件大于 1 MiB。</source>
+        <translation>the file is larger than 1 MiB.</translation>
+    </message>
+</context>
+<context>
     <name>Batch</name>
     <message>
         <source>批量文件没有表头。</source>
@@ -178,6 +213,22 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <source>--%1 只用于 --batch。</source>
         <translation>--%1 is only for --batch.</translation>
     </message>
+    <message>
+        <source>齿厚偏差表（CSV：code,diameterFrom,diameterTo,upper,lower），供 --allowance-code 使用</source>
+        <translation>tooth thickness allowance table (CSV: code,diameterFrom,diameterTo,upper,lower) for --allowance-code</translation>
+    </message>
+    <message>
+        <source>把图纸的齿轮参数表写入 DXF、SVG 或 CSV 文件</source>
+        <translation>write the drawing's gear data table to a DXF, SVG or CSV file</translation>
+    </message>
+    <message>
+        <source>--hand 只能是 left 或 right，而不是“%1”。</source>
+        <translation>--hand must be left or right, not "%1".</translation>
+    </message>
+    <message>
+        <source>--%1 的值是空的。</source>
+        <translation>the value of --%1 is empty.</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>
@@ -350,6 +401,46 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>测量尺寸表对该齿轮不给出这一尺寸（内齿轮没有公法线和弦齿厚），无法评定。</source>
         <translation>The sheet gives no such dimension for this gear (an internal gear has no span and no chordal thickness), so it cannot be judged.</translation>
+    </message>
+    <message>
+        <source>精度等级必须是 1 到 11 的整数（ISO 1328-1:2013）。请检查精度等级。</source>
+        <translation>The accuracy class must be a whole number from 1 to 11 (ISO 1328-1:2013). Check the accuracy class.</translation>
+    </message>
+    <message>
+        <source>按精度等级计算齿面公差需要齿宽b。请填写齿宽b。</source>
+        <translation>Flank tolerances by the accuracy class need the face width b. Enter the face width b.</translation>
+    </message>
+    <message>
+        <source>ISO 1328-1:2013 只适用于齿数 5 到 1000：该齿轮超出范围，没有齿面公差。</source>
+        <translation>ISO 1328-1:2013 covers 5 to 1000 teeth: this gear is outside it and has no flank tolerances.</translation>
+    </message>
+    <message>
+        <source>ISO 1328-1:2013 只适用于分度圆直径 5 到 15 000 mm：该齿轮超出范围，没有齿面公差。</source>
+        <translation>ISO 1328-1:2013 covers reference diameters of 5 to 15 000 mm: this gear is outside it and has no flank tolerances.</translation>
+    </message>
+    <message>
+        <source>ISO 1328-1:2013 只适用于法向模数 0.5 到 70 mm：该齿轮超出范围，没有齿面公差。</source>
+        <translation>ISO 1328-1:2013 covers normal modules of 0.5 to 70 mm: this gear is outside it and has no flank tolerances.</translation>
+    </message>
+    <message>
+        <source>ISO 1328-1:2013 只适用于齿宽 4 到 1200 mm：该齿轮超出范围，没有齿面公差。</source>
+        <translation>ISO 1328-1:2013 covers face widths of 4 to 1200 mm: this gear is outside it and has no flank tolerances.</translation>
+    </message>
+    <message>
+        <source>ISO 1328-1:2013 只适用于螺旋角不大于 45°：该齿轮超出范围，没有齿面公差。</source>
+        <translation>ISO 1328-1:2013 covers helix angles up to 45°: this gear is outside it and has no flank tolerances.</translation>
+    </message>
+    <message>
+        <source>填写了齿厚偏差代号，但没有选择齿厚偏差表。请选择偏差表（--allowance-table 或 设置 → 齿厚偏差表…）。</source>
+        <translation>An allowance code was given, but no allowance table. Choose the table (--allowance-table, or Settings → Allowance Table…).</translation>
+    </message>
+    <message>
+        <source>齿厚偏差表中没有这个代号。请检查齿厚偏差代号。</source>
+        <translation>The allowance table has no such code. Check the allowance code.</translation>
+    </message>
+    <message>
+        <source>齿厚偏差表中这个代号没有包含该分度圆直径 d 的行。请检查偏差表或代号。</source>
+        <translation>The allowance table has no row of this code whose diameter range holds the reference diameter d. Check the table or the code.</translation>
     </message>
 </context>
 <context>
@@ -659,6 +750,97 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
 </context>
 <context>
+    <name>GearData</name>
+    <message>
+        <source>法向径节 P</source>
+        <translation>Normal diametral pitch P</translation>
+    </message>
+    <message>
+        <source>法向模数 mn</source>
+        <translation>Normal module mn</translation>
+    </message>
+    <message>
+        <source>齿数 z</source>
+        <translation>Number of teeth z</translation>
+    </message>
+    <message>
+        <source>法向压力角 αn</source>
+        <translation>Normal pressure angle αn</translation>
+    </message>
+    <message>
+        <source>左旋</source>
+        <translation>left hand</translation>
+    </message>
+    <message>
+        <source>右旋</source>
+        <translation>right hand</translation>
+    </message>
+    <message>
+        <source>螺旋角 β</source>
+        <translation>Helix angle β</translation>
+    </message>
+    <message>
+        <source>变位系数 x</source>
+        <translation>Profile shift coefficient x</translation>
+    </message>
+    <message>
+        <source>分度圆直径 d</source>
+        <translation>Reference diameter d</translation>
+    </message>
+    <message>
+        <source>精度等级</source>
+        <translation>Accuracy class</translation>
+    </message>
+    <message>
+        <source>跨测齿数 k</source>
+        <translation>Span count k</translation>
+    </message>
+    <message>
+        <source>公法线长度 W</source>
+        <translation>Base tangent length W</translation>
+    </message>
+    <message>
+        <source>量球直径 D</source>
+        <translation>Ball diameter D</translation>
+    </message>
+    <message>
+        <source>量棒直径 D</source>
+        <translation>Pin diameter D</translation>
+    </message>
+    <message>
+        <source>量棒（球）间距 M</source>
+        <translation>Dimension between pins (balls) M</translation>
+    </message>
+    <message>
+        <source>跨棒（球）距 M</source>
+        <translation>Dimension over pins (balls) M</translation>
+    </message>
+    <message>
+        <source>配对齿轮图号</source>
+        <translation>Mating gear drawing</translation>
+    </message>
+    <message>
+        <source>项目</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>数值</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>无法写入“%1”：齿轮参数表只能是 .dxf、.svg 或 .csv。</source>
+        <translation>Cannot write "%1": the gear data table can only be .dxf, .svg or .csv.</translation>
+    </message>
+    <message>
+        <source>无法写入“%1”：DXF 没有写成。</source>
+        <translation>Cannot write "%1": the DXF could not be made.</translation>
+    </message>
+    <message>
+        <source>无法写入“%1”：%2。%3</source>
+        <translation>Cannot write "%1": %2. %3</translation>
+    </message>
+</context>
+<context>
     <name>GearFile</name>
     <message>
         <source>“%1.%2”的值 %3 超出范围（%4）。</source>
@@ -755,6 +937,18 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>“record.drawing”应为文字。</source>
         <translation>&quot;record.drawing&quot; should be text.</translation>
+    </message>
+    <message>
+        <source>1 到 11 的整数</source>
+        <translation>a whole number from 1 to 11</translation>
+    </message>
+    <message>
+        <source>“%1”应为文字。</source>
+        <translation>"%1" should be text.</translation>
+    </message>
+    <message>
+        <source>“%1”应为 &quot;left&quot; 或 &quot;right&quot;。</source>
+        <translation>"%1" should be "left" or "right".</translation>
     </message>
 </context>
 <context>
@@ -956,6 +1150,26 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <source>检验员：%1    签字：______________________</source>
         <translation>Inspector: %1    Signature: ______________________</translation>
     </message>
+    <message>
+        <source>齿厚偏差按代号 %1 取自偏差表。</source>
+        <translation>The allowances come from the allowance table by the code %1.</translation>
+    </message>
+    <message>
+        <source>齿厚偏差按输入值，未用代号 %1。</source>
+        <translation>The allowances are the typed ones; the code %1 is not used.</translation>
+    </message>
+    <message>
+        <source>（按齿厚偏差代号 %1）</source>
+        <translation> (by the allowance code %1)</translation>
+    </message>
+    <message>
+        <source>（按输入值，未用代号 %1）</source>
+        <translation> (as typed; the code %1 is not used)</translation>
+    </message>
+    <message>
+        <source>精度等级：%1 级（%2）</source>
+        <translation>Accuracy class: %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>
@@ -1086,6 +1300,46 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <source>公法线长度 W（k = %1）</source>
         <translation>W over k = %1</translation>
     </message>
+    <message>
+        <source>单个齿距公差 fpT</source>
+        <translation>Single pitch tolerance fpT</translation>
+    </message>
+    <message>
+        <source>齿距累积总公差 FpT</source>
+        <translation>Cumulative pitch tolerance FpT</translation>
+    </message>
+    <message>
+        <source>齿廓倾斜公差 fHαT</source>
+        <translation>Profile slope tolerance fHαT</translation>
+    </message>
+    <message>
+        <source>齿廓形状公差 ffαT</source>
+        <translation>Profile form tolerance ffαT</translation>
+    </message>
+    <message>
+        <source>齿廓总公差 FαT</source>
+        <translation>Total profile tolerance FαT</translation>
+    </message>
+    <message>
+        <source>螺旋线倾斜公差 fHβT</source>
+        <translation>Helix slope tolerance fHβT</translation>
+    </message>
+    <message>
+        <source>螺旋线形状公差 ffβT</source>
+        <translation>Helix form tolerance ffβT</translation>
+    </message>
+    <message>
+        <source>螺旋线总公差 FβT</source>
+        <translation>Total helix tolerance FβT</translation>
+    </message>
+    <message>
+        <source>径向跳动公差 FrT</source>
+        <translation>Runout tolerance FrT</translation>
+    </message>
+    <message>
+        <source>（= %1 × 0.0001 in）</source>
+        <translation> (= %1 × 0.0001 in)</translation>
+    </message>
 </context>
 <context>
     <name>SheetInput</name>
@@ -1173,6 +1427,26 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <source>不填则自动选择</source>
         <translation>empty: chosen</translation>
     </message>
+    <message>
+        <source>精度等级</source>
+        <translation>Accuracy class</translation>
+    </message>
+    <message>
+        <source>ISO 1328-1，1 到 11</source>
+        <translation>ISO 1328-1, 1 to 11</translation>
+    </message>
+    <message>
+        <source>齿厚偏差代号</source>
+        <translation>Allowance code</translation>
+    </message>
+    <message>
+        <source>按齿厚偏差表</source>
+        <translation>from the table</translation>
+    </message>
+    <message>
+        <source>配对齿轮图号</source>
+        <translation>Mating gear drawing</translation>
+    </message>
 </context>
 <context>
     <name>SheetOption</name>
@@ -1255,6 +1529,22 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>实测固定弦齿厚，评定是否合格</source>
         <translation>measured constant chord, judged against the allowances</translation>
+    </message>
+    <message>
+        <source>齿面精度等级 A（ISO 1328-1:2013，1 到 11；需要 --face-width）</source>
+        <translation>flank tolerance class A (ISO 1328-1:2013, 1 to 11; needs --face-width)</translation>
+    </message>
+    <message>
+        <source>齿厚偏差代号：由 --allowance-table 的表按 d 给出未填写的 Esns、Esni</source>
+        <translation>allowance code: the --allowance-table gives Esns and Esni not typed, by d</translation>
+    </message>
+    <message>
+        <source>旋向：left（左旋）或 right（右旋），只用于齿轮参数表</source>
+        <translation>hand: left or right, for the gear data table only</translation>
+    </message>
+    <message>
+        <source>配对齿轮的图号，只用于齿轮参数表</source>
+        <translation>the mating gear's drawing number, for the gear data table only</translation>
     </message>
 </context>
 <context>
@@ -1528,10 +1818,6 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <translation>Record (Ctrl+R)</translation>
     </message>
     <message>
-        <source>检验记录</source>
-        <translation>Record</translation>
-    </message>
-    <message>
         <source>记录</source>
         <translation>Record</translation>
     </message>
@@ -1566,6 +1852,42 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>已记录到“%1”。</source>
         <translation>Recorded in &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>图纸与记录</source>
+        <translation>Drawing &amp; record</translation>
+    </message>
+    <message>
+        <source>导出齿轮参数表…</source>
+        <translation>Export Gear Data Table…</translation>
+    </message>
+    <message>
+        <source>设置(&amp;S)</source>
+        <translation>&amp;Settings</translation>
+    </message>
+    <message>
+        <source>齿厚偏差表…</source>
+        <translation>Allowance Table…</translation>
+    </message>
+    <message>
+        <source>齿厚偏差表</source>
+        <translation>Allowance Table</translation>
+    </message>
+    <message>
+        <source>齿厚偏差表：%1（%2 行）</source>
+        <translation>Allowance table: %1 (%2 rows)</translation>
+    </message>
+    <message>
+        <source>导出齿轮参数表</source>
+        <translation>Export Gear Data Table</translation>
+    </message>
+    <message>
+        <source>DXF (*.dxf);;SVG (*.svg);;CSV (*.csv)</source>
+        <translation>DXF (*.dxf);;SVG (*.svg);;CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>齿轮参数表.dxf</source>
+        <translation>gear-data.dxf</translation>
     </message>
 </context>
 <context>
@@ -1627,6 +1949,22 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>“%1”的值 %2 超出范围（%3）。</source>
         <translation>&quot;%1&quot; is %2, out of range (%3).</translation>
+    </message>
+    <message>
+        <source>不注明</source>
+        <translation>not stated</translation>
+    </message>
+    <message>
+        <source>左旋</source>
+        <translation>left hand</translation>
+    </message>
+    <message>
+        <source>右旋</source>
+        <translation>right hand</translation>
+    </message>
+    <message>
+        <source>旋向</source>
+        <translation>Hand</translation>
     </message>
 </context>
 </TS>

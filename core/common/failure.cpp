@@ -68,6 +68,26 @@ const char *failureText(Failure failure)
         return QT_TRANSLATE_NOOP("Failure", "实测值必须大于0。请检查实测值。");
     case Failure::MeasuredGaugeCentreInsideBase:
         return QT_TRANSLATE_NOOP("Failure", "按这个实测M值，量棒（球）中心落在基圆之内：M值与该齿轮和量棒直径不符（外齿过小，内齿过大）。请检查实测M值和量棒直径D。");
+    case Failure::AccuracyClassOutOfRange:
+        return QT_TRANSLATE_NOOP("Failure", "精度等级必须是 1 到 11 的整数（ISO 1328-1:2013）。请检查精度等级。");
+    case Failure::AccuracyNeedsFaceWidth:
+        return QT_TRANSLATE_NOOP("Failure", "按精度等级计算齿面公差需要齿宽b。请填写齿宽b。");
+    case Failure::AccuracyTeethOutside:
+        return QT_TRANSLATE_NOOP("Failure", "ISO 1328-1:2013 只适用于齿数 5 到 1000：该齿轮超出范围，没有齿面公差。");
+    case Failure::AccuracyDiameterOutside:
+        return QT_TRANSLATE_NOOP("Failure", "ISO 1328-1:2013 只适用于分度圆直径 5 到 15 000 mm：该齿轮超出范围，没有齿面公差。");
+    case Failure::AccuracyModuleOutside:
+        return QT_TRANSLATE_NOOP("Failure", "ISO 1328-1:2013 只适用于法向模数 0.5 到 70 mm：该齿轮超出范围，没有齿面公差。");
+    case Failure::AccuracyFaceWidthOutside:
+        return QT_TRANSLATE_NOOP("Failure", "ISO 1328-1:2013 只适用于齿宽 4 到 1200 mm：该齿轮超出范围，没有齿面公差。");
+    case Failure::AccuracyHelixOutside:
+        return QT_TRANSLATE_NOOP("Failure", "ISO 1328-1:2013 只适用于螺旋角不大于 45°：该齿轮超出范围，没有齿面公差。");
+    case Failure::AllowanceCodeWithoutTable:
+        return QT_TRANSLATE_NOOP("Failure", "填写了齿厚偏差代号，但没有选择齿厚偏差表。请选择偏差表（--allowance-table 或 设置 → 齿厚偏差表…）。");
+    case Failure::AllowanceCodeUnknown:
+        return QT_TRANSLATE_NOOP("Failure", "齿厚偏差表中没有这个代号。请检查齿厚偏差代号。");
+    case Failure::AllowanceCodeNoDiameter:
+        return QT_TRANSLATE_NOOP("Failure", "齿厚偏差表中这个代号没有包含该分度圆直径 d 的行。请检查偏差表或代号。");
     case Failure::MeasuredDimensionNotGiven:
         return QT_TRANSLATE_NOOP("Failure", "测量尺寸表对该齿轮不给出这一尺寸（内齿轮没有公法线和弦齿厚），无法评定。");
     }

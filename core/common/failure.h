@@ -36,6 +36,16 @@ enum class Failure {
     MeasuredValueNotPositive, // A measured value is zero, negative or not a number.
     MeasuredGaugeCentreInsideBase, // A measured M puts the gauge centres inside the base circle.
     MeasuredDimensionNotGiven, // The sheet gives no such dimension for this gear (span, chords of an internal gear).
+    AccuracyClassOutOfRange, // The flank tolerance class is not a whole number from 1 to 11.
+    AccuracyNeedsFaceWidth, // Flank tolerances need the face width.
+    AccuracyTeethOutside, // ISO 1328-1 covers 5 to 1000 teeth.
+    AccuracyDiameterOutside, // ISO 1328-1 covers reference diameters of 5 to 15 000 mm.
+    AccuracyModuleOutside, // ISO 1328-1 covers modules of 0.5 to 70 mm.
+    AccuracyFaceWidthOutside, // ISO 1328-1 covers face widths of 4 to 1200 mm.
+    AccuracyHelixOutside, // ISO 1328-1 covers helix angles up to 45°.
+    AllowanceCodeWithoutTable, // An allowance code was given, but no allowance table.
+    AllowanceCodeUnknown, // The allowance table has no such code.
+    AllowanceCodeNoDiameter, // The code has no row whose diameter range holds the gear's d.
 };
 
 // The warning shown for a failure, in plain Chinese, UTF-8: which condition

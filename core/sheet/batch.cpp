@@ -13,6 +13,7 @@
 
 #include "core/common/failure.h"
 #include "core/common/translatable.h"
+#include "core/sheet/allowancetable.h"
 #include "core/sheet/sheetinputs.h"
 #include "core/sheet/sheetreport.h"
 
@@ -200,10 +201,10 @@ std::string recordProblemText(const RecordProblem &problem, const TextTranslator
 } // namespace
 
 BatchSummary runBatch(std::istream &in, std::ostream &out, const SheetInput &defaults, const TextTranslator &tr,
-                      bool keepAllowances)
+                      const BatchOptions &options)
 {
     BatchSummary summary;
-    summary.measured.keepAllowances = keepAllowances;
+    summary.measured.keepAllowances = options.keepAllowances;
     LineSource source(in);
     std::vector<std::string> header;
     RecordProblem problem;
@@ -334,6 +335,19 @@ BatchSummary runBatch(std::istream &in, std::ostream &out, const SheetInput &def
                     c.error = batchText(tr, "Batch", QT_TRANSLATE_NOOP("Batch", "列“%1”的值“%2”无效。"),
                                         {header[i], fields[i]});
             }
+        }
+        if (c.error.empty() && !gear.allowanceCode.empty()) {
+            // Allowances typed in the line or on the command line win over the code.
+            const auto typed = [&](const char *column, bool byDefault) {
+                for (std::size_t i = 0; i < columns.size(); ++i) {
+                    if (std::string_view(columns[i]->name) == column && fields[i].find_first_not_of(" \t\r") != std::string::npos)
+                        return true;
+                }
+                return byDefault;
+            };
+            if (const auto failure = applyAllowanceCode(gear, options.allowances, typed("allowance-upper", options.upperTyped),
+                                                        typed("allowance-lower", options.lowerTyped)))
+                c.error = batchText(tr, "Failure", failureText(*failure));
         }
         if (c.error.empty()) {
             auto sheet = computeSheet(gear);

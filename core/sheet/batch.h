@@ -22,8 +22,15 @@ struct BatchSummary {
 // per line. Writes the input columns as they came, every result column named as in
 // the sheet's CSV, and an error column with the reason a line has no result. Holds
 // no more than one line in memory.
-// keepAllowances keeps every measured allowance in the summary (for a histogram).
+struct AllowanceTable;
+
+struct BatchOptions {
+    bool keepAllowances = false;            // every measured allowance in the summary (for a histogram)
+    const AllowanceTable *allowances = nullptr; // the table an allowance-code column reads
+    bool upperTyped = false, lowerTyped = false; // allowances typed on the command line win over a code
+};
+
 BatchSummary runBatch(std::istream &in, std::ostream &out, const SheetInput &defaults,
-                      const TextTranslator &tr = {}, bool keepAllowances = false);
+                      const TextTranslator &tr = {}, const BatchOptions &options = {});
 
 } // namespace geardim

@@ -402,6 +402,15 @@ Outcome<SheetResult> computeSheet(const SheetInput &in)
         addWarning(r, SheetWarning::PinsFaceTooNarrow);
     if (!allFinite(r))
         return Failure::ResultOutOfRange;
+    if (in.accuracyClass) {
+        // The standard is metric: a gear given by its pitch goes in in mm.
+        const double toMm = r.unit == LengthUnit::Inch ? 25.4 : 1.0;
+        const auto tolerances = flankTolerances({g.z, g.d * toMm, g.mn * toMm, in.faceWidth.value_or(0) * toMm,
+                                                 in.helixAngleDeg}, *in.accuracyClass);
+        if (!tolerances.ok())
+            return tolerances.failure();
+        r.accuracy = tolerances.value();
+    }
     for (MeasuredDimension dimension : kMeasuredDimensions) {
         if (const auto value = in.*measuredInput(dimension))
             r.measurements.push_back({dimension, *value, measure(r, dimension, *value)});

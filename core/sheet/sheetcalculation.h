@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/common/outcome.h"
+#include "core/sheet/accuracy.h"
 #include "core/sheet/measurement.h"
 
 // The inspection sheet of one gear: every inspection dimension with the upper and
@@ -44,6 +45,14 @@ struct SheetInput {
     std::optional<double> measuredSpan = std::nullopt;             // W over the sheet's k
     std::optional<double> measuredChordalThickness = std::nullopt; // at the nominal chordal height
     std::optional<double> measuredConstantChord = std::nullopt;
+    // The drawing's tolerances: the flank tolerance class (ISO 1328-1:2013) and the code
+    // of the shop's allowance series, which fills the allowances not typed.
+    std::optional<double> accuracyClass = std::nullopt;
+    std::string allowanceCode = {};
+    bool allowancesFromCode = false;                 // the allowances came from the code
+    // For the drawing's data table only.
+    enum class Hand { None, Left, Right } hand = Hand::None;
+    std::string matingDrawing = {};                  // the mating gear's drawing number
 };
 
 // The input that holds the measured value of a dimension.
@@ -128,6 +137,7 @@ struct SheetResult {
         MeasuredOutcome outcome;
     };
     std::vector<Measurement> measurements;
+    std::optional<FlankTolerances> accuracy;   // by the class, when one was given
 };
 
 // The margin beside the span's anvils: b must exceed W·sin βb by this much.

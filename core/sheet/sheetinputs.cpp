@@ -14,6 +14,7 @@ bool notNegative(double v) { return v >= 0; }
 bool whole(double v) { return v >= 1 && v == std::floor(v) && v <= 1e6; }
 bool pressureAngle(double v) { return v > 0 && v < 90; }
 bool helixAngle(double v) { return v > -90 && v < 90; }
+bool accuracyClass(double v) { return v >= 1 && v <= 11 && v == std::floor(v); }
 
 constexpr const char *kAboveZero = QT_TRANSLATE_NOOP("GearFile", "大于 0");
 constexpr const char *kWhole = QT_TRANSLATE_NOOP("GearFile", "不小于 1 的整数");
@@ -59,6 +60,19 @@ constexpr SheetOption kOptions[] = {
     {"span-teeth", "gear", "spanTeeth", "spanTeeth", QT_TRANSLATE_NOOP("SheetInput", "跨测齿数 k"),
      QT_TRANSLATE_NOOP("SheetInput", "不填则自动选择"), QT_TRANSLATE_NOOP("SheetOption", "跨测齿数 k；不填则由程序选择"),
      OptionKind::Number, &SheetInput::spanTeeth, nullptr, whole, kWhole},
+    {"accuracy-class", "tolerances", "accuracyClass", "accuracyClass", QT_TRANSLATE_NOOP("SheetInput", "精度等级"),
+     QT_TRANSLATE_NOOP("SheetInput", "ISO 1328-1，1 到 11"),
+     QT_TRANSLATE_NOOP("SheetOption", "齿面精度等级 A（ISO 1328-1:2013，1 到 11；需要 --face-width）"), OptionKind::Number,
+     &SheetInput::accuracyClass, nullptr, accuracyClass, QT_TRANSLATE_NOOP("GearFile", "1 到 11 的整数")},
+    {"allowance-code", "allowances", "code", "allowanceCode", QT_TRANSLATE_NOOP("SheetInput", "齿厚偏差代号"),
+     QT_TRANSLATE_NOOP("SheetInput", "按齿厚偏差表"),
+     QT_TRANSLATE_NOOP("SheetOption", "齿厚偏差代号：由 --allowance-table 的表按 d 给出未填写的 Esns、Esni"), OptionKind::Text,
+     nullptr, nullptr, nullptr, "", &SheetInput::allowanceCode},
+    {"hand", "gear", "hand", nullptr, nullptr, nullptr, QT_TRANSLATE_NOOP("SheetOption", "旋向：left（左旋）或 right（右旋），只用于齿轮参数表"),
+     OptionKind::Hand},
+    {"mating-drawing", "record", "matingDrawing", "matingDrawing", QT_TRANSLATE_NOOP("SheetInput", "配对齿轮图号"), nullptr,
+     QT_TRANSLATE_NOOP("SheetOption", "配对齿轮的图号，只用于齿轮参数表"), OptionKind::Text, nullptr, nullptr, nullptr, "",
+     &SheetInput::matingDrawing},
     // Measured on the part, not a property of the gear: no place in a gear file, and the
     // window takes them in its table's 实测 column.
     {"measured-over-gauges", nullptr, nullptr, nullptr, nullptr, nullptr,
@@ -155,6 +169,19 @@ bool applySheetOption(const SheetOption &option, std::string_view text, SheetInp
             in.gauge = GaugeKind::Ball;
         else if (v == "pin")
             in.gauge = GaugeKind::Pin;
+        else
+            return false;
+        return true;
+    }
+    case OptionKind::Text:
+        in.*option.text = std::string(text);
+        return true;
+    case OptionKind::Hand: {
+        const std::string v = lower(text);
+        if (v == "left")
+            in.hand = SheetInput::Hand::Left;
+        else if (v == "right")
+            in.hand = SheetInput::Hand::Right;
         else
             return false;
         return true;

@@ -18,6 +18,8 @@ enum class OptionKind {
     Number,  // a decimal number
     Flag,    // internal: present, or true/false in a batch column
     Gauge,   // ball or pin
+    Text,    // a word or a code, as typed
+    Hand,    // left or right (the helix's hand)
 };
 
 struct SheetOption {
@@ -33,6 +35,7 @@ struct SheetOption {
     double SheetInput::*plain = nullptr;                   // a number with a default
     bool (*inRange)(double) = nullptr;                     // what a gear file accepts; null: any number
     const char *range = "";                                // that range in words ("GearFile")
+    std::string SheetInput::*text = nullptr;               // a Text input
 };
 
 // Every input, in the order of the command line's help.

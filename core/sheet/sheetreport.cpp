@@ -16,12 +16,12 @@ namespace {
 SheetRow limitRow(std::string quantity, std::string unit, const Limits &l)
 {
     return {std::move(quantity), std::move(unit), l.nominal, l.max, l.min, false,
-            std::pair{l.atUpper - l.nominal, l.atLower - l.nominal}, {}, std::nullopt};
+            std::pair{l.atUpper - l.nominal, l.atLower - l.nominal}, {}, std::nullopt, std::nullopt};
 }
 
 SheetRow singleRow(std::string quantity, std::string unit, double value, bool whole = false)
 {
-    return {std::move(quantity), std::move(unit), value, std::nullopt, std::nullopt, whole, std::nullopt, {}, std::nullopt};
+    return {std::move(quantity), std::move(unit), value, std::nullopt, std::nullopt, whole, std::nullopt, {}, std::nullopt, std::nullopt};
 }
 
 // The display width of UTF-8 text: CJK characters take two columns.
@@ -138,6 +138,11 @@ std::vector<std::string> sheetWarningMessages(const SheetResult &r, const TextTr
 
 std::string sheetRowName(const SheetRow &row, const TextTranslator &tr)
 {
+    // The tolerances of an inch gear carry a second text, their value in 0.0001 in.
+    const std::string suffix = "（= %1 × 0.0001 in）";
+    if (const auto at = row.quantity.find(suffix); at != std::string::npos && at > 0)
+        return translated(tr, "Sheet", row.quantity.substr(0, at).c_str())
+               + filled(translated(tr, "Sheet", suffix.c_str()), row.argument);
     return filled(translated(tr, "Sheet", row.quantity.c_str()), row.argument);
 }
 
@@ -186,7 +191,7 @@ std::vector<SheetRow> sheetRows(const SheetResult &r)
     rows.push_back(singleRow(QT_TRANSLATE_NOOP("Sheet", "基圆直径 db"), mm, r.baseDiameter));
     rows.push_back(singleRow(QT_TRANSLATE_NOOP("Sheet", "齿顶圆直径 da"), mm, r.tipDiameter));
     rows.push_back({QT_TRANSLATE_NOOP("Sheet", "变位系数 x"), "", r.shift, std::max(r.shiftAtUpper, r.shiftAtLower),
-                    std::min(r.shiftAtUpper, r.shiftAtLower), false, std::nullopt, {}, std::nullopt});
+                    std::min(r.shiftAtUpper, r.shiftAtLower), false, std::nullopt, {}, std::nullopt, std::nullopt});
     rows.push_back(limitRow(QT_TRANSLATE_NOOP("Sheet", "法向齿厚 sn"), mm, r.thickness));
     if (r.chordalThickness) {
         rows.push_back(limitRow(QT_TRANSLATE_NOOP("Sheet", "分度圆弦齿厚"), mm, *r.chordalThickness));
@@ -223,6 +228,29 @@ std::vector<SheetRow> sheetRows(const SheetResult &r)
                             r.radial));
     rows.push_back(limitRow(balls ? QT_TRANSLATE_NOOP("Sheet", "量球接触圆直径") : QT_TRANSLATE_NOOP("Sheet", "量棒接触圆直径"),
                             mm, r.gaugeContactDiameter));
+    // Flank tolerances by the accuracy class, in µm (and in 0.0001 in beside an inch gear).
+    if (r.accuracy) {
+        const FlankTolerances &t = *r.accuracy;
+        const bool inches = r.unit == LengthUnit::Inch;
+        for (const auto &[name, value] :
+             {std::pair{QT_TRANSLATE_NOOP("Sheet", "单个齿距公差 fpT"), t.singlePitch},
+              {QT_TRANSLATE_NOOP("Sheet", "齿距累积总公差 FpT"), t.cumulativePitch},
+              {QT_TRANSLATE_NOOP("Sheet", "齿廓倾斜公差 fHαT"), t.profileSlope},
+              {QT_TRANSLATE_NOOP("Sheet", "齿廓形状公差 ffαT"), t.profileForm},
+              {QT_TRANSLATE_NOOP("Sheet", "齿廓总公差 FαT"), t.profileTotal},
+              {QT_TRANSLATE_NOOP("Sheet", "螺旋线倾斜公差 fHβT"), t.helixSlope},
+              {QT_TRANSLATE_NOOP("Sheet", "螺旋线形状公差 ffβT"), t.helixForm},
+              {QT_TRANSLATE_NOOP("Sheet", "螺旋线总公差 FβT"), t.helixTotal},
+              {QT_TRANSLATE_NOOP("Sheet", "径向跳动公差 FrT"), t.runout}}) {
+            SheetRow row = singleRow(name, "µm", value);
+            row.decimals = 1;
+            if (inches) {
+                row.quantity += QT_TRANSLATE_NOOP("Sheet", "（= %1 × 0.0001 in）");
+                row.argument = sheetNumber(value / 2.54, 1);
+            }
+            rows.push_back(std::move(row));
+        }
+    }
     return rows;
 }
 
@@ -245,6 +273,11 @@ std::string sheetText(const SheetResult &r, const TextTranslator &tr)
             text.pop_back();
         out += text + "\n";
     }
+    if (!r.input.allowanceCode.empty())
+        out += filled(translated(tr, "Report", r.input.allowancesFromCode ? QT_TRANSLATE_NOOP("Report", "齿厚偏差按代号 %1 取自偏差表。")
+                                                                          : QT_TRANSLATE_NOOP("Report", "齿厚偏差按输入值，未用代号 %1。")),
+                      r.input.allowanceCode)
+               + "\n";
     for (const std::string &line : sheetMeasuredLines(r, tr))
         out += line + "\n";
     for (const std::string &w : warningTexts(r, tr))
@@ -292,6 +325,12 @@ void visitColumns(const SheetResult &r, Visitor &v, const TextTranslator &tr)
     v.number("gear.tipDiameter", "", r.tipDiameter);
     v.number("allowances.upper", "", r.allowanceUpper);
     v.number("allowances.lower", "", r.allowanceLower);
+    // Which the sheet used: the typed allowances, or the code's row of the allowance table.
+    if (r.input.allowanceCode.empty())
+        v.empty("allowances.code", "");
+    else
+        v.text("allowances.code", "", r.input.allowanceCode);
+    v.text("allowances.source", "", r.input.allowancesFromCode ? "code" : "typed");
     v.number("shift.nominal", "", r.shift);
     v.number("shift.atUpper", "", r.shiftAtUpper);
     v.number("shift.atLower", "", r.shiftAtLower);
@@ -332,6 +371,25 @@ void visitColumns(const SheetResult &r, Visitor &v, const TextTranslator &tr)
     v.boolean("gauge.proposed", "", r.gaugeProposed);
     optionalNumber("gauge.ideal", r.gaugeIdeal);
     limits("gauge.contactDiameter", std::optional<Limits>(r.gaugeContactDiameter));
+    // Flank tolerances by the accuracy class, µm.
+    if (r.accuracy) {
+        v.text("accuracy.standard", "", kAccuracyStandard);
+        v.number("accuracy.class", "", r.accuracy->accuracyClass);
+    } else {
+        v.empty("accuracy.standard", "");
+        v.empty("accuracy.class", "");
+    }
+    for (const auto &[key, value] :
+         {std::pair{".singlePitch", &FlankTolerances::singlePitch}, {".cumulativePitch", &FlankTolerances::cumulativePitch},
+          {".profileSlope", &FlankTolerances::profileSlope}, {".profileForm", &FlankTolerances::profileForm},
+          {".profileTotal", &FlankTolerances::profileTotal}, {".helixSlope", &FlankTolerances::helixSlope},
+          {".helixForm", &FlankTolerances::helixForm}, {".helixTotal", &FlankTolerances::helixTotal},
+          {".runout", &FlankTolerances::runout}}) {
+        if (r.accuracy)
+            v.number("accuracy", key, (*r.accuracy).*value);
+        else
+            v.empty("accuracy", key);
+    }
     // The measured values: every column for each dimension, empty where none was given.
     for (MeasuredDimension dimension : kMeasuredDimensions) {
         const std::string key = std::string("measured.") + measuredName(dimension);
@@ -582,7 +640,7 @@ std::vector<std::array<std::string, kSheetColumns>> sheetTableCells(const SheetR
          translated(tr, "Report", QT_TRANSLATE_NOOP("Report", "公称")), translated(tr, "Report", QT_TRANSLATE_NOOP("Report", "上限")),
          translated(tr, "Report", QT_TRANSLATE_NOOP("Report", "下限")), translated(tr, "Report", QT_TRANSLATE_NOOP("Report", "偏差"))}};
     for (const SheetRow &row : sheetRows(r)) {
-        const auto number = [&](double v) { return row.whole ? sheetNumber(v, 0) : sheetNumber(v, decimals); };
+        const auto number = [&](double v) { return row.whole ? sheetNumber(v, 0) : sheetNumber(v, row.decimals.value_or(decimals)); };
         cells.push_back({sheetRowName(row, tr), row.unit, number(row.nominal), row.max ? number(*row.max) : "",
                          row.min ? number(*row.min) : "",
                          row.deviations ? sheetDeviations(row.deviations->first, row.deviations->second, decimals) : ""});

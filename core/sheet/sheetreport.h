@@ -28,6 +28,7 @@ struct SheetRow {
     std::optional<std::pair<double, double>> deviations; // at Esns and at Esni, from the nominal
     std::string argument;   // fills "%1" in the name (the span count of a neighbouring span)
     std::optional<MeasuredDimension> measured; // the dimension an inspector measures on this row
+    std::optional<int> decimals;                // where the row's figures have their own (tolerances in µm)
 };
 
 // The row's name in the language shown, its "%1" filled in.

@@ -57,8 +57,16 @@ QStringList inputLines(const SheetResult &r)
         gear << QCoreApplication::translate("Report", "齿宽 b = %1 %2").arg(*in.faceWidth).arg(unit);
     QStringList lines;
     lines << QCoreApplication::translate("Report", "齿轮：") + gear.join(QCoreApplication::translate("Report", "，"));
-    lines << QCoreApplication::translate("Report", "齿厚偏差（法向）：上偏差 Esns = %1 %3，下偏差 Esni = %2 %3")
-                 .arg(number(r.allowanceUpper, d), number(r.allowanceLower, d), unit);
+    QString allowances = QCoreApplication::translate("Report", "齿厚偏差（法向）：上偏差 Esns = %1 %3，下偏差 Esni = %2 %3")
+                             .arg(number(r.allowanceUpper, d), number(r.allowanceLower, d), unit);
+    // Which the sheet used: the allowance code's row, or the typed values over the code.
+    if (!in.allowanceCode.empty())
+        allowances += (in.allowancesFromCode ? QCoreApplication::translate("Report", "（按齿厚偏差代号 %1）")
+                                             : QCoreApplication::translate("Report", "（按输入值，未用代号 %1）"))
+                          .arg(QString::fromStdString(in.allowanceCode));
+    lines << allowances;
+    if (r.accuracy)
+        lines << QCoreApplication::translate("Report", "精度等级：%1 级（%2）").arg(r.accuracy->accuracyClass).arg(QLatin1String(kAccuracyStandard));
     lines << QCoreApplication::translate("Report", "量具：%1，直径 D = %2 %3%4")
                  .arg(r.gauge == GaugeKind::Ball ? QCoreApplication::translate("Report", "量球") : QCoreApplication::translate("Report", "量棒"),
                       optionalNumber(r.gaugeDiameter, d), unit,

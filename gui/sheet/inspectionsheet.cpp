@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -33,6 +34,8 @@
 #include "gui/toolkit/dialogs.h"
 #include "gui/toolkit/fields.h"
 #include "gui/toolkit/registry.h"
+#include "io/allowancefile.h"
+#include "io/geardatatable.h"
 #include "io/language.h"
 
 namespace geardim {
@@ -83,7 +86,10 @@ InspectionSheet::InspectionSheet(QWidget *parent)
     // The inspection record: the drawing number is the gear's (kept in its file), the
     // rest the part's.
     auto *recordPage = new QWidget(central);
-    auto *recordForm = new QFormLayout(recordPage);
+    auto *recordColumns = new QHBoxLayout(recordPage);
+    recordColumns->addWidget(form->drawingPage());
+    auto *recordForm = new QFormLayout;
+    recordColumns->addLayout(recordForm);
     const auto recordField = [&](const char *name, const QString &caption) {
         auto *field = new QLineEdit(recordPage);
         field->setObjectName(QString::fromLatin1(name));
@@ -100,7 +106,7 @@ InspectionSheet::InspectionSheet(QWidget *parent)
     recordButton->setObjectName(QStringLiteral("recordButton"));
     connect(recordButton, &QPushButton::clicked, this, &InspectionSheet::recordPart);
     recordForm->addRow(QString(), recordButton);
-    tabs->addTab(recordPage, tr("检验记录"));
+    tabs->addTab(recordPage, tr("图纸与记录"));
 
     auto *page = new QVBoxLayout(central);
     page->addWidget(form);
@@ -159,8 +165,12 @@ void InspectionSheet::buildMenus()
     add(file, tr("打印…"), "printAction", QKeySequence::Print, [this] { printSheet(); });
     add(file, tr("导出PDF…"), "pdfAction", QKeySequence(), [this] { exportPdf(); });
     add(file, tr("记录"), "recordAction", QKeySequence(QStringLiteral("Ctrl+R")), [this] { recordPart(); });
+    add(file, tr("导出齿轮参数表…"), "dataTableAction", QKeySequence(), [this] { exportDataTable(); });
     file->addSeparator();
     add(file, tr("关闭"), "closeAction", QKeySequence::Close, [this] { exitClicked(); });
+    QMenu *settings = menuBar()->addMenu(tr("设置(&S)"));
+    settings->setObjectName(QStringLiteral("settingsMenu"));
+    add(settings, tr("齿厚偏差表…"), "allowanceTableAction", QKeySequence(), [this] { chooseAllowanceTable(); });
     QMenu *edit = menuBar()->addMenu(tr("编辑(&E)"));
     edit->setObjectName(QStringLiteral("editMenu"));
     add(edit, tr("复制表格"), "copyTableAction", QKeySequence::Copy, [this] { copyTable(); });
@@ -298,14 +308,14 @@ std::optional<SheetResult> InspectionSheet::sheetToPutOut()
 {
     // A sheet that does not belong to the inputs is never printed: say why in a box.
     SheetForm::Problem problem;
-    const auto in = form->read(problem);
+    const auto in = inputsForSheet(problem);
     if (!in) {
         greyOut(problem.text);
         showWarning(this, tr("没有可输出的测量尺寸表：%1").arg(problem.text));
         SheetForm::select(problem);
         return std::nullopt;
     }
-    const auto sheet = computeSheet(withMeasured(*in));
+    const auto sheet = computeSheet(*in);
     if (!sheet.ok()) {
         greyOut(tr("没有结果：") + failureMessage(sheet.failure()));
         showWarning(this, tr("没有可输出的测量尺寸表：%1").arg(failureMessage(sheet.failure())));
@@ -379,10 +389,67 @@ void InspectionSheet::copyTable()
     QApplication::clipboard()->setMimeData(data);
 }
 
+std::optional<SheetInput> InspectionSheet::inputsForSheet(SheetForm::Problem &problem) const
+{
+    auto in = form->read(problem);
+    if (!in)
+        return std::nullopt;
+    // An allowance code fills the allowances left empty, from the chosen table.
+    if (!in->allowanceCode.empty()) {
+        std::optional<AllowanceTable> table;
+        const QString path = QSettings().value(QStringLiteral("sheet/allowanceTable")).toString();
+        if (!path.isEmpty()) {
+            const FileOutcome<AllowanceTable> read = readAllowanceTable(path);
+            if (!read.ok()) {
+                problem = {read.problem(), nullptr};
+                return std::nullopt;
+            }
+            table = read.value();
+        }
+        const auto [upperTyped, lowerTyped] = form->typedAllowances();
+        if (const auto failure = applyAllowanceCode(*in, table ? &*table : nullptr, upperTyped, lowerTyped)) {
+            problem = {failureMessage(*failure), nullptr};
+            return std::nullopt;
+        }
+    }
+    return withMeasured(*in);
+}
+
+void InspectionSheet::chooseAllowanceTable()
+{
+    const QString path = chooseFile(this, FileChoice::Open, tr("齿厚偏差表"), QStringLiteral("CSV (*.csv);;*"),
+                                    QSettings().value(QStringLiteral("sheet/allowanceTable")).toString());
+    if (path.isEmpty())
+        return;
+    const FileOutcome<AllowanceTable> read = readAllowanceTable(path);
+    if (!read.ok()) {
+        showWarning(this, read.problem());
+        return;
+    }
+    QSettings().setValue(QStringLiteral("sheet/allowanceTable"), path);
+    showMessage(tr("齿厚偏差表：%1（%2 行）").arg(QDir::toNativeSeparators(path)).arg(read.value().rows.size()), false);
+    computeClicked();
+}
+
+void InspectionSheet::exportDataTable()
+{
+    const auto sheet = sheetToPutOut();
+    if (!sheet)
+        return;
+    QString path = chooseFile(this, FileChoice::Save, tr("导出齿轮参数表"), tr("DXF (*.dxf);;SVG (*.svg);;CSV (*.csv)"),
+                              tr("齿轮参数表.dxf"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".dxf");
+    if (const FileDone written = writeGearDataTable(path, *sheet); !written.ok())
+        showWarning(this, written.problem());
+}
+
 void InspectionSheet::computeClicked()
 {
     SheetForm::Problem problem;
-    const auto in = form->read(problem);
+    const auto in = inputsForSheet(problem);
     if (!in) {
         greyOut(problem.text);
         SheetForm::select(problem);
@@ -440,7 +507,8 @@ void InspectionSheet::showSheet(const SheetResult &sheet)
         results->setVerticalHeaderItem(i, new QTableWidgetItem(header));
         const auto cell = [&](int column, std::optional<double> value) {
             if (value)
-                results->setItem(i, column, readOnlyItem(QString::fromStdString(sheetNumber(*value, row.whole ? 0 : decimals))));
+                results->setItem(i, column, readOnlyItem(QString::fromStdString(
+                                                sheetNumber(*value, row.whole ? 0 : row.decimals.value_or(decimals)))));
         };
         cell(0, row.nominal);
         cell(1, row.max);

@@ -73,6 +73,13 @@ private:
     // A measured cell was typed in: that row's actual allowance and verdict anew.
     void measuredEdited(QTableWidgetItem *item);
     void judgeRow(MeasuredDimension dimension);
+    // The form's inputs with the allowance code applied and the measured values of the
+    // table; nothing and the problem (its field, where it has one) when they have none.
+    std::optional<SheetInput> inputsForSheet(SheetForm::Problem &problem) const;
+    // 设置 → 齿厚偏差表…: the shop's allowance table, remembered.
+    void chooseAllowanceTable();
+    // 文件 → 导出齿轮参数表…: the drawing's gear data table as DXF, SVG or CSV.
+    void exportDataTable();
     // The inputs with the measured values typed in the table.
     SheetInput withMeasured(SheetInput in) const;
     InspectionRecord record() const;

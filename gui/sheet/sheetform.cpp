@@ -21,7 +21,7 @@ namespace geardim {
 namespace {
 
 // Where each field stands: the gear's two columns (row, column), or the side boxes.
-enum class Box { Gear, Allowances, Gauge };
+enum class Box { Gear, Allowances, Gauge, Drawing };
 struct Place {
     const char *field;
     Box box;
@@ -33,6 +33,9 @@ constexpr Place kPlaces[] = {
     {"thickness", Box::Gear, 1, 1},     {"addendum", Box::Gear, 2, 1},       {"tipDiameter", Box::Gear, 3, 1},
     {"faceWidth", Box::Gear, 4, 1},     {"spanTeeth", Box::Gear, 5, 1},      {"allowanceUpper", Box::Allowances, 0, 0},
     {"allowanceLower", Box::Allowances, 1, 0}, {"gaugeDiameter", Box::Gauge, 1, 0},
+    // The drawing's tolerances and the mating gear, on the page of the drawing's data.
+    {"accuracyClass", Box::Drawing, 0, 0},      {"allowanceCode", Box::Drawing, 1, 0},
+    {"matingDrawing", Box::Drawing, 3, 0},
 };
 
 QRadioButton *option(QWidget *parent, const char *name, const QString &text)
@@ -86,7 +89,20 @@ SheetForm::SheetForm(QWidget *parent)
     kind->addStretch(1);
     gearGrid->addLayout(kind, 5, 0, 1, 2);
 
-    // Every number of the input table, in its place; its label carries the unit and names
+    drawingPage_ = new QWidget(this);
+    drawingPage_->setObjectName(QStringLiteral("drawingData"));
+    auto *drawingForm = new QFormLayout(drawingPage_);
+    handNone_ = option(drawingPage_, "handNone", tr("不注明"));
+    handLeft_ = option(drawingPage_, "handLeft", tr("左旋"));
+    handRight_ = option(drawingPage_, "handRight", tr("右旋"));
+    handNone_->setChecked(true);
+    for (QRadioButton *button : {handNone_, handLeft_, handRight_})
+        connect(button, &QRadioButton::toggled, this, [this] {
+            if (!writing_)
+                emit edited();
+        });
+
+    // Every input of the input table, in its place; its label carries the unit and names
     // it for screen readers.
     for (const Place &place : kPlaces) {
         const auto it = std::find_if(sheetOptions().begin(), sheetOptions().end(), [&](const SheetOption &o) {
@@ -105,6 +121,15 @@ SheetForm::SheetForm(QWidget *parent)
         if (place.box == Box::Gear) {
             gearGrid->addWidget(label, place.row, place.column * 2);
             gearGrid->addWidget(field, place.row, place.column * 2 + 1);
+        } else if (place.box == Box::Drawing) {
+            drawingForm->addRow(label, field);
+            if (std::string_view(it->field) == "allowanceCode") {
+                // The helix's hand, for the drawing's data table only.
+                auto *hands = new QHBoxLayout;
+                for (QRadioButton *button : {handNone_, handLeft_, handRight_})
+                    hands->addWidget(button);
+                drawingForm->addRow(tr("旋向"), hands);
+            }
         } else {
             (place.box == Box::Allowances ? allowanceForm : gaugeForm)->addRow(label, field);
         }
@@ -140,6 +165,10 @@ std::optional<SheetInput> SheetForm::read(Problem &problem) const
         if (!o.field)
             continue;
         QLineEdit *field = fields_.at(o.field);
+        if (o.kind == OptionKind::Text) {
+            in.*o.text = field->text().trimmed().toStdString();
+            continue;
+        }
         if (field->text().trimmed().isEmpty()) {
             // The tooth count has no default.
             if (o.plain == &SheetInput::teeth) {
@@ -158,7 +187,13 @@ std::optional<SheetInput> SheetForm::read(Problem &problem) const
     }
     in.internal = internal_->isChecked();
     in.gauge = pins_->isChecked() ? GaugeKind::Pin : GaugeKind::Ball;
+    in.hand = handLeft_->isChecked() ? SheetInput::Hand::Left : handRight_->isChecked() ? SheetInput::Hand::Right : SheetInput::Hand::None;
     return in;
+}
+
+std::pair<bool, bool> SheetForm::typedAllowances() const
+{
+    return {!fields_.at("allowanceUpper")->text().trimmed().isEmpty(), !fields_.at("allowanceLower")->text().trimmed().isEmpty()};
 }
 
 std::optional<SheetForm::Problem> SheetForm::outsideFileRanges(const SheetInput &in) const
@@ -178,9 +213,12 @@ void SheetForm::write(const SheetInput &in)
 {
     writing_ = true;
     for (const SheetOption &o : sheetOptions()) {
-        if (o.field)
+        if (o.field && o.kind == OptionKind::Text)
+            fields_.at(o.field)->setText(QString::fromStdString(in.*o.text));
+        else if (o.field)
             fields_.at(o.field)->setText(numberText(optionNumber(o, in)));
     }
+    (in.hand == SheetInput::Hand::Left ? handLeft_ : in.hand == SheetInput::Hand::Right ? handRight_ : handNone_)->setChecked(true);
     (in.internal ? internal_ : external_)->setChecked(true);
     (in.gauge == GaugeKind::Pin ? pins_ : balls_)->setChecked(true);
     writing_ = false;
@@ -189,7 +227,7 @@ void SheetForm::write(const SheetInput &in)
 void SheetForm::select(const Problem &problem)
 {
     if (!problem.field)
-        return;
+        return; // a problem of no one field (the allowance table, say)
     problem.field->setFocus(Qt::OtherFocusReason);
     problem.field->selectAll();
 }

@@ -3,6 +3,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include <QString>
 #include <QWidget>
@@ -34,6 +35,11 @@ public:
     std::optional<Problem> outsideFileRanges(const SheetInput &in) const;
     // Shows the inputs; not an edit.
     void write(const SheetInput &in);
+    // Which allowances were typed (a field not empty): those win over an allowance code.
+    std::pair<bool, bool> typedAllowances() const;
+    // The page of the drawing's data (accuracy class, allowance code, hand, mating gear),
+    // which the window shows in a tab of its own.
+    QWidget *drawingPage() const { return drawingPage_; }
     // Puts the cursor in the problem's field, its text selected.
     static void select(const Problem &problem);
 
@@ -43,7 +49,8 @@ signals:
 
 private:
     std::map<std::string, QLineEdit *> fields_; // by the table's field name
-    QRadioButton *external_, *internal_, *balls_, *pins_;
+    QRadioButton *external_, *internal_, *balls_, *pins_, *handNone_, *handLeft_, *handRight_;
+    QWidget *drawingPage_;
     QPushButton *compute_;
     bool writing_ = false;
 };

@@ -11,7 +11,11 @@
 
 #include "core/sheet/batch.h"
 #include "io/gearfile.h"
+#include "io/geardatatable.h"
 #include "io/inspectionlog.h"
+
+#include <dxflib/dl_creationadapter.h>
+#include <dxflib/dl_dxf.h>
 #include "gui/painting/report.h"
 #include "core/sheet/sheetreport.h"
 
@@ -71,6 +75,7 @@ private slots:
     void tableForSpreadsheets();
     void twoProgramsLogToOneFile();
     void drawingNumberTravelsWithTheGear();
+    void gearDataTableReadsBack();
 
 private:
     QTemporaryDir dir;
@@ -488,6 +493,56 @@ void TestRecords::drawingNumberTravelsWithTheGear()
     // Version 1.1 is known whole: a misspelt key there is refused too.
     writeAll(path, R"({"format": "geardim-gear", "version": 1.1, "gear": {"teeth": 30, "module": 2}, "record": {"drawng": "x"}})");
     QVERIFY(readGearFile(path).problem().contains("record.drawng"));
+}
+
+namespace {
+
+// The texts of a DXF as dxflib reads them, their \U+XXXX escapes turned back into characters.
+class TextCollector : public DL_CreationAdapter {
+public:
+    QStringList texts;
+    bool inBlock = false;
+    void addText(const DL_TextData &data) override
+    {
+        QString text = QString::fromStdString(data.text);
+        static const QRegularExpression escape(R"(\\U\+([0-9A-Fa-f]{4}))");
+        for (auto m = escape.match(text); m.hasMatch(); m = escape.match(text))
+            text.replace(m.capturedStart(), m.capturedLength(), QChar(char16_t(m.captured(1).toUShort(nullptr, 16))));
+        texts << text;
+    }
+};
+
+} // namespace
+
+// The gear data table as DXF, read back by dxflib: the block holds every caption and value.
+void TestRecords::gearDataTableReadsBack()
+{
+    SheetInput in{.module = 2, .teeth = 30, .helixAngleDeg = 15, .faceWidth = 20};
+    in.accuracyClass = 6;
+    in.hand = SheetInput::Hand::Right;
+    in.matingDrawing = "ZG-2";
+    const SheetResult sheet = computeSheet(in).value();
+    const QString path = dir.filePath("table.dxf");
+    QVERIFY(writeGearDataTable(path, sheet).ok());
+    TextCollector collector;
+    DL_Dxf dxf;
+    QVERIFY(dxf.in(QFile::encodeName(path).toStdString(), &collector));
+    for (const char *expected : {"法向模数 mn", "2 mm", "精度等级", "6 ISO 1328-1:2013", "螺旋角 β", "15° 右旋", "配对齿轮图号", "ZG-2",
+                                 "跨棒（球）距 M"})
+        QVERIFY2(collector.texts.contains(QString::fromUtf8(expected)), qPrintable(collector.texts.join('|')));
+    // SVG and CSV from the same rows; any other suffix is refused.
+    QVERIFY(writeGearDataTable(dir.filePath("table.csv"), sheet).ok());
+    QVERIFY(readAll(dir.filePath("table.csv")).contains("精度等级,6 ISO 1328-1:2013"));
+    QVERIFY(writeGearDataTable(dir.filePath("table.svg"), sheet).ok());
+    QVERIFY(!writeGearDataTable(dir.filePath("table.pdf"), sheet).ok());
+    // The drawing's data travel with the gear (file version 1.1).
+    QVERIFY(writeGearFile(dir.filePath("drawn2.gear"), in).ok());
+    const auto back = readGearFile(dir.filePath("drawn2.gear"));
+    QVERIFY2(back.ok(), qPrintable(back.problem()));
+    QCOMPARE(back.value().input.accuracyClass, in.accuracyClass);
+    QCOMPARE(back.value().input.hand, SheetInput::Hand::Right);
+    QCOMPARE(back.value().input.matingDrawing, std::string("ZG-2"));
+    QCOMPARE(QJsonDocument::fromJson(readAll(dir.filePath("drawn2.gear"))).object()["version"].toDouble(), 1.1);
 }
 
 QTEST_MAIN(TestRecords)

@@ -12,6 +12,8 @@
 #include "core/sheet/drawing.h"
 #include "core/sheet/gaugeseries.h"
 #include "core/sheet/sheetcalculation.h"
+#include "core/sheet/allowancetable.h"
+#include "core/sheet/geardata.h"
 #include "core/sheet/measuredsummary.h"
 #include "core/sheet/sheetreport.h"
 
@@ -58,6 +60,12 @@ private slots:
     void measuredValueGivesBackItsAllowance();
     void measuredValuesThatMeanNothing();
     void summaryOfAKnownSeries();
+    void flankTolerances_data();
+    void flankTolerances();
+    void toleranceRounding_data();
+    void toleranceRounding();
+    void allowanceTable_data();
+    void allowanceTable();
     void agreesWithTheMValueWindow_data();
     void agreesWithTheMValueWindow();
     void shiftAtAnAllowanceReproducesItsLimit_data();
@@ -464,6 +472,150 @@ void TestSheet::summaryOfAKnownSeries()
     AllowanceStatistics one;
     one.add(-0.05, Verdict::Pass, -0.03, -0.07);
     QVERIFY(!one.stddev() && !one.cp());
+}
+
+// ISO 1328-1:2013 flank tolerances, worked by hand from the standard's equations:
+// d 62.1166 (mn 2, z 30, β 15°), b 20, class 6 (step √2): fpT (0.0621 + 0.8 + 5)·√2 = 8.29 → 8.5;
+// FpT (0.1242 + 0.55·√d + 1.4 + 12)·√2 = 25.26 → 25; fHαT 6.88 → 7; ffαT 8.63 → 8.5; FαT 11.03 → 11;
+// fHβT 8.43 → 8.5; ffβT 9.28 → 9.5; FβT 12.54 → 13; FrT 0.9·FpT = 22.73 → 23.
+// Class 1 (step 1/4) and 11 (step 8) of a spur gear d 100, mn 5, b 40 likewise.
+void TestSheet::flankTolerances_data()
+{
+    QTest::addColumn<double>("module");
+    QTest::addColumn<double>("teeth");
+    QTest::addColumn<double>("helix");
+    QTest::addColumn<double>("face");
+    QTest::addColumn<double>("accuracy");
+    QTest::addColumn<QList<double>>("expected"); // fpT FpT fHαT ffαT FαT fHβT ffβT FβT FrT
+    QTest::addColumn<int>("failure");            // -1: the values above
+    QTest::newRow("class6_helical") << 2.0 << 30.0 << 15.0 << 20.0 << 6.0
+                                    << QList<double>{8.5, 25, 7, 8.5, 11, 8.5, 9.5, 13, 23} << -1;
+    // d 100, mn 5: fp (0.1 + 2 + 5)/4 = 1.775 → 1.8; Fp (0.2 + 5.5 + 3.5 + 12)/4 = 5.3 → 5.5;
+    // fHα (2 + 0.1 + 4)/4 = 1.525 → 1.5; ffα (2.75 + 5)/4 = 1.9375 → 1.9; Fα 2.466 → 2.5;
+    // fHβ (0.5 + 2.2136 + 4)/4 = 1.678 → 1.7; ffβ (0.7 + 2.8460 + 4)/4 = 1.887 → 1.9; Fβ 2.522 → 2.5;
+    // Fr 0.9·5.3 = 4.77 → 4.8.
+    QTest::newRow("class1_spur") << 5.0 << 20.0 << 0.0 << 40.0 << 1.0
+                                 << QList<double>{1.8, 5.5, 1.5, 1.9, 2.5, 1.7, 1.9, 2.5, 4.8} << -1;
+    // Class 11: the class-5 values times 8: fp 56.8 → 57; Fp 169.6 → 170; fHα 48.8 → 49; ffα 62; Fα 78.9 → 79;
+    // fHβ 53.7 → 54; ffβ 60.4 → 60; Fβ 80.7 → 81; Fr 152.6 → 153.
+    QTest::newRow("class11_spur") << 5.0 << 20.0 << 0.0 << 40.0 << 11.0
+                                  << QList<double>{57, 170, 49, 62, 79, 54, 60, 81, 153} << -1;
+    QTest::newRow("class_12") << 2.0 << 30.0 << 0.0 << 20.0 << 12.0 << QList<double>{} << int(Failure::AccuracyClassOutOfRange);
+    QTest::newRow("class_half") << 2.0 << 30.0 << 0.0 << 20.0 << 5.5 << QList<double>{} << int(Failure::AccuracyClassOutOfRange);
+    QTest::newRow("no_face_width") << 2.0 << 30.0 << 0.0 << 0.0 << 6.0 << QList<double>{} << int(Failure::AccuracyNeedsFaceWidth);
+    QTest::newRow("four_teeth") << 2.0 << 4.0 << 0.0 << 20.0 << 6.0 << QList<double>{} << int(Failure::AccuracyTeethOutside);
+    QTest::newRow("module_0p4") << 0.4 << 30.0 << 0.0 << 20.0 << 6.0 << QList<double>{} << int(Failure::AccuracyModuleOutside);
+    QTest::newRow("face_3") << 2.0 << 30.0 << 0.0 << 3.0 << 6.0 << QList<double>{} << int(Failure::AccuracyFaceWidthOutside);
+    QTest::newRow("helix_46") << 2.0 << 30.0 << 46.0 << 20.0 << 6.0 << QList<double>{} << int(Failure::AccuracyHelixOutside);
+    QTest::newRow("diameter_4p8") << 0.6 << 8.0 << 0.0 << 20.0 << 6.0 << QList<double>{} << int(Failure::AccuracyDiameterOutside);
+}
+
+void TestSheet::flankTolerances()
+{
+    QFETCH(double, module);
+    QFETCH(double, teeth);
+    QFETCH(double, helix);
+    QFETCH(double, face);
+    QFETCH(double, accuracy);
+    QFETCH(QList<double>, expected);
+    QFETCH(int, failure);
+    SheetInput in{.module = module, .teeth = teeth, .helixAngleDeg = helix, .gaugeDiameter = 1.0 + module};
+    if (face > 0)
+        in.faceWidth = face;
+    in.accuracyClass = accuracy;
+    const auto out = computeSheet(in);
+    if (failure >= 0) {
+        QVERIFY(!out.ok());
+        QCOMPARE(int(out.failure()), failure);
+        return;
+    }
+    QVERIFY2(out.ok(), out.ok() ? "" : failureText(out.failure()));
+    const FlankTolerances &t = *out.value().accuracy;
+    QCOMPARE(t.singlePitch, expected[0]);
+    QCOMPARE(t.cumulativePitch, expected[1]);
+    QCOMPARE(t.profileSlope, expected[2]);
+    QCOMPARE(t.profileForm, expected[3]);
+    QCOMPARE(t.profileTotal, expected[4]);
+    QCOMPARE(t.helixSlope, expected[5]);
+    QCOMPARE(t.helixForm, expected[6]);
+    QCOMPARE(t.helixTotal, expected[7]);
+    QCOMPARE(t.runout, expected[8]);
+}
+
+void TestSheet::toleranceRounding_data()
+{
+    QTest::addColumn<double>("microns");
+    QTest::addColumn<double>("rounded");
+    QTest::newRow("above_10_whole") << 10.5 << 11.0;
+    QTest::newRow("just_above_10") << 10.01 << 10.0;
+    QTest::newRow("exactly_10_half_steps") << 10.0 << 10.0;
+    QTest::newRow("9p76_to_10") << 9.76 << 10.0;
+    QTest::newRow("9p74_to_9p5") << 9.74 << 9.5;
+    QTest::newRow("exactly_5") << 5.0 << 5.0;
+    QTest::newRow("5p24_to_5") << 5.24 << 5.0;
+    QTest::newRow("4p99_tenths") << 4.99 << 5.0;
+    QTest::newRow("4p94_tenths") << 4.94 << 4.9;
+    QTest::newRow("0p25_half_up") << 0.25 << 0.3;
+}
+
+void TestSheet::toleranceRounding()
+{
+    QFETCH(double, microns);
+    QFETCH(double, rounded);
+    QCOMPARE(fixed(roundedTolerance(microns), 6), fixed(rounded, 6));
+}
+
+void TestSheet::allowanceTable_data()
+{
+    QTest::addColumn<double>("teeth");   // mn 2, spur: d = 2z
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<bool>("typed");     // the allowances were typed: they win
+    QTest::addColumn<QString>("result"); // "upper/lower" in mm, or the failure
+    QTest::newRow("first_row") << 20.0 << "cd25" << false << "-0.0300/-0.0600";
+    QTest::newRow("edge_belongs_below") << 25.0 << "cd25" << false << "-0.0300/-0.0600"; // d 50: 0 < d ≤ 50
+    QTest::newRow("just_above_edge") << 26.0 << "cd25" << false << "-0.0400/-0.0800";
+    QTest::newRow("typed_wins") << 20.0 << "cd25" << true << "-0.0100/-0.0200";
+    QTest::newRow("unknown_code") << 20.0 << "cd26" << false << "unknown";
+    QTest::newRow("no_row_for_d") << 100.0 << "cd25" << false << "no row";
+}
+
+void TestSheet::allowanceTable()
+{
+    QFETCH(double, teeth);
+    QFETCH(QString, code);
+    QFETCH(bool, typed);
+    QFETCH(QString, result);
+    const AllowanceTableRead read = parseAllowanceTable("\xEF\xBB\xBF# the shop's series\n"
+                                                        "code, diameterFrom, diameterTo, upper, lower\n"
+                                                        "cd25,0,50,-30,-60\n\ncd25,50,125,-40,-80\n");
+    QVERIFY2(read.table, read.problem.c_str());
+    SheetInput in{.module = 2, .teeth = teeth, .allowanceUpper = typed ? -0.01 : 0, .allowanceLower = typed ? -0.02 : 0};
+    in.allowanceCode = code.toStdString();
+    const auto failure = applyAllowanceCode(in, &*read.table, typed, typed);
+    if (result == "unknown" || result == "no row") {
+        QCOMPARE(*failure, result == "unknown" ? Failure::AllowanceCodeUnknown : Failure::AllowanceCodeNoDiameter);
+        return;
+    }
+    QVERIFY(!failure);
+    QCOMPARE(QString::fromStdString(sheetNumber(in.allowanceUpper, 4) + "/" + sheetNumber(in.allowanceLower, 4)), result);
+    QCOMPARE(in.allowancesFromCode, !typed);
+    // Broken tables name their line.
+    for (const auto &[text, line] : {std::pair{"code,from,to,upper,lower\n", "1"}, {"code,diameterFrom,diameterTo,upper,lower\nx,50,10,1,2\n", "2"},
+                                     {"code,diameterFrom,diameterTo,upper,lower\nx,0,10,-5,-2\n", "2"},
+                                     {"code,diameterFrom,diameterTo,upper,lower\n\nx,0,ten,1,2\n", "3"}})
+        QVERIFY2(parseAllowanceTable(text).problem.find(std::string("第 ") + line + " 行") != std::string::npos,
+                 parseAllowanceTable(text).problem.c_str());
+    QCOMPARE(*applyAllowanceCode(in, nullptr, false, false), Failure::AllowanceCodeWithoutTable);
+    // The gear data table names the class, the hand and the mating gear.
+    SheetInput gear{.module = 2, .teeth = 30, .helixAngleDeg = 15, .faceWidth = 20};
+    gear.accuracyClass = 6;
+    gear.hand = SheetInput::Hand::Left;
+    gear.matingDrawing = "ZG-2";
+    std::string table;
+    for (const GearDataRow &row : gearDataRows(sheetOf(gear)))
+        table += row.caption + "=" + row.value + ";";
+    for (const char *expected : {"螺旋角 β=15° 左旋;", "精度等级=6 ISO 1328-1:2013;", "配对齿轮图号=ZG-2;", "跨测齿数 k=4;"})
+        QVERIFY2(table.find(expected) != std::string::npos, table.c_str());
 }
 
 // The M-value window works in single precision with its designed factors; on the same

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+#include "core/sheet/allowancetable.h"
+#include "io/fileoutcome.h"
+
+namespace geardim {
+
+// Reads the shop's allowance table (CSV, at most 1 MiB, a regular file); the problem
+// names the file and the line.
+FileOutcome<AllowanceTable> readAllowanceTable(const QString &path);
+
+} // namespace geardim
