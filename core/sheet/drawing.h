@@ -78,6 +78,14 @@ struct PanelMapping {
     Point operator()(Point p) const { return {x0 + (p.x - left) * scale, y0 - (p.y - bottom) * scale}; }
 };
 
+// The runs of a polyline that a panel of a picture shows, in the picture's coordinates,
+// at the detail its scale can show: a point closer than minimum (picture units) to the last
+// one kept is left out, and the stretches outside the viewport (the panel's rectangle in the
+// picture, its smaller y as bottom) are cut out, each run ending and starting at the edge's nearest points. A large
+// gear draws as few points as the picture has room for, a small one every point.
+std::vector<std::vector<Point>> visibleRuns(const Polyline &line, const PanelMapping &map, const Box &viewport,
+                                            double minimum = 0.5);
+
 // The radius of a contact point's dot, in the picture's units.
 inline constexpr double kContactDotRadius = 2.6;
 

@@ -47,15 +47,19 @@ QPen pen(Stroke stroke, double width)
     return p;
 }
 
+// At the detail the panel shows: a 3000-tooth gear as few points as its pixels hold.
 void drawPolyline(QPainter &painter, const Mapping &m, const Polyline &line, double unit)
 {
     if (line.points.size() < 2)
         return;
-    QPainterPath path(m(line.points.front()));
-    for (std::size_t i = 1; i < line.points.size(); ++i)
-        path.lineTo(m(line.points[i]));
-    if (line.closed)
-        path.closeSubpath();
+    const QRectF clip = painter.clipBoundingRect();
+    const Box viewport{clip.left(), clip.top(), clip.right(), clip.bottom()};
+    QPainterPath path;
+    for (const std::vector<Point> &run : visibleRuns(line, m.map, viewport, 1.0 * unit)) {
+        path.moveTo(run.front().x, run.front().y);
+        for (std::size_t i = 1; i < run.size(); ++i)
+            path.lineTo(run[i].x, run[i].y);
+    }
     painter.setPen(pen(line.stroke, line.width * unit));
     painter.drawPath(path);
 }

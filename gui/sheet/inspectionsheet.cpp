@@ -469,7 +469,7 @@ void InspectionSheet::greyOut(const QString &reason)
 {
     // The table keeps the last sheet, greyed, so nobody reads it as this gear's.
     results->setEnabled(false);
-    picture->setDrawing(std::nullopt);
+    picture->setSheet(std::nullopt);
     stale_ = reason;
     showMessage(reason, true);
 }
@@ -540,7 +540,7 @@ void InspectionSheet::showSheet(const SheetResult &sheet)
     shown_ = sheet;
     for (const auto &[dimension, row] : measuredRows_)
         judgeRow(dimension);
-    picture->setDrawing(measurementDrawing(sheet));
+    picture->setSheet(sheet);
 }
 
 void InspectionSheet::measuredEdited(QTableWidgetItem *item)

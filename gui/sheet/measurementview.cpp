@@ -17,15 +17,18 @@ MeasurementView::MeasurementView(QWidget *parent)
     setPalette(p);
 }
 
-void MeasurementView::setDrawing(std::optional<MeasurementDrawing> drawing)
+void MeasurementView::setSheet(std::optional<SheetResult> sheet)
 {
-    drawing_ = std::move(drawing);
+    sheet_ = std::move(sheet);
+    drawing_.reset();
     update();
 }
 
 void MeasurementView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    if (sheet_ && !drawing_)
+        drawing_ = measurementDrawing(*sheet_);
     if (!drawing_) {
         painter.setPen(Qt::gray);
         painter.drawText(rect(), Qt::AlignCenter, tr("按“计  算”后显示测量图"));

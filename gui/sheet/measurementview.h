@@ -15,13 +15,16 @@ class MeasurementView : public QWidget {
 public:
     explicit MeasurementView(QWidget *parent = nullptr);
 
-    void setDrawing(std::optional<MeasurementDrawing> drawing);
+    // The sheet to draw, or none. The drawing is made once per sheet, on the first paint:
+    // a window whose picture tab is not shown never makes it.
+    void setSheet(std::optional<SheetResult> sheet);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    std::optional<MeasurementDrawing> drawing_;
+    std::optional<SheetResult> sheet_;
+    std::optional<MeasurementDrawing> drawing_; // of sheet_, made when first painted
 };
 
 } // namespace geardim

@@ -37,6 +37,7 @@ SheetResult sheetOf(const SheetInput &in)
 class TestDrawing : public QObject {
     Q_OBJECT
 private slots:
+    void largeGearsDrawWhatThePanelShows();
     void captionWrapsToTheWidth_data();
     void captionWrapsToTheWidth();
     void gaugesTouchTheDrawnFlanks_data();
@@ -105,6 +106,7 @@ void TestDrawing::anvilsTouchTheFlanksOnTheSpanCircle_data()
     QTest::newRow("shifted") << 24.0 << 0.0 << 0.4;      // k 4
     QTest::newRow("helical") << 35.0 << 20.0 << -0.3;
     QTest::newRow("many_teeth") << 120.0 << 0.0 << 0.0;  // k 14
+    QTest::newRow("very_many_teeth") << 3000.0 << 0.0 << 0.0; // k 334
     QTest::newRow("odd_count") << 20.0 << 0.0 << 0.0;    // k 3, centred on a tooth
 }
 
@@ -213,6 +215,40 @@ void TestDrawing::captionWrapsToTheWidth()
                                        .gaugeDiameter = 3.5});
     const std::string svg = measurementSvg(measurementDrawing(sheet), 400, 300);
     QVERIFY(svg.find("上接触齿面</text>") != std::string::npos);
+}
+
+// A panel shows as many points of an outline as it has room for: a 3000-tooth gear in a
+// 600-pixel panel keeps a few thousand of its 200,000 points; a 30-tooth gear keeps them all;
+// stretches outside the panel are cut.
+void TestDrawing::largeGearsDrawWhatThePanelShows()
+{
+    for (const auto &[teeth, most] : {std::pair{3000.0, 20000.0}, {30.0, 1e9}}) {
+        const MeasurementDrawing d = measurementDrawing(sheetOf({.module = 1, .teeth = teeth, .gaugeDiameter = 1.7}));
+        const PanelMapping whole = PanelMapping::fit(d.whole, 0, 0, 600, 600);
+        std::size_t kept = 0;
+        for (const auto &run : visibleRuns(d.outline, whole, {0, 0, 600, 600}))
+            kept += run.size();
+        QVERIFY2(double(kept) <= most, qPrintable(QString::number(kept)));
+        if (teeth == 30) {
+            // With no thinning every point is drawn, and the first again to close the outline;
+            // at a page's resolution (a 160 mm panel at 300 dpi) only points closer than a
+            // pixel to their neighbour go, so the PDF zooms as it always did.
+            const PanelMapping page = PanelMapping::fit(d.whole, 0, 0, 1900, 1900);
+            std::size_t all = 0, onPage = 0;
+            for (const auto &run : visibleRuns(d.outline, page, {0, 0, 1900, 1900}, 0))
+                all += run.size();
+            for (const auto &run : visibleRuns(d.outline, page, {0, 0, 1900, 1900}))
+                onPage += run.size();
+            QCOMPARE(all, d.outline.points.size() + 1);
+            QVERIFY2(double(onPage) >= 0.9 * double(all), qPrintable(QString::number(onPage)));
+        }
+        // The detail panel cuts the teeth far from the measured space.
+        const PanelMapping detail = PanelMapping::fit(d.detail, 0, 0, 600, 600);
+        std::size_t near = 0;
+        for (const auto &run : visibleRuns(d.outline, detail, {0, 0, 600, 600}, 0))
+            near += run.size();
+        QVERIFY2(double(near) < 0.5 * double(d.outline.points.size()), qPrintable(QString::number(near)));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestDrawing)

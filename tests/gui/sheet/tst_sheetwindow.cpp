@@ -177,7 +177,7 @@ void TestSheetWindow::enterComputesAndBadInputSaysWhyInTheWindow()
         return image;
     };
     const QImage shown = rendered();
-    view->setDrawing(std::nullopt);
+    view->setSheet(std::nullopt);
     QCOMPARE(shown == rendered(), !message.isEmpty());
     if (message.isEmpty())
         return;
