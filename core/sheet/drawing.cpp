@@ -320,8 +320,9 @@ void svgPanel(std::string &svg, const MeasurementDrawing &d, const Box &box, dou
     const auto polyline = [&](const Polyline &line) {
         if (line.points.size() < 2)
             return;
-        // As the panel shows it: the stretches outside cut, points under half a unit apart merged.
-        for (const std::vector<Point> &run : visibleRuns(line, m.map, viewport)) {
+        // As the panel shows it: the stretches outside cut; in the whole gear, points under half
+        // a unit apart merged, in the detail every point kept.
+        for (const std::vector<Point> &run : visibleRuns(line, m.map, viewport, detail ? 0.0 : 0.5)) {
             svg += "<polyline points=\"";
             for (const Point &p : run)
                 svg += svgNumber(p.x) + "," + svgNumber(p.y) + " ";

@@ -47,15 +47,16 @@ QPen pen(Stroke stroke, double width)
     return p;
 }
 
-// At the detail the panel shows: a 3000-tooth gear as few points as its pixels hold.
-void drawPolyline(QPainter &painter, const Mapping &m, const Polyline &line, double unit)
+// At the detail the panel shows: in the whole gear a 3000-tooth gear as few points as its
+// pixels hold; the detail panel every point inside it.
+void drawPolyline(QPainter &painter, const Mapping &m, const Polyline &line, double unit, bool detail)
 {
     if (line.points.size() < 2)
         return;
     const QRectF clip = painter.clipBoundingRect();
     const Box viewport{clip.left(), clip.top(), clip.right(), clip.bottom()};
     QPainterPath path;
-    for (const std::vector<Point> &run : visibleRuns(line, m.map, viewport, 1.0 * unit)) {
+    for (const std::vector<Point> &run : visibleRuns(line, m.map, viewport, detail ? 0.0 : 1.0 * unit)) {
         path.moveTo(run.front().x, run.front().y);
         for (std::size_t i = 1; i < run.size(); ++i)
             path.lineTo(run[i].x, run[i].y);
@@ -81,16 +82,16 @@ void drawPanel(QPainter &painter, const QRectF &panel, const Box &box, const Mea
         drawCircle(painter, m, c, unit);
     if (detail) {
         for (const Polyline &ghost : d.ghosts)
-            drawPolyline(painter, m, ghost, unit);
+            drawPolyline(painter, m, ghost, unit, detail);
     }
-    drawPolyline(painter, m, d.outline, unit);
+    drawPolyline(painter, m, d.outline, unit, detail);
     painter.setBrush(QColor(30, 90, 200, 40));
     for (const Circle &g : d.gauges)
         drawCircle(painter, m, g, unit);
     painter.setBrush(Qt::NoBrush);
     for (const Polyline &face : d.anvils)
-        drawPolyline(painter, m, face, unit);
-    drawPolyline(painter, m, d.spanLine, unit);
+        drawPolyline(painter, m, face, unit, detail);
+    drawPolyline(painter, m, d.spanLine, unit, detail);
     // Contact points as dots, in the colour of their contact circle or anvil.
     const Stroke gaugeContact = d.circles.empty() ? Stroke::Contact : d.circles.back().stroke;
     for (const auto &[points, stroke] : {std::pair{d.gaugeContacts, gaugeContact},
