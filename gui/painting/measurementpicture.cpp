@@ -48,7 +48,8 @@ QPen pen(Stroke stroke, double width)
 }
 
 // At the detail the panel shows: in the whole gear a 3000-tooth gear as few points as its
-// pixels hold; the detail panel every point inside it.
+// pixels hold; in the detail panel every point inside it half a pixel or more from the last,
+// which is all a zoomed-in flank has and all the pixels can show of a long span.
 void drawPolyline(QPainter &painter, const Mapping &m, const Polyline &line, double unit, bool detail)
 {
     if (line.points.size() < 2)
@@ -56,7 +57,7 @@ void drawPolyline(QPainter &painter, const Mapping &m, const Polyline &line, dou
     const QRectF clip = painter.clipBoundingRect();
     const Box viewport{clip.left(), clip.top(), clip.right(), clip.bottom()};
     QPainterPath path;
-    for (const std::vector<Point> &run : visibleRuns(line, m.map, viewport, detail ? 0.0 : 1.0 * unit)) {
+    for (const std::vector<Point> &run : visibleRuns(line, m.map, viewport, detail ? 0.5 * unit : 1.0 * unit)) {
         path.moveTo(run.front().x, run.front().y);
         for (std::size_t i = 1; i < run.size(); ++i)
             path.lineTo(run[i].x, run[i].y);
