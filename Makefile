@@ -45,11 +45,15 @@ bench:
 	scripts/install-deps bench
 	cmake -S . -B $(BUILD)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DGEARDIM_BENCH=ON -DGEARDIM_TESTS=OFF
 	cmake --build $(BUILD)-bench
-	$(BUILD)-bench/bench/click-bench --benchmark_repetitions=15 --benchmark_report_aggregates_only=true
-	$(BUILD)-bench/bench/startup-bench $(BUILD)-bench/bench/menu-floor $(BUILD)-bench/app/geardim
-	$(BUILD)-bench/bench/batch-bench $(BUILD)-bench/app/geardim
-	$(BUILD)-bench/bench/cli-bench $(BUILD)-bench/bench/cli-floor $(BUILD)-bench/app/geardim
-	$(BUILD)-bench/bench/picture-bench $(BUILD)-bench/app/geardim
+	@missed=; \
+	for b in "click-bench --benchmark_repetitions=15 --benchmark_report_aggregates_only=true" \
+	         "startup-bench $(BUILD)-bench/bench/menu-floor $(BUILD)-bench/app/geardim" \
+	         "batch-bench $(BUILD)-bench/app/geardim" \
+	         "cli-bench $(BUILD)-bench/bench/cli-floor $(BUILD)-bench/app/geardim" \
+	         "picture-bench $(BUILD)-bench/app/geardim"; do \
+	    echo "== $${b%% *}"; $(BUILD)-bench/bench/$$b || missed="$$missed $${b%% *}"; \
+	done; \
+	if [ -n "$$missed" ]; then echo "targets missed by:$$missed"; exit 1; fi
 
 # Every test in its own build with AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: deps
