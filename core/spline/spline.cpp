@@ -1,0 +1,443 @@
+#include "core/spline/spline.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cmath>
+#include <cstring>
+#include <numbers>
+
+#include "core/common/numberparse.h"
+#include "core/geometry/involute.h"
+#include "core/sheet/gaugeseries.h"
+
+namespace geardim {
+namespace {
+
+constexpr double kPiExact = std::numbers::pi;
+
+std::string_view trimmed(std::string_view s)
+{
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front())))
+        s.remove_prefix(1);
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back())))
+        s.remove_suffix(1);
+    return s;
+}
+
+std::string withoutSpaces(std::string_view s)
+{
+    std::string out;
+    for (char c : s) {
+        if (!std::isspace(static_cast<unsigned char>(c)))
+            out += c;
+    }
+    return out;
+}
+
+bool startsWithNoCase(std::string_view s, std::string_view prefix)
+{
+    if (s.size() < prefix.size())
+        return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        if (std::toupper(static_cast<unsigned char>(s[i])) != std::toupper(static_cast<unsigned char>(prefix[i])))
+            return false;
+    }
+    return true;
+}
+
+// The fields between the separators ×, x, X and *, each without its spaces.
+std::vector<std::string> fields(std::string_view s)
+{
+    std::vector<std::string> out(1);
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s.substr(i, 2) == "\xC3\x97") { // ×
+            out.emplace_back();
+            ++i;
+        } else if (s[i] == 'x' || s[i] == 'X' || s[i] == '*') {
+            out.emplace_back();
+        } else if (!std::isspace(static_cast<unsigned char>(s[i]))) {
+            out.back() += s[i];
+        }
+    }
+    return out;
+}
+
+// A positive number followed by the one letter unit (z, m), either case; or nothing.
+std::optional<double> numberWith(const std::string &field, char unit)
+{
+    if (field.size() < 2 || std::tolower(static_cast<unsigned char>(field.back())) != unit)
+        return std::nullopt;
+    const std::optional<double> v = parseDouble(field.substr(0, field.size() - 1));
+    if (!v || !(*v > 0) || !std::isfinite(*v))
+        return std::nullopt;
+    return v;
+}
+
+std::optional<int> wholeTeeth(const std::string &field, bool withUnit)
+{
+    const std::string digits = withUnit ? field.substr(0, field.empty() ? 0 : field.size() - 1) : field;
+    if (withUnit && (field.empty() || std::tolower(static_cast<unsigned char>(field.back())) != 'z'))
+        return std::nullopt;
+    if (digits.empty() || digits.size() > 4 || !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    return std::stoi(digits);
+}
+
+// "5H", "6f", "7js": the class, then the fit.
+bool readTolerance(const std::string &field, SplineDesignation &d)
+{
+    std::size_t i = 0;
+    while (i < field.size() && field[i] >= '0' && field[i] <= '9')
+        ++i;
+    if (i == 0 || i > 2)
+        return false;
+    d.toleranceClass = std::stoi(field.substr(0, i));
+    d.fit = field.substr(i);
+    if (d.standard == SplineStandard::Iso4156) {
+        if (d.toleranceClass < 4 || d.toleranceClass > 7)
+            return false;
+        if (d.internal)
+            return d.fit == "H";
+        return d.fit == "h" || d.fit == "js" || d.fit == "k" || d.fit == "f" || d.fit == "e" || d.fit == "d";
+    }
+    // DIN 5480: a quality and a deviation letter, lower case for a shaft, upper case for a hub.
+    if (d.fit.empty() || d.fit.size() > 2)
+        return false;
+    return std::all_of(d.fit.begin(), d.fit.end(), [&](char c) { return d.internal ? std::isupper(static_cast<unsigned char>(c)) : std::islower(static_cast<unsigned char>(c)); });
+}
+
+std::variant<SplineDesignation, DesignationError> parseIso(std::string_view s)
+{
+    SplineDesignation d;
+    d.standard = SplineStandard::Iso4156;
+    if (startsWithNoCase(s, "INT") || s.substr(0, 9) == "内花键") {
+        d.internal = true;
+        s.remove_prefix(startsWithNoCase(s, "INT") ? 3 : 9);
+    } else if (startsWithNoCase(s, "EXT") || s.substr(0, 9) == "外花键") {
+        s.remove_prefix(startsWithNoCase(s, "EXT") ? 3 : 9);
+    } else {
+        const std::size_t end = s.find(' ');
+        return DesignationError{std::string(s.substr(0, end))};
+    }
+    // The standard at the end, if written: ISO 4156 or GB/T 3478.1.
+    for (const char *name : {"ISO", "GB/T"}) {
+        std::size_t at = std::string_view::npos;
+        for (std::size_t i = 0; i + std::strlen(name) <= s.size(); ++i) {
+            if (startsWithNoCase(s.substr(i), name))
+                at = i;
+        }
+        if (at == std::string_view::npos)
+            continue;
+        const std::string number = withoutSpaces(s.substr(at + std::strlen(name)));
+        const bool known = std::string_view(name) == "ISO" ? (number == "4156" || number == "4156-1")
+                                                           : (number == "3478.1" || number == "3478");
+        if (!known)
+            return DesignationError{std::string(trimmed(s.substr(at)))};
+        s = s.substr(0, at);
+        break;
+    }
+    const std::vector<std::string> f = fields(s);
+    if (f.size() < 3 || f.size() > 4)
+        return DesignationError{std::string(trimmed(s))};
+    const std::optional<int> z = wholeTeeth(f[0], true);
+    if (!z)
+        return DesignationError{f[0]};
+    d.teeth = *z;
+    const std::optional<double> m = numberWith(f[1], 'm');
+    if (!m)
+        return DesignationError{f[1]};
+    d.module = *m;
+    std::string root = f[2];
+    if (root.size() >= 2 && root.substr(root.size() - 2) == "\xC2\xB0") // °
+        root.resize(root.size() - 2);
+    if (root == "30P" || root == "30p") {
+        d.root = SplineRoot::FlatRoot30;
+    } else if (root == "30R" || root == "30r") {
+        d.root = SplineRoot::FilletRoot30;
+    } else if (root == "37.5") {
+        d.root = SplineRoot::Fillet37_5;
+        d.pressureAngle = 37.5;
+    } else if (root == "45") {
+        d.root = SplineRoot::Fillet45;
+        d.pressureAngle = 45;
+    } else {
+        return DesignationError{f[2]};
+    }
+    if (f.size() == 4 && !readTolerance(f[3], d))
+        return DesignationError{f[3]};
+    return d;
+}
+
+std::variant<SplineDesignation, DesignationError> parseDin(std::string_view s)
+{
+    SplineDesignation d;
+    d.standard = SplineStandard::Din5480;
+    d.root = SplineRoot::FilletRoot30;
+    std::string rest = withoutSpaces(s.substr(3)); // after "DIN"
+    if (rest.rfind("5480", 0) != 0)
+        return DesignationError{std::string(trimmed(s.substr(0, std::min<std::size_t>(s.size(), 12))))};
+    rest = rest.substr(4);
+    if (!rest.empty() && rest.front() == '-')
+        rest = rest.substr(1);
+    if (rest.empty() || (rest.front() != 'W' && rest.front() != 'N'))
+        return DesignationError{rest.substr(0, 1)};
+    d.internal = rest.front() == 'N';
+    const std::vector<std::string> f = fields(rest.substr(1));
+    if (f.size() < 3 || f.size() > 4)
+        return DesignationError{rest};
+    const std::optional<double> dB = parseDouble(f[0]);
+    if (!dB || !(*dB > 0) || !std::isfinite(*dB))
+        return DesignationError{f[0]};
+    d.referenceDiameter = *dB;
+    const std::optional<double> m = parseDouble(f[1]);
+    if (!m || !(*m > 0) || !std::isfinite(*m))
+        return DesignationError{f[1]};
+    d.module = *m;
+    const std::optional<int> z = wholeTeeth(f[2], false);
+    if (!z)
+        return DesignationError{f[2]};
+    d.teeth = *z;
+    if (f.size() == 4 && !readTolerance(f[3], d))
+        return DesignationError{f[3]};
+    return d;
+}
+
+// ISO 286-1, the fundamental (upper) deviations of shafts f, e and d in µm, by the nominal
+// size over the lower bound up to and including the upper one.
+struct ShaftDeviations {
+    double upTo, d, e, f;
+};
+constexpr std::array<ShaftDeviations, 13> kIso286 = {{
+    {3, -20, -14, -6},      {6, -30, -20, -10},     {10, -40, -25, -13},    {18, -50, -32, -16},
+    {30, -65, -40, -20},    {50, -80, -50, -25},    {80, -100, -60, -30},   {120, -120, -72, -36},
+    {180, -145, -85, -43},  {250, -170, -100, -50}, {315, -190, -110, -56}, {400, -210, -125, -62},
+    {500, -230, -135, -68},
+}};
+
+// The effective upper deviation es_v of an external ISO 4156 spline in mm, or none when the
+// reference diameter lies beyond ISO 286's table for f, e and d.
+std::optional<double> effectiveUpperDeviation(const std::string &fit, double D, double totalTolerance)
+{
+    if (fit == "h")
+        return 0.0;
+    if (fit == "js")
+        return totalTolerance / 2;
+    if (fit == "k")
+        return totalTolerance;
+    for (const ShaftDeviations &row : kIso286) {
+        if (D <= row.upTo)
+            return (fit == "d" ? row.d : fit == "e" ? row.e : row.f) / 1000;
+    }
+    return std::nullopt;
+}
+
+// The major and minor diameters of ISO 4156-1 (basic, before their tolerances), in modules
+// about m·z: the shaft's major and minor, then the hub's minor and major.
+struct RootForm {
+    double shaftMajor, shaftMinor, hubMinor, hubMajor;
+};
+RootForm rootForm(SplineRoot root)
+{
+    switch (root) {
+    case SplineRoot::FlatRoot30:
+        return {1, -1.5, -1, 1.5};
+    case SplineRoot::FilletRoot30:
+        return {1, -1.8, -1, 1.8};
+    case SplineRoot::Fillet37_5:
+        return {0.9, -1.4, -0.9, 1.4};
+    case SplineRoot::Fillet45:
+        return {0.8, -1.2, -0.8, 1.2};
+    }
+    return {};
+}
+
+// The pressure angle at the pin centre, external or internal.
+std::optional<double> pinCentreAngleOf(const SplineResult &g, double w, double pin)
+{
+    const double alpha = g.input.designation.pressureAngle * kPiExact / 180;
+    const double D = g.referenceDiameter, Db = g.baseDiameter;
+    const int z = g.input.designation.teeth;
+    const double target = g.input.designation.internal ? w / D + inv(alpha) - pin / Db
+                                                       : w / D + inv(alpha) + pin / Db - kPiExact / z;
+    if (!(target > 0) || !std::isfinite(target))
+        return std::nullopt;
+    const std::optional<double> a = involuteAngle(target);
+    if (!a || !(*a > 0) || !(*a < kPiExact / 2))
+        return std::nullopt;
+    return a;
+}
+
+// The pin that touches the flank on the reference circle, for pressure angles other than 30°.
+double pinTouchingReference(const SplineResult &g, double w)
+{
+    const double alpha = g.input.designation.pressureAngle * kPiExact / 180;
+    const double Db = g.baseDiameter;
+    const bool internal = g.input.designation.internal;
+    // The contact lies on the reference circle when the pin centre's roll length differs from
+    // the reference circle's by the pin's radius: a root of this, increasing in the pin.
+    const auto miss = [&](double pin) {
+        const std::optional<double> a = pinCentreAngleOf(g, w, pin);
+        if (!a)
+            return internal ? 1.0 : -1.0;
+        const double roll = Db / 2 * std::tan(*a) + (internal ? pin / 2 : -pin / 2);
+        return internal ? Db / 2 * std::tan(alpha) - roll : roll - Db / 2 * std::tan(alpha);
+    };
+    double lo = 1e-9 * g.circularPitch, hi = g.circularPitch;
+    for (int i = 0; i < 200; ++i) {
+        const double mid = (lo + hi) / 2;
+        (miss(mid) < 0 ? lo : hi) = mid;
+    }
+    return (lo + hi) / 2;
+}
+
+} // namespace
+
+std::variant<SplineDesignation, DesignationError> parseSplineDesignation(std::string_view text)
+{
+    const std::string_view s = trimmed(text);
+    if (s.empty())
+        return DesignationError{""};
+    if (startsWithNoCase(s, "DIN"))
+        return parseDin(s);
+    return parseIso(s);
+}
+
+std::optional<double> splinePinDimension(const SplineResult &g, double w, double pin)
+{
+    const std::optional<double> a = pinCentreAngleOf(g, w, pin);
+    if (!a)
+        return std::nullopt;
+    const int z = g.input.designation.teeth;
+    // Two pins in opposite spaces; with an odd count the spaces lie half a pitch off the diameter.
+    const double across = g.baseDiameter / std::cos(*a) * (z % 2 == 0 ? 1.0 : std::cos(kPiExact / (2 * z)));
+    return g.input.designation.internal ? across - pin : across + pin;
+}
+
+SplineOutcome computeSpline(const SplineInput &input)
+{
+    const SplineDesignation &d = input.designation;
+    if (!(d.module > 0) || !std::isfinite(d.module))
+        return {std::nullopt, SplineFailure::ModuleNotPositive};
+    if (d.teeth < 6)
+        return {std::nullopt, SplineFailure::TooFewTeeth};
+    if (input.pinDiameter && !(*input.pinDiameter > 0 && std::isfinite(*input.pinDiameter)))
+        return {std::nullopt, SplineFailure::PinNotPositive};
+    if (input.splineLength && !(*input.splineLength > 0 && std::isfinite(*input.splineLength)))
+        return {std::nullopt, SplineFailure::LengthNotPositive};
+    if (input.upperDeviation && input.lowerDeviation && *input.upperDeviation < *input.lowerDeviation)
+        return {std::nullopt, SplineFailure::DeviationsReversed};
+
+    SplineResult r;
+    r.input = input;
+    const double m = d.module;
+    const double z = d.teeth;
+    const double alpha = d.pressureAngle * kPiExact / 180;
+    r.referenceDiameter = m * z;
+    r.baseDiameter = r.referenceDiameter * std::cos(alpha);
+    r.circularPitch = kPiExact * m;
+    if (d.standard == SplineStandard::Iso4156) {
+        const RootForm f = rootForm(d.root);
+        r.majorDiameter = m * (z + (d.internal ? f.hubMajor : f.shaftMajor));
+        r.minorDiameter = m * (z + (d.internal ? f.hubMinor : f.shaftMinor));
+    } else {
+        // DIN 5480: the profile shift puts the reference diameter dB 1.1·m above m·z; the
+        // basic rack has an addendum of 0.45·m and a dedendum of 0.55·m.
+        const double dB = d.referenceDiameter;
+        r.profileShift = (dB - m * z - 1.1 * m) / 2;
+        if (!(dB - 2 * m > r.baseDiameter))
+            return {std::nullopt, SplineFailure::ReferenceDiameterTooSmall};
+        r.majorDiameter = d.internal ? dB : dB - 0.2 * m;
+        r.minorDiameter = d.internal ? dB - 2 * m : dB - 2.2 * m;
+    }
+    r.thickness.nominal = kPiExact * m / 2 + 2 * r.profileShift * std::tan(alpha);
+
+    // The limits of the tooth thickness (shaft) or space width (hub).
+    if (d.standard == SplineStandard::Iso4156 && d.toleranceClass != 0) {
+        const double D = r.referenceDiameter, E = kPiExact * m / 2;
+        const double iD = D <= 500 ? 0.45 * std::cbrt(D) + 0.001 * D : 0.004 * D + 2.1;
+        const double iE = 0.45 * std::cbrt(E) + 0.001 * E;
+        const int c = d.toleranceClass - 4;
+        constexpr double kD[] = {10, 16, 25, 40}, kE[] = {40, 64, 100, 160};
+        const double total = kD[c] * iD + kE[c] * iE; // T + λ, µm
+        const double g = input.splineLength.value_or(D);
+        if (!input.splineLength)
+            r.warnings.push_back(SplineWarning::LengthAssumed);
+        const double L = kPiExact * m * z / 2, phi = m + 0.0125 * m * z;
+        constexpr double fpA[] = {2.5, 3.55, 5, 7.1}, fpB[] = {6.3, 9, 12.5, 18};
+        constexpr double faA[] = {1.6, 2.5, 4, 6.3}, faB[] = {10, 16, 25, 40};
+        constexpr double fbA[] = {0.8, 1, 1.25, 2}, fbB[] = {4, 5, 6.3, 10};
+        const double Fp = fpA[c] * std::sqrt(L) + fpB[c];
+        const double Fa = faA[c] * phi + faB[c];
+        const double Fb = fbA[c] * std::sqrt(g) + fbB[c];
+        const double lambda = 0.6 * std::sqrt(Fp * Fp + Fa * Fa + Fb * Fb); // µm
+        r.totalTolerance = total / 1000;
+        r.effectiveVariation = lambda / 1000;
+        const double T = r.totalTolerance, l = r.effectiveVariation;
+        SplineLimits &t = r.thickness;
+        if (d.internal) {
+            t.effectiveMin = E;
+            t.actualMin = E + l;
+            t.actualMax = E + T;
+            t.effectiveMax = E + T - l;
+        } else {
+            const std::optional<double> esv = effectiveUpperDeviation(d.fit, D, T);
+            if (!esv)
+                return {std::nullopt, SplineFailure::FitOutsideTable};
+            t.effectiveMax = E + *esv;
+            t.actualMax = *t.effectiveMax - l;
+            t.actualMin = E + *esv - T;
+            t.effectiveMin = *t.actualMin + l;
+        }
+    } else if (input.upperDeviation && input.lowerDeviation) {
+        // Typed deviations of the actual size, and the effective variation: the mate sees a
+        // shaft thicker and a hub narrower by λ.
+        const double l = input.effectiveVariation.value_or(0);
+        SplineLimits &t = r.thickness;
+        t.actualMax = t.nominal + *input.upperDeviation;
+        t.actualMin = t.nominal + *input.lowerDeviation;
+        t.effectiveMax = *t.actualMax + (d.internal ? -l : l);
+        t.effectiveMin = *t.actualMin + (d.internal ? -l : l);
+        r.effectiveVariation = l;
+    }
+    if (r.thickness.actualMin && !(*r.thickness.actualMin > 0))
+        return {std::nullopt, SplineFailure::DeviationsReversed};
+
+    // The pin: GB/T 3478.5's 1.732·m for 30°, otherwise the pin touching on the reference
+    // circle; either rounded up in the R40 series.
+    r.proposedPin = nextSeriesDiameter(d.pressureAngle == 30 ? 1.732 * m : pinTouchingReference(r, r.thickness.nominal));
+    r.pinDiameter = input.pinDiameter.value_or(r.proposedPin);
+    const std::optional<double> nominal = splinePinDimension(r, r.thickness.nominal, r.pinDiameter);
+    if (!nominal)
+        return {std::nullopt, SplineFailure::PinOutsideSpace};
+    r.dimension.nominal = *nominal;
+    // Each dimension from its matching size: a thicker tooth pushes the pins over a shaft
+    // apart, a wider space lets the pins in a hub sink outwards; both read larger.
+    const auto dimensionOf = [&](const std::optional<double> &w) -> std::optional<double> {
+        return w ? splinePinDimension(r, *w, r.pinDiameter) : std::nullopt;
+    };
+    const SplineLimits &t = r.thickness;
+    r.dimension.actualMax = dimensionOf(t.actualMax);
+    r.dimension.actualMin = dimensionOf(t.actualMin);
+    r.dimension.effectiveMax = dimensionOf(t.effectiveMax);
+    r.dimension.effectiveMin = dimensionOf(t.effectiveMin);
+    const double a = *pinCentreAngleOf(r, t.nominal, r.pinDiameter);
+    const double roll = r.baseDiameter / 2 * std::tan(a) + (d.internal ? r.pinDiameter / 2 : -r.pinDiameter / 2);
+    r.contactDiameter = 2 * std::hypot(r.baseDiameter / 2, roll);
+    const double lowest = d.internal ? r.minorDiameter : std::max(r.minorDiameter, r.baseDiameter);
+    const double highest = r.majorDiameter;
+    if (roll < 0 || r.contactDiameter <= lowest || r.contactDiameter >= highest)
+        r.warnings.push_back(SplineWarning::ContactOffFlank);
+
+    // Shafts: the base tangent length over k teeth, k from the pressure angle on the circle
+    // through the middle of the profile shift.
+    if (!d.internal) {
+        const double alphaX = std::acos(std::min(1.0, r.baseDiameter / (r.referenceDiameter + 2 * r.profileShift)));
+        r.spanTeeth = std::clamp(int(std::lround(z * alphaX / kPiExact + 0.5)), 1, d.teeth - 1);
+        r.span = m * std::cos(alpha) * ((r.spanTeeth - 0.5) * kPiExact + z * inv(alpha))
+                 + 2 * r.profileShift * std::sin(alpha);
+    }
+    return {r, std::nullopt};
+}
+
+} // namespace geardim

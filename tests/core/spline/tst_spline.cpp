@@ -1,0 +1,241 @@
+#include <QtTest>
+
+#include <cmath>
+#include <string>
+
+#include "core/spline/spline.h"
+
+using namespace geardim;
+
+namespace {
+
+SplineDesignation designation(const char *text)
+{
+    const auto parsed = parseSplineDesignation(text);
+    if (const auto *error = std::get_if<DesignationError>(&parsed))
+        qFatal("designation not read: %s (at %s)", text, error->part.c_str());
+    return std::get<SplineDesignation>(parsed);
+}
+
+SplineResult computed(const SplineInput &input)
+{
+    const SplineOutcome out = computeSpline(input);
+    if (!out.result)
+        qFatal("no result: failure %d", int(*out.failure));
+    return *out.result;
+}
+
+double rounded(double v, int decimals)
+{
+    const double f = std::pow(10.0, decimals);
+    return std::round(v * f) / f;
+}
+
+} // namespace
+
+class TestSpline : public QObject {
+    Q_OBJECT
+private slots:
+    void readsDesignations_data();
+    void readsDesignations();
+    void namesThePartItCannotRead_data();
+    void namesThePartItCannotRead();
+    void isoLimitsMatchTheStandardsExamples_data();
+    void isoLimitsMatchTheStandardsExamples();
+    void dinShaftOverPinsAndSpan();
+    void fitsOrderTheShaftsSize();
+    void hubAndShaftPinDimensionsMoveWithTheirLimits_data();
+    void hubAndShaftPinDimensionsMoveWithTheirLimits();
+    void refusesWhatCannotBeMeasured();
+};
+
+void TestSpline::readsDesignations_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("din");
+    QTest::addColumn<bool>("internal");
+    QTest::addColumn<double>("module");
+    QTest::addColumn<int>("teeth");
+    QTest::addColumn<double>("angle");
+    QTest::addColumn<int>("toleranceClass");
+    QTest::addColumn<QString>("fit");
+    QTest::addColumn<double>("dB");
+    QTest::newRow("iso internal") << "INT 25z × 1m × 30P × 5H ISO 4156" << false << true << 1.0 << 25 << 30.0 << 5 << "H" << 0.0;
+    QTest::newRow("iso external, x") << "EXT 24z x 2.5m x 30R x 6f ISO 4156" << false << false << 2.5 << 24 << 30.0 << 6 << "f" << 0.0;
+    QTest::newRow("no spaces, no standard") << "EXT24zx2.5mx37.5x7js" << false << false << 2.5 << 24 << 37.5 << 7 << "js" << 0.0;
+    QTest::newRow("gb, chinese, 45°") << "外花键 18z × 0.5m × 45° × 4k GB/T 3478.1" << false << false << 0.5 << 18 << 45.0 << 4 << "k" << 0.0;
+    QTest::newRow("chinese hub, no tolerance") << "内花键 31z×2m×30R" << false << true << 2.0 << 31 << 30.0 << 0 << "" << 0.0;
+    QTest::newRow("din shaft") << "DIN 5480 - W 50 x 2 x 24 x 8f" << true << false << 2.0 << 24 << 30.0 << 8 << "f" << 50.0;
+    QTest::newRow("din hub, no tolerance") << "DIN 5480-N 120x3x38" << true << true << 3.0 << 38 << 30.0 << 0 << "" << 120.0;
+}
+
+void TestSpline::readsDesignations()
+{
+    QFETCH(QString, text);
+    const SplineDesignation d = designation(text.toUtf8().constData());
+    QCOMPARE(d.standard == SplineStandard::Din5480, QTest::currentDataTag() == QByteArray("din shaft") || QTest::currentDataTag() == QByteArray("din hub, no tolerance"));
+    QTEST(d.standard == SplineStandard::Din5480, "din");
+    QTEST(d.internal, "internal");
+    QTEST(d.module, "module");
+    QTEST(d.teeth, "teeth");
+    QTEST(d.pressureAngle, "angle");
+    QTEST(d.toleranceClass, "toleranceClass");
+    QTEST(QString::fromStdString(d.fit), "fit");
+    QTEST(d.referenceDiameter, "dB");
+}
+
+void TestSpline::namesThePartItCannotRead_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("part");
+    QTest::newRow("teeth") << "INT 25q × 1m × 30P × 5H" << "25q";
+    QTest::newRow("fractional teeth") << "INT 25.5z × 1m × 30P" << "25.5z";
+    QTest::newRow("module") << "EXT 24z × 0m × 30P × 5h" << "0m";
+    QTest::newRow("root form") << "EXT 24z × 1m × 20P × 5h" << "20P";
+    QTest::newRow("class") << "EXT 24z × 1m × 30P × 8h" << "8h";
+    QTest::newRow("hub fit") << "INT 24z × 1m × 30P × 5h" << "5h";
+    QTest::newRow("shaft fit") << "EXT 24z × 1m × 30P × 5g" << "5g";
+    QTest::newRow("standard") << "EXT 24z × 1m × 30P × 5h ISO 4165" << "ISO 4165";
+    QTest::newRow("kind") << "SHAFT 24z × 1m × 30P" << "SHAFT";
+    QTest::newRow("din kind") << "DIN 5480 - X 50 x 2 x 24" << "X";
+    QTest::newRow("din teeth") << "DIN 5480 W 50 x 2 x 24.5" << "24.5";
+    QTest::newRow("din shaft deviation in capitals") << "DIN 5480 W 50 x 2 x 24 x 8H" << "8H";
+    QTest::newRow("empty") << "  " << "";
+}
+
+void TestSpline::namesThePartItCannotRead()
+{
+    QFETCH(QString, text);
+    const auto parsed = parseSplineDesignation(text.toUtf8().constData());
+    QVERIFY(std::holds_alternative<DesignationError>(parsed));
+    QTEST(QString::fromStdString(std::get<DesignationError>(parsed).part), "part");
+}
+
+// ISO 4156-1's annex examples, as quoted in public material, both for a spline length of 15 mm.
+void TestSpline::isoLimitsMatchTheStandardsExamples_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("effectiveMax");
+    QTest::addColumn<double>("actualMax");
+    QTest::addColumn<double>("actualMin");
+    QTest::addColumn<double>("effectiveMin");
+    QTest::newRow("INT 25z 1m 30P 5H") << "INT 25z × 1m × 30P × 5H ISO 4156" << 1.603 << 1.626 << 1.593 << 1.571;
+    QTest::newRow("EXT 25z 1m 30R 6e") << "EXT 25z × 1m × 30R × 6e ISO 4156" << 1.531 << 1.498 << 1.445 << 1.477;
+}
+
+void TestSpline::isoLimitsMatchTheStandardsExamples()
+{
+    QFETCH(QString, text);
+    const SplineResult r = computed({.designation = designation(text.toUtf8().constData()), .splineLength = 15});
+    QCOMPARE(r.referenceDiameter, 25.0);
+    QCOMPARE(rounded(r.thickness.nominal, 4), 1.5708);
+    QTEST(rounded(*r.thickness.effectiveMax, 3), "effectiveMax");
+    QTEST(rounded(*r.thickness.actualMax, 3), "actualMax");
+    QTEST(rounded(*r.thickness.actualMin, 3), "actualMin");
+    QTEST(rounded(*r.thickness.effectiveMin, 3), "effectiveMin");
+    QVERIFY(r.warnings.empty() || r.warnings.front() != SplineWarning::LengthAssumed);
+    // Without the length, λ is taken for g = D and a warning says so.
+    const SplineResult assumed = computed({.designation = designation(text.toUtf8().constData())});
+    QVERIFY(std::find(assumed.warnings.begin(), assumed.warnings.end(), SplineWarning::LengthAssumed) != assumed.warnings.end());
+    QVERIFY(assumed.effectiveVariation > r.effectiveVariation);
+}
+
+// DIN 5480's worked example: W 50 x 2 x 24 over 4 mm pins M 54.218, over 4 teeth W 21.179.
+void TestSpline::dinShaftOverPinsAndSpan()
+{
+    const SplineResult r = computed({.designation = designation("DIN 5480 - W 50 x 2 x 24 x 8f"), .pinDiameter = 4});
+    QCOMPARE(rounded(r.profileShift / 2, 3), -0.05);
+    QCOMPARE(r.majorDiameter, 49.6);
+    QCOMPARE(rounded(r.dimension.nominal, 3), 54.218);
+    QCOMPARE(r.spanTeeth, 4);
+    QCOMPARE(rounded(*r.span, 3), 21.179);
+    QVERIFY(!r.dimension.actualMax); // no deviations typed: nominal only
+    // With typed deviations the limits follow; the mate sees the shaft thicker by λ.
+    const SplineResult t = computed({.designation = designation("DIN 5480 - W 50 x 2 x 24 x 8f"), .pinDiameter = 4,
+                                     .upperDeviation = -0.04, .lowerDeviation = -0.1, .effectiveVariation = 0.03});
+    QCOMPARE(rounded(*t.thickness.actualMax - t.thickness.nominal, 6), -0.04);
+    QCOMPARE(rounded(*t.thickness.effectiveMin - *t.thickness.actualMin, 6), 0.03);
+    QVERIFY(*t.dimension.actualMin < *t.dimension.actualMax && *t.dimension.actualMax < t.dimension.nominal);
+}
+
+// An external spline's size grows through the fits d, e, f, h, js, k, at every class.
+void TestSpline::fitsOrderTheShaftsSize()
+{
+    for (const char *cls : {"4", "5", "6", "7"}) {
+        double last = 0;
+        for (const char *fit : {"d", "e", "f", "h", "js", "k"}) {
+            const std::string text = std::string("EXT 24z × 2m × 30P × ") + cls + fit;
+            const SplineResult r = computed({.designation = designation(text.c_str()), .splineLength = 20});
+            QVERIFY2(*r.thickness.actualMax > last, text.c_str());
+            QVERIFY(*r.dimension.actualMax > *r.dimension.actualMin);
+            last = *r.thickness.actualMax;
+        }
+    }
+}
+
+// Over pins a thicker tooth reads larger, between pins a wider space; odd and
+// even counts alike, every pressure angle, with the proposed pin touching within the flank.
+void TestSpline::hubAndShaftPinDimensionsMoveWithTheirLimits_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("hub, even") << "INT 24z × 2m × 30P × 6H";
+    QTest::newRow("hub, odd") << "INT 25z × 1m × 30R × 5H";
+    QTest::newRow("shaft, odd") << "EXT 25z × 1m × 30R × 6e";
+    QTest::newRow("shaft 37.5°") << "EXT 30z × 1.25m × 37.5 × 5h";
+    QTest::newRow("hub 45°") << "INT 41z × 0.5m × 45 × 7H";
+    QTest::newRow("din hub") << "DIN 5480 N 50 x 2 x 24 x 9H";
+}
+
+void TestSpline::hubAndShaftPinDimensionsMoveWithTheirLimits()
+{
+    QFETCH(QString, text);
+    SplineInput input{.designation = designation(text.toUtf8().constData()), .splineLength = 25};
+    if (input.designation.standard == SplineStandard::Din5480) {
+        input.upperDeviation = 0.08;
+        input.lowerDeviation = 0.02;
+        input.effectiveVariation = 0.025;
+    }
+    const SplineResult r = computed(input);
+    const SplineLimits &w = r.thickness, &m = r.dimension;
+    QVERIFY(*w.actualMax > *w.actualMin);
+    if (input.designation.internal) {
+        QVERIFY(m.nominal < r.minorDiameter);
+        QVERIFY(*m.actualMax > *m.actualMin && *m.effectiveMax > *m.effectiveMin);
+    } else {
+        QVERIFY(m.nominal > r.majorDiameter);
+    }
+    QCOMPARE(*m.actualMax, *splinePinDimension(r, *w.actualMax, r.pinDiameter));
+    // The mate sees a hub's space narrower and a shaft's tooth thicker than one space or tooth.
+    QCOMPARE(*m.effectiveMax > *m.actualMax, !input.designation.internal);
+    QVERIFY2(r.contactDiameter > std::min(r.minorDiameter, r.majorDiameter) && r.contactDiameter < std::max(r.minorDiameter, r.majorDiameter),
+             qPrintable(QString::number(r.contactDiameter)));
+    QVERIFY(std::find(r.warnings.begin(), r.warnings.end(), SplineWarning::ContactOffFlank) == r.warnings.end());
+    // Odd counts measure across half a pitch off the diameter: a hair less than even counts.
+    if (input.designation.teeth % 2 == 1) {
+        SplineResult even = r;
+        even.input.designation.teeth += 1;
+        QVERIFY(splinePinDimension(r, w.nominal, r.pinDiameter) != splinePinDimension(even, w.nominal, r.pinDiameter));
+    }
+}
+
+void TestSpline::refusesWhatCannotBeMeasured()
+{
+    const SplineDesignation d = designation("EXT 24z × 2m × 30P × 6h");
+    QCOMPARE(*computeSpline({.designation = d, .pinDiameter = -1}).failure, SplineFailure::PinNotPositive);
+    const SplineOutcome huge = computeSpline({.designation = d, .pinDiameter = 40});
+    QVERIFY(huge.result && huge.result->warnings.back() == SplineWarning::ContactOffFlank);
+    QCOMPARE(computeSpline({.designation = designation("INT 24z × 2m × 30P × 6H"), .pinDiameter = 6}).failure,
+             std::optional(SplineFailure::PinOutsideSpace));
+    QCOMPARE(*computeSpline({.designation = d, .splineLength = 0}).failure, SplineFailure::LengthNotPositive);
+    SplineDesignation few = d;
+    few.teeth = 5;
+    QCOMPARE(*computeSpline({.designation = few}).failure, SplineFailure::TooFewTeeth);
+    QCOMPARE(*computeSpline({.designation = designation("EXT 240z × 3m × 30P × 6f")}).failure, SplineFailure::FitOutsideTable);
+    QCOMPARE(*computeSpline({.designation = designation("DIN 5480 W 40 x 2 x 24")}).failure, SplineFailure::ReferenceDiameterTooSmall);
+    const SplineDesignation din = designation("DIN 5480 W 50 x 2 x 24");
+    QCOMPARE(*computeSpline({.designation = din, .upperDeviation = -0.1, .lowerDeviation = -0.04}).failure,
+             SplineFailure::DeviationsReversed);
+}
+
+QTEST_APPLESS_MAIN(TestSpline)
+#include "tst_spline.moc"
