@@ -22,6 +22,8 @@
 #endif
 #include <string>
 
+#include "app/clioutput.h"
+#include "app/splinecommand.h"
 #include "core/sheet/batch.h"
 #include "io/allowancefile.h"
 #include "io/batchoutput.h"
@@ -40,30 +42,9 @@
 namespace geardim {
 namespace {
 
-enum ExitStatus { kResult = 0, kNoResult = 1, kUsage = 2, kSomeLinesFailed = 3, kPartFails = 4 };
 
 // The largest picture side: 8000 pixels take about 250 MB to paint.
 constexpr int kMaxPictureSide = 8000;
-
-void printTo(std::FILE *stream, const std::string &text)
-{
-    std::fwrite(text.data(), 1, text.size(), stream);
-    std::fflush(stream);
-}
-
-
-int usageError(const QString &message)
-{
-    printTo(stderr, "geardim: " + message.toStdString() + "\n");
-    printTo(stderr, "geardim: " + QCoreApplication::translate("CommandLine", "用 geardim --help 查看用法。").toStdString() + "\n");
-    return kUsage;
-}
-
-int noResult(const QString &reason)
-{
-    printTo(stderr, "geardim: " + reason.toStdString() + "\n");
-    return kNoResult;
-}
 
 // True when one of the options stands among the arguments, alone or as "--option=value",
 // before the parser (which needs the application object) can say so.
@@ -392,6 +373,20 @@ int runCommandLine(int argc, char *argv[], Language language)
         && hasOption(argc, argv, {"--help", "-h", "--help-all", "--load", "--save", "--pdf", "--picture", "--batch", "--out", "--record"}))
         installQtTranslation();
 
+    // `geardim spline …` has options of its own.
+    const QStringList arguments = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--lang")) {
+            ++i;
+            continue;
+        }
+        if (!arguments[i].startsWith(u'-')) {
+            if (arguments[i] == QLatin1String("spline"))
+                return runSplineCommand(arguments);
+            break;
+        }
+    }
+
     auto p = std::make_unique<Parsed>();
     describeOptions(*p);
     if (!p->parser.parse(QCoreApplication::arguments())) {
@@ -415,7 +410,7 @@ int runCommandLine(int argc, char *argv[], Language language)
     }
     const QStringList words = p->parser.positionalArguments();
     if (words.size() != 1 || words.first() != QLatin1String("sheet"))
-        return usageError(words.isEmpty() ? QCoreApplication::translate("CommandLine", "缺少命令：sheet。")
+        return usageError(words.isEmpty() ? QCoreApplication::translate("CommandLine", "缺少命令：sheet 或 spline。")
                                           : QCoreApplication::translate("CommandLine", "未知的命令“%1”。").arg(words.join(u' ')));
     return runSheet(*p);
 }

@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>无法读取齿厚偏差表“%1”：%2</source>
-        <translation>Cannot read the allowance table "%1": %2</translation>
+        <translation>Cannot read the allowance table &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>文件大于 1 MiB。</source>
@@ -130,10 +130,6 @@
         <translation>no result: </translation>
     </message>
     <message>
-        <source>缺少命令：sheet。</source>
-        <translation>the command is missing: sheet.</translation>
-    </message>
-    <message>
         <source>未知的命令“%1”。</source>
         <translation>unknown command &quot;%1&quot;.</translation>
     </message>
@@ -219,15 +215,67 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>把图纸的齿轮参数表写入 DXF、SVG 或 CSV 文件</source>
-        <translation>write the drawing's gear data table to a DXF, SVG or CSV file</translation>
+        <translation>write the drawing&apos;s gear data table to a DXF, SVG or CSV file</translation>
     </message>
     <message>
         <source>--hand 只能是 left 或 right，而不是“%1”。</source>
-        <translation>--hand must be left or right, not "%1".</translation>
+        <translation>--hand must be left or right, not &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>--%1 的值是空的。</source>
         <translation>the value of --%1 is empty.</translation>
+    </message>
+    <message>
+        <source>缺少命令：sheet 或 spline。</source>
+        <translation>Missing command: sheet or spline.</translation>
+    </message>
+    <message>
+        <source>花键：按标记计算跨棒距或棒间距及其上下限</source>
+        <translation>Spline: the dimension over or between pins and its limits, from the designation</translation>
+    </message>
+    <message>
+        <source>花键标记，如 &quot;INT 25z × 1m × 30P × 5H ISO 4156&quot; 或 &quot;DIN 5480 - W 50 x 2 x 24 x 8f&quot;</source>
+        <translation>spline designation, such as "INT 25z × 1m × 30P × 5H ISO 4156" or "DIN 5480 - W 50 x 2 x 24 x 8f"</translation>
+    </message>
+    <message>
+        <source>量棒直径，默认为建议值</source>
+        <translation>pin diameter; the proposed pin if not given</translation>
+    </message>
+    <message>
+        <source>花键长度 g（综合公差 λ 用）</source>
+        <translation>spline length g (for the effective variation λ)</translation>
+    </message>
+    <message>
+        <source>DIN 5480：齿厚或齿槽宽的上偏差（mm）</source>
+        <translation>DIN 5480: upper deviation of the tooth thickness or space width (mm)</translation>
+    </message>
+    <message>
+        <source>DIN 5480：齿厚或齿槽宽的下偏差（mm）</source>
+        <translation>DIN 5480: lower deviation of the tooth thickness or space width (mm)</translation>
+    </message>
+    <message>
+        <source>DIN 5480：综合公差 λ（mm）</source>
+        <translation>DIN 5480: effective variation λ (mm)</translation>
+    </message>
+    <message>
+        <source>命令</source>
+        <translation>command</translation>
+    </message>
+    <message>
+        <source>未知的输出格式“%1”。</source>
+        <translation>Unknown output format '%1'.</translation>
+    </message>
+    <message>
+        <source>缺少 --designation：花键标记。</source>
+        <translation>Missing --designation: the spline designation.</translation>
+    </message>
+    <message>
+        <source>--%1 的值“%2”不是数。</source>
+        <translation>The value '%2' of --%1 is not a number.</translation>
+    </message>
+    <message>
+        <source>--upper-deviation 和 --lower-deviation 要一起给出。</source>
+        <translation>--upper-deviation and --lower-deviation go together.</translation>
     </message>
 </context>
 <context>
@@ -829,15 +877,15 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>无法写入“%1”：齿轮参数表只能是 .dxf、.svg 或 .csv。</source>
-        <translation>Cannot write "%1": the gear data table can only be .dxf, .svg or .csv.</translation>
+        <translation>Cannot write &quot;%1&quot;: the gear data table can only be .dxf, .svg or .csv.</translation>
     </message>
     <message>
         <source>无法写入“%1”：DXF 没有写成。</source>
-        <translation>Cannot write "%1": the DXF could not be made.</translation>
+        <translation>Cannot write &quot;%1&quot;: the DXF could not be made.</translation>
     </message>
     <message>
         <source>无法写入“%1”：%2。%3</source>
-        <translation>Cannot write "%1": %2. %3</translation>
+        <translation>Cannot write &quot;%1&quot;: %2. %3</translation>
     </message>
 </context>
 <context>
@@ -944,11 +992,11 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>“%1”应为文字。</source>
-        <translation>"%1" should be text.</translation>
+        <translation>&quot;%1&quot; should be text.</translation>
     </message>
     <message>
         <source>“%1”应为 &quot;left&quot; 或 &quot;right&quot;。</source>
-        <translation>"%1" should be "left" or "right".</translation>
+        <translation>&quot;%1&quot; should be &quot;left&quot; or &quot;right&quot;.</translation>
     </message>
 </context>
 <context>
@@ -1544,7 +1592,7 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>配对齿轮的图号，只用于齿轮参数表</source>
-        <translation>the mating gear's drawing number, for the gear data table only</translation>
+        <translation>the mating gear&apos;s drawing number, for the gear data table only</translation>
     </message>
 </context>
 <context>
@@ -1596,6 +1644,133 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>弦齿高不大于0：弦在齿顶圆上或齿顶圆之外，齿厚游标卡尺无法测量，该行不给出数值。</source>
         <translation>A chordal height is not above 0: the chord lies on or beyond the tip circle, where a gear tooth caliper cannot measure; that row gives no value.</translation>
+    </message>
+</context>
+<context>
+    <name>Spline</name>
+    <message>
+        <source>模数须为正数。</source>
+        <translation>The module must be positive.</translation>
+    </message>
+    <message>
+        <source>花键至少要有 6 个齿。</source>
+        <translation>A spline needs at least 6 teeth.</translation>
+    </message>
+    <message>
+        <source>量棒直径须为正数。</source>
+        <translation>The pin diameter must be positive.</translation>
+    </message>
+    <message>
+        <source>花键长度 g 须为正数。</source>
+        <translation>The spline length g must be positive.</translation>
+    </message>
+    <message>
+        <source>参考直径 dB 太小，容不下这些齿：请检查标记。</source>
+        <translation>The reference diameter dB is too small for these teeth: check the designation.</translation>
+    </message>
+    <message>
+        <source>量棒中心不在渐开线上：量棒太大或太小，请换一个直径。</source>
+        <translation>The pin centre is off the involute: the pin is too large or too small; choose another diameter.</translation>
+    </message>
+    <message>
+        <source>上偏差小于下偏差，或齿厚（齿槽宽）的下限不为正。</source>
+        <translation>The upper deviation lies below the lower one, or the lower limit of the tooth thickness (space width) is not positive.</translation>
+    </message>
+    <message>
+        <source>配合 f、e、d 的基本偏差只列到直径 500 mm（ISO 286）。</source>
+        <translation>The fundamental deviations of the fits f, e and d go up to a diameter of 500 mm (ISO 286).</translation>
+    </message>
+    <message>
+        <source>花键标记不完整，例如 INT 25z × 1m × 30P × 5H ISO 4156 或 DIN 5480 - W 50 x 2 x 24 x 8f。</source>
+        <translation>The spline designation is incomplete; for example INT 25z × 1m × 30P × 5H ISO 4156 or DIN 5480 - W 50 x 2 x 24 x 8f.</translation>
+    </message>
+    <message>
+        <source>无法识别花键标记中的“%1”。</source>
+        <translation>Cannot read '%1' in the spline designation.</translation>
+    </message>
+    <message>
+        <source>量棒在直径 %1 处接触，不在齿面的渐开线段上：请换一个量棒直径。</source>
+        <translation>The pin touches at diameter %1, off the involute part of the flank: choose another pin diameter.</translation>
+    </message>
+    <message>
+        <source>未给花键长度 g：综合公差 λ 按 g = D = %1 mm 计算。</source>
+        <translation>No spline length g given: the effective variation λ is for g = D = %1 mm.</translation>
+    </message>
+    <message>
+        <source>内花键</source>
+        <translation>Internal spline</translation>
+    </message>
+    <message>
+        <source>外花键</source>
+        <translation>External spline</translation>
+    </message>
+    <message>
+        <source>分度圆直径 D</source>
+        <translation>Pitch diameter D</translation>
+    </message>
+    <message>
+        <source>基圆直径 Db</source>
+        <translation>Base diameter Db</translation>
+    </message>
+    <message>
+        <source>周节 p</source>
+        <translation>Circular pitch p</translation>
+    </message>
+    <message>
+        <source>大径</source>
+        <translation>Major diameter</translation>
+    </message>
+    <message>
+        <source>小径</source>
+        <translation>Minor diameter</translation>
+    </message>
+    <message>
+        <source>变位系数 x</source>
+        <translation>Profile shift x</translation>
+    </message>
+    <message>
+        <source>总公差 T+λ</source>
+        <translation>Total tolerance T+λ</translation>
+    </message>
+    <message>
+        <source>综合公差 λ</source>
+        <translation>Effective variation λ</translation>
+    </message>
+    <message>
+        <source>公称 / 实际最大 / 实际最小 / 作用最大 / 作用最小</source>
+        <translation>nominal / actual max / actual min / effective max / effective min</translation>
+    </message>
+    <message>
+        <source>齿槽宽 E</source>
+        <translation>Space width E</translation>
+    </message>
+    <message>
+        <source>齿厚 S</source>
+        <translation>Tooth thickness S</translation>
+    </message>
+    <message>
+        <source>量棒直径 DR</source>
+        <translation>Pin diameter DR</translation>
+    </message>
+    <message>
+        <source>建议 %1</source>
+        <translation>proposed %1</translation>
+    </message>
+    <message>
+        <source>量棒接触圆直径</source>
+        <translation>Pin contact diameter</translation>
+    </message>
+    <message>
+        <source>棒间距 M</source>
+        <translation>Between pins M</translation>
+    </message>
+    <message>
+        <source>跨棒距 M</source>
+        <translation>Over pins M</translation>
+    </message>
+    <message>
+        <source>公法线长度 W（k = %1）</source>
+        <translation>Base tangent length W (k = %1)</translation>
     </message>
 </context>
 <context>

@@ -44,28 +44,6 @@ std::string padded(const std::string &text, std::size_t width, bool right)
     return right ? pad + text : text + pad;
 }
 
-std::string jsonString(const std::string &text)
-{
-    std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                out += buf;
-            } else {
-                out += c;
-            }
-        }
-    }
-    return out + "\"";
-}
-
 std::string translated(const TextTranslator &tr, const char *context, const char *text)
 {
     return tr ? tr(context, text) : std::string(text);
@@ -88,6 +66,28 @@ std::vector<std::string> warningTexts(const SheetResult &r, const TextTranslator
 const char *gaugeKindName(GaugeKind kind) { return kind == GaugeKind::Ball ? "ball" : "pin"; }
 
 } // namespace
+
+std::string jsonString(const std::string &text)
+{
+    std::string out = "\"";
+    for (const char c : text) {
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                out += buf;
+            } else {
+                out += c;
+            }
+        }
+    }
+    return out + "\"";
+}
 
 int sheetDecimals(const SheetResult &r) { return r.unit == LengthUnit::Inch ? 5 : 4; }
 

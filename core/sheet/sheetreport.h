@@ -96,6 +96,9 @@ std::string sheetJson(const SheetResult &r, const TextTranslator &tr = {});
 // The shortest decimal text that reads back to the same double.
 std::string shortestNumber(double value);
 
+// A text as a JSON string, quoted, with its quotes, backslashes and control characters escaped.
+std::string jsonString(const std::string &text);
+
 // Text for HTML or SVG: <, > and & written as entities.
 std::string markupEscaped(const std::string &text);
 

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+#include <cstdio>
+#include <string>
+
+// What the command line's commands share: their exit statuses and how they speak.
+namespace geardim {
+
+enum ExitStatus { kResult = 0, kNoResult = 1, kUsage = 2, kSomeLinesFailed = 3, kPartFails = 4 };
+
+inline void printTo(std::FILE *stream, const std::string &text)
+{
+    std::fwrite(text.data(), 1, text.size(), stream);
+    std::fflush(stream);
+}
+
+inline int usageError(const QString &message)
+{
+    printTo(stderr, "geardim: " + message.toStdString() + "\n");
+    printTo(stderr, "geardim: " + QCoreApplication::translate("CommandLine", "用 geardim --help 查看用法。").toStdString() + "\n");
+    return kUsage;
+}
+
+inline int noResult(const QString &reason)
+{
+    printTo(stderr, "geardim: " + reason.toStdString() + "\n");
+    return kNoResult;
+}
+
+} // namespace geardim

@@ -1,0 +1,79 @@
+#include "app/splinecommand.h"
+
+#include <QCommandLineParser>
+
+#include "app/clioutput.h"
+#include "core/common/numberparse.h"
+#include "core/spline/splinereport.h"
+#include "io/language.h"
+
+namespace geardim {
+int runSplineCommand(const QStringList &arguments)
+{
+    const auto said = [](const char *text) { return QCoreApplication::translate("CommandLine", text); };
+    QCommandLineParser parser;
+    parser.setApplicationDescription(said(QT_TRANSLATE_NOOP("CommandLine", "花键：按标记计算跨棒距或棒间距及其上下限")));
+    parser.addHelpOption();
+    const QCommandLineOption designation{QStringLiteral("designation"),
+                                         said(QT_TRANSLATE_NOOP("CommandLine", "花键标记，如 \"INT 25z × 1m × 30P × 5H ISO 4156\" 或 \"DIN 5480 - W 50 x 2 x 24 x 8f\"")),
+                                         QStringLiteral("text")};
+    const QCommandLineOption pin{QStringLiteral("pin-diameter"), said(QT_TRANSLATE_NOOP("CommandLine", "量棒直径，默认为建议值")), QStringLiteral("D")};
+    const QCommandLineOption length{QStringLiteral("spline-length"), said(QT_TRANSLATE_NOOP("CommandLine", "花键长度 g（综合公差 λ 用）")), QStringLiteral("g")};
+    const QCommandLineOption upper{QStringLiteral("upper-deviation"), said(QT_TRANSLATE_NOOP("CommandLine", "DIN 5480：齿厚或齿槽宽的上偏差（mm）")), QStringLiteral("mm")};
+    const QCommandLineOption lower{QStringLiteral("lower-deviation"), said(QT_TRANSLATE_NOOP("CommandLine", "DIN 5480：齿厚或齿槽宽的下偏差（mm）")), QStringLiteral("mm")};
+    const QCommandLineOption variation{QStringLiteral("effective-variation"), said(QT_TRANSLATE_NOOP("CommandLine", "DIN 5480：综合公差 λ（mm）")), QStringLiteral("mm")};
+    const QCommandLineOption format{QStringLiteral("format"), said(QT_TRANSLATE_NOOP("CommandLine", "输出格式：text（默认）、csv 或 json")), QStringLiteral("text|csv|json"),
+                                    QStringLiteral("text")};
+    parser.addOptions({designation, pin, length, upper, lower, variation, format});
+    parser.addPositionalArgument(QStringLiteral("spline"), said(QT_TRANSLATE_NOOP("CommandLine", "命令")));
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
+    if (parser.isSet(QStringLiteral("help"))) {
+        printTo(stdout, parser.helpText().toStdString());
+        return kResult;
+    }
+    if (parser.positionalArguments() != QStringList{QStringLiteral("spline")})
+        return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "未知的命令“%1”。")).arg(parser.positionalArguments().join(u' ')));
+    const QString form = parser.value(format);
+    if (form != QLatin1String("text") && form != QLatin1String("csv") && form != QLatin1String("json"))
+        return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "未知的输出格式“%1”。")).arg(form));
+    if (!parser.isSet(designation))
+        return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "缺少 --designation：花键标记。")));
+
+    const auto parsed = parseSplineDesignation(parser.value(designation).toStdString());
+    if (const auto *error = std::get_if<DesignationError>(&parsed))
+        return noResult(QString::fromStdString(designationErrorText(*error, qtTextTranslator())));
+    SplineInput input{.designation = std::get<SplineDesignation>(parsed)};
+    for (const auto &[option, field] : {std::pair{&pin, &input.pinDiameter}, {&length, &input.splineLength},
+                                        {&upper, &input.upperDeviation}, {&lower, &input.lowerDeviation},
+                                        {&variation, &input.effectiveVariation}}) {
+        if (!parser.isSet(*option))
+            continue;
+        const std::optional<double> v = parseDouble(parser.value(*option).toStdString());
+        if (!v)
+            return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "--%1 的值“%2”不是数。")).arg(option->names().first(), parser.value(*option)));
+        *field = *v;
+    }
+    if (parser.isSet(upper) != parser.isSet(lower))
+        return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "--upper-deviation 和 --lower-deviation 要一起给出。")));
+    const SplineOutcome out = computeSpline(input);
+    if (!out.result)
+        return noResult(QString::fromStdString(splineFailureText(*out.failure, qtTextTranslator())));
+    if (form == QLatin1String("json")) {
+        printTo(stdout, splineJson(*out.result, qtTextTranslator()));
+    } else if (form == QLatin1String("csv")) {
+        std::string names, values;
+        bool first = true;
+        for (const auto &[name, value] : splineColumns(*out.result)) {
+            names += (first ? "" : ",") + name;
+            values += (first ? "" : ",") + csvField(value);
+            first = false;
+        }
+        printTo(stdout, names + "\n" + values + "\n");
+    } else {
+        printTo(stdout, splineText(*out.result, qtTextTranslator()));
+    }
+    return kResult;
+}
+
+} // namespace geardim

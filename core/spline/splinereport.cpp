@@ -1,0 +1,229 @@
+#include "core/spline/splinereport.h"
+
+#include "core/common/translatable.h"
+
+namespace geardim {
+namespace {
+
+std::string translated(const TextTranslator &tr, const char *text)
+{
+    static const char *const context = "Spline";
+    return tr ? tr(context, text) : std::string(text);
+}
+
+std::string filled(std::string text, const std::string &argument)
+{
+    const std::size_t at = text.find("%1");
+    return at == std::string::npos ? text : text.replace(at, 2, argument);
+}
+
+// Lengths to four decimals, as the sheet shows millimetres.
+std::string mm(double v) { return sheetNumber(v, 4); }
+
+const char *warningCode(SplineWarning w)
+{
+    switch (w) {
+    case SplineWarning::ContactOffFlank: return "contactOffFlank";
+    case SplineWarning::LengthAssumed: return "lengthAssumed";
+    }
+    return "";
+}
+
+const char *rootName(const SplineDesignation &d)
+{
+    if (d.standard == SplineStandard::Din5480)
+        return "30°";
+    switch (d.root) {
+    case SplineRoot::FlatRoot30: return "30P";
+    case SplineRoot::FilletRoot30: return "30R";
+    case SplineRoot::Fillet37_5: return "37.5°";
+    case SplineRoot::Fillet45: return "45°";
+    }
+    return "";
+}
+
+// The five values of a size, in the order of the table and the JSON.
+struct Limit {
+    const char *name;
+    std::optional<double> value;
+};
+std::vector<Limit> limits(const SplineLimits &l)
+{
+    return {{"nominal", l.nominal}, {"actualMax", l.actualMax}, {"actualMin", l.actualMin},
+            {"effectiveMax", l.effectiveMax}, {"effectiveMin", l.effectiveMin}};
+}
+
+} // namespace
+
+std::string splineFailureText(SplineFailure failure, const TextTranslator &tr)
+{
+    switch (failure) {
+    case SplineFailure::ModuleNotPositive: return translated(tr, QT_TRANSLATE_NOOP("Spline", "模数须为正数。"));
+    case SplineFailure::TooFewTeeth: return translated(tr, QT_TRANSLATE_NOOP("Spline", "花键至少要有 6 个齿。"));
+    case SplineFailure::PinNotPositive: return translated(tr, QT_TRANSLATE_NOOP("Spline", "量棒直径须为正数。"));
+    case SplineFailure::LengthNotPositive: return translated(tr, QT_TRANSLATE_NOOP("Spline", "花键长度 g 须为正数。"));
+    case SplineFailure::ReferenceDiameterTooSmall:
+        return translated(tr, QT_TRANSLATE_NOOP("Spline", "参考直径 dB 太小，容不下这些齿：请检查标记。"));
+    case SplineFailure::PinOutsideSpace:
+        return translated(tr, QT_TRANSLATE_NOOP("Spline", "量棒中心不在渐开线上：量棒太大或太小，请换一个直径。"));
+    case SplineFailure::DeviationsReversed:
+        return translated(tr, QT_TRANSLATE_NOOP("Spline", "上偏差小于下偏差，或齿厚（齿槽宽）的下限不为正。"));
+    case SplineFailure::FitOutsideTable:
+        return translated(tr, QT_TRANSLATE_NOOP("Spline", "配合 f、e、d 的基本偏差只列到直径 500 mm（ISO 286）。"));
+    }
+    return "";
+}
+
+std::string designationErrorText(const DesignationError &error, const TextTranslator &tr)
+{
+    if (error.part.empty())
+        return translated(tr, QT_TRANSLATE_NOOP("Spline", "花键标记不完整，例如 INT 25z × 1m × 30P × 5H ISO 4156 或 DIN 5480 - W 50 x 2 x 24 x 8f。"));
+    return filled(translated(tr, QT_TRANSLATE_NOOP("Spline", "无法识别花键标记中的“%1”。")), error.part);
+}
+
+std::vector<std::string> splineWarningMessages(const SplineResult &r, const TextTranslator &tr)
+{
+    std::vector<std::string> out;
+    for (SplineWarning w : r.warnings) {
+        switch (w) {
+        case SplineWarning::ContactOffFlank:
+            out.push_back(filled(translated(tr, QT_TRANSLATE_NOOP("Spline", "量棒在直径 %1 处接触，不在齿面的渐开线段上：请换一个量棒直径。")),
+                                 mm(r.contactDiameter)));
+            break;
+        case SplineWarning::LengthAssumed:
+            out.push_back(filled(translated(tr, QT_TRANSLATE_NOOP("Spline", "未给花键长度 g：综合公差 λ 按 g = D = %1 mm 计算。")),
+                                 mm(r.referenceDiameter)));
+            break;
+        }
+    }
+    return out;
+}
+
+std::vector<std::pair<std::string, std::string>> splineColumns(const SplineResult &r)
+{
+    const SplineDesignation &d = r.input.designation;
+    std::vector<std::pair<std::string, std::string>> c;
+    const auto number = [](const std::optional<double> &v) { return v ? shortestNumber(*v) : std::string(); };
+    c.emplace_back("standard", d.standard == SplineStandard::Iso4156 ? "ISO 4156" : "DIN 5480");
+    c.emplace_back("internal", d.internal ? "true" : "false");
+    c.emplace_back("module", shortestNumber(d.module));
+    c.emplace_back("teeth", shortestNumber(d.teeth));
+    c.emplace_back("pressureAngle", shortestNumber(d.pressureAngle));
+    c.emplace_back("rootForm", rootName(d));
+    c.emplace_back("class", d.toleranceClass ? shortestNumber(d.toleranceClass) : std::string());
+    c.emplace_back("fit", d.fit);
+    c.emplace_back("referenceDiameter", shortestNumber(r.referenceDiameter));
+    c.emplace_back("baseDiameter", shortestNumber(r.baseDiameter));
+    c.emplace_back("majorDiameter", shortestNumber(r.majorDiameter));
+    c.emplace_back("minorDiameter", shortestNumber(r.minorDiameter));
+    c.emplace_back("dB", d.standard == SplineStandard::Din5480 ? shortestNumber(d.referenceDiameter) : std::string());
+    c.emplace_back("profileShift", d.standard == SplineStandard::Din5480 ? shortestNumber(r.profileShift / d.module) : std::string());
+    c.emplace_back("totalTolerance", r.totalTolerance > 0 ? shortestNumber(r.totalTolerance) : std::string());
+    c.emplace_back("effectiveVariation", r.effectiveVariation > 0 ? shortestNumber(r.effectiveVariation) : std::string());
+    const std::string size = d.internal ? "spaceWidth" : "toothThickness";
+    for (const Limit &l : limits(r.thickness))
+        c.emplace_back(size + "." + l.name, number(l.value));
+    c.emplace_back("pins.diameter", shortestNumber(r.pinDiameter));
+    c.emplace_back("pins.proposed", shortestNumber(r.proposedPin));
+    c.emplace_back("pins.contactDiameter", shortestNumber(r.contactDiameter));
+    for (const Limit &l : limits(r.dimension))
+        c.emplace_back(std::string("pins.dimension.") + l.name, number(l.value));
+    c.emplace_back("span.teeth", r.span ? shortestNumber(r.spanTeeth) : std::string());
+    c.emplace_back("span.length", number(r.span));
+    std::string codes;
+    for (SplineWarning w : r.warnings)
+        codes += (codes.empty() ? "" : " | ") + std::string(warningCode(w));
+    c.emplace_back("warningCodes", codes);
+    return c;
+}
+
+std::string splineJson(const SplineResult &r, const TextTranslator &tr)
+{
+    const SplineDesignation &d = r.input.designation;
+    const auto number = [](const std::optional<double> &v) { return v ? shortestNumber(*v) : std::string("null"); };
+    const auto sizes = [&](const SplineLimits &l) {
+        // Without tolerances only the nominal.
+        std::string out = "{";
+        for (const Limit &x : limits(l)) {
+            if (x.value)
+                out += std::string(out.size() > 1 ? ", " : "") + "\"" + x.name + "\": " + shortestNumber(*x.value);
+        }
+        return out + "}";
+    };
+    std::string j = "{\"standard\": " + jsonString(d.standard == SplineStandard::Iso4156 ? "ISO 4156" : "DIN 5480");
+    j += ",\n \"internal\": " + std::string(d.internal ? "true" : "false");
+    j += ",\n \"module\": " + shortestNumber(d.module);
+    j += ",\n \"teeth\": " + shortestNumber(d.teeth);
+    j += ",\n \"pressureAngle\": " + shortestNumber(d.pressureAngle);
+    j += ",\n \"rootForm\": " + jsonString(rootName(d));
+    j += ",\n \"class\": " + (d.toleranceClass ? shortestNumber(d.toleranceClass) : std::string("null"));
+    j += ",\n \"fit\": " + (d.fit.empty() ? std::string("null") : jsonString(d.fit));
+    j += ",\n \"referenceDiameter\": " + shortestNumber(r.referenceDiameter);
+    j += ",\n \"baseDiameter\": " + shortestNumber(r.baseDiameter);
+    j += ",\n \"majorDiameter\": " + shortestNumber(r.majorDiameter);
+    j += ",\n \"minorDiameter\": " + shortestNumber(r.minorDiameter);
+    if (d.standard == SplineStandard::Din5480) {
+        j += ",\n \"dB\": " + shortestNumber(d.referenceDiameter);
+        j += ",\n \"profileShift\": " + shortestNumber(r.profileShift / d.module);
+    }
+    j += ",\n \"totalTolerance\": " + (r.totalTolerance > 0 ? shortestNumber(r.totalTolerance) : std::string("null"));
+    j += ",\n \"effectiveVariation\": " + (r.effectiveVariation > 0 ? shortestNumber(r.effectiveVariation) : std::string("null"));
+    j += ",\n " + jsonString(d.internal ? "spaceWidth" : "toothThickness") + ": " + sizes(r.thickness);
+    j += ",\n \"pins\": {\"diameter\": " + shortestNumber(r.pinDiameter) + ", \"proposed\": " + shortestNumber(r.proposedPin)
+         + ", \"contactDiameter\": " + shortestNumber(r.contactDiameter) + ", \"dimension\": " + sizes(r.dimension) + "}";
+    if (r.span)
+        j += ",\n \"span\": {\"teeth\": " + shortestNumber(r.spanTeeth) + ", \"length\": " + number(r.span) + "}";
+    std::string warnings = "[", codes = "[";
+    const std::vector<std::string> messages = splineWarningMessages(r, tr);
+    for (std::size_t i = 0; i < r.warnings.size(); ++i) {
+        warnings += (i ? ", " : "") + jsonString(messages[i]);
+        codes += (i ? ", " : "") + jsonString(warningCode(r.warnings[i]));
+    }
+    j += ",\n \"warnings\": " + warnings + "]";
+    j += ",\n \"warningCodes\": " + codes + "]";
+    return j + "}\n";
+}
+
+std::string splineText(const SplineResult &r, const TextTranslator &tr)
+{
+    const SplineDesignation &d = r.input.designation;
+    std::string out;
+    const auto shown = [&](const std::string &name, const std::string &value) { out += name + "  " + value + "\n"; };
+    const auto line = [&](const char *name, const std::string &value) { shown(translated(tr, name), value); };
+    const std::string kind = translated(tr, d.internal ? QT_TRANSLATE_NOOP("Spline", "内花键") : QT_TRANSLATE_NOOP("Spline", "外花键"));
+    std::string head = std::string(d.standard == SplineStandard::Iso4156 ? "ISO 4156" : "DIN 5480") + "  " + kind + "  z = "
+                       + shortestNumber(d.teeth) + "  m = " + shortestNumber(d.module) + "  " + rootName(d);
+    if (d.toleranceClass)
+        head += "  " + shortestNumber(d.toleranceClass) + d.fit;
+    out += head + "\n";
+    line(QT_TRANSLATE_NOOP("Spline", "分度圆直径 D"), mm(r.referenceDiameter));
+    line(QT_TRANSLATE_NOOP("Spline", "基圆直径 Db"), mm(r.baseDiameter));
+    line(QT_TRANSLATE_NOOP("Spline", "周节 p"), mm(r.circularPitch));
+    line(QT_TRANSLATE_NOOP("Spline", "大径"), mm(r.majorDiameter));
+    line(QT_TRANSLATE_NOOP("Spline", "小径"), mm(r.minorDiameter));
+    if (d.standard == SplineStandard::Din5480)
+        line(QT_TRANSLATE_NOOP("Spline", "变位系数 x"), sheetNumber(r.profileShift / d.module, 4));
+    if (r.totalTolerance > 0)
+        line(QT_TRANSLATE_NOOP("Spline", "总公差 T+λ"), mm(r.totalTolerance));
+    if (r.effectiveVariation > 0)
+        line(QT_TRANSLATE_NOOP("Spline", "综合公差 λ"), mm(r.effectiveVariation));
+    out += translated(tr, QT_TRANSLATE_NOOP("Spline", "公称 / 实际最大 / 实际最小 / 作用最大 / 作用最小")) + "\n";
+    const auto row = [&](const char *name, const SplineLimits &l) {
+        std::string values;
+        for (const Limit &x : limits(l))
+            values += (values.empty() ? "" : " / ") + (x.value ? mm(*x.value) : std::string("-"));
+        line(name, values);
+    };
+    row(d.internal ? QT_TRANSLATE_NOOP("Spline", "齿槽宽 E") : QT_TRANSLATE_NOOP("Spline", "齿厚 S"), r.thickness);
+    line(QT_TRANSLATE_NOOP("Spline", "量棒直径 DR"),
+         mm(r.pinDiameter) + "  (" + filled(translated(tr, QT_TRANSLATE_NOOP("Spline", "建议 %1")), mm(r.proposedPin)) + ")");
+    line(QT_TRANSLATE_NOOP("Spline", "量棒接触圆直径"), mm(r.contactDiameter));
+    row(d.internal ? QT_TRANSLATE_NOOP("Spline", "棒间距 M") : QT_TRANSLATE_NOOP("Spline", "跨棒距 M"), r.dimension);
+    if (r.span)
+        shown(filled(translated(tr, QT_TRANSLATE_NOOP("Spline", "公法线长度 W（k = %1）")), shortestNumber(r.spanTeeth)), mm(*r.span));
+    for (const std::string &w : splineWarningMessages(r, tr))
+        out += "! " + w + "\n";
+    return out;
+}
+
+} // namespace geardim

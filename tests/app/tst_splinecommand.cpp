@@ -1,0 +1,79 @@
+#include <QtTest>
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "tests/support/program.h"
+
+// `geardim spline` from outside: its exit statuses, its JSON and the reasons it gives.
+class TestSplineCommand : public QObject {
+    Q_OBJECT
+private slots:
+    void answers_data();
+    void answers();
+    void jsonNamesTheLimits();
+};
+
+void TestSplineCommand::answers_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("din shaft over 4 mm pins")
+        << QStringList{"spline", "--designation", "DIN 5480 - W 50 x 2 x 24 x 8f", "--pin-diameter", "4"} << 0
+        << "跨棒距 M  54.2176" << "";
+    QTest::newRow("span of the din shaft") << QStringList{"spline", "--designation", "DIN 5480 W 50x2x24"} << 0
+                                           << "公法线长度 W（k = 4）  21.1793" << "";
+    QTest::newRow("iso hub limits")
+        << QStringList{"spline", "--designation", "INT 25z × 1m × 30P × 5H ISO 4156", "--spline-length", "15"} << 0
+        << "齿槽宽 E  1.5708 / 1.6258 / 1.5935 / 1.6032 / 1.5708" << "";
+    QTest::newRow("english") << QStringList{"--lang", "en", "spline", "--designation", "EXT 24z x 2m x 30P x 6h", "--spline-length", "20"}
+                             << 0 << "Tooth thickness S" << "";
+    QTest::newRow("unreadable part named") << QStringList{"spline", "--designation", "EXT 24z × 2m × 20P × 6h"} << 1 << ""
+                                           << "“20P”";
+    QTest::newRow("no designation") << QStringList{"spline", "--pin-diameter", "4"} << 2 << "" << "--designation";
+    QTest::newRow("pin not a number") << QStringList{"spline", "--designation", "EXT 24z × 2m × 30P", "--pin-diameter", "4,5"} << 2
+                                      << "" << "4,5";
+    QTest::newRow("pin too large for a hub") << QStringList{"spline", "--designation", "INT 24z × 2m × 30P × 6H", "--pin-diameter", "6"}
+                                             << 1 << "" << "量棒中心不在渐开线上";
+    QTest::newRow("one deviation alone") << QStringList{"spline", "--designation", "DIN 5480 W 50x2x24", "--upper-deviation", "-0.04"}
+                                         << 2 << "" << "--lower-deviation";
+    QTest::newRow("unknown format") << QStringList{"spline", "--designation", "DIN 5480 W 50x2x24", "--format", "xml"} << 2 << ""
+                                    << "xml";
+}
+
+void TestSplineCommand::answers()
+{
+    QFETCH(QStringList, arguments);
+    const Run run = runGeardim(arguments);
+    QVERIFY(run.finished);
+    QTEST(run.status, "status");
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QVERIFY2(QString::fromUtf8(run.out).contains(out), run.out.constData());
+    QVERIFY2(QString::fromUtf8(run.err).contains(err), run.err.constData());
+}
+
+void TestSplineCommand::jsonNamesTheLimits()
+{
+    const Run run = runGeardim({"spline", "--designation", "EXT 25z × 1m × 30R × 6e ISO 4156", "--spline-length", "15", "--format", "json"});
+    QCOMPARE(run.status, 0);
+    QJsonParseError error;
+    const QJsonObject o = QJsonDocument::fromJson(run.out, &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(o["standard"].toString(), QString("ISO 4156"));
+    QCOMPARE(o["internal"].toBool(true), false);
+    QCOMPARE(o["class"].toInt(), 6);
+    QCOMPARE(o["fit"].toString(), QString("e"));
+    const QJsonObject s = o["toothThickness"].toObject();
+    QCOMPARE(std::round(s["effectiveMax"].toDouble() * 1000) / 1000, 1.531);
+    QCOMPARE(std::round(s["actualMin"].toDouble() * 1000) / 1000, 1.445);
+    const QJsonObject pins = o["pins"].toObject();
+    QVERIFY(pins["dimension"].toObject()["actualMax"].toDouble() > pins["dimension"].toObject()["actualMin"].toDouble());
+    QVERIFY(pins["diameter"].toDouble() > 0);
+    QVERIFY(o.contains("span") && o["warningCodes"].toArray().isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestSplineCommand)
+#include "tst_splinecommand.moc"
