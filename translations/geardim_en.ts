@@ -235,7 +235,7 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>花键标记，如 &quot;INT 25z × 1m × 30P × 5H ISO 4156&quot; 或 &quot;DIN 5480 - W 50 x 2 x 24 x 8f&quot;</source>
-        <translation>spline designation, such as "INT 25z × 1m × 30P × 5H ISO 4156" or "DIN 5480 - W 50 x 2 x 24 x 8f"</translation>
+        <translation>spline designation, such as &quot;INT 25z × 1m × 30P × 5H ISO 4156&quot; or &quot;DIN 5480 - W 50 x 2 x 24 x 8f&quot;</translation>
     </message>
     <message>
         <source>量棒直径，默认为建议值</source>
@@ -263,7 +263,7 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>未知的输出格式“%1”。</source>
-        <translation>Unknown output format '%1'.</translation>
+        <translation>Unknown output format &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>缺少 --designation：花键标记。</source>
@@ -271,7 +271,7 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>--%1 的值“%2”不是数。</source>
-        <translation>The value '%2' of --%1 is not a number.</translation>
+        <translation>The value &apos;%2&apos; of --%1 is not a number.</translation>
     </message>
     <message>
         <source>--upper-deviation 和 --lower-deviation 要一起给出。</source>
@@ -1686,7 +1686,7 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>无法识别花键标记中的“%1”。</source>
-        <translation>Cannot read '%1' in the spline designation.</translation>
+        <translation>Cannot read &apos;%1&apos; in the spline designation.</translation>
     </message>
     <message>
         <source>量棒在直径 %1 处接触，不在齿面的渐开线段上：请换一个量棒直径。</source>
@@ -1737,10 +1737,6 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <translation>Effective variation λ</translation>
     </message>
     <message>
-        <source>公称 / 实际最大 / 实际最小 / 作用最大 / 作用最小</source>
-        <translation>nominal / actual max / actual min / effective max / effective min</translation>
-    </message>
-    <message>
         <source>齿槽宽 E</source>
         <translation>Space width E</translation>
     </message>
@@ -1751,10 +1747,6 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>量棒直径 DR</source>
         <translation>Pin diameter DR</translation>
-    </message>
-    <message>
-        <source>建议 %1</source>
-        <translation>proposed %1</translation>
     </message>
     <message>
         <source>量棒接触圆直径</source>
@@ -1771,6 +1763,38 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>公法线长度 W（k = %1）</source>
         <translation>Base tangent length W (k = %1)</translation>
+    </message>
+    <message>
+        <source>建议量棒直径</source>
+        <translation>Proposed pin diameter</translation>
+    </message>
+    <message>
+        <source>项目</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>单位</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>公称</source>
+        <translation>Nominal</translation>
+    </message>
+    <message>
+        <source>实际最大</source>
+        <translation>Actual max</translation>
+    </message>
+    <message>
+        <source>实际最小</source>
+        <translation>Actual min</translation>
+    </message>
+    <message>
+        <source>作用最大</source>
+        <translation>Effective max</translation>
+    </message>
+    <message>
+        <source>作用最小</source>
+        <translation>Effective min</translation>
     </message>
 </context>
 <context>

@@ -24,19 +24,6 @@ SheetRow singleRow(std::string quantity, std::string unit, double value, bool wh
     return {std::move(quantity), std::move(unit), value, std::nullopt, std::nullopt, whole, std::nullopt, {}, std::nullopt, std::nullopt};
 }
 
-// The display width of UTF-8 text: CJK characters take two columns.
-std::size_t displayWidth(const std::string &text)
-{
-    std::size_t width = 0;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        const std::size_t len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-        width += len == 3 ? 2 : 1;
-        i += len;
-    }
-    return width;
-}
-
 std::string padded(const std::string &text, std::size_t width, bool right)
 {
     const std::size_t w = displayWidth(text);
@@ -66,6 +53,18 @@ std::vector<std::string> warningTexts(const SheetResult &r, const TextTranslator
 const char *gaugeKindName(GaugeKind kind) { return kind == GaugeKind::Ball ? "ball" : "pin"; }
 
 } // namespace
+
+std::size_t displayWidth(const std::string &text)
+{
+    std::size_t width = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const std::size_t len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+        width += len == 3 ? 2 : 1;
+        i += len;
+    }
+    return width;
+}
 
 std::string jsonString(const std::string &text)
 {

@@ -96,6 +96,9 @@ std::string sheetJson(const SheetResult &r, const TextTranslator &tr = {});
 // The shortest decimal text that reads back to the same double.
 std::string shortestNumber(double value);
 
+// The width of UTF-8 text in a terminal's columns: CJK characters take two.
+std::size_t displayWidth(const std::string &text);
+
 // A text as a JSON string, quoted, with its quotes, backslashes and control characters escaped.
 std::string jsonString(const std::string &text);
 

@@ -344,13 +344,15 @@ SplineOutcome computeSpline(const SplineInput &input)
         // DIN 5480: the profile shift puts the reference diameter dB 1.1·m above m·z; the
         // basic rack has an addendum of 0.45·m and a dedendum of 0.55·m.
         const double dB = d.referenceDiameter;
-        r.profileShift = (dB - m * z - 1.1 * m) / 2;
+        // The hub's shift is the shaft's, negative: its space is as wide as the shaft's tooth.
+        r.profileShift = (d.internal ? -1 : 1) * (dB - m * z - 1.1 * m) / 2;
         if (!(dB - 2 * m > r.baseDiameter))
             return {std::nullopt, SplineFailure::ReferenceDiameterTooSmall};
         r.majorDiameter = d.internal ? dB : dB - 0.2 * m;
         r.minorDiameter = d.internal ? dB - 2 * m : dB - 2.2 * m;
     }
-    r.thickness.nominal = kPiExact * m / 2 + 2 * r.profileShift * std::tan(alpha);
+    // A shaft's tooth thickness grows with its shift, a hub's space width shrinks with its own.
+    r.thickness.nominal = kPiExact * m / 2 + (d.internal ? -2 : 2) * r.profileShift * std::tan(alpha);
 
     // The limits of the tooth thickness (shaft) or space width (hub).
     if (d.standard == SplineStandard::Iso4156 && d.toleranceClass != 0) {

@@ -184,43 +184,87 @@ std::string splineJson(const SplineResult &r, const TextTranslator &tr)
     return j + "}\n";
 }
 
-std::string splineText(const SplineResult &r, const TextTranslator &tr)
+std::string splineHeading(const SplineResult &r, const TextTranslator &tr)
 {
     const SplineDesignation &d = r.input.designation;
-    std::string out;
-    const auto shown = [&](const std::string &name, const std::string &value) { out += name + "  " + value + "\n"; };
-    const auto line = [&](const char *name, const std::string &value) { shown(translated(tr, name), value); };
     const std::string kind = translated(tr, d.internal ? QT_TRANSLATE_NOOP("Spline", "内花键") : QT_TRANSLATE_NOOP("Spline", "外花键"));
     std::string head = std::string(d.standard == SplineStandard::Iso4156 ? "ISO 4156" : "DIN 5480") + "  " + kind + "  z = "
                        + shortestNumber(d.teeth) + "  m = " + shortestNumber(d.module) + "  " + rootName(d);
     if (d.toleranceClass)
         head += "  " + shortestNumber(d.toleranceClass) + d.fit;
-    out += head + "\n";
-    line(QT_TRANSLATE_NOOP("Spline", "分度圆直径 D"), mm(r.referenceDiameter));
-    line(QT_TRANSLATE_NOOP("Spline", "基圆直径 Db"), mm(r.baseDiameter));
-    line(QT_TRANSLATE_NOOP("Spline", "周节 p"), mm(r.circularPitch));
-    line(QT_TRANSLATE_NOOP("Spline", "大径"), mm(r.majorDiameter));
-    line(QT_TRANSLATE_NOOP("Spline", "小径"), mm(r.minorDiameter));
-    if (d.standard == SplineStandard::Din5480)
-        line(QT_TRANSLATE_NOOP("Spline", "变位系数 x"), sheetNumber(r.profileShift / d.module, 4));
-    if (r.totalTolerance > 0)
-        line(QT_TRANSLATE_NOOP("Spline", "总公差 T+λ"), mm(r.totalTolerance));
-    if (r.effectiveVariation > 0)
-        line(QT_TRANSLATE_NOOP("Spline", "综合公差 λ"), mm(r.effectiveVariation));
-    out += translated(tr, QT_TRANSLATE_NOOP("Spline", "公称 / 实际最大 / 实际最小 / 作用最大 / 作用最小")) + "\n";
-    const auto row = [&](const char *name, const SplineLimits &l) {
-        std::string values;
-        for (const Limit &x : limits(l))
-            values += (values.empty() ? "" : " / ") + (x.value ? mm(*x.value) : std::string("-"));
-        line(name, values);
+    return head;
+}
+
+std::vector<SplineRow> splineRows(const SplineResult &r, const TextTranslator &tr)
+{
+    const SplineDesignation &d = r.input.designation;
+    std::vector<SplineRow> rows;
+    const auto single = [&](const char *name, double value, int decimals = 4, const char *unit = "mm") {
+        rows.push_back({translated(tr, name), unit, {value}, decimals});
     };
-    row(d.internal ? QT_TRANSLATE_NOOP("Spline", "齿槽宽 E") : QT_TRANSLATE_NOOP("Spline", "齿厚 S"), r.thickness);
-    line(QT_TRANSLATE_NOOP("Spline", "量棒直径 DR"),
-         mm(r.pinDiameter) + "  (" + filled(translated(tr, QT_TRANSLATE_NOOP("Spline", "建议 %1")), mm(r.proposedPin)) + ")");
-    line(QT_TRANSLATE_NOOP("Spline", "量棒接触圆直径"), mm(r.contactDiameter));
-    row(d.internal ? QT_TRANSLATE_NOOP("Spline", "棒间距 M") : QT_TRANSLATE_NOOP("Spline", "跨棒距 M"), r.dimension);
-    if (r.span)
-        shown(filled(translated(tr, QT_TRANSLATE_NOOP("Spline", "公法线长度 W（k = %1）")), shortestNumber(r.spanTeeth)), mm(*r.span));
+    const auto sized = [&](const char *name, const SplineLimits &l) {
+        SplineRow row{translated(tr, name), "mm", {}, 4};
+        for (const Limit &x : limits(l))
+            row.values.push_back(x.value);
+        rows.push_back(row);
+    };
+    single(QT_TRANSLATE_NOOP("Spline", "分度圆直径 D"), r.referenceDiameter);
+    single(QT_TRANSLATE_NOOP("Spline", "基圆直径 Db"), r.baseDiameter);
+    single(QT_TRANSLATE_NOOP("Spline", "周节 p"), r.circularPitch);
+    single(QT_TRANSLATE_NOOP("Spline", "大径"), r.majorDiameter);
+    single(QT_TRANSLATE_NOOP("Spline", "小径"), r.minorDiameter);
+    if (d.standard == SplineStandard::Din5480)
+        single(QT_TRANSLATE_NOOP("Spline", "变位系数 x"), r.profileShift / d.module, 4, "");
+    if (r.totalTolerance > 0)
+        single(QT_TRANSLATE_NOOP("Spline", "总公差 T+λ"), r.totalTolerance);
+    if (r.effectiveVariation > 0)
+        single(QT_TRANSLATE_NOOP("Spline", "综合公差 λ"), r.effectiveVariation);
+    sized(d.internal ? QT_TRANSLATE_NOOP("Spline", "齿槽宽 E") : QT_TRANSLATE_NOOP("Spline", "齿厚 S"), r.thickness);
+    single(QT_TRANSLATE_NOOP("Spline", "量棒直径 DR"), r.pinDiameter);
+    single(QT_TRANSLATE_NOOP("Spline", "建议量棒直径"), r.proposedPin);
+    single(QT_TRANSLATE_NOOP("Spline", "量棒接触圆直径"), r.contactDiameter);
+    sized(d.internal ? QT_TRANSLATE_NOOP("Spline", "棒间距 M") : QT_TRANSLATE_NOOP("Spline", "跨棒距 M"), r.dimension);
+    if (r.span) {
+        rows.push_back({filled(translated(tr, QT_TRANSLATE_NOOP("Spline", "公法线长度 W（k = %1）")), shortestNumber(r.spanTeeth)), "mm",
+                        {*r.span}, 4});
+    }
+    return rows;
+}
+
+std::vector<std::string> splineColumnHeadings(const TextTranslator &tr)
+{
+    return {translated(tr, QT_TRANSLATE_NOOP("Spline", "项目")), translated(tr, QT_TRANSLATE_NOOP("Spline", "单位")),
+            translated(tr, QT_TRANSLATE_NOOP("Spline", "公称")), translated(tr, QT_TRANSLATE_NOOP("Spline", "实际最大")),
+            translated(tr, QT_TRANSLATE_NOOP("Spline", "实际最小")), translated(tr, QT_TRANSLATE_NOOP("Spline", "作用最大")),
+            translated(tr, QT_TRANSLATE_NOOP("Spline", "作用最小"))};
+}
+
+std::string splineText(const SplineResult &r, const TextTranslator &tr)
+{
+    std::vector<std::vector<std::string>> cells{splineColumnHeadings(tr)};
+    for (const SplineRow &row : splineRows(r, tr)) {
+        std::vector<std::string> line{row.name, row.unit};
+        for (const std::optional<double> &v : row.values)
+            line.push_back(v ? sheetNumber(*v, row.decimals) : std::string());
+        cells.push_back(line);
+    }
+    std::vector<std::size_t> widths(7, 0);
+    for (const auto &line : cells) {
+        for (std::size_t i = 0; i < line.size(); ++i)
+            widths[i] = std::max(widths[i], displayWidth(line[i]));
+    }
+    std::string out = splineHeading(r, tr) + "\n";
+    for (const auto &line : cells) {
+        std::string text;
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            const std::string pad(widths[i] - displayWidth(line[i]), ' ');
+            // Names and units to the left, numbers to the right.
+            text += (i ? "  " : "") + (i < 2 ? line[i] + pad : pad + line[i]);
+        }
+        while (!text.empty() && text.back() == ' ')
+            text.pop_back();
+        out += text + "\n";
+    }
     for (const std::string &w : splineWarningMessages(r, tr))
         out += "! " + w + "\n";
     return out;

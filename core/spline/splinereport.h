@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -11,6 +12,25 @@
 // as JSON; and the reasons a spline has none, in the language shown.
 namespace geardim {
 
+// One row of a spline's table: a single value, or a size with its five values (nominal,
+// actual max and min, effective max and min; an absent one empty).
+struct SplineRow {
+    std::string name;  // in the language shown, its figures filled in
+    std::string unit;  // "mm" or "" for a pure number
+    std::vector<std::optional<double>> values;
+    int decimals = 4;
+};
+
+// The rows of the table, in the order the window and the text show them.
+std::vector<SplineRow> splineRows(const SplineResult &r, const TextTranslator &tr = {});
+
+// The table's column headings: 项目, 单位, 公称, 实际最大, 实际最小, 作用最大, 作用最小.
+std::vector<std::string> splineColumnHeadings(const TextTranslator &tr = {});
+
+// The heading line: standard, kind, teeth, module, root form, class and fit.
+std::string splineHeading(const SplineResult &r, const TextTranslator &tr = {});
+
+// The rows as plain text, columns aligned, then the warnings.
 std::string splineText(const SplineResult &r, const TextTranslator &tr = {});
 std::string splineJson(const SplineResult &r, const TextTranslator &tr = {});
 // Every result as (name, value) pairs named as in the JSON, nested names joined by a dot,

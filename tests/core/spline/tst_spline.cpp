@@ -150,6 +150,11 @@ void TestSpline::dinShaftOverPinsAndSpan()
     QCOMPARE(r.spanTeeth, 4);
     QCOMPARE(rounded(*r.span, 3), 21.179);
     QVERIFY(!r.dimension.actualMax); // no deviations typed: nominal only
+    // Its hub has the opposite shift and a space as wide as the shaft's tooth.
+    const SplineResult hub = computed({.designation = designation("DIN 5480 - N 50 x 2 x 24 x 9H")});
+    QCOMPARE(hub.profileShift, -r.profileShift);
+    QCOMPARE(hub.thickness.nominal, r.thickness.nominal);
+    QCOMPARE(hub.minorDiameter, 46.0);
     // With typed deviations the limits follow; the mate sees the shaft thicker by λ.
     const SplineResult t = computed({.designation = designation("DIN 5480 - W 50 x 2 x 24 x 8f"), .pinDiameter = 4,
                                      .upperDeviation = -0.04, .lowerDeviation = -0.1, .effectiveVariation = 0.03});
