@@ -442,4 +442,20 @@ SplineOutcome computeSpline(const SplineInput &input)
     return {r, std::nullopt};
 }
 
+SheetInput splineAsGear(const SplineResult &r)
+{
+    const SplineDesignation &d = r.input.designation;
+    SheetInput gear;
+    gear.module = d.module;
+    gear.teeth = d.teeth;
+    gear.pressureAngleDeg = d.pressureAngle;
+    gear.internal = d.internal;
+    // The sheet takes an internal gear's tooth: the rest of the pitch beside the hub's space.
+    gear.thickness = d.internal ? r.circularPitch - r.thickness.nominal : r.thickness.nominal;
+    gear.tipDiameter = d.internal ? r.minorDiameter : r.majorDiameter;
+    gear.gauge = GaugeKind::Pin;
+    gear.gaugeDiameter = r.pinDiameter;
+    return gear;
+}
+
 } // namespace geardim

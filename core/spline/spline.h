@@ -6,6 +6,8 @@
 #include <variant>
 #include <vector>
 
+#include "core/sheet/sheetcalculation.h"
+
 // Involute splines as drawings designate them, ISO 4156 (identical in GB/T 3478.1) and
 // DIN 5480: their basic dimensions, the limits of the tooth thickness or space width, and the
 // dimension over two pins (shaft) or between two pins (hub) for each limit.
@@ -103,5 +105,9 @@ SplineOutcome computeSpline(const SplineInput &input);
 // The diameter over (shaft) or between (hub) two pins of diameter pin for a tooth thickness
 // or space width w on the reference circle; none if the pin centre is off the involute.
 std::optional<double> splinePinDimension(const SplineResult &geometry, double w, double pin);
+
+// The spline as the inspection sheet's gear at its nominal size, measured over or between
+// the same pins: the sheet draws its picture, and its M is the spline's nominal dimension.
+SheetInput splineAsGear(const SplineResult &spline);
 
 } // namespace geardim

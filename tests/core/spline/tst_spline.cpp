@@ -215,6 +215,11 @@ void TestSpline::hubAndShaftPinDimensionsMoveWithTheirLimits()
     QVERIFY2(r.contactDiameter > std::min(r.minorDiameter, r.majorDiameter) && r.contactDiameter < std::max(r.minorDiameter, r.majorDiameter),
              qPrintable(QString::number(r.contactDiameter)));
     QVERIFY(std::find(r.warnings.begin(), r.warnings.end(), SplineWarning::ContactOffFlank) == r.warnings.end());
+    // The inspection sheet, given the spline as a gear, measures the same pins to the same M.
+    const auto sheet = computeSheet(splineAsGear(r));
+    QVERIFY(sheet.ok());
+    QVERIFY2(std::fabs(sheet.value().overGauges.nominal - m.nominal) < 1e-9,
+             qPrintable(QString::number(sheet.value().overGauges.nominal, 'f', 10) + " " + QString::number(m.nominal, 'f', 10)));
     // Odd counts measure across half a pitch off the diameter: a hair less than even counts.
     if (input.designation.teeth % 2 == 1) {
         SplineResult even = r;
