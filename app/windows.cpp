@@ -5,6 +5,7 @@
 #include "gui/toolkit/registry.h"
 #include "gui/calc/formz.h"
 #include "gui/sheet/inspectionsheet.h"
+#include "gui/spline/splinewindow.h"
 #include "gui/solvers/forgfxqx.h"
 #include "gui/solvers/forhch.h"
 #include "gui/solvers/formzqx.h"
@@ -37,6 +38,15 @@ void registerWindows(WindowRegistry &registry)
     registry.setFactory(WindowId::XFromMValue, [] { return backToMenu<Formzqx>(WindowId::XFromMValue); });
     registry.setFactory(WindowId::XFromThickness, [] { return backToMenu<Forhch>(WindowId::XFromThickness); });
     registry.setFactory(WindowId::Sheet, [] { return std::make_unique<InspectionSheet>(); });
+    registry.setFactory(WindowId::Spline, [] {
+        auto window = std::make_unique<SplineWindow>();
+        QObject::connect(window.get(), &SplineWindow::backToMenu, [] {
+            WindowRegistry &registry = WindowRegistry::instance();
+            registry.hide(WindowId::Spline);
+            registry.show(WindowId::Menu);
+        });
+        return window;
+    });
 }
 
 } // namespace geardim

@@ -1,5 +1,5 @@
 // The floor for the menu's start-up: a hand-written Qt window with exactly the menu's
-// captions in their fonts and places (the heading and the six buttons, their captions
+// captions in their fonts and places (the heading and the seven buttons, their captions
 // broken into lines where the menu breaks them), and nothing else: no registry, no
 // form builder, no settings.
 #include <QApplication>
@@ -22,7 +22,7 @@ int main(int argc, char *argv[])
     QApplication::setFont(song(9));
     QWidget window;
     window.setWindowTitle(QStringLiteral("Velkor测量尺寸"));
-    window.setFixedSize(369, 305);
+    window.setFixedSize(369, 369);
     QLabel heading(QStringLiteral("选  项："), &window);
     heading.setFont(song(12));
     heading.setGeometry(24, 16, 65, 17);
@@ -38,6 +38,7 @@ int main(int argc, char *argv[])
         {"已知弧齿厚s求变位\n系数x", 216, 144, 121, 41, 10.5},
         {"退  出", 232, 224, 81, 49, 10.5},
         {"测量尺寸表", 32, 224, 121, 41, 12},
+        {"花  键", 32, 296, 121, 41, 12},
     };
     for (const Button &b : buttons) {
         auto *button = new QPushButton(QString::fromUtf8(b.text), &window);

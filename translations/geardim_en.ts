@@ -658,6 +658,10 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <source>Velkor测量尺寸</source>
         <translation>Velkor Measuring Dimensions</translation>
     </message>
+    <message>
+        <source>花  键</source>
+        <translation>Splines</translation>
+    </message>
 </context>
 <context>
     <name>Formz</name>
@@ -2164,6 +2168,53 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>旋向</source>
         <translation>Hand</translation>
+    </message>
+</context>
+<context>
+    <name>geardim::SplineWindow</name>
+    <message>
+        <source>花键</source>
+        <translation>Splines</translation>
+    </message>
+    <message>
+        <source>建议值</source>
+        <translation>proposed</translation>
+    </message>
+    <message>
+        <source>仅 DIN 5480</source>
+        <translation>DIN 5480 only</translation>
+    </message>
+    <message>
+        <source>花键标记</source>
+        <translation>Designation</translation>
+    </message>
+    <message>
+        <source>量棒直径 DR</source>
+        <translation>Pin diameter DR</translation>
+    </message>
+    <message>
+        <source>花键长度 g</source>
+        <translation>Spline length g</translation>
+    </message>
+    <message>
+        <source>上偏差 / 下偏差 / λ</source>
+        <translation>Upper / lower deviation / λ</translation>
+    </message>
+    <message>
+        <source>计  算</source>
+        <translation>Compute</translation>
+    </message>
+    <message>
+        <source>返  回</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>“%1”不是数。</source>
+        <translation>'%1' is not a number.</translation>
+    </message>
+    <message>
+        <source>上偏差和下偏差要一起给出。</source>
+        <translation>The upper and lower deviations go together.</translation>
     </message>
 </context>
 </TS>

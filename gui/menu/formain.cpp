@@ -20,9 +20,11 @@ constexpr ControlRow kControls[] = {
     {"Command5", K::Button, QT_TRANSLATE_NOOP("Formain", "退  出"), 3480, 3360, 1215, 735, 10.5},
     // The inspection sheet, in the free place at the lower left.
     {"Command6", K::Button, QT_TRANSLATE_NOOP("Formain", "测量尺寸表"), 480, 3360, 1815, 615, 12},
+    // Splines, below the others.
+    {"Command7", K::Button, QT_TRANSLATE_NOOP("Formain", "花  键"), 480, 4440, 1815, 615, 12},
 };
 
-constexpr FormTable kForm{"Formain", QT_TRANSLATE_NOOP("Formain", "Velkor测量尺寸"), 5535, 4575, 0, kControls};
+constexpr FormTable kForm{"Formain", QT_TRANSLATE_NOOP("Formain", "Velkor测量尺寸"), 5535, 5535, 0, kControls};
 
 } // namespace
 
@@ -32,7 +34,7 @@ Formain::Formain(QWidget *parent)
     buildForm(this, kForm);
     for (auto [member, name] : {std::pair{&Command1, "Command1"}, {&Command2, "Command2"},
                                 {&Command3, "Command3"}, {&Command4, "Command4"}, {&Command5, "Command5"},
-                                {&Command6, "Command6"}})
+                                {&Command6, "Command6"}, {&Command7, "Command7"}})
         bindControl(this, *member, name);
 
     connect(Command1, &QPushButton::clicked, this, [this] { open(WindowId::MValue); });
@@ -41,6 +43,7 @@ Formain::Formain(QWidget *parent)
     connect(Command4, &QPushButton::clicked, this, [this] { open(WindowId::XFromThickness); });
     connect(Command5, &QPushButton::clicked, this, [] { WindowRegistry::instance().endProgram(); });
     connect(Command6, &QPushButton::clicked, this, [this] { open(WindowId::Sheet); });
+    connect(Command7, &QPushButton::clicked, this, [this] { open(WindowId::Spline); });
 }
 
 void Formain::open(WindowId calculator)

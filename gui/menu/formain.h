@@ -21,7 +21,7 @@ private:
     // Hides the menu and shows the calculator, once that calculator can be made.
     void open(WindowId calculator);
 
-    QPushButton *Command1, *Command2, *Command3, *Command4, *Command5, *Command6;
+    QPushButton *Command1, *Command2, *Command3, *Command4, *Command5, *Command6, *Command7;
 };
 
 } // namespace geardim

@@ -62,13 +62,16 @@ void TestNavigation::menuHasTheDesignedControls()
     gui->start();
     QWidget *menu = gui->window(WindowId::Menu);
     QCOMPARE(menu->windowTitle(), QString("Velkor测量尺寸"));
-    QCOMPARE(menu->size(), QSize(369, 305));
+    // The spline button below the others, which keep their places.
+    QCOMPARE(menu->size(), QSize(369, 369));
     const QStringList texts{"选  项：", "M    值", "已知公法线长度求变位系数x", "已知M值求变位系数x",
-                            "已知弧齿厚s求变位系数x", "退  出"};
-    const char *const names[] = {"Label1", "Command1", "Command2", "Command3", "Command4", "Command5"};
-    for (int i = 0; i < 6; ++i)
+                            "已知弧齿厚s求变位系数x", "退  出", "测量尺寸表", "花  键"};
+    const char *const names[] = {"Label1", "Command1", "Command2", "Command3", "Command4", "Command5", "Command6", "Command7"};
+    for (int i = 0; i < 8; ++i)
         QCOMPARE(gui->text(WindowId::Menu, names[i]), texts[i]);
     QCOMPARE(gui->button(WindowId::Menu, "Command1")->geometry(), QRect(32, 72, 121, 41));
+    QCOMPARE(gui->button(WindowId::Menu, "Command6")->geometry(), QRect(32, 224, 121, 41));
+    QCOMPARE(gui->button(WindowId::Menu, "Command7")->geometry(), QRect(32, 296, 121, 41));
     QCOMPARE(gui->button(WindowId::Menu, "Command4")->font().pointSizeF(), 10.5);
     QCOMPARE(gui->button(WindowId::Menu, "Command1")->font().pointSizeF(), 12.0);
 }

@@ -1,0 +1,190 @@
+#include "gui/spline/splinewindow.h"
+
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "core/common/numberparse.h"
+#include "core/spline/splinereport.h"
+#include "gui/sheet/measurementview.h"
+#include "io/language.h"
+
+namespace geardim {
+
+SplineWindow::SplineWindow(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("SplineWindow"));
+    setWindowTitle(tr("花键"));
+    const auto field = [this](const char *name, const QString &text = {}) {
+        auto *edit = new QLineEdit(text, this);
+        edit->setObjectName(QString::fromLatin1(name));
+        connect(edit, &QLineEdit::returnPressed, this, &SplineWindow::computeClicked);
+        return edit;
+    };
+    // A fresh window shows ISO 4156's own example of a shaft.
+    designation = field("designation", QStringLiteral("EXT 25z × 1m × 30R × 6e ISO 4156"));
+    designation->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 36);
+    pin = field("pin");
+    pin->setPlaceholderText(tr("建议值"));
+    length = field("length", QStringLiteral("15"));
+    upper = field("upper");
+    lower = field("lower");
+    variation = field("variation");
+    for (QLineEdit *din : {upper, lower, variation})
+        din->setPlaceholderText(tr("仅 DIN 5480"));
+
+    auto *form = new QFormLayout;
+    form->addRow(tr("花键标记"), designation);
+    form->addRow(tr("量棒直径 DR"), pin);
+    form->addRow(tr("花键长度 g"), length);
+    auto *deviations = new QHBoxLayout;
+    deviations->addWidget(upper);
+    deviations->addWidget(lower);
+    deviations->addWidget(variation);
+    form->addRow(tr("上偏差 / 下偏差 / λ"), deviations);
+
+    Command1 = new QPushButton(tr("计  算"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setDefault(true);
+    Command2 = new QPushButton(tr("返  回"), this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    connect(Command1, &QPushButton::clicked, this, &SplineWindow::computeClicked);
+    connect(Command2, &QPushButton::clicked, this, &SplineWindow::backToMenu);
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(Command1);
+    buttons->addWidget(Command2);
+    buttons->addStretch();
+
+    auto *top = new QHBoxLayout;
+    top->addLayout(form, 1);
+    top->addLayout(buttons);
+
+    heading = new QLabel(this);
+    heading->setObjectName(QStringLiteral("heading"));
+    results = new QTableWidget(0, 7, this);
+    results->setObjectName(QStringLiteral("results"));
+    results->verticalHeader()->hide();
+    results->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    results->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    results->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    results->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    warnings = new QLabel(this);
+    warnings->setObjectName(QStringLiteral("warnings"));
+    warnings->setWordWrap(true);
+    picture = new MeasurementView(this);
+    picture->setMinimumHeight(220);
+
+    auto *split = new QSplitter(Qt::Vertical, this);
+    split->addWidget(results);
+    split->addWidget(picture);
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 1);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(heading);
+    layout->addWidget(split, 1);
+    layout->addWidget(warnings);
+    resize(760, 700);
+    computeClicked();
+}
+
+void SplineWindow::showProblem(const QString &text)
+{
+    // The last result stays, greyed, so nobody reads it as this spline's.
+    results->setEnabled(false);
+    picture->setSheet(std::nullopt);
+    warnings->setText(text);
+    warnings->setStyleSheet(QStringLiteral("color: #b00020;"));
+}
+
+void SplineWindow::computeClicked()
+{
+    const TextTranslator &translate = qtTextTranslator();
+    const auto parsed = parseSplineDesignation(designation->text().toStdString());
+    if (const auto *error = std::get_if<DesignationError>(&parsed)) {
+        designation->setFocus();
+        showProblem(QString::fromStdString(designationErrorText(*error, translate)));
+        return;
+    }
+    SplineInput input{.designation = std::get<SplineDesignation>(parsed)};
+    for (const auto &[edit, value] : {std::pair{pin, &input.pinDiameter}, {length, &input.splineLength}, {upper, &input.upperDeviation},
+                                      {lower, &input.lowerDeviation}, {variation, &input.effectiveVariation}}) {
+        if (edit->text().trimmed().isEmpty())
+            continue;
+        const std::optional<double> v = parseDouble(edit->text().toStdString());
+        if (!v) {
+            edit->setFocus();
+            edit->selectAll();
+            showProblem(tr("“%1”不是数。").arg(edit->text()));
+            return;
+        }
+        *value = *v;
+    }
+    if (input.upperDeviation.has_value() != input.lowerDeviation.has_value()) {
+        (input.upperDeviation ? lower : upper)->setFocus();
+        showProblem(tr("上偏差和下偏差要一起给出。"));
+        return;
+    }
+    const SplineOutcome out = computeSpline(input);
+    if (!out.result) {
+        showProblem(QString::fromStdString(splineFailureText(*out.failure, translate)));
+        return;
+    }
+    shown_ = *out.result;
+    heading->setText(QString::fromStdString(splineHeading(*shown_, translate)));
+    const std::vector<std::string> headings = splineColumnHeadings(translate);
+    QStringList labels;
+    for (const std::string &h : headings)
+        labels << QString::fromStdString(h);
+    results->setHorizontalHeaderLabels(labels);
+    const std::vector<SplineRow> rows = splineRows(*shown_, translate);
+    results->setRowCount(int(rows.size()));
+    for (int i = 0; i < int(rows.size()); ++i) {
+        const SplineRow &row = rows[std::size_t(i)];
+        results->setItem(i, 0, new QTableWidgetItem(QString::fromStdString(row.name)));
+        results->setItem(i, 1, new QTableWidgetItem(QString::fromStdString(row.unit)));
+        for (int c = 0; c < 5; ++c) {
+            const std::optional<double> v = std::size_t(c) < row.values.size() ? row.values[std::size_t(c)] : std::nullopt;
+            auto *item = new QTableWidgetItem(v ? QString::fromStdString(sheetNumber(*v, row.decimals)) : QString());
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            results->setItem(i, 2 + c, item);
+        }
+    }
+    results->setEnabled(true);
+    QStringList lines;
+    for (const std::string &w : splineWarningMessages(*shown_, translate))
+        lines << QString::fromStdString(w);
+    warnings->setText(lines.join(u'\n'));
+    warnings->setStyleSheet(QString());
+    // The picture: the spline as the sheet's gear, measured over or between the same pins.
+    const Outcome<SheetResult> sheet = computeSheet(splineAsGear(*shown_));
+    picture->setSheet(sheet.ok() ? std::optional(sheet.value()) : std::nullopt);
+}
+
+void SplineWindow::closeEvent(QCloseEvent *event)
+{
+    // Closing returns to the menu; the window lives on for the next opening.
+    event->ignore();
+    emit backToMenu();
+}
+
+void SplineWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        emit backToMenu();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace geardim

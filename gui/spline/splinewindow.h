@@ -1,0 +1,51 @@
+#pragma once
+
+#include <optional>
+
+#include <QWidget>
+
+#include "core/spline/spline.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace geardim {
+
+class MeasurementView;
+
+// The spline window: the designation as the drawing writes it, the pin, the spline length
+// and (for DIN 5480) the typed deviations; the designation read back, every dimension with
+// its actual and effective limits in a table, the warnings, and the picture of the pins in
+// the spline. Laid out with Qt layouts, resizable.
+class SplineWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit SplineWindow(QWidget *parent = nullptr);
+
+    // Reads the fields, computes and shows the spline, or says in the window why not.
+    void computeClicked();
+
+    const std::optional<SplineResult> &shown() const { return shown_; }
+
+signals:
+    // 返  回 or closing the window: back to the menu.
+    void backToMenu();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void showProblem(const QString &text);
+
+    QLineEdit *designation, *pin, *length, *upper, *lower, *variation;
+    QPushButton *Command1, *Command2;
+    QLabel *heading, *warnings;
+    QTableWidget *results;
+    MeasurementView *picture;
+    std::optional<SplineResult> shown_;
+};
+
+} // namespace geardim

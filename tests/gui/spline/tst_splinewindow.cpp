@@ -1,0 +1,142 @@
+#include <QtTest>
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTableWidget>
+
+#include "gui/spline/splinewindow.h"
+#include "tests/support/guitest.h"
+#include "tests/support/program.h"
+
+using geardim::WindowId;
+
+namespace {
+constexpr WindowId P = WindowId::Spline;
+}
+
+// The spline window from the menu: it shows what `geardim spline` prints, and says in the
+// window why a designation or a value cannot be used.
+class TestSplineWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void opensFromTheMenuAndGoesBack();
+    void showsTheSameNumbersAsTheCommandLine_data();
+    void showsTheSameNumbersAsTheCommandLine();
+    void badInputSaysWhyAndGreysTheTable_data();
+    void badInputSaysWhyAndGreysTheTable();
+
+private:
+    std::unique_ptr<GuiFixture> gui;
+    QTableWidget *table() { return gui->window(P)->findChild<QTableWidget *>("results"); }
+    QString cell(const QString &rowStart, int column)
+    {
+        for (int row = 0; row < table()->rowCount(); ++row) {
+            if (table()->item(row, 0)->text().startsWith(rowStart))
+                return table()->item(row, column)->text();
+        }
+        return QStringLiteral("<no row %1>").arg(rowStart);
+    }
+};
+
+void TestSplineWindow::init()
+{
+    gui = std::make_unique<GuiFixture>();
+    gui->start();
+}
+
+void TestSplineWindow::cleanup()
+{
+    QCOMPARE(gui->unexpectedDialogs, QStringList());
+    QCOMPARE(gui->warnings, QStringList());
+    gui.reset();
+}
+
+void TestSplineWindow::opensFromTheMenuAndGoesBack()
+{
+    QCOMPARE(gui->text(WindowId::Menu, "Command7"), QString("花  键"));
+    gui->click(WindowId::Menu, "Command7");
+    QCOMPARE(gui->visibleWindows(), QStringList{"SplineWindow"});
+    // A fresh window shows the standard's example shaft, computed.
+    QCOMPARE(cell("齿厚 S", 4), QString("1.4448"));
+    QTest::keyClick(gui->window(P), Qt::Key_Escape);
+    QCOMPARE(gui->visibleWindows(), QStringList{"Formain"});
+    gui->click(WindowId::Menu, "Command7");
+    gui->click(P, "Command2");
+    QCOMPARE(gui->visibleWindows(), QStringList{"Formain"});
+    gui->click(WindowId::Menu, "Command7");
+    gui->window(P)->close();
+    QCOMPARE(gui->visibleWindows(), QStringList{"Formain"});
+}
+
+void TestSplineWindow::showsTheSameNumbersAsTheCommandLine_data()
+{
+    QTest::addColumn<QString>("designation");
+    QTest::addColumn<QString>("pin");
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<QString>("dimension");
+    QTest::newRow("iso hub") << "INT 25z × 1m × 30P × 5H ISO 4156" << "" << "spaceWidth" << "棒间距 M";
+    QTest::newRow("din shaft, typed pin") << "DIN 5480 - W 50 x 2 x 24 x 8f" << "4" << "toothThickness" << "跨棒距 M";
+    QTest::newRow("odd shaft 45°") << "EXT 19z x 1.5m x 45 x 7k" << "" << "toothThickness" << "跨棒距 M";
+}
+
+void TestSplineWindow::showsTheSameNumbersAsTheCommandLine()
+{
+    QFETCH(QString, designation);
+    QFETCH(QString, pin);
+    QFETCH(QString, size);
+    QFETCH(QString, dimension);
+    gui->click(WindowId::Menu, "Command7");
+    gui->type(P, "designation", designation);
+    gui->type(P, "pin", pin);
+    gui->type(P, "length", "20");
+    gui->click(P, "Command1");
+    QStringList args{"spline", "--designation", designation, "--spline-length", "20", "--format", "json"};
+    if (!pin.isEmpty())
+        args << "--pin-diameter" << pin;
+    const Run run = runGeardim(args);
+    QCOMPARE(run.status, 0);
+    const QJsonObject j = QJsonDocument::fromJson(run.out).object();
+    const auto shown = [](const QJsonValue &v) { return v.isUndefined() ? QString() : QString::number(v.toDouble(), 'f', 4); };
+    const QJsonObject dim = j["pins"]["dimension"].toObject();
+    const char *const names[] = {"nominal", "actualMax", "actualMin", "effectiveMax", "effectiveMin"};
+    for (int c = 0; c < 5; ++c) {
+        QCOMPARE(cell(dimension, 2 + c), shown(dim.value(names[c])));
+        QCOMPARE(cell(size == "spaceWidth" ? "齿槽宽 E" : "齿厚 S", 2 + c), shown(j[size].toObject().value(names[c])));
+    }
+    QCOMPARE(cell("量棒直径 DR", 2), shown(j["pins"]["diameter"]));
+    QVERIFY(table()->isEnabled());
+}
+
+void TestSplineWindow::badInputSaysWhyAndGreysTheTable_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("designation") << "designation" << "EXT 24z × 2m × 20P × 6h" << "“20P”";
+    QTest::newRow("pin not a number") << "pin" << "abc" << "“abc”不是数";
+    QTest::newRow("pin too large for the hub") << "designation" << "INT 24z × 2m × 30P × 6H" << "";
+    QTest::newRow("one deviation") << "upper" << "-0.04" << "上偏差和下偏差要一起给出";
+}
+
+void TestSplineWindow::badInputSaysWhyAndGreysTheTable()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    gui->click(WindowId::Menu, "Command7");
+    QVERIFY(table()->isEnabled());
+    gui->type(P, field.toLatin1().constData(), text);
+    if (QTest::currentDataTag() == QByteArray("pin too large for the hub")) {
+        gui->type(P, "pin", "6");
+        message = "量棒中心不在渐开线上";
+    }
+    QTest::keyClick(gui->field(P, field.toLatin1().constData()), Qt::Key_Return);
+    QVERIFY2(gui->text(P, "warnings").contains(message), qPrintable(gui->text(P, "warnings")));
+    QVERIFY(!table()->isEnabled());
+    QCOMPARE(table()->rowCount() > 0, true); // the old table stays, greyed
+}
+
+QTEST_MAIN(TestSplineWindow)
+#include "tst_splinewindow.moc"
