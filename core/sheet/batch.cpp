@@ -13,134 +13,13 @@
 
 #include "core/common/failure.h"
 #include "core/common/translatable.h"
+#include "core/common/csvrecords.h"
 #include "core/sheet/allowancetable.h"
 #include "core/sheet/sheetinputs.h"
 #include "core/sheet/sheetreport.h"
 
 namespace geardim {
 namespace {
-
-constexpr std::size_t kMaxRecordBytes = 64 * 1024;
-
-// The lines of a CSV stream, each at most kMaxRecordBytes long (the rest of a longer
-// line is skipped unread into memory), numbered from 1, with lines handed back read again.
-class LineSource {
-public:
-    explicit LineSource(std::istream &in) : in_(in) {}
-
-    struct Line {
-        std::string text;
-        long number = 0;
-        bool tooLong = false;
-    };
-
-    bool next(Line &line)
-    {
-        if (!pending_.empty()) {
-            line = std::move(pending_.front());
-            pending_.pop_front();
-            return true;
-        }
-        line.text.clear();
-        line.tooLong = false;
-        if (!in_.good() || in_.peek() == std::char_traits<char>::eof())
-            return false;
-        line.number = ++read_;
-        for (int c; (c = in_.get()) != std::char_traits<char>::eof() && c != '\n';) {
-            if (line.text.size() < kMaxRecordBytes)
-                line.text += char(c);
-            else
-                line.tooLong = true;
-        }
-        return true;
-    }
-
-    void handBack(std::deque<Line> lines)
-    {
-        for (auto it = lines.rbegin(); it != lines.rend(); ++it)
-            pending_.push_front(std::move(*it));
-    }
-
-private:
-    std::istream &in_;
-    std::deque<Line> pending_;
-    long read_ = 0;
-};
-
-// Why a record could not be read: a line or a quoted record longer than kMaxRecordBytes.
-struct RecordProblem {
-    enum Kind { None, LineTooLong, QuoteNotClosed } kind = None;
-    long line = 0;
-};
-
-// The next record (RFC 4180: quoted fields, doubled quotes, line breaks inside quotes).
-// False at the end of the stream. A quote left open past kMaxRecordBytes, or to the end
-// of the stream, makes the record's first line an error, and reading goes on with the
-// line after it.
-bool readRecord(LineSource &source, std::vector<std::string> &fields, RecordProblem &problem)
-{
-    fields.clear();
-    problem = {};
-    LineSource::Line first;
-    if (!source.next(first))
-        return false;
-    if (first.tooLong) {
-        problem = {RecordProblem::LineTooLong, first.number};
-        return true;
-    }
-    std::deque<LineSource::Line> more;
-    std::size_t size = first.text.size();
-    std::string field;
-    bool quoted = false;
-    const std::string *line = &first.text;
-    for (;;) {
-        for (std::size_t i = 0; i < line->size(); ++i) {
-            const char c = (*line)[i];
-            if (quoted) {
-                if (c == '"' && i + 1 < line->size() && (*line)[i + 1] == '"')
-                    field += '"', ++i;
-                else if (c == '"')
-                    quoted = false;
-                else
-                    field += c;
-            } else if (c == '"') {
-                quoted = true;
-            } else if (c == ',') {
-                fields.push_back(std::move(field));
-                field.clear();
-            } else if (c != '\r' || i + 1 != line->size()) {
-                field += c;
-            }
-        }
-        if (!quoted)
-            break;
-        LineSource::Line next;
-        if (!source.next(next) || next.tooLong || size + next.text.size() + 1 > kMaxRecordBytes) {
-            if (next.number)
-                more.push_back(std::move(next));
-            source.handBack(std::move(more));
-            fields.clear();
-            problem = {RecordProblem::QuoteNotClosed, first.number};
-            return true;
-        }
-        size += next.text.size() + 1;
-        more.push_back(std::move(next));
-        line = &more.back().text;
-        field += '\n';
-    }
-    fields.push_back(std::move(field));
-    return true;
-}
-
-void writeRecord(std::ostream &out, const std::vector<std::string> &fields)
-{
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i)
-            out << ',';
-        out << csvField(fields[i]);
-    }
-    out << '\n';
-}
 
 // One line between the two stages: its input columns as written, and its sheet or the reason.
 struct Computed {
@@ -150,11 +29,6 @@ struct Computed {
 };
 
 constexpr std::size_t kRingSize = 64;
-
-bool blank(const std::vector<std::string> &fields)
-{
-    return fields.size() == 1 && fields[0].find_first_not_of(" \t\r") == std::string::npos;
-}
 
 // A text of the batch in the language shown, its %1, %2 … replaced by the arguments.
 std::string batchText(const TextTranslator &tr, const char *context, const char *text,
@@ -180,6 +54,15 @@ std::string batchText(const TextTranslator &tr, const char *context, const char 
 namespace {
 
 // A header name as a message quotes it: at most 40 characters, the rest cut.
+std::string recordProblemText(const RecordProblem &problem, const TextTranslator &tr)
+{
+    return problem.kind == RecordProblem::QuoteNotClosed
+               ? batchText(tr, "Batch", QT_TRANSLATE_NOOP("Batch", "第 %1 行开始的引号没有闭合（或记录超过 64 KiB）。"),
+                           {std::to_string(problem.line)})
+               : batchText(tr, "Batch", QT_TRANSLATE_NOOP("Batch", "第 %1 行超过 64 KiB。"), {std::to_string(problem.line)});
+}
+
+
 std::string quotedName(const std::string &name)
 {
     if (name.size() <= 40)
@@ -188,14 +71,6 @@ std::string quotedName(const std::string &name)
     while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80)
         --cut; // not inside a UTF-8 character
     return name.substr(0, cut) + "…";
-}
-
-std::string recordProblemText(const RecordProblem &problem, const TextTranslator &tr)
-{
-    return problem.kind == RecordProblem::QuoteNotClosed
-               ? batchText(tr, "Batch", QT_TRANSLATE_NOOP("Batch", "第 %1 行开始的引号没有闭合（或记录超过 64 KiB）。"),
-                           {std::to_string(problem.line)})
-               : batchText(tr, "Batch", QT_TRANSLATE_NOOP("Batch", "第 %1 行超过 64 KiB。"), {std::to_string(problem.line)});
 }
 
 } // namespace
@@ -210,7 +85,7 @@ BatchSummary runBatch(std::istream &in, std::ostream &out, const SheetInput &def
     RecordProblem problem;
     // Blank lines before the header are passed over.
     bool read = false;
-    while ((read = readRecord(source, header, problem)) && problem.kind == RecordProblem::None && blank(header)) {
+    while ((read = readRecord(source, header, problem)) && problem.kind == RecordProblem::None && blankRecord(header)) {
     }
     if (read && problem.kind != RecordProblem::None) {
         summary.problem = recordProblemText(problem, tr);
@@ -294,7 +169,7 @@ BatchSummary runBatch(std::istream &in, std::ostream &out, const SheetInput &def
 
     std::vector<std::string> fields;
     for (std::size_t next = 0; readRecord(source, fields, problem);) {
-        if (problem.kind == RecordProblem::None && blank(fields))
+        if (problem.kind == RecordProblem::None && blankRecord(fields))
             continue;
         {
             std::unique_lock<std::mutex> hold(lock);
