@@ -22,6 +22,7 @@
 #endif
 #include <string>
 
+#include "app/batchrun.h"
 #include "app/clioutput.h"
 #include "app/splinecommand.h"
 #include "core/sheet/batch.h"
@@ -173,56 +174,23 @@ std::optional<SheetInput> inputs(Parsed &p, QJsonObject &kept, QString &drawing,
 
 // True when the two paths name the same file (the same device and inode, through
 // links and "./" alike).
-bool sameFile(const QString &a, const QString &b)
-{
-#if defined(Q_OS_UNIX)
-    struct stat sa {}, sb {};
-    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 && ::stat(QFile::encodeName(b).constData(), &sb) == 0
-           && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
-#else
-    const QString ca = QFileInfo(a).canonicalFilePath();
-    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
-#endif
-}
 
 int runBatchCommand(Parsed &p, const SheetInput &defaults, const QSize &pictureSize, BatchOptions options)
 {
-    const QString inPath = p.parser.value(p.batch);
-    if (const FileDone source = checkInputSource(inPath); !source.ok())
-        return noResult(QCoreApplication::translate("CommandLine", "无法打开批量文件“%1”：%2。").arg(inPath, source.problem()));
-    std::ifstream in(QFile::encodeName(inPath).toStdString(), std::ios::binary);
-    if (!in)
-        return noResult(QCoreApplication::translate("CommandLine", "无法打开批量文件“%1”：%2。").arg(inPath, qt_error_string(errno)));
-    std::optional<BatchOutputFile> file;
-    std::ostream *out = &std::cout;
-    if (p.parser.isSet(p.out)) {
-        const QString outPath = p.parser.value(p.out);
-        // Writing the input over itself would empty it before it is read.
-        if (sameFile(inPath, outPath))
-            return usageError(QCoreApplication::translate("CommandLine", "--out 与 --batch 是同一个文件“%1”：批量结果不能写到输入文件上。").arg(outPath));
-        file.emplace(outPath);
-        if (const FileDone opened = file->open(); !opened.ok())
-            return noResult(QCoreApplication::translate("CommandLine", "无法写入“%1”：%2。").arg(outPath, opened.problem()));
-        out = &file->stream();
-    }
+    BatchRun run;
+    if (const std::optional<int> refused = run.open(p.parser.value(p.batch), p.parser.isSet(p.out) ? p.parser.value(p.out) : QString()))
+        return *refused;
     const bool histogram = p.parser.isSet(p.summary) && p.parser.isSet(p.picture);
     options.keepAllowances = histogram;
-    const BatchSummary summary = runBatch(in, *out, defaults, qtTextTranslator(), options);
-    out->flush();
-    if (!summary.problem.empty())
-        return noResult(QString::fromStdString(summary.problem));
-    if (file) {
-        if (const FileDone committed = file->commit(); !committed.ok())
-            return noResult(QCoreApplication::translate("CommandLine", "无法写入“%1”：%2。原有文件未改动。").arg(p.parser.value(p.out), committed.problem()));
-    } else if (!*out) {
-        return noResult(QCoreApplication::translate("CommandLine", "写入批量结果失败。"));
-    }
+    const BatchSummary summary = runBatch(run.in(), run.out(), defaults, qtTextTranslator(), options);
+    if (const std::optional<int> failed = run.finish(summary.problem))
+        return *failed;
     // The summary goes to standard output when the lines go to a file, else to stderr.
     if (p.parser.isSet(p.summary)) {
         const std::string text = p.parser.value(p.format) == QLatin1String("json")
                                      ? measuredSummaryJson(summary.measured)
                                      : measuredSummaryText(summary.measured, qtTextTranslator());
-        printTo(file ? stdout : stderr, text);
+        printTo(run.toFile() ? stdout : stderr, text);
         if (histogram) {
             if (const FileDone drawn = writeAllowanceHistogram(p.parser.value(p.picture), pictureSize, summary.measured); !drawn.ok())
                 return noResult(drawn.problem());

@@ -2,8 +2,10 @@
 
 #include <QCommandLineParser>
 
+#include "app/batchrun.h"
 #include "app/clioutput.h"
 #include "core/common/numberparse.h"
+#include "core/spline/splinebatch.h"
 #include "core/spline/splinereport.h"
 #include "io/language.h"
 
@@ -24,7 +26,12 @@ int runSplineCommand(const QStringList &arguments)
     const QCommandLineOption variation{QStringLiteral("effective-variation"), said(QT_TRANSLATE_NOOP("CommandLine", "DIN 5480：综合公差 λ（mm）")), QStringLiteral("mm")};
     const QCommandLineOption format{QStringLiteral("format"), said(QT_TRANSLATE_NOOP("CommandLine", "输出格式：text（默认）、csv 或 json")), QStringLiteral("text|csv|json"),
                                     QStringLiteral("text")};
-    parser.addOptions({designation, pin, length, upper, lower, variation, format});
+    const QCommandLineOption batch{QStringLiteral("batch"),
+                                   said(QT_TRANSLATE_NOOP("CommandLine", "批量计算：CSV 文件，表头为选项名（不带 --），每行一个花键")),
+                                   QStringLiteral("in.csv")};
+    const QCommandLineOption outFile{QStringLiteral("out"), said(QT_TRANSLATE_NOOP("CommandLine", "批量结果的 CSV 文件（默认标准输出）")),
+                                 QStringLiteral("out.csv")};
+    parser.addOptions({designation, pin, length, upper, lower, variation, format, batch, outFile});
     parser.addPositionalArgument(QStringLiteral("spline"), said(QT_TRANSLATE_NOOP("CommandLine", "命令")));
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
@@ -37,6 +44,32 @@ int runSplineCommand(const QStringList &arguments)
     const QString form = parser.value(format);
     if (form != QLatin1String("text") && form != QLatin1String("csv") && form != QLatin1String("json"))
         return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "未知的输出格式“%1”。")).arg(form));
+    if (parser.isSet(batch)) {
+        // The batch's lines carry every input.
+        for (const QCommandLineOption *single : {&designation, &pin, &length, &upper, &lower, &variation}) {
+            if (parser.isSet(*single))
+                return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "--%1 不能与 --batch 同用：批量文件的列给出每个花键的输入。"))
+                                      .arg(single->names().first()));
+        }
+        BatchRun run;
+        if (const std::optional<int> refused = run.open(parser.value(batch), parser.isSet(outFile) ? parser.value(outFile) : QString()))
+            return *refused;
+        const SplineBatchSummary summary = runSplineBatch(run.in(), run.out(), qtTextTranslator());
+        if (const std::optional<int> failed = run.finish(summary.problem))
+            return *failed;
+        if (summary.withoutResult > 0) {
+            printTo(stderr, "geardim: "
+                                + said(QT_TRANSLATE_NOOP("CommandLine", "%1 行（共 %2 行）没有结果，原因见 error 列。"))
+                                      .arg(summary.withoutResult)
+                                      .arg(summary.splines)
+                                      .toStdString()
+                                + "\n");
+            return kSomeLinesFailed;
+        }
+        return kResult;
+    }
+    if (parser.isSet(outFile))
+        return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "--out 只用于 --batch。")));
     if (!parser.isSet(designation))
         return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "缺少 --designation：花键标记。")));
 

@@ -66,6 +66,34 @@
         <source>批量文件的表头有两列“%1”。</source>
         <translation>The batch file&apos;s header names the column &quot;%1&quot; twice.</translation>
     </message>
+    <message>
+        <source>%1 列的值不是数。</source>
+        <translation>The value in column %1 is not a number.</translation>
+    </message>
+    <message>
+        <source>upper-deviation 和 lower-deviation 要一起给出。</source>
+        <translation>upper-deviation and lower-deviation go together.</translation>
+    </message>
+    <message>
+        <source>没有可读的表头。</source>
+        <translation>There is no header to read.</translation>
+    </message>
+    <message>
+        <source>表头中的列“%1”出现了两次。</source>
+        <translation>The column '%1' appears twice in the header.</translation>
+    </message>
+    <message>
+        <source>表头中的列“%1”不是花键的输入。</source>
+        <translation>The column '%1' in the header is not an input of a spline.</translation>
+    </message>
+    <message>
+        <source>表头中缺少 designation 列。</source>
+        <translation>The header has no designation column.</translation>
+    </message>
+    <message>
+        <source>这一行的字段比表头多。</source>
+        <translation>This line has more fields than the header.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -276,6 +304,18 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>--upper-deviation 和 --lower-deviation 要一起给出。</source>
         <translation>--upper-deviation and --lower-deviation go together.</translation>
+    </message>
+    <message>
+        <source>批量计算：CSV 文件，表头为选项名（不带 --），每行一个花键</source>
+        <translation>batch run: a CSV file whose header names the options (without --), one spline a line</translation>
+    </message>
+    <message>
+        <source>--%1 不能与 --batch 同用：批量文件的列给出每个花键的输入。</source>
+        <translation>--%1 does not go with --batch: the batch file's columns give each spline's inputs.</translation>
+    </message>
+    <message>
+        <source>--out 只用于 --batch。</source>
+        <translation>--out is only for --batch.</translation>
     </message>
 </context>
 <context>
@@ -2210,7 +2250,7 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>“%1”不是数。</source>
-        <translation>'%1' is not a number.</translation>
+        <translation>&apos;%1&apos; is not a number.</translation>
     </message>
     <message>
         <source>上偏差和下偏差要一起给出。</source>

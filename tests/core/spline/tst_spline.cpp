@@ -4,6 +4,10 @@
 #include <string>
 
 #include "core/spline/spline.h"
+#include "core/spline/splinebatch.h"
+#include "core/spline/splinereport.h"
+
+#include <sstream>
 
 using namespace geardim;
 
@@ -47,6 +51,8 @@ private slots:
     void hubAndShaftPinDimensionsMoveWithTheirLimits_data();
     void hubAndShaftPinDimensionsMoveWithTheirLimits();
     void refusesWhatCannotBeMeasured();
+    void batchWritesALineForEveryLine_data();
+    void batchWritesALineForEveryLine();
 };
 
 void TestSpline::readsDesignations_data()
@@ -245,6 +251,51 @@ void TestSpline::refusesWhatCannotBeMeasured()
     const SplineDesignation din = designation("DIN 5480 W 50 x 2 x 24");
     QCOMPARE(*computeSpline({.designation = din, .upperDeviation = -0.1, .lowerDeviation = -0.04}).failure,
              SplineFailure::DeviationsReversed);
+}
+
+void TestSpline::batchWritesALineForEveryLine_data()
+{
+    QTest::addColumn<QString>("csv");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<int>("withoutResult");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("good and bad lines") << "designation,pin-diameter\n\"INT 25z × 1m × 30P × 5H\",\nDIN 5480 W 50x2x24,4\nEXT 24q x 2m,\n\n"
+                                           "EXT 25z x 1m x 30R,x\nEXT 25z x 1m x 30R,1.8,extra\n"
+                                        << 5 << 3 << "";
+    QTest::newRow("quote left open") << "designation\n\"EXT 25z x 1m x 30R\n" << 1 << 1 << "";
+    QTest::newRow("byte-order mark, carriage returns") << "\xEF\xBB\xBF" "designation,spline-length\r\nEXT 25z x 1m x 30R x 6e,15\r\n" << 1 << 0 << "";
+    QTest::newRow("unknown column") << "designation,teeth\nEXT 25z x 1m x 30R,25\n" << 0 << 0 << "“teeth”";
+    QTest::newRow("no designation column") << "pin-diameter\n4\n" << 0 << 0 << "designation";
+    QTest::newRow("column twice") << "designation,designation\na,b\n" << 0 << 0 << "两次";
+    QTest::newRow("empty") << "" << 0 << 0 << "表头";
+}
+
+void TestSpline::batchWritesALineForEveryLine()
+{
+    QFETCH(QString, csv);
+    std::istringstream in(csv.toStdString());
+    std::ostringstream out;
+    const SplineBatchSummary summary = runSplineBatch(in, out);
+    QTEST(int(summary.splines), "lines");
+    QTEST(int(summary.withoutResult), "withoutResult");
+    QFETCH(QString, problem);
+    QVERIFY2(problem.isEmpty() ? summary.problem.empty() : QString::fromStdString(summary.problem).contains(problem), summary.problem.c_str());
+    if (!summary.problem.empty()) {
+        QVERIFY(out.str().empty());
+        return;
+    }
+    // A header and one line a spline, every line as wide as the header.
+    std::istringstream written(out.str());
+    std::string line;
+    std::vector<std::string> lines;
+    while (std::getline(written, line))
+        lines.push_back(line);
+    QCOMPARE(int(lines.size()), summary.splines + 1);
+    QVERIFY(QString::fromStdString(lines.front()).endsWith(",error"));
+    for (const std::string &l : lines) {
+        if (l.find('"') == std::string::npos)
+            QCOMPARE(std::count(l.begin(), l.end(), ','), std::count(lines.front().begin(), lines.front().end(), ','));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestSpline)

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+#include "core/sheet/sheetreport.h"
+
+// Many splines at once: a CSV file in, one spline a line; a CSV file out.
+namespace geardim {
+
+struct SplineBatchSummary {
+    long splines = 0;        // data lines read
+    long withoutResult = 0;  // lines whose error column is filled
+    std::string problem;     // a header that cannot be read; nothing was computed then
+};
+
+// The header names the columns by the spline command's options without their dashes:
+// designation (required), pin-diameter, spline-length, upper-deviation, lower-deviation,
+// effective-variation; an empty cell is no value. Writes the input columns as they came,
+// every result column named as in the spline's CSV, and an error column with the reason a
+// line has no result.
+SplineBatchSummary runSplineBatch(std::istream &in, std::ostream &out, const TextTranslator &tr = {});
+
+} // namespace geardim
