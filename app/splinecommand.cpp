@@ -8,6 +8,7 @@
 #include "core/spline/splinebatch.h"
 #include "core/spline/splinereport.h"
 #include "io/language.h"
+#include "io/splinefile.h"
 
 namespace geardim {
 int runSplineCommand(const QStringList &arguments)
@@ -31,7 +32,11 @@ int runSplineCommand(const QStringList &arguments)
                                    QStringLiteral("in.csv")};
     const QCommandLineOption outFile{QStringLiteral("out"), said(QT_TRANSLATE_NOOP("CommandLine", "批量结果的 CSV 文件（默认标准输出）")),
                                  QStringLiteral("out.csv")};
-    parser.addOptions({designation, pin, length, upper, lower, variation, format, batch, outFile});
+    const QCommandLineOption load{QStringLiteral("load"), said(QT_TRANSLATE_NOOP("CommandLine", "从花键文件读取输入，其他选项覆盖文件中的值")),
+                                  QStringLiteral("file")};
+    const QCommandLineOption save{QStringLiteral("save"), said(QT_TRANSLATE_NOOP("CommandLine", "把选项生效后的输入写入花键文件")),
+                                  QStringLiteral("file")};
+    parser.addOptions({designation, pin, length, upper, lower, variation, format, batch, outFile, load, save});
     parser.addPositionalArgument(QStringLiteral("spline"), said(QT_TRANSLATE_NOOP("CommandLine", "命令")));
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
@@ -46,7 +51,7 @@ int runSplineCommand(const QStringList &arguments)
         return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "未知的输出格式“%1”。")).arg(form));
     if (parser.isSet(batch)) {
         // The batch's lines carry every input.
-        for (const QCommandLineOption *single : {&designation, &pin, &length, &upper, &lower, &variation}) {
+        for (const QCommandLineOption *single : {&designation, &pin, &length, &upper, &lower, &variation, &load, &save}) {
             if (parser.isSet(*single))
                 return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "--%1 不能与 --batch 同用：批量文件的列给出每个花键的输入。"))
                                       .arg(single->names().first()));
@@ -70,16 +75,21 @@ int runSplineCommand(const QStringList &arguments)
     }
     if (parser.isSet(outFile))
         return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "--out 只用于 --batch。")));
-    if (!parser.isSet(designation))
+    // The inputs: a spline file's, then the options over them.
+    SplineFileInputs inputs;
+    if (parser.isSet(load)) {
+        const FileOutcome<SplineFileInputs> read = readSplineFile(parser.value(load));
+        if (!read.ok())
+            return noResult(read.problem());
+        inputs = read.value();
+    }
+    if (parser.isSet(designation))
+        inputs.designation = parser.value(designation);
+    if (inputs.designation.isEmpty())
         return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "缺少 --designation：花键标记。")));
-
-    const auto parsed = parseSplineDesignation(parser.value(designation).toStdString());
-    if (const auto *error = std::get_if<DesignationError>(&parsed))
-        return noResult(QString::fromStdString(designationErrorText(*error, qtTextTranslator())));
-    SplineInput input{.designation = std::get<SplineDesignation>(parsed)};
-    for (const auto &[option, field] : {std::pair{&pin, &input.pinDiameter}, {&length, &input.splineLength},
-                                        {&upper, &input.upperDeviation}, {&lower, &input.lowerDeviation},
-                                        {&variation, &input.effectiveVariation}}) {
+    for (const auto &[option, field] : {std::pair{&pin, &inputs.pinDiameter}, {&length, &inputs.splineLength},
+                                        {&upper, &inputs.upperDeviation}, {&lower, &inputs.lowerDeviation},
+                                        {&variation, &inputs.effectiveVariation}}) {
         if (!parser.isSet(*option))
             continue;
         const std::optional<double> v = parseDouble(parser.value(*option).toStdString());
@@ -87,8 +97,18 @@ int runSplineCommand(const QStringList &arguments)
             return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "--%1 的值“%2”不是数。")).arg(option->names().first(), parser.value(*option)));
         *field = *v;
     }
-    if (parser.isSet(upper) != parser.isSet(lower))
+    if (inputs.upperDeviation.has_value() != inputs.lowerDeviation.has_value())
         return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "--upper-deviation 和 --lower-deviation 要一起给出。")));
+    const auto parsed = parseSplineDesignation(inputs.designation.toStdString());
+    if (const auto *error = std::get_if<DesignationError>(&parsed))
+        return noResult(QString::fromStdString(designationErrorText(*error, qtTextTranslator())));
+    const SplineInput input{.designation = std::get<SplineDesignation>(parsed), .pinDiameter = inputs.pinDiameter,
+                            .splineLength = inputs.splineLength, .upperDeviation = inputs.upperDeviation,
+                            .lowerDeviation = inputs.lowerDeviation, .effectiveVariation = inputs.effectiveVariation};
+    if (parser.isSet(save)) {
+        if (const FileDone written = writeSplineFile(parser.value(save), inputs); !written.ok())
+            return noResult(written.problem());
+    }
     const SplineOutcome out = computeSpline(input);
     if (!out.result)
         return noResult(QString::fromStdString(splineFailureText(*out.failure, qtTextTranslator())));

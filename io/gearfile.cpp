@@ -164,33 +164,43 @@ FileOutcome<GearDocument> gearFromDocument(const QJsonObject &root)
 }
 
 
+FileOutcome<QJsonObject> readJsonFile(const QString &path, const QString &tooLarge, const QString &notThisKind)
+{
+    using Read = FileOutcome<QJsonObject>;
+    // A FIFO would block the open for ever: only a regular file is opened.
+    if (const FileDone source = checkInputSource(path); !source.ok())
+        return Read::refused(source.problem() + QCoreApplication::translate("GearFile", "。"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Read::refused(file.errorString());
+    if (file.size() > kMaxGearFileBytes)
+        return Read::refused(tooLarge);
+    const QByteArray bytes = file.read(kMaxGearFileBytes + 1);
+    if (bytes.size() > kMaxGearFileBytes)
+        return Read::refused(tooLarge);
+    QJsonParseError error{};
+    QJsonDocument document;
+    underflowsAsZero(bytes, error, document);
+    if (error.error != QJsonParseError::NoError)
+        return Read::refused(QCoreApplication::translate("GearFile", "不是有效的 JSON（第 %1 字节：%2），文件可能不完整。")
+                                 .arg(error.offset)
+                                 .arg(error.errorString()));
+    if (!document.isObject())
+        return Read::refused(notThisKind);
+    return document.object();
+}
+
 FileOutcome<GearDocument> readGearFile(const QString &path)
 {
     const QString name = QFileInfo(path).fileName();
     const auto refuse = [&](const QString &why) {
         return FileOutcome<GearDocument>::refused(QCoreApplication::translate("GearFile", "无法打开“%1”：%2").arg(name, why));
     };
-    // A FIFO would block the open for ever: only a regular file is opened.
-    if (const FileDone source = checkInputSource(path); !source.ok())
-        return refuse(source.problem() + QCoreApplication::translate("GearFile", "。"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return refuse(file.errorString());
-    if (file.size() > kMaxGearFileBytes)
-        return refuse(QCoreApplication::translate("GearFile", "文件大于 1 MiB，不是齿轮文件。"));
-    const QByteArray bytes = file.read(kMaxGearFileBytes + 1);
-    if (bytes.size() > kMaxGearFileBytes)
-        return refuse(QCoreApplication::translate("GearFile", "文件大于 1 MiB，不是齿轮文件。"));
-    QJsonParseError error{};
-    QJsonDocument document;
-    underflowsAsZero(bytes, error, document);
-    if (error.error != QJsonParseError::NoError)
-        return refuse(QCoreApplication::translate("GearFile", "不是有效的 JSON（第 %1 字节：%2），文件可能不完整。")
-                          .arg(error.offset)
-                          .arg(error.errorString()));
-    if (!document.isObject())
-        return refuse(QCoreApplication::translate("GearFile", "不是齿轮文件。"));
-    FileOutcome<GearDocument> read = gearFromDocument(document.object());
+    const FileOutcome<QJsonObject> json = readJsonFile(path, QCoreApplication::translate("GearFile", "文件大于 1 MiB，不是齿轮文件。"),
+                                                       QCoreApplication::translate("GearFile", "不是齿轮文件。"));
+    if (!json.ok())
+        return refuse(json.problem());
+    FileOutcome<GearDocument> read = gearFromDocument(json.value());
     if (!read.ok())
         return refuse(read.problem());
     return read;

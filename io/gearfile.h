@@ -24,6 +24,11 @@ struct GearDocument {
     bool upperGiven = false, lowerGiven = false; // the allowances stand in the file (they win over a code)
 };
 
+// The JSON object of a file of the program (a gear or spline file): refused, with the
+// reason, when it is not a regular file, larger than 1 MiB (tooLarge, unread), not JSON or
+// cut short, or not an object (notThisKind). Numbers too small for a double read as 0.
+FileOutcome<QJsonObject> readJsonFile(const QString &path, const QString &tooLarge, const QString &notThisKind);
+
 // Reads a gear file. Refuses, with the reason, a file larger than 1 MiB (unread),
 // one that is not JSON or is cut short, not a gear file, of a newer major version,
 // with a value of the wrong type or out of range.

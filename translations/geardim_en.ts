@@ -80,11 +80,11 @@
     </message>
     <message>
         <source>表头中的列“%1”出现了两次。</source>
-        <translation>The column '%1' appears twice in the header.</translation>
+        <translation>The column &apos;%1&apos; appears twice in the header.</translation>
     </message>
     <message>
         <source>表头中的列“%1”不是花键的输入。</source>
-        <translation>The column '%1' in the header is not an input of a spline.</translation>
+        <translation>The column &apos;%1&apos; in the header is not an input of a spline.</translation>
     </message>
     <message>
         <source>表头中缺少 designation 列。</source>
@@ -311,11 +311,19 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>--%1 不能与 --batch 同用：批量文件的列给出每个花键的输入。</source>
-        <translation>--%1 does not go with --batch: the batch file's columns give each spline's inputs.</translation>
+        <translation>--%1 does not go with --batch: the batch file&apos;s columns give each spline&apos;s inputs.</translation>
     </message>
     <message>
         <source>--out 只用于 --batch。</source>
         <translation>--out is only for --batch.</translation>
+    </message>
+    <message>
+        <source>从花键文件读取输入，其他选项覆盖文件中的值</source>
+        <translation>read the inputs from a spline file; other options override its values</translation>
+    </message>
+    <message>
+        <source>把选项生效后的输入写入花键文件</source>
+        <translation>write the inputs, options applied, to a spline file</translation>
     </message>
 </context>
 <context>
@@ -1839,6 +1847,57 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>作用最小</source>
         <translation>Effective min</translation>
+    </message>
+</context>
+<context>
+    <name>SplineFile</name>
+    <message>
+        <source>不是花键文件（缺少 &quot;format&quot;: &quot;geardim-spline&quot;）。</source>
+        <translation>not a spline file (no "format": "geardim-spline").</translation>
+    </message>
+    <message>
+        <source>“version”应为不小于 1 的数字。</source>
+        <translation>"version" should be a number of at least 1.</translation>
+    </message>
+    <message>
+        <source>文件来自较新的版本 %1，本程序只能读取版本 %2。</source>
+        <translation>the file is from the newer version %1; this program reads version %2.</translation>
+    </message>
+    <message>
+        <source>“designation”应为文字。</source>
+        <translation>"designation" should be text.</translation>
+    </message>
+    <message>
+        <source>“%1”应为数字。</source>
+        <translation>"%1" should be a number.</translation>
+    </message>
+    <message>
+        <source>未知的键“%1”。</source>
+        <translation>unknown key "%1".</translation>
+    </message>
+    <message>
+        <source>上偏差和下偏差要一起给出。</source>
+        <translation>The upper and lower deviations go together.</translation>
+    </message>
+    <message>
+        <source>无法打开“%1”：%2</source>
+        <translation>Cannot open "%1": %2</translation>
+    </message>
+    <message>
+        <source>文件大于 1 MiB，不是花键文件。</source>
+        <translation>the file is larger than 1 MiB; it is not a spline file.</translation>
+    </message>
+    <message>
+        <source>不是花键文件。</source>
+        <translation>not a spline file.</translation>
+    </message>
+    <message>
+        <source>无法保存“%1”：%2</source>
+        <translation>Cannot save "%1": %2</translation>
+    </message>
+    <message>
+        <source>无法保存“%1”：%2。%3</source>
+        <translation>Cannot save "%1": %2. %3</translation>
     </message>
 </context>
 <context>

@@ -48,11 +48,19 @@ const Output kOutputs[] = {
     {"png", {"--picture", "%1"}, "out.png"},
     {"svg", {"--picture", "%1"}, "out.svg"},
     {"batch_out", {"--batch", "in.csv", "--out", "%1"}, "out.csv"},
+    {"spline_file", {"--save", "%1"}, "out.spline"},
+    {"spline_batch_out", {"--batch", "splines.csv", "--out", "%1"}, "splines-out.csv"},
 };
 
 QStringList argumentsFor(const Output &o, const QString &path)
 {
-    QStringList out = o.arguments.first() == "--batch" ? QStringList{"sheet"} : kGear;
+    const bool batch = o.arguments.first() == "--batch";
+    QStringList out = QByteArray(o.name).startsWith("spline")
+                          ? (batch ? QStringList{"spline"}
+                                 : QStringList{"spline", "--designation", "DIN 5480 - W 50 x 2 x 24 x 8f", "--pin-diameter", "4",
+                                               "--spline-length", "15", "--upper-deviation", "-0.04", "--lower-deviation", "-0.1",
+                                               "--effective-variation", "0.025"})
+                          : (batch ? QStringList{"sheet"} : kGear);
     for (QString a : o.arguments)
         out << a.replace("%1", path);
     return out;
@@ -111,6 +119,7 @@ private:
 void TestFiles::initTestCase()
 {
     writeBatch(dir.filePath("in.csv"), 3);
+    writeAll(dir.filePath("splines.csv"), "designation,pin-diameter\nEXT 24z x 2m x 30P x 6h,\nDIN 5480 W 50x2x24,4\n");
     // A 256 KiB tmpfs; where this machine cannot mount one, the full-disk case skips.
     const QString mount = dir.filePath("full");
     QDir().mkpath(mount);

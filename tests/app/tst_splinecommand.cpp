@@ -2,6 +2,7 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 
 #include "tests/support/program.h"
 
@@ -12,6 +13,9 @@ private slots:
     void answers_data();
     void answers();
     void jsonNamesTheLimits();
+    void splineFilesReadBackWhatTheyWrite();
+    void splineFilesRefuseWhatTheyCannotHold_data();
+    void splineFilesRefuseWhatTheyCannotHold();
 };
 
 void TestSplineCommand::answers_data()
@@ -74,6 +78,54 @@ void TestSplineCommand::jsonNamesTheLimits()
     QVERIFY(pins["dimension"].toObject()["actualMax"].toDouble() > pins["dimension"].toObject()["actualMin"].toDouble());
     QVERIFY(pins["diameter"].toDouble() > 0);
     QVERIFY(o.contains("span") && o["warningCodes"].toArray().isEmpty());
+}
+
+void TestSplineCommand::splineFilesReadBackWhatTheyWrite()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("hub.spline");
+    const QStringList inputs{"--designation", "DIN 5480 - N 50 x 2 x 24 x 9H", "--pin-diameter", "3.5", "--upper-deviation", "0.08",
+                             "--lower-deviation", "0.02", "--effective-variation", "0.025", "--format", "json"};
+    const Run saved = runGeardim(QStringList{"spline"} + inputs + QStringList{"--save", file});
+    QCOMPARE(saved.status, 0);
+    const Run loaded = runGeardim({"spline", "--load", file, "--format", "json"});
+    QCOMPARE(loaded.status, 0);
+    QCOMPARE(loaded.out, saved.out);
+    // An option overrides the file's value.
+    const Run overridden = runGeardim({"spline", "--load", file, "--pin-diameter", "4", "--format", "json"});
+    QCOMPARE(QJsonDocument::fromJson(overridden.out).object()["pins"].toObject()["diameter"].toDouble(), 4.0);
+}
+
+void TestSplineCommand::splineFilesRefuseWhatTheyCannotHold_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("gear file") << QByteArray(R"({"format": "geardim-gear", "version": 1})") << "geardim-spline";
+    QTest::newRow("newer version") << QByteArray(R"({"format": "geardim-spline", "version": 2, "designation": "EXT 24z x 2m x 30P"})") << "版本 2";
+    QTest::newRow("misspelt key") << QByteArray(R"({"format": "geardim-spline", "version": 1, "designation": "EXT 24z x 2m x 30P", "pinDiamter": 4})")
+                                  << "pinDiamter";
+    QTest::newRow("number as text") << QByteArray(R"({"format": "geardim-spline", "version": 1, "designation": "EXT 24z x 2m x 30P", "pinDiameter": "4"})")
+                                    << "pinDiameter";
+    QTest::newRow("bad designation") << QByteArray(R"({"format": "geardim-spline", "version": 1, "designation": "EXT 24z x 2m x 31P"})")
+                                     << "31P";
+    QTest::newRow("one deviation") << QByteArray(R"({"format": "geardim-spline", "version": 1, "designation": "DIN 5480 W 50x2x24", "upperDeviation": 0.1})")
+                                   << "上偏差和下偏差";
+    QTest::newRow("cut short") << QByteArray(R"({"format": "geardim-spline", "vers)") << "JSON";
+}
+
+void TestSplineCommand::splineFilesRefuseWhatTheyCannotHold()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString file = dir.filePath("x.spline");
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(content);
+    f.close();
+    const Run run = runGeardim({"spline", "--load", file});
+    QCOMPARE(run.status, 1);
+    QVERIFY2(QString::fromUtf8(run.err).contains(reason), run.err.constData());
 }
 
 QTEST_GUILESS_MAIN(TestSplineCommand)
