@@ -1,12 +1,14 @@
 #include "app/splinecommand.h"
 
 #include <QCommandLineParser>
+#include <QDate>
 
 #include "app/batchrun.h"
 #include "app/clioutput.h"
 #include "core/common/numberparse.h"
 #include "core/spline/splinebatch.h"
 #include "core/spline/splinereport.h"
+#include "gui/painting/splinereport.h"
 #include "io/language.h"
 #include "io/splinefile.h"
 
@@ -36,7 +38,8 @@ int runSplineCommand(const QStringList &arguments)
                                   QStringLiteral("file")};
     const QCommandLineOption save{QStringLiteral("save"), said(QT_TRANSLATE_NOOP("CommandLine", "把选项生效后的输入写入花键文件")),
                                   QStringLiteral("file")};
-    parser.addOptions({designation, pin, length, upper, lower, variation, format, batch, outFile, load, save});
+    const QCommandLineOption pdf{QStringLiteral("pdf"), said(QT_TRANSLATE_NOOP("CommandLine", "把花键的尺寸表导出为 A4 PDF")), QStringLiteral("file")};
+    parser.addOptions({designation, pin, length, upper, lower, variation, format, batch, outFile, load, save, pdf});
     parser.addPositionalArgument(QStringLiteral("spline"), said(QT_TRANSLATE_NOOP("CommandLine", "命令")));
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
@@ -51,7 +54,7 @@ int runSplineCommand(const QStringList &arguments)
         return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "未知的输出格式“%1”。")).arg(form));
     if (parser.isSet(batch)) {
         // The batch's lines carry every input.
-        for (const QCommandLineOption *single : {&designation, &pin, &length, &upper, &lower, &variation, &load, &save}) {
+        for (const QCommandLineOption *single : {&designation, &pin, &length, &upper, &lower, &variation, &load, &save, &pdf}) {
             if (parser.isSet(*single))
                 return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "--%1 不能与 --batch 同用：批量文件的列给出每个花键的输入。"))
                                       .arg(single->names().first()));
@@ -112,6 +115,10 @@ int runSplineCommand(const QStringList &arguments)
     const SplineOutcome out = computeSpline(input);
     if (!out.result)
         return noResult(QString::fromStdString(splineFailureText(*out.failure, qtTextTranslator())));
+    if (parser.isSet(pdf)) {
+        if (const FileDone written = writeSplineReportPdf(parser.value(pdf), *out.result, QDate::currentDate()); !written.ok())
+            return noResult(written.problem());
+    }
     if (form == QLatin1String("json")) {
         printTo(stdout, splineJson(*out.result, qtTextTranslator()));
     } else if (form == QLatin1String("csv")) {

@@ -325,6 +325,10 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <source>把选项生效后的输入写入花键文件</source>
         <translation>write the inputs, options applied, to a spline file</translation>
     </message>
+    <message>
+        <source>把花键的尺寸表导出为 A4 PDF</source>
+        <translation>export the spline's table as an A4 PDF</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>
@@ -1270,6 +1274,26 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <source>精度等级：%1 级（%2）</source>
         <translation>Accuracy class: %1 (%2)</translation>
     </message>
+    <message>
+        <source>Velkor测量尺寸 — 花键</source>
+        <translation>Velkor Measuring Dimensions — Spline</translation>
+    </message>
+    <message>
+        <source>花键：</source>
+        <translation>Spline: </translation>
+    </message>
+    <message>
+        <source>花键长度 g = %1 mm</source>
+        <translation>spline length g = %1 mm</translation>
+    </message>
+    <message>
+        <source>偏差（输入）：上 %1 mm，下 %2 mm，λ = %3 mm</source>
+        <translation>deviations (typed): upper %1 mm, lower %2 mm, λ = %3 mm</translation>
+    </message>
+    <message>
+        <source>花键</source>
+        <translation>Spline</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>
@@ -1853,11 +1877,11 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <name>SplineFile</name>
     <message>
         <source>不是花键文件（缺少 &quot;format&quot;: &quot;geardim-spline&quot;）。</source>
-        <translation>not a spline file (no "format": "geardim-spline").</translation>
+        <translation>not a spline file (no &quot;format&quot;: &quot;geardim-spline&quot;).</translation>
     </message>
     <message>
         <source>“version”应为不小于 1 的数字。</source>
-        <translation>"version" should be a number of at least 1.</translation>
+        <translation>&quot;version&quot; should be a number of at least 1.</translation>
     </message>
     <message>
         <source>文件来自较新的版本 %1，本程序只能读取版本 %2。</source>
@@ -1865,15 +1889,15 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>“designation”应为文字。</source>
-        <translation>"designation" should be text.</translation>
+        <translation>&quot;designation&quot; should be text.</translation>
     </message>
     <message>
         <source>“%1”应为数字。</source>
-        <translation>"%1" should be a number.</translation>
+        <translation>&quot;%1&quot; should be a number.</translation>
     </message>
     <message>
         <source>未知的键“%1”。</source>
-        <translation>unknown key "%1".</translation>
+        <translation>unknown key &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>上偏差和下偏差要一起给出。</source>
@@ -1881,7 +1905,7 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>无法打开“%1”：%2</source>
-        <translation>Cannot open "%1": %2</translation>
+        <translation>Cannot open &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>文件大于 1 MiB，不是花键文件。</source>
@@ -1893,11 +1917,11 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>无法保存“%1”：%2</source>
-        <translation>Cannot save "%1": %2</translation>
+        <translation>Cannot save &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>无法保存“%1”：%2。%3</source>
-        <translation>Cannot save "%1": %2. %3</translation>
+        <translation>Cannot save &quot;%1&quot;: %2. %3</translation>
     </message>
 </context>
 <context>
@@ -2314,6 +2338,54 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>上偏差和下偏差要一起给出。</source>
         <translation>The upper and lower deviations go together.</translation>
+    </message>
+    <message>
+        <source>打开…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>保存…</source>
+        <translation>Save…</translation>
+    </message>
+    <message>
+        <source>导出 PDF…</source>
+        <translation>Export PDF…</translation>
+    </message>
+    <message>
+        <source>打开花键文件</source>
+        <translation>Open spline file</translation>
+    </message>
+    <message>
+        <source>花键文件 (*.spline);;所有文件 (*)</source>
+        <translation>Spline files (*.spline);;All files (*)</translation>
+    </message>
+    <message>
+        <source>保存花键文件</source>
+        <translation>Save spline file</translation>
+    </message>
+    <message>
+        <source>花键文件 (*.spline)</source>
+        <translation>Spline files (*.spline)</translation>
+    </message>
+    <message>
+        <source>导出 PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>已保存到“%1”。</source>
+        <translation>Saved to "%1".</translation>
+    </message>
+    <message>
+        <source>没有可导出的结果：%1</source>
+        <translation>No result to export: %1</translation>
+    </message>
+    <message>
+        <source>已导出到“%1”。</source>
+        <translation>Exported to "%1".</translation>
     </message>
 </context>
 </TS>

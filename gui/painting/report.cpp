@@ -27,15 +27,6 @@ QString optionalNumber(const std::optional<double> &v, int decimals)
     return v ? number(*v, decimals) : QStringLiteral("—");
 }
 
-// A Song face for the page whose text can be copied out of the PDF, at a size in points.
-QFont reportFont(double points, bool bold = false)
-{
-    QFont font = documentFont();
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 // Lines of "label: value" pairs describing what the sheet was computed from.
 QStringList inputLines(const SheetResult &r)
 {
@@ -74,6 +65,17 @@ QStringList inputLines(const SheetResult &r)
     return lines;
 }
 
+} // namespace
+
+// A Song face for the page whose text can be copied out of the PDF, at a size in points.
+QFont reportFont(double points, bool bold)
+{
+    QFont font = documentFont();
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
 // Draws text wrapped into a rectangle's width from y down; returns the y below it.
 double paragraph(QPainter &p, const QString &text, double left, double width, double y)
 {
@@ -82,7 +84,43 @@ double paragraph(QPainter &p, const QString &text, double left, double width, do
     return y + bounds.height();
 }
 
-} // namespace
+double paintTable(QPainter &p, QPagedPaintDevice &device, const std::vector<std::vector<std::string>> &lines,
+                  const std::vector<double> &columns, int leftAligned, double left, double width, double y)
+{
+    const double mm = device.logicalDpiX() / 25.4;
+    const QFontMetricsF metrics(reportFont(10), &device);
+    const auto row = [&](const QStringList &cells, bool header) {
+        p.setFont(reportFont(10, header));
+        // A name too long for its column wraps, and its row grows to hold it.
+        const QFontMetricsF rowMetrics(p.font(), &device);
+        double rowHeight = metrics.height() * 1.5;
+        for (int c = 0; c < cells.size(); ++c) {
+            const QRectF room(0, 0, width * columns[std::size_t(c)] - 3 * mm, 1e6);
+            rowHeight = std::max(rowHeight, rowMetrics.boundingRect(room, Qt::TextWordWrap, cells[c]).height()
+                                                + metrics.height() * 0.5);
+        }
+        double x = left;
+        for (int c = 0; c < cells.size(); ++c) {
+            const QRectF cell(x, y, width * columns[std::size_t(c)], rowHeight);
+            const Qt::Alignment align = Qt::AlignVCenter | (c >= leftAligned ? Qt::AlignRight : Qt::AlignLeft);
+            p.drawText(cell.adjusted(1.5 * mm, 0, -1.5 * mm, 0), int(align) | Qt::TextWordWrap, cells[c]);
+            x += width * columns[std::size_t(c)];
+        }
+        p.drawLine(QPointF(left, y + rowHeight), QPointF(left + width, y + rowHeight));
+        y += rowHeight;
+    };
+    p.setPen(QPen(Qt::black, 0.2 * mm));
+    p.drawLine(QPointF(left, y), QPointF(left + width, y));
+    bool heading = true;
+    for (const auto &line : lines) {
+        QStringList cells;
+        for (const std::string &cell : line)
+            cells << QString::fromStdString(cell);
+        row(cells, heading);
+        heading = false;
+    }
+    return y;
+}
 
 void paintReport(QPainter &p, QPagedPaintDevice &device, const SheetResult &r, const QDate &date,
                  const InspectionRecord &inspection)
@@ -100,39 +138,11 @@ void paintReport(QPainter &p, QPagedPaintDevice &device, const SheetResult &r, c
     y += 3 * mm;
 
     // The table: quantity, unit, nominal, max, min, the deviations as the drawing writes them.
-    const double columns[] = {0.31, 0.07, 0.13, 0.13, 0.13, 0.23};
-    const QFontMetricsF metrics(reportFont(10), &device);
-    const auto row = [&](const QStringList &cells, bool header) {
-        p.setFont(reportFont(10, header));
-        // A name too long for its column wraps, and its row grows to hold it.
-        const QFontMetricsF rowMetrics(p.font(), &device);
-        double rowHeight = metrics.height() * 1.5;
-        for (int c = 0; c < cells.size(); ++c) {
-            const QRectF room(0, 0, width * columns[c] - 3 * mm, 1e6);
-            rowHeight = std::max(rowHeight, rowMetrics.boundingRect(room, Qt::TextWordWrap, cells[c]).height()
-                                                + metrics.height() * 0.5);
-        }
-        double x = left;
-        for (int c = 0; c < cells.size(); ++c) {
-            const QRectF cell(x, y, width * columns[c], rowHeight);
-            const Qt::Alignment align = Qt::AlignVCenter | (c >= 2 ? Qt::AlignRight : Qt::AlignLeft);
-            p.drawText(cell.adjusted(1.5 * mm, 0, -1.5 * mm, 0), int(align) | Qt::TextWordWrap, cells[c]);
-            x += width * columns[c];
-        }
-        p.drawLine(QPointF(left, y + rowHeight), QPointF(left + width, y + rowHeight));
-        y += rowHeight;
-    };
-    p.setPen(QPen(Qt::black, 0.2 * mm));
-    p.drawLine(QPointF(left, y), QPointF(left + width, y));
     const TextTranslator &translate = qtTextTranslator();
-    bool heading = true;
-    for (const auto &line : sheetTableCells(r, translate)) {
-        QStringList cells;
-        for (const std::string &cell : line)
-            cells << QString::fromStdString(cell);
-        row(cells, heading);
-        heading = false;
-    }
+    std::vector<std::vector<std::string>> lines;
+    for (const auto &line : sheetTableCells(r, translate))
+        lines.emplace_back(line.begin(), line.end());
+    y = paintTable(p, device, lines, {0.31, 0.07, 0.13, 0.13, 0.13, 0.23}, 2, left, width, y);
     y += 4 * mm;
 
     // What was measured on the part, and the verdicts.

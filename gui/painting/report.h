@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QDate>
+#include <QFont>
 #include <QString>
+
+#include <string>
+#include <vector>
 
 #include "core/sheet/sheetcalculation.h"
 #include "io/fileoutcome.h"
@@ -14,6 +18,15 @@ class QPainter;
 // the allowances, the gauge, the table with units and the window's decimals, the
 // warnings and the date. The same painting serves the printer and the PDF.
 namespace geardim {
+
+// What the printed pages share: the Song face at a size in points; text wrapped into a
+// width from y down (returns the y below it); a table of text, its first row the headings,
+// columns as fractions of the width, those from leftAligned on aligned right (returns the y
+// below it).
+QFont reportFont(double points, bool bold = false);
+double paragraph(QPainter &p, const QString &text, double left, double width, double y);
+double paintTable(QPainter &p, QPagedPaintDevice &device, const std::vector<std::vector<std::string>> &lines,
+                  const std::vector<double> &columns, int leftAligned, double left, double width, double y);
 
 // Paints the page on a device whose page layout is set (A4 for the PDF).
 // The page also prints the measured values with their verdicts and the inspection record

@@ -1,6 +1,10 @@
 #include "gui/spline/splinewindow.h"
 
 #include <QCloseEvent>
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -15,7 +19,9 @@
 #include "core/common/numberparse.h"
 #include "core/spline/splinereport.h"
 #include "gui/sheet/measurementview.h"
+#include "gui/painting/splinereport.h"
 #include "io/language.h"
+#include "io/splinefile.h"
 
 namespace geardim {
 
@@ -59,9 +65,18 @@ SplineWindow::SplineWindow(QWidget *parent)
     Command2->setObjectName(QStringLiteral("Command2"));
     connect(Command1, &QPushButton::clicked, this, &SplineWindow::computeClicked);
     connect(Command2, &QPushButton::clicked, this, &SplineWindow::backToMenu);
+    Command3 = new QPushButton(tr("打开…"), this);
+    Command3->setObjectName(QStringLiteral("Command3"));
+    Command4 = new QPushButton(tr("保存…"), this);
+    Command4->setObjectName(QStringLiteral("Command4"));
+    Command5 = new QPushButton(tr("导出 PDF…"), this);
+    Command5->setObjectName(QStringLiteral("Command5"));
+    connect(Command3, &QPushButton::clicked, this, &SplineWindow::openClicked);
+    connect(Command4, &QPushButton::clicked, this, &SplineWindow::saveClicked);
+    connect(Command5, &QPushButton::clicked, this, &SplineWindow::exportPdfClicked);
     auto *buttons = new QVBoxLayout;
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
+    for (QPushButton *b : {Command1, Command3, Command4, Command5, Command2})
+        buttons->addWidget(b);
     buttons->addStretch();
 
     auto *top = new QHBoxLayout;
@@ -98,27 +113,109 @@ SplineWindow::SplineWindow(QWidget *parent)
     computeClicked();
 }
 
-void SplineWindow::showProblem(const QString &text)
+void SplineWindow::showProblem(const QString &text, bool stale)
 {
-    // The last result stays, greyed, so nobody reads it as this spline's.
-    results->setEnabled(false);
-    picture->setSheet(std::nullopt);
+    // A result the fields no longer give stays, greyed, so nobody reads it as this spline's;
+    // a file that could not be read or written leaves the result as it was.
+    if (stale) {
+        results->setEnabled(false);
+        picture->setSheet(std::nullopt);
+    }
     warnings->setText(text);
     warnings->setStyleSheet(QStringLiteral("color: #b00020;"));
 }
 
-void SplineWindow::computeClicked()
+void SplineWindow::showNote(const QString &text)
 {
-    const TextTranslator &translate = qtTextTranslator();
-    const auto parsed = parseSplineDesignation(designation->text().toStdString());
+    warnings->setText(text);
+    warnings->setStyleSheet(QString());
+}
+
+void SplineWindow::openClicked()
+{
+    const QString path = QFileDialog::getOpenFileName(this, tr("打开花键文件"), QString(), tr("花键文件 (*.spline);;所有文件 (*)"));
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+void SplineWindow::saveClicked()
+{
+    QString path = QFileDialog::getSaveFileName(this, tr("保存花键文件"), QString(), tr("花键文件 (*.spline)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".spline");
+    saveTo(path);
+}
+
+void SplineWindow::exportPdfClicked()
+{
+    QString path = QFileDialog::getSaveFileName(this, tr("导出 PDF"), QString(), tr("PDF 文件 (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pdf");
+    exportPdfTo(path);
+}
+
+bool SplineWindow::openFile(const QString &path)
+{
+    const FileOutcome<SplineFileInputs> read = readSplineFile(path);
+    if (!read.ok()) {
+        // The fields stay as they were.
+        showProblem(read.problem(), false);
+        return false;
+    }
+    const SplineFileInputs &in = read.value();
+    designation->setText(in.designation);
+    for (const auto &[edit, value] : {std::pair{pin, in.pinDiameter}, {length, in.splineLength}, {upper, in.upperDeviation},
+                                      {lower, in.lowerDeviation}, {variation, in.effectiveVariation}})
+        edit->setText(value ? QString::fromStdString(shortestNumber(*value)) : QString());
+    computeClicked();
+    return true;
+}
+
+bool SplineWindow::saveTo(const QString &path)
+{
+    // What is saved is what the fields say, read as a computation reads them.
+    const std::optional<SplineFileInputs> in = readFields();
+    if (!in)
+        return false;
+    if (const FileDone written = writeSplineFile(path, *in); !written.ok()) {
+        showProblem(written.problem(), false);
+        return false;
+    }
+    showNote(tr("已保存到“%1”。").arg(QDir::toNativeSeparators(path)));
+    return true;
+}
+
+bool SplineWindow::exportPdfTo(const QString &path)
+{
+    computeClicked();
+    if (!results->isEnabled() || !shown_) {
+        showProblem(tr("没有可导出的结果：%1").arg(warnings->text()));
+        return false;
+    }
+    if (const FileDone written = writeSplineReportPdf(path, *shown_, QDate::currentDate()); !written.ok()) {
+        showProblem(written.problem(), false);
+        return false;
+    }
+    showNote(tr("已导出到“%1”。").arg(QDir::toNativeSeparators(path)));
+    return true;
+}
+
+std::optional<SplineFileInputs> SplineWindow::readFields()
+{
+    SplineFileInputs in;
+    in.designation = designation->text().trimmed();
+    const auto parsed = parseSplineDesignation(in.designation.toStdString());
     if (const auto *error = std::get_if<DesignationError>(&parsed)) {
         designation->setFocus();
-        showProblem(QString::fromStdString(designationErrorText(*error, translate)));
-        return;
+        showProblem(QString::fromStdString(designationErrorText(*error, qtTextTranslator())));
+        return std::nullopt;
     }
-    SplineInput input{.designation = std::get<SplineDesignation>(parsed)};
-    for (const auto &[edit, value] : {std::pair{pin, &input.pinDiameter}, {length, &input.splineLength}, {upper, &input.upperDeviation},
-                                      {lower, &input.lowerDeviation}, {variation, &input.effectiveVariation}}) {
+    for (const auto &[edit, value] : {std::pair{pin, &in.pinDiameter}, {length, &in.splineLength}, {upper, &in.upperDeviation},
+                                      {lower, &in.lowerDeviation}, {variation, &in.effectiveVariation}}) {
         if (edit->text().trimmed().isEmpty())
             continue;
         const std::optional<double> v = parseDouble(edit->text().toStdString());
@@ -126,15 +223,27 @@ void SplineWindow::computeClicked()
             edit->setFocus();
             edit->selectAll();
             showProblem(tr("“%1”不是数。").arg(edit->text()));
-            return;
+            return std::nullopt;
         }
         *value = *v;
     }
-    if (input.upperDeviation.has_value() != input.lowerDeviation.has_value()) {
-        (input.upperDeviation ? lower : upper)->setFocus();
+    if (in.upperDeviation.has_value() != in.lowerDeviation.has_value()) {
+        (in.upperDeviation ? lower : upper)->setFocus();
         showProblem(tr("上偏差和下偏差要一起给出。"));
-        return;
+        return std::nullopt;
     }
+    return in;
+}
+
+void SplineWindow::computeClicked()
+{
+    const TextTranslator &translate = qtTextTranslator();
+    const std::optional<SplineFileInputs> in = readFields();
+    if (!in)
+        return;
+    const SplineInput input{.designation = std::get<SplineDesignation>(parseSplineDesignation(in->designation.toStdString())),
+                            .pinDiameter = in->pinDiameter, .splineLength = in->splineLength, .upperDeviation = in->upperDeviation,
+                            .lowerDeviation = in->lowerDeviation, .effectiveVariation = in->effectiveVariation};
     const SplineOutcome out = computeSpline(input);
     if (!out.result) {
         showProblem(QString::fromStdString(splineFailureText(*out.failure, translate)));

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "core/spline/spline.h"
+#include "io/splinefile.h"
 
 class QLabel;
 class QLineEdit;
@@ -29,6 +30,15 @@ public:
 
     const std::optional<SplineResult> &shown() const { return shown_; }
 
+    // 打开… 保存… 导出 PDF…: each asks for the file, then calls the one below, which says in
+    // the window what it did or why it could not.
+    void openClicked();
+    void saveClicked();
+    void exportPdfClicked();
+    bool openFile(const QString &path);
+    bool saveTo(const QString &path);
+    bool exportPdfTo(const QString &path);
+
 signals:
     // 返  回 or closing the window: back to the menu.
     void backToMenu();
@@ -38,10 +48,13 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void showProblem(const QString &text);
+    void showProblem(const QString &text, bool stale = true);
+    void showNote(const QString &text);
+    // The fields as a computation and a file take them, or none with the reason shown.
+    std::optional<SplineFileInputs> readFields();
 
     QLineEdit *designation, *pin, *length, *upper, *lower, *variation;
-    QPushButton *Command1, *Command2;
+    QPushButton *Command1, *Command2, *Command3, *Command4, *Command5;
     QLabel *heading, *warnings;
     QTableWidget *results;
     MeasurementView *picture;

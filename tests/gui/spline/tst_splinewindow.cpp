@@ -2,7 +2,9 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 #include "gui/spline/splinewindow.h"
 #include "tests/support/guitest.h"
@@ -26,6 +28,7 @@ private slots:
     void showsTheSameNumbersAsTheCommandLine();
     void badInputSaysWhyAndGreysTheTable_data();
     void badInputSaysWhyAndGreysTheTable();
+    void savesOpensAndExports();
 
 private:
     std::unique_ptr<GuiFixture> gui;
@@ -136,6 +139,45 @@ void TestSplineWindow::badInputSaysWhyAndGreysTheTable()
     QVERIFY2(gui->text(P, "warnings").contains(message), qPrintable(gui->text(P, "warnings")));
     QVERIFY(!table()->isEnabled());
     QCOMPARE(table()->rowCount() > 0, true); // the old table stays, greyed
+}
+
+void TestSplineWindow::savesOpensAndExports()
+{
+    QTemporaryDir dir;
+    gui->click(WindowId::Menu, "Command7");
+    auto *window = qobject_cast<geardim::SplineWindow *>(gui->window(P));
+    gui->type(P, "designation", "DIN 5480 - N 50 x 2 x 24 x 9H");
+    gui->type(P, "pin", "3.5");
+    gui->type(P, "upper", "0.08");
+    gui->type(P, "lower", "0.02");
+    gui->type(P, "variation", "0.025");
+    gui->click(P, "Command1");
+    const QString shown = cell("棒间距 M", 3);
+    QVERIFY(window->saveTo(dir.filePath("hub.spline")));
+    // A file it cannot read leaves the fields and the result as they were.
+    QVERIFY(!window->openFile(dir.filePath("missing.spline")));
+    QVERIFY(gui->text(P, "warnings").contains("missing.spline"));
+    QVERIFY(table()->isEnabled());
+    gui->type(P, "designation", "EXT 24z × 2m × 30P");
+    gui->type(P, "pin", "");
+    for (const char *f : {"upper", "lower", "variation"})
+        gui->type(P, f, "");
+    gui->click(P, "Command1");
+    QVERIFY(window->openFile(dir.filePath("hub.spline")));
+    QCOMPARE(gui->field(P, "designation")->text(), QString("DIN 5480 - N 50 x 2 x 24 x 9H"));
+    QCOMPARE(gui->field(P, "variation")->text(), QString("0.025"));
+    QCOMPARE(cell("棒间距 M", 3), shown);
+    // The PDF holds the table's figures.
+    const QString pdf = dir.filePath("hub.pdf");
+    QVERIFY(window->exportPdfTo(pdf));
+    QProcess text;
+    text.start("pdftotext", {pdf, "-"});
+    QVERIFY(text.waitForFinished(30000));
+    QVERIFY2(text.readAllStandardOutput().contains(shown.toUtf8()), qPrintable(shown));
+    // Nothing to export while the fields give no spline: no file.
+    gui->type(P, "designation", "DIN 5480 - Q 50 x 2 x 24");
+    QVERIFY(!window->exportPdfTo(dir.filePath("none.pdf")));
+    QVERIFY(!QFile::exists(dir.filePath("none.pdf")));
 }
 
 QTEST_MAIN(TestSplineWindow)

@@ -1,0 +1,90 @@
+#include "gui/painting/splinereport.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include "core/sheet/drawing.h"
+#include "core/spline/splinereport.h"
+#include "gui/painting/measurementpicture.h"
+#include "gui/painting/report.h"
+#include "gui/toolkit/fonts.h"
+#include "io/language.h"
+#include "io/safefile.h"
+
+namespace geardim {
+
+void paintSplineReport(QPainter &p, QPagedPaintDevice &device, const SplineResult &r, const QDate &date)
+{
+    const QRectF page(0, 0, device.width(), device.height());
+    const double mm = device.logicalDpiX() / 25.4;
+    const double left = page.left() + 5 * mm, width = page.width() - 10 * mm;
+    double y = page.top() + 5 * mm;
+    const TextTranslator &translate = qtTextTranslator();
+
+    p.setFont(reportFont(16, true));
+    y = paragraph(p, QCoreApplication::translate("Report", "Velkor测量尺寸 — 花键"), left, width, y) + 2 * mm;
+    p.setFont(reportFont(10));
+    const SplineInput &in = r.input;
+    QStringList given;
+    given << QCoreApplication::translate("Report", "花键：") + QString::fromStdString(splineHeading(r, translate));
+    if (in.splineLength)
+        given << QCoreApplication::translate("Report", "花键长度 g = %1 mm").arg(*in.splineLength);
+    if (in.upperDeviation && in.lowerDeviation)
+        given << QCoreApplication::translate("Report", "偏差（输入）：上 %1 mm，下 %2 mm，λ = %3 mm")
+                     .arg(*in.upperDeviation)
+                     .arg(*in.lowerDeviation)
+                     .arg(in.effectiveVariation.value_or(0));
+    y = paragraph(p, given.join(QCoreApplication::translate("Report", "，")), left, width, y) + 4 * mm;
+
+    std::vector<std::vector<std::string>> lines{splineColumnHeadings(translate)};
+    for (const SplineRow &row : splineRows(r, translate)) {
+        std::vector<std::string> line{row.name, row.unit};
+        for (const std::optional<double> &v : row.values)
+            line.push_back(v ? sheetNumber(*v, row.decimals) : std::string());
+        line.resize(7);
+        lines.push_back(line);
+    }
+    y = paintTable(p, device, lines, {0.27, 0.07, 0.12, 0.135, 0.135, 0.135, 0.135}, 2, left, width, y) + 4 * mm;
+
+    // The pins in the spline at its nominal size, as the inspection sheet draws a gear.
+    const Outcome<SheetResult> sheet = computeSheet(splineAsGear(r));
+    const double pictureHeight = std::min(80 * mm, page.bottom() - y - 20 * mm);
+    if (sheet.ok() && pictureHeight > 25 * mm) {
+        paintMeasurement(p, QRectF(left, y, width, pictureHeight), measurementDrawing(sheet.value()));
+        y += pictureHeight + 3 * mm;
+    }
+    p.setPen(Qt::black);
+    p.setFont(reportFont(10));
+    for (const std::string &w : splineWarningMessages(r, translate))
+        y = paragraph(p, QCoreApplication::translate("Report", "注意：") + QString::fromStdString(w), left, width, y) + 1 * mm;
+    paragraph(p, QCoreApplication::translate("Report", "日期：") + date.toString(Qt::ISODate), left, width, y + 2 * mm);
+}
+
+FileDone writeSplineReportPdf(const QString &path, const SplineResult &spline, const QDate &date)
+{
+    const QString name = QFileInfo(path).fileName();
+    if (const FileDone target = checkOutputTarget(path); !target.ok())
+        return FileDone::refused(QCoreApplication::translate("Report", "无法导出“%1”：%2。").arg(name, target.problem()));
+    registerSongSubstitutes();
+    // Made in memory and written all or nothing, as the sheet's PDF.
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        pdf.setResolution(300);
+        pdf.setTitle(QCoreApplication::translate("Report", "花键"));
+        pdf.setCreator(QStringLiteral("geardim"));
+        QPainter painter(&pdf);
+        paintSplineReport(painter, pdf, spline, date);
+    }
+    return saveWholeFile(path, bytes, QCoreApplication::translate("Report", "无法导出“%1”：%2。%3"));
+}
+
+} // namespace geardim
