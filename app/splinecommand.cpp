@@ -38,8 +38,12 @@ int runSplineCommand(const QStringList &arguments)
                                   QStringLiteral("file")};
     const QCommandLineOption save{QStringLiteral("save"), said(QT_TRANSLATE_NOOP("CommandLine", "把选项生效后的输入写入花键文件")),
                                   QStringLiteral("file")};
+    const QCommandLineOption measured{QStringLiteral("measured"), said(QT_TRANSLATE_NOOP("CommandLine", "实测的跨棒距或棒间距 M，给出实际尺寸和判定")),
+                                      QStringLiteral("M")};
+    const QCommandLineOption failExit{QStringLiteral("fail-exit"),
+                                      said(QT_TRANSLATE_NOOP("CommandLine", "实测值不合格时以状态 4 退出（供脚本使用）"))};
     const QCommandLineOption pdf{QStringLiteral("pdf"), said(QT_TRANSLATE_NOOP("CommandLine", "把花键的尺寸表导出为 A4 PDF")), QStringLiteral("file")};
-    parser.addOptions({designation, pin, length, upper, lower, variation, format, batch, outFile, load, save, pdf});
+    parser.addOptions({designation, pin, length, upper, lower, variation, format, batch, outFile, load, save, pdf, measured, failExit});
     parser.addPositionalArgument(QStringLiteral("spline"), said(QT_TRANSLATE_NOOP("CommandLine", "命令")));
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
@@ -54,7 +58,7 @@ int runSplineCommand(const QStringList &arguments)
         return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "未知的输出格式“%1”。")).arg(form));
     if (parser.isSet(batch)) {
         // The batch's lines carry every input.
-        for (const QCommandLineOption *single : {&designation, &pin, &length, &upper, &lower, &variation, &load, &save, &pdf}) {
+        for (const QCommandLineOption *single : {&designation, &pin, &length, &upper, &lower, &variation, &load, &save, &pdf, &measured}) {
             if (parser.isSet(*single))
                 return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "--%1 不能与 --batch 同用：批量文件的列给出每个花键的输入。"))
                                       .arg(single->names().first()));
@@ -105,9 +109,15 @@ int runSplineCommand(const QStringList &arguments)
     const auto parsed = parseSplineDesignation(inputs.designation.toStdString());
     if (const auto *error = std::get_if<DesignationError>(&parsed))
         return noResult(QString::fromStdString(designationErrorText(*error, qtTextTranslator())));
-    const SplineInput input{.designation = std::get<SplineDesignation>(parsed), .pinDiameter = inputs.pinDiameter,
+    SplineInput input{.designation = std::get<SplineDesignation>(parsed), .pinDiameter = inputs.pinDiameter,
                             .splineLength = inputs.splineLength, .upperDeviation = inputs.upperDeviation,
                             .lowerDeviation = inputs.lowerDeviation, .effectiveVariation = inputs.effectiveVariation};
+    if (parser.isSet(measured)) {
+        const std::optional<double> v = parseDouble(parser.value(measured).toStdString());
+        if (!v)
+            return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "--%1 的值“%2”不是数。")).arg(QStringLiteral("measured"), parser.value(measured)));
+        input.measured = *v;
+    }
     if (parser.isSet(save)) {
         if (const FileDone written = writeSplineFile(parser.value(save), inputs); !written.ok())
             return noResult(written.problem());
@@ -133,7 +143,10 @@ int runSplineCommand(const QStringList &arguments)
     } else {
         printTo(stdout, splineText(*out.result, qtTextTranslator()));
     }
-    return kResult;
+    // A part that fails is a result (0); for scripts, --fail-exit makes it 4.
+    const std::optional<SplineMeasured> &judged = out.result->measured;
+    const bool fails = judged && judged->verdict && *judged->verdict != Verdict::Pass;
+    return fails && parser.isSet(failExit) ? kPartFails : kResult;
 }
 
 } // namespace geardim

@@ -327,7 +327,11 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>把花键的尺寸表导出为 A4 PDF</source>
-        <translation>export the spline's table as an A4 PDF</translation>
+        <translation>export the spline&apos;s table as an A4 PDF</translation>
+    </message>
+    <message>
+        <source>实测的跨棒距或棒间距 M，给出实际尺寸和判定</source>
+        <translation>the measured dimension M over or between pins: gives the actual size and a verdict</translation>
     </message>
 </context>
 <context>
@@ -1872,6 +1876,34 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <source>作用最小</source>
         <translation>Effective min</translation>
     </message>
+    <message>
+        <source>实测值不可能出自这对量棒：量棒中心落在基圆以内，请检查实测值和量棒直径。</source>
+        <translation>The measured value cannot come from these pins: their centres would lie inside the base circle; check the measured value and the pin diameter.</translation>
+    </message>
+    <message>
+        <source>实测棒间距 M = %1</source>
+        <translation>Measured between pins M = %1</translation>
+    </message>
+    <message>
+        <source>实测跨棒距 M = %1</source>
+        <translation>Measured over pins M = %1</translation>
+    </message>
+    <message>
+        <source>：</source>
+        <translation>: </translation>
+    </message>
+    <message>
+        <source>实际齿槽宽 E = %1</source>
+        <translation>Actual space width E = %1</translation>
+    </message>
+    <message>
+        <source>实际齿厚 S = %1</source>
+        <translation>Actual tooth thickness S = %1</translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>SplineFile</name>
@@ -2377,7 +2409,7 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>已保存到“%1”。</source>
-        <translation>Saved to "%1".</translation>
+        <translation>Saved to &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>没有可导出的结果：%1</source>
@@ -2385,7 +2417,15 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>已导出到“%1”。</source>
-        <translation>Exported to "%1".</translation>
+        <translation>Exported to &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>实测的跨棒距或棒间距</source>
+        <translation>measured over or between pins</translation>
+    </message>
+    <message>
+        <source>实测 M</source>
+        <translation>Measured M</translation>
     </message>
 </context>
 </TS>

@@ -314,6 +314,23 @@ std::optional<double> splinePinDimension(const SplineResult &g, double w, double
     return g.input.designation.internal ? across - pin : across + pin;
 }
 
+std::optional<double> splineSizeFromDimension(const SplineResult &g, double m, double pin)
+{
+    const SplineDesignation &d = g.input.designation;
+    const int z = d.teeth;
+    const double alpha = d.pressureAngle * kPiExact / 180;
+    const double across = g.baseDiameter * (z % 2 == 0 ? 1.0 : std::cos(kPiExact / (2 * z)));
+    const double centres = d.internal ? m + pin : m - pin; // the diameter through the pin centres, times cos(90°/z) when odd
+    if (!(centres > across) || !std::isfinite(centres))
+        return std::nullopt;
+    const double a = std::acos(across / centres);
+    const double w = d.internal ? g.referenceDiameter * (inv(a) - inv(alpha) + pin / g.baseDiameter)
+                                : g.referenceDiameter * (inv(a) - inv(alpha) - pin / g.baseDiameter + kPiExact / z);
+    if (!(w > 0) || !std::isfinite(w))
+        return std::nullopt;
+    return w;
+}
+
 SplineOutcome computeSpline(const SplineInput &input)
 {
     const SplineDesignation &d = input.designation;
@@ -430,6 +447,20 @@ SplineOutcome computeSpline(const SplineInput &input)
     const double highest = r.majorDiameter;
     if (roll < 0 || r.contactDiameter <= lowest || r.contactDiameter >= highest)
         r.warnings.push_back(SplineWarning::ContactOffFlank);
+
+    // A measured dimension: the size it means, judged against the actual limits.
+    if (input.measured) {
+        const std::optional<double> size = *input.measured > 0 ? splineSizeFromDimension(r, *input.measured, r.pinDiameter) : std::nullopt;
+        if (!size)
+            return {std::nullopt, SplineFailure::MeasuredNotPossible};
+        SplineMeasured judged{*input.measured, *size, std::nullopt};
+        if (t.actualMax && t.actualMin) {
+            // Within a billionth of a millimetre of a limit is on it, as the sheet judges.
+            const bool over = *size > *t.actualMax + 1e-9, under = *size < *t.actualMin - 1e-9;
+            judged.verdict = !over && !under ? Verdict::Pass : (over != d.internal) ? Verdict::Thick : Verdict::Thin;
+        }
+        r.measured = judged;
+    }
 
     // Shafts: the base tangent length over k teeth, k from the pressure angle on the circle
     // through the middle of the profile shift.

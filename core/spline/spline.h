@@ -6,6 +6,7 @@
 #include <variant>
 #include <vector>
 
+#include "core/sheet/measurement.h"
 #include "core/sheet/sheetcalculation.h"
 
 // Involute splines as drawings designate them, ISO 4156 (identical in GB/T 3478.1) and
@@ -56,6 +57,17 @@ struct SplineInput {
     // DIN 5480: the tolerances of the space width or tooth thickness, typed (mm): the actual
     // upper and lower deviations and the effective variation λ. None: nominal only.
     std::optional<double> upperDeviation{}, lowerDeviation{}, effectiveVariation{};
+    // The dimension measured over or between the pins on the part, to be judged.
+    std::optional<double> measured{};
+};
+
+// A measured dimension read back: the actual tooth thickness (shaft) or space width (hub)
+// it means, and the verdict against the actual limits (none without limits). A hub's space
+// too wide leaves its teeth thin.
+struct SplineMeasured {
+    double value = 0;
+    double size = 0;
+    std::optional<Verdict> verdict;
 };
 
 enum class SplineWarning {
@@ -81,6 +93,7 @@ struct SplineResult {
     SplineLimits dimension;       // over pins (shaft) or between pins (hub), from the limits above
     std::optional<double> span;   // shaft: base tangent length over spanTeeth teeth
     int spanTeeth = 0;
+    std::optional<SplineMeasured> measured;
     std::vector<SplineWarning> warnings;
 };
 
@@ -93,6 +106,7 @@ enum class SplineFailure {
     PinOutsideSpace,      // the pin's centre falls outside the involute (too large or too small)
     DeviationsReversed,
     FitOutsideTable,      // f, e or d for a reference diameter above 500 mm
+    MeasuredNotPossible,  // the measured dimension cannot come from these pins (centres inside the base circle)
 };
 
 struct SplineOutcome {
@@ -101,6 +115,10 @@ struct SplineOutcome {
 };
 
 SplineOutcome computeSpline(const SplineInput &input);
+
+// The tooth thickness (shaft) or space width (hub) on the reference circle that gives the
+// dimension m over or between pins of diameter pin; none when no such spline exists.
+std::optional<double> splineSizeFromDimension(const SplineResult &geometry, double m, double pin);
 
 // The diameter over (shaft) or between (hub) two pins of diameter pin for a tooth thickness
 // or space width w on the reference circle; none if the pin centre is off the involute.

@@ -23,11 +23,11 @@ std::string said(const TextTranslator &tr, const char *text, const std::string &
     return t;
 }
 
-constexpr std::array<const char *, 6> kColumns = {"designation", "pin-diameter", "spline-length",
-                                                  "upper-deviation", "lower-deviation", "effective-variation"};
+constexpr std::array<const char *, 7> kColumns = {"designation", "pin-diameter", "spline-length", "upper-deviation",
+                                                  "lower-deviation", "effective-variation", "measured"};
 
 // The spline of one line, or why it has none.
-std::variant<SplineResult, std::string> splineOfLine(const std::vector<std::string> &fields, const std::array<int, 6> &at,
+std::variant<SplineResult, std::string> splineOfLine(const std::vector<std::string> &fields, const std::array<int, kColumns.size()> &at,
                                                      const TextTranslator &tr)
 {
     const auto cell = [&](std::size_t column) -> std::string {
@@ -39,7 +39,7 @@ std::variant<SplineResult, std::string> splineOfLine(const std::vector<std::stri
         return designationErrorText(*error, tr);
     SplineInput input{.designation = std::get<SplineDesignation>(parsed)};
     std::optional<double> *values[] = {&input.pinDiameter, &input.splineLength, &input.upperDeviation,
-                                       &input.lowerDeviation, &input.effectiveVariation};
+                                       &input.lowerDeviation, &input.effectiveVariation, &input.measured};
     for (std::size_t c = 1; c < kColumns.size(); ++c) {
         const std::string text = cell(c);
         if (text.find_first_not_of(" \t\r") == std::string::npos)
@@ -72,7 +72,7 @@ SplineBatchSummary runSplineBatch(std::istream &in, std::ostream &out, const Tex
         summary.problem = said(tr, QT_TRANSLATE_NOOP("Batch", "没有可读的表头。"));
         return summary;
     }
-    std::array<int, 6> at;
+    std::array<int, kColumns.size()> at;
     at.fill(-1);
     for (std::size_t i = 0; i < header.size(); ++i) {
         std::string name = header[i];

@@ -16,7 +16,7 @@ struct SplineBatchSummary {
 
 // The header names the columns by the spline command's options without their dashes:
 // designation (required), pin-diameter, spline-length, upper-deviation, lower-deviation,
-// effective-variation; an empty cell is no value. Writes the input columns as they came,
+// effective-variation, measured; an empty cell is no value. Writes the input columns as they came,
 // every result column named as in the spline's CSV, and an error column with the reason a
 // line has no result.
 SplineBatchSummary runSplineBatch(std::istream &in, std::ostream &out, const TextTranslator &tr = {});

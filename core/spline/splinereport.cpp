@@ -1,6 +1,7 @@
 #include "core/spline/splinereport.h"
 
 #include "core/common/translatable.h"
+#include "core/sheet/measurement.h"
 
 namespace geardim {
 namespace {
@@ -68,6 +69,8 @@ std::string splineFailureText(SplineFailure failure, const TextTranslator &tr)
         return translated(tr, QT_TRANSLATE_NOOP("Spline", "量棒中心不在渐开线上：量棒太大或太小，请换一个直径。"));
     case SplineFailure::DeviationsReversed:
         return translated(tr, QT_TRANSLATE_NOOP("Spline", "上偏差小于下偏差，或齿厚（齿槽宽）的下限不为正。"));
+    case SplineFailure::MeasuredNotPossible:
+        return translated(tr, QT_TRANSLATE_NOOP("Spline", "实测值不可能出自这对量棒：量棒中心落在基圆以内，请检查实测值和量棒直径。"));
     case SplineFailure::FitOutsideTable:
         return translated(tr, QT_TRANSLATE_NOOP("Spline", "配合 f、e、d 的基本偏差只列到直径 500 mm（ISO 286）。"));
     }
@@ -79,6 +82,23 @@ std::string designationErrorText(const DesignationError &error, const TextTransl
     if (error.part.empty())
         return translated(tr, QT_TRANSLATE_NOOP("Spline", "花键标记不完整，例如 INT 25z × 1m × 30P × 5H ISO 4156 或 DIN 5480 - W 50 x 2 x 24 x 8f。"));
     return filled(translated(tr, QT_TRANSLATE_NOOP("Spline", "无法识别花键标记中的“%1”。")), error.part);
+}
+
+std::string splineMeasuredLine(const SplineResult &r, const TextTranslator &tr)
+{
+    if (!r.measured)
+        return {};
+    const SplineMeasured &m = *r.measured;
+    const bool hub = r.input.designation.internal;
+    std::string line = filled(translated(tr, hub ? QT_TRANSLATE_NOOP("Spline", "实测棒间距 M = %1") : QT_TRANSLATE_NOOP("Spline", "实测跨棒距 M = %1")), mm(m.value));
+    line += translated(tr, QT_TRANSLATE_NOOP("Spline", "："));
+    line += filled(translated(tr, hub ? QT_TRANSLATE_NOOP("Spline", "实际齿槽宽 E = %1") : QT_TRANSLATE_NOOP("Spline", "实际齿厚 S = %1")), mm(m.size));
+    if (m.verdict) {
+        static const char *const verdictContext = "Verdict";
+        const char *verdict = verdictText(*m.verdict);
+        line += translated(tr, QT_TRANSLATE_NOOP("Spline", "，")) + (tr ? tr(verdictContext, verdict) : std::string(verdict));
+    }
+    return line;
 }
 
 std::vector<std::string> splineWarningMessages(const SplineResult &r, const TextTranslator &tr)
@@ -128,6 +148,9 @@ std::vector<std::pair<std::string, std::string>> splineColumns(const SplineResul
     c.emplace_back("pins.contactDiameter", shortestNumber(r.contactDiameter));
     for (const Limit &l : limits(r.dimension))
         c.emplace_back(std::string("pins.dimension.") + l.name, number(l.value));
+    c.emplace_back("measured.value", r.measured ? shortestNumber(r.measured->value) : std::string());
+    c.emplace_back("measured.size", r.measured ? shortestNumber(r.measured->size) : std::string());
+    c.emplace_back("measured.verdict", r.measured && r.measured->verdict ? verdictCode(*r.measured->verdict) : std::string());
     c.emplace_back("span.teeth", r.span ? shortestNumber(r.spanTeeth) : std::string());
     c.emplace_back("span.length", number(r.span));
     std::string codes;
@@ -171,6 +194,9 @@ std::string splineJson(const SplineResult &r, const TextTranslator &tr)
     j += ",\n " + jsonString(d.internal ? "spaceWidth" : "toothThickness") + ": " + sizes(r.thickness);
     j += ",\n \"pins\": {\"diameter\": " + shortestNumber(r.pinDiameter) + ", \"proposed\": " + shortestNumber(r.proposedPin)
          + ", \"contactDiameter\": " + shortestNumber(r.contactDiameter) + ", \"dimension\": " + sizes(r.dimension) + "}";
+    if (r.measured)
+        j += ",\n \"measured\": {\"value\": " + shortestNumber(r.measured->value) + ", \"size\": " + shortestNumber(r.measured->size)
+             + ", \"verdict\": " + (r.measured->verdict ? jsonString(verdictCode(*r.measured->verdict)) : std::string("null")) + "}";
     if (r.span)
         j += ",\n \"span\": {\"teeth\": " + shortestNumber(r.spanTeeth) + ", \"length\": " + number(r.span) + "}";
     std::string warnings = "[", codes = "[";
@@ -265,6 +291,8 @@ std::string splineText(const SplineResult &r, const TextTranslator &tr)
             text.pop_back();
         out += text + "\n";
     }
+    if (const std::string m = splineMeasuredLine(r, tr); !m.empty())
+        out += m + "\n";
     for (const std::string &w : splineWarningMessages(r, tr))
         out += "! " + w + "\n";
     return out;

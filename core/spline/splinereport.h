@@ -39,6 +39,8 @@ std::vector<std::pair<std::string, std::string>> splineColumns(const SplineResul
 
 std::string splineFailureText(SplineFailure failure, const TextTranslator &tr = {});
 std::string designationErrorText(const DesignationError &error, const TextTranslator &tr = {});
+// The measured dimension, the actual size it means and the verdict in words; empty when none.
+std::string splineMeasuredLine(const SplineResult &r, const TextTranslator &tr = {});
 std::vector<std::string> splineWarningMessages(const SplineResult &r, const TextTranslator &tr = {});
 
 } // namespace geardim

@@ -45,6 +45,8 @@ SplineWindow::SplineWindow(QWidget *parent)
     upper = field("upper");
     lower = field("lower");
     variation = field("variation");
+    measured = field("measured");
+    measured->setPlaceholderText(tr("实测的跨棒距或棒间距"));
     for (QLineEdit *din : {upper, lower, variation})
         din->setPlaceholderText(tr("仅 DIN 5480"));
 
@@ -57,6 +59,7 @@ SplineWindow::SplineWindow(QWidget *parent)
     deviations->addWidget(lower);
     deviations->addWidget(variation);
     form->addRow(tr("上偏差 / 下偏差 / λ"), deviations);
+    form->addRow(tr("实测 M"), measured);
 
     Command1 = new QPushButton(tr("计  算"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
@@ -241,9 +244,20 @@ void SplineWindow::computeClicked()
     const std::optional<SplineFileInputs> in = readFields();
     if (!in)
         return;
-    const SplineInput input{.designation = std::get<SplineDesignation>(parseSplineDesignation(in->designation.toStdString())),
-                            .pinDiameter = in->pinDiameter, .splineLength = in->splineLength, .upperDeviation = in->upperDeviation,
-                            .lowerDeviation = in->lowerDeviation, .effectiveVariation = in->effectiveVariation};
+    SplineInput input{.designation = std::get<SplineDesignation>(parseSplineDesignation(in->designation.toStdString())),
+                      .pinDiameter = in->pinDiameter, .splineLength = in->splineLength, .upperDeviation = in->upperDeviation,
+                      .lowerDeviation = in->lowerDeviation, .effectiveVariation = in->effectiveVariation};
+    // The measured value belongs to the part, not to the spline's file.
+    if (!measured->text().trimmed().isEmpty()) {
+        const std::optional<double> v = parseDouble(measured->text().toStdString());
+        if (!v) {
+            measured->setFocus();
+            measured->selectAll();
+            showProblem(tr("“%1”不是数。").arg(measured->text()));
+            return;
+        }
+        input.measured = *v;
+    }
     const SplineOutcome out = computeSpline(input);
     if (!out.result) {
         showProblem(QString::fromStdString(splineFailureText(*out.failure, translate)));
@@ -271,6 +285,8 @@ void SplineWindow::computeClicked()
     }
     results->setEnabled(true);
     QStringList lines;
+    if (const std::string judged = splineMeasuredLine(*shown_, translate); !judged.empty())
+        lines << QString::fromStdString(judged);
     for (const std::string &w : splineWarningMessages(*shown_, translate))
         lines << QString::fromStdString(w);
     warnings->setText(lines.join(u'\n'));

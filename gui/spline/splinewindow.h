@@ -53,7 +53,7 @@ private:
     // The fields as a computation and a file take them, or none with the reason shown.
     std::optional<SplineFileInputs> readFields();
 
-    QLineEdit *designation, *pin, *length, *upper, *lower, *variation;
+    QLineEdit *designation, *pin, *length, *upper, *lower, *variation, *measured;
     QPushButton *Command1, *Command2, *Command3, *Command4, *Command5;
     QLabel *heading, *warnings;
     QTableWidget *results;

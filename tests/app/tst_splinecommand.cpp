@@ -43,6 +43,14 @@ void TestSplineCommand::answers_data()
                                              << 1 << "" << "量棒中心不在渐开线上";
     QTest::newRow("one deviation alone") << QStringList{"spline", "--designation", "DIN 5480 W 50x2x24", "--upper-deviation", "-0.04"}
                                          << 2 << "" << "--lower-deviation";
+    QTest::newRow("measured within the limits")
+        << QStringList{"spline", "--designation", "EXT 25z × 1m × 30R × 6e", "--spline-length", "15", "--measured", "27.45", "--fail-exit"}
+        << 0 << "实际齿厚 S = 1\\.4838，合格" << "";
+    QTest::newRow("measured hub too wide, for a script")
+        << QStringList{"--lang", "en", "spline", "--designation", "INT 25z × 1m × 30P × 5H", "--spline-length", "15", "--measured", "22.35", "--fail-exit"}
+        << 4 << "Actual space width E = 1\\.6392" << "";
+    QTest::newRow("measured impossible") << QStringList{"spline", "--designation", "EXT 24z × 2m × 30P", "--measured", "40"} << 1 << ""
+                                         << "实测值不可能";
     QTest::newRow("unknown format") << QStringList{"spline", "--designation", "DIN 5480 W 50x2x24", "--format", "xml"} << 2 << ""
                                     << "xml";
 }

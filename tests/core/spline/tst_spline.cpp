@@ -226,6 +226,18 @@ void TestSpline::hubAndShaftPinDimensionsMoveWithTheirLimits()
     QVERIFY(sheet.ok());
     QVERIFY2(std::fabs(sheet.value().overGauges.nominal - m.nominal) < 1e-9,
              qPrintable(QString::number(sheet.value().overGauges.nominal, 'f', 10) + " " + QString::number(m.nominal, 'f', 10)));
+    // A measured dimension reads back its size, and is judged against the actual limits:
+    // a shaft's thicker tooth and a hub's narrower space are thick.
+    QVERIFY(std::fabs(*splineSizeFromDimension(r, *m.actualMin, r.pinDiameter) - *w.actualMin) < 1e-12);
+    const bool hub = input.designation.internal;
+    for (const auto &[measured, verdict] : {std::pair{*m.actualMax, Verdict::Pass}, {*m.actualMin, Verdict::Pass},
+                                            {*m.actualMax + 1e-6, hub ? Verdict::Thin : Verdict::Thick},
+                                            {*m.actualMin - 1e-6, hub ? Verdict::Thick : Verdict::Thin}}) {
+        SplineInput judged = input;
+        judged.measured = measured;
+        const SplineResult j = computed(judged);
+        QCOMPARE(*j.measured->verdict, verdict);
+    }
     // Odd counts measure across half a pitch off the diameter: a hair less than even counts.
     if (input.designation.teeth % 2 == 1) {
         SplineResult even = r;
@@ -243,6 +255,12 @@ void TestSpline::refusesWhatCannotBeMeasured()
     QCOMPARE(computeSpline({.designation = designation("INT 24z × 2m × 30P × 6H"), .pinDiameter = 6}).failure,
              std::optional(SplineFailure::PinOutsideSpace));
     QCOMPARE(*computeSpline({.designation = d, .splineLength = 0}).failure, SplineFailure::LengthNotPositive);
+    // A measured M smaller than the pins' own diameter over the base circle cannot be.
+    QCOMPARE(*computeSpline({.designation = d, .measured = 40}).failure, SplineFailure::MeasuredNotPossible);
+    QCOMPARE(*computeSpline({.designation = d, .measured = -1}).failure, SplineFailure::MeasuredNotPossible);
+    // Without limits the size is read back but not judged.
+    const SplineResult plain = computed({.designation = designation("EXT 24z × 2m × 30P"), .measured = 53.1});
+    QVERIFY(plain.measured && !plain.measured->verdict);
     SplineDesignation few = d;
     few.teeth = 5;
     QCOMPARE(*computeSpline({.designation = few}).failure, SplineFailure::TooFewTeeth);
