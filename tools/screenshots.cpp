@@ -68,6 +68,7 @@ int main(int argc, char *argv[])
         {WindowId::XFromSpan, "forgfxqx", {"Command1", "Command2"}},
         {WindowId::XFromThickness, "forhch", {"Command1"}},
         {WindowId::Sheet, "sheet", {"compute"}},
+        {WindowId::Spline, "spline", {"Command1"}},
     };
     for (const Calculator &c : calculators) {
         QWidget *w = registry.window(c.id);
