@@ -179,7 +179,7 @@ void paintReport(QPainter &p, QPagedPaintDevice &device, const SheetResult &r, c
               left, width, y);
 }
 
-FileDone writeReportPdf(const QString &path, const SheetResult &sheet, const QDate &date, const InspectionRecord &record)
+FileDone writePdfPage(const QString &path, const QString &title, const std::function<void(QPainter &, QPagedPaintDevice &)> &paint)
 {
     const QString name = QFileInfo(path).fileName();
     if (const FileDone target = checkOutputTarget(path); !target.ok())
@@ -195,12 +195,19 @@ FileDone writeReportPdf(const QString &path, const SheetResult &sheet, const QDa
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         pdf.setResolution(300);
-        pdf.setTitle(QCoreApplication::translate("Report", "测量尺寸表"));
+        pdf.setTitle(title);
         pdf.setCreator(QStringLiteral("geardim"));
         QPainter painter(&pdf);
-        paintReport(painter, pdf, sheet, date, record);
+        paint(painter, pdf);
     }
     return saveWholeFile(path, bytes, QCoreApplication::translate("Report", "无法导出“%1”：%2。%3"));
+}
+
+FileDone writeReportPdf(const QString &path, const SheetResult &sheet, const QDate &date, const InspectionRecord &record)
+{
+    return writePdfPage(path, QCoreApplication::translate("Report", "测量尺寸表"), [&](QPainter &painter, QPagedPaintDevice &pdf) {
+        paintReport(painter, pdf, sheet, date, record);
+    });
 }
 
 } // namespace geardim

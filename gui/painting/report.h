@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QString>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,10 @@ QFont reportFont(double points, bool bold = false);
 double paragraph(QPainter &p, const QString &text, double left, double width, double y);
 double paintTable(QPainter &p, QPagedPaintDevice &device, const std::vector<std::vector<std::string>> &lines,
                   const std::vector<double> &columns, int leftAligned, double left, double width, double y);
+
+// Writes one A4 page as a PDF with its fonts embedded, all or nothing, painted by paint;
+// the problem names the file. Needs a QGuiApplication (the offscreen platform will do).
+FileDone writePdfPage(const QString &path, const QString &title, const std::function<void(QPainter &, QPagedPaintDevice &)> &paint);
 
 // Paints the page on a device whose page layout is set (A4 for the PDF).
 // The page also prints the measured values with their verdicts and the inspection record

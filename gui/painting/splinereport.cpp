@@ -1,19 +1,14 @@
 #include "gui/painting/splinereport.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
 
 #include "core/sheet/drawing.h"
 #include "core/spline/splinereport.h"
 #include "gui/painting/measurementpicture.h"
 #include "gui/painting/report.h"
-#include "gui/toolkit/fonts.h"
 #include "io/language.h"
-#include "io/safefile.h"
 
 namespace geardim {
 
@@ -66,25 +61,9 @@ void paintSplineReport(QPainter &p, QPagedPaintDevice &device, const SplineResul
 
 FileDone writeSplineReportPdf(const QString &path, const SplineResult &spline, const QDate &date)
 {
-    const QString name = QFileInfo(path).fileName();
-    if (const FileDone target = checkOutputTarget(path); !target.ok())
-        return FileDone::refused(QCoreApplication::translate("Report", "无法导出“%1”：%2。").arg(name, target.problem()));
-    registerSongSubstitutes();
-    // Made in memory and written all or nothing, as the sheet's PDF.
-    QByteArray bytes;
-    {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter pdf(&buffer);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-        pdf.setResolution(300);
-        pdf.setTitle(QCoreApplication::translate("Report", "花键"));
-        pdf.setCreator(QStringLiteral("geardim"));
-        QPainter painter(&pdf);
+    return writePdfPage(path, QCoreApplication::translate("Report", "花键"), [&](QPainter &painter, QPagedPaintDevice &pdf) {
         paintSplineReport(painter, pdf, spline, date);
-    }
-    return saveWholeFile(path, bytes, QCoreApplication::translate("Report", "无法导出“%1”：%2。%3"));
+    });
 }
 
 } // namespace geardim
