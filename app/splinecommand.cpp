@@ -9,6 +9,7 @@
 #include "core/spline/splinebatch.h"
 #include "core/spline/splinereport.h"
 #include "gui/painting/splinereport.h"
+#include "io/allowancefile.h"
 #include "io/language.h"
 #include "io/splinefile.h"
 
@@ -40,10 +41,13 @@ int runSplineCommand(const QStringList &arguments)
                                   QStringLiteral("file")};
     const QCommandLineOption measured{QStringLiteral("measured"), said(QT_TRANSLATE_NOOP("CommandLine", "实测的跨棒距或棒间距 M，给出实际尺寸和判定")),
                                       QStringLiteral("M")};
+    const QCommandLineOption allowanceTable{QStringLiteral("allowance-table"),
+                                            said(QT_TRANSLATE_NOOP("CommandLine", "DIN 5480：从齿厚偏差表按标记中的公差代号（如 8f）和参考直径 dB 取上下偏差")),
+                                            QStringLiteral("table.csv")};
     const QCommandLineOption failExit{QStringLiteral("fail-exit"),
                                       said(QT_TRANSLATE_NOOP("CommandLine", "实测值不合格时以状态 4 退出（供脚本使用）"))};
     const QCommandLineOption pdf{QStringLiteral("pdf"), said(QT_TRANSLATE_NOOP("CommandLine", "把花键的尺寸表导出为 A4 PDF")), QStringLiteral("file")};
-    parser.addOptions({designation, pin, length, upper, lower, variation, format, batch, outFile, load, save, pdf, measured, failExit});
+    parser.addOptions({designation, pin, length, upper, lower, variation, format, batch, outFile, load, save, pdf, measured, failExit, allowanceTable});
     parser.addPositionalArgument(QStringLiteral("spline"), said(QT_TRANSLATE_NOOP("CommandLine", "命令")));
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
@@ -112,6 +116,14 @@ int runSplineCommand(const QStringList &arguments)
     SplineInput input{.designation = std::get<SplineDesignation>(parsed), .pinDiameter = inputs.pinDiameter,
                             .splineLength = inputs.splineLength, .upperDeviation = inputs.upperDeviation,
                             .lowerDeviation = inputs.lowerDeviation, .effectiveVariation = inputs.effectiveVariation};
+    std::optional<AllowanceTable> table;
+    if (parser.isSet(allowanceTable)) {
+        FileOutcome<AllowanceTable> read = readAllowanceTable(parser.value(allowanceTable));
+        if (!read.ok())
+            return noResult(read.problem());
+        table = std::move(read.value());
+        input.allowances = &*table;
+    }
     if (parser.isSet(measured)) {
         const std::optional<double> v = parseDouble(parser.value(measured).toStdString());
         if (!v)

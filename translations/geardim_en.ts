@@ -333,6 +333,10 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <source>实测的跨棒距或棒间距 M，给出实际尺寸和判定</source>
         <translation>the measured dimension M over or between pins: gives the actual size and a verdict</translation>
     </message>
+    <message>
+        <source>DIN 5480：从齿厚偏差表按标记中的公差代号（如 8f）和参考直径 dB 取上下偏差</source>
+        <translation>DIN 5480: take the upper and lower deviations from the allowance table, by the designation's tolerance (such as 8f) and the reference diameter dB</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>
@@ -1903,6 +1907,10 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>，</source>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>齿厚偏差表中没有这个公差代号在参考直径 dB 处的行。</source>
+        <translation>The allowance table has no row for this tolerance at the reference diameter dB.</translation>
     </message>
 </context>
 <context>

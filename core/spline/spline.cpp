@@ -408,13 +408,24 @@ SplineOutcome computeSpline(const SplineInput &input)
             t.actualMin = E + *esv - T;
             t.effectiveMin = *t.actualMin + l;
         }
-    } else if (input.upperDeviation && input.lowerDeviation) {
+    } else if (std::optional<double> upper = input.upperDeviation, lower = input.lowerDeviation;
+               (upper && lower) || (d.standard == SplineStandard::Din5480 && d.toleranceClass != 0 && input.allowances)) {
+        if (!upper || !lower) {
+            const Outcome<AllowanceRow> row =
+                lookupAllowance(*input.allowances, std::to_string(d.toleranceClass) + d.fit, d.referenceDiameter);
+            if (!row.ok())
+                return {std::nullopt, SplineFailure::ToleranceNotInTable};
+            upper = row.value().upper / 1000;
+            lower = row.value().lower / 1000;
+            if (*upper < *lower)
+                return {std::nullopt, SplineFailure::DeviationsReversed};
+        }
         // Typed deviations of the actual size, and the effective variation: the mate sees a
         // shaft thicker and a hub narrower by λ.
         const double l = input.effectiveVariation.value_or(0);
         SplineLimits &t = r.thickness;
-        t.actualMax = t.nominal + *input.upperDeviation;
-        t.actualMin = t.nominal + *input.lowerDeviation;
+        t.actualMax = t.nominal + *upper;
+        t.actualMin = t.nominal + *lower;
         t.effectiveMax = *t.actualMax + (d.internal ? -l : l);
         t.effectiveMin = *t.actualMin + (d.internal ? -l : l);
         r.effectiveVariation = l;

@@ -6,6 +6,7 @@
 #include <variant>
 #include <vector>
 
+#include "core/sheet/allowancetable.h"
 #include "core/sheet/measurement.h"
 #include "core/sheet/sheetcalculation.h"
 
@@ -59,6 +60,10 @@ struct SplineInput {
     std::optional<double> upperDeviation{}, lowerDeviation{}, effectiveVariation{};
     // The dimension measured over or between the pins on the part, to be judged.
     std::optional<double> measured{};
+    // DIN 5480 without typed deviations: the shop's allowance table, whose rows for the
+    // designation's tolerance ("8f") by the reference diameter dB give the actual upper
+    // and lower deviations of the tooth thickness or space width (µm).
+    const AllowanceTable *allowances = nullptr;
 };
 
 // A measured dimension read back: the actual tooth thickness (shaft) or space width (hub)
@@ -106,7 +111,8 @@ enum class SplineFailure {
     PinOutsideSpace,      // the pin's centre falls outside the involute (too large or too small)
     DeviationsReversed,
     FitOutsideTable,      // f, e or d for a reference diameter above 500 mm
-    MeasuredNotPossible,  // the measured dimension cannot come from these pins (centres inside the base circle)
+    MeasuredNotPossible,
+    ToleranceNotInTable,  // DIN 5480: the allowance table has no row for the tolerance at dB  // the measured dimension cannot come from these pins (centres inside the base circle)
 };
 
 struct SplineOutcome {

@@ -71,6 +71,8 @@ std::string splineFailureText(SplineFailure failure, const TextTranslator &tr)
         return translated(tr, QT_TRANSLATE_NOOP("Spline", "上偏差小于下偏差，或齿厚（齿槽宽）的下限不为正。"));
     case SplineFailure::MeasuredNotPossible:
         return translated(tr, QT_TRANSLATE_NOOP("Spline", "实测值不可能出自这对量棒：量棒中心落在基圆以内，请检查实测值和量棒直径。"));
+    case SplineFailure::ToleranceNotInTable:
+        return translated(tr, QT_TRANSLATE_NOOP("Spline", "齿厚偏差表中没有这个公差代号在参考直径 dB 处的行。"));
     case SplineFailure::FitOutsideTable:
         return translated(tr, QT_TRANSLATE_NOOP("Spline", "配合 f、e、d 的基本偏差只列到直径 500 mm（ISO 286）。"));
     }

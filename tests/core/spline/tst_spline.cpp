@@ -167,6 +167,18 @@ void TestSpline::dinShaftOverPinsAndSpan()
     QCOMPARE(rounded(*t.thickness.actualMax - t.thickness.nominal, 6), -0.04);
     QCOMPARE(rounded(*t.thickness.effectiveMin - *t.thickness.actualMin, 6), 0.03);
     QVERIFY(*t.dimension.actualMin < *t.dimension.actualMax && *t.dimension.actualMax < t.dimension.nominal);
+    // The shop's table gives the same deviations for 8f by dB; a typed pair wins over it, and a
+    // diameter the table does not hold is refused.
+    const AllowanceTable table{{{"8f", 30, 50, -40, -100}, {"8f", 50, 80, -50, -120}}};
+    const SplineResult fromTable = computed({.designation = designation("DIN 5480 - W 50 x 2 x 24 x 8f"), .pinDiameter = 4,
+                                             .effectiveVariation = 0.03, .allowances = &table});
+    QCOMPARE(*fromTable.dimension.actualMin, *t.dimension.actualMin);
+    QCOMPARE(*fromTable.thickness.effectiveMax, *t.thickness.effectiveMax);
+    const SplineResult typed = computed({.designation = designation("DIN 5480 - W 50 x 2 x 24 x 8f"), .upperDeviation = 0,
+                                         .lowerDeviation = -0.01, .allowances = &table});
+    QCOMPARE(*typed.thickness.actualMax, typed.thickness.nominal);
+    QCOMPARE(computeSpline({.designation = designation("DIN 5480 - W 100 x 3 x 32 x 8f"), .allowances = &table}).failure,
+             std::optional(SplineFailure::ToleranceNotInTable));
 }
 
 // An external spline's size grows through the fits d, e, f, h, js, k, at every class.
