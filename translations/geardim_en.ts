@@ -335,7 +335,7 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>DIN 5480：从齿厚偏差表按标记中的公差代号（如 8f）和参考直径 dB 取上下偏差</source>
-        <translation>DIN 5480: take the upper and lower deviations from the allowance table, by the designation's tolerance (such as 8f) and the reference diameter dB</translation>
+        <translation>DIN 5480: take the upper and lower deviations from the allowance table, by the designation&apos;s tolerance (such as 8f) and the reference diameter dB</translation>
     </message>
 </context>
 <context>
@@ -1911,6 +1911,10 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>齿厚偏差表中没有这个公差代号在参考直径 dB 处的行。</source>
         <translation>The allowance table has no row for this tolerance at the reference diameter dB.</translation>
+    </message>
+    <message>
+        <source>渐开线起始圆直径 DF</source>
+        <translation>Form diameter DF</translation>
     </message>
 </context>
 <context>

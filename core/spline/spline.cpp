@@ -372,6 +372,7 @@ SplineOutcome computeSpline(const SplineInput &input)
     r.thickness.nominal = kPiExact * m / 2 + (d.internal ? -2 : 2) * r.profileShift * std::tan(alpha);
 
     // The limits of the tooth thickness (shaft) or space width (hub).
+    double effectiveUpper = 0; // es_v of an ISO 4156 shaft, mm
     if (d.standard == SplineStandard::Iso4156 && d.toleranceClass != 0) {
         const double D = r.referenceDiameter, E = kPiExact * m / 2;
         const double iD = D <= 500 ? 0.45 * std::cbrt(D) + 0.001 * D : 0.004 * D + 2.1;
@@ -403,6 +404,7 @@ SplineOutcome computeSpline(const SplineInput &input)
             const std::optional<double> esv = effectiveUpperDeviation(d.fit, D, T);
             if (!esv)
                 return {std::nullopt, SplineFailure::FitOutsideTable};
+            effectiveUpper = *esv;
             t.effectiveMax = E + *esv;
             t.actualMax = *t.effectiveMax - l;
             t.actualMin = E + *esv - T;
@@ -433,6 +435,30 @@ SplineOutcome computeSpline(const SplineInput &input)
     if (r.thickness.actualMin && !(*r.thickness.actualMin > 0))
         return {std::nullopt, SplineFailure::DeviationsReversed};
 
+    // ISO 4156's limiting diameters (as the CAD vendors' spline generators list them): a
+    // shaft's major and minor diameters move with its fit by es_v/tan αD; its form diameter
+    // is where the generating rack's straight flank, hs above the reference line
+    // (0.6·m at 30°, 0.55·m at 37.5°, 0.5·m at 45°: the hub's addendum and the form
+    // clearance cF = 0.1·m), ends; a hub's form diameter lies cF above the shaft's major
+    // diameter, its minor diameter cF above the form diameter of an h shaft.
+    if (d.standard == SplineStandard::Iso4156) {
+        const double cF = 0.1 * m;
+        const RootForm f = rootForm(d.root);
+        const double hs = -f.hubMinor * m / 2 + cF;
+        const auto shaftForm = [&](double esv) {
+            const double along = r.referenceDiameter / 2 * std::sin(alpha) - (hs - esv / 2 / std::tan(alpha)) / std::sin(alpha);
+            return 2 * std::hypot(r.baseDiameter / 2, along);
+        };
+        if (d.internal) {
+            r.formDiameter = m * (z + f.shaftMajor) + 2 * cF;
+            r.minorDiameter = shaftForm(0) + 2 * cF;
+        } else {
+            r.majorDiameter += effectiveUpper / std::tan(alpha);
+            r.minorDiameter += effectiveUpper / std::tan(alpha);
+            r.formDiameter = shaftForm(effectiveUpper);
+        }
+    }
+
     // The pin: GB/T 3478.5's 1.732·m for 30°, otherwise the pin touching on the reference
     // circle; either rounded up in the R40 series.
     r.proposedPin = nextSeriesDiameter(d.pressureAngle == 30 ? 1.732 * m : pinTouchingReference(r, r.thickness.nominal));
@@ -454,8 +480,10 @@ SplineOutcome computeSpline(const SplineInput &input)
     const double a = *pinCentreAngleOf(r, t.nominal, r.pinDiameter);
     const double roll = r.baseDiameter / 2 * std::tan(a) + (d.internal ? r.pinDiameter / 2 : -r.pinDiameter / 2);
     r.contactDiameter = 2 * std::hypot(r.baseDiameter / 2, roll);
-    const double lowest = d.internal ? r.minorDiameter : std::max(r.minorDiameter, r.baseDiameter);
-    const double highest = r.majorDiameter;
+    // The involute runs from the form diameter to the tip: a shaft's major diameter, a hub's
+    // minor one (DIN 5480: from the root, the form diameter not being given).
+    const double lowest = d.internal ? r.minorDiameter : std::max({r.minorDiameter, r.baseDiameter, r.formDiameter.value_or(0)});
+    const double highest = d.internal && r.formDiameter ? *r.formDiameter : r.majorDiameter;
     if (roll < 0 || r.contactDiameter <= lowest || r.contactDiameter >= highest)
         r.warnings.push_back(SplineWarning::ContactOffFlank);
 

@@ -88,6 +88,7 @@ struct SplineResult {
     double circularPitch = 0;     // p = π·m
     double majorDiameter = 0;
     double minorDiameter = 0;
+    std::optional<double> formDiameter; // ISO 4156: DFe max (shaft), DFi min (hub)
     double profileShift = 0;      // x·m, the hub's of opposite sign to its shaft's; DIN 5480 only
     double totalTolerance = 0;    // T + λ, ISO 4156 with a class
     double effectiveVariation = 0; // λ

@@ -138,6 +138,7 @@ std::vector<std::pair<std::string, std::string>> splineColumns(const SplineResul
     c.emplace_back("baseDiameter", shortestNumber(r.baseDiameter));
     c.emplace_back("majorDiameter", shortestNumber(r.majorDiameter));
     c.emplace_back("minorDiameter", shortestNumber(r.minorDiameter));
+    c.emplace_back("formDiameter", number(r.formDiameter));
     c.emplace_back("dB", d.standard == SplineStandard::Din5480 ? shortestNumber(d.referenceDiameter) : std::string());
     c.emplace_back("profileShift", d.standard == SplineStandard::Din5480 ? shortestNumber(r.profileShift / d.module) : std::string());
     c.emplace_back("totalTolerance", r.totalTolerance > 0 ? shortestNumber(r.totalTolerance) : std::string());
@@ -187,6 +188,7 @@ std::string splineJson(const SplineResult &r, const TextTranslator &tr)
     j += ",\n \"baseDiameter\": " + shortestNumber(r.baseDiameter);
     j += ",\n \"majorDiameter\": " + shortestNumber(r.majorDiameter);
     j += ",\n \"minorDiameter\": " + shortestNumber(r.minorDiameter);
+    j += ",\n \"formDiameter\": " + number(r.formDiameter);
     if (d.standard == SplineStandard::Din5480) {
         j += ",\n \"dB\": " + shortestNumber(d.referenceDiameter);
         j += ",\n \"profileShift\": " + shortestNumber(r.profileShift / d.module);
@@ -241,6 +243,8 @@ std::vector<SplineRow> splineRows(const SplineResult &r, const TextTranslator &t
     single(QT_TRANSLATE_NOOP("Spline", "周节 p"), r.circularPitch);
     single(QT_TRANSLATE_NOOP("Spline", "大径"), r.majorDiameter);
     single(QT_TRANSLATE_NOOP("Spline", "小径"), r.minorDiameter);
+    if (r.formDiameter)
+        single(QT_TRANSLATE_NOOP("Spline", "渐开线起始圆直径 DF"), *r.formDiameter);
     if (d.standard == SplineStandard::Din5480)
         single(QT_TRANSLATE_NOOP("Spline", "变位系数 x"), r.profileShift / d.module, 4, "");
     if (r.totalTolerance > 0)

@@ -134,6 +134,9 @@ void TestSpline::isoLimitsMatchTheStandardsExamples()
     QFETCH(QString, text);
     const SplineResult r = computed({.designation = designation(text.toUtf8().constData()), .splineLength = 15});
     QCOMPARE(r.referenceDiameter, 25.0);
+    // The hub's minor diameter cF = 0.1·m above an h shaft's form diameter, worked by hand:
+    // 2·√(10.8253² + (6.25 − 0.6/0.5)²) + 0.2 = 24.0906; the shaft's diameters move with e.
+    QCOMPARE(rounded(r.minorDiameter, 4), r.input.designation.internal ? 24.0906 : rounded(23.2 - 0.04 / std::tan(M_PI / 6), 4));
     QCOMPARE(rounded(r.thickness.nominal, 4), 1.5708);
     QTEST(rounded(*r.thickness.effectiveMax, 3), "effectiveMax");
     QTEST(rounded(*r.thickness.actualMax, 3), "actualMax");
@@ -230,6 +233,14 @@ void TestSpline::hubAndShaftPinDimensionsMoveWithTheirLimits()
     QCOMPARE(*m.actualMax, *splinePinDimension(r, *w.actualMax, r.pinDiameter));
     // The mate sees a hub's space narrower and a shaft's tooth thicker than one space or tooth.
     QCOMPARE(*m.effectiveMax > *m.actualMax, !input.designation.internal);
+    // The involute's form diameter between the root and the reference circle of a shaft, between
+    // the reference circle and the root of a hub; none for DIN 5480, which does not give it.
+    if (input.designation.standard == SplineStandard::Iso4156) {
+        const double form = *r.formDiameter, D = r.referenceDiameter;
+        QVERIFY(input.designation.internal ? D < form && form < r.majorDiameter : r.minorDiameter < form && form < D);
+    } else {
+        QVERIFY(!r.formDiameter);
+    }
     QVERIFY2(r.contactDiameter > std::min(r.minorDiameter, r.majorDiameter) && r.contactDiameter < std::max(r.minorDiameter, r.majorDiameter),
              qPrintable(QString::number(r.contactDiameter)));
     QVERIFY(std::find(r.warnings.begin(), r.warnings.end(), SplineWarning::ContactOffFlank) == r.warnings.end());
