@@ -344,6 +344,9 @@ SplineOutcome computeSpline(const SplineInput &input)
         return {std::nullopt, SplineFailure::LengthNotPositive};
     if (input.upperDeviation && input.lowerDeviation && *input.upperDeviation < *input.lowerDeviation)
         return {std::nullopt, SplineFailure::DeviationsReversed};
+    // ISO 4156's classes are 4 to 7 (a designation that reads is one of them).
+    if (d.standard == SplineStandard::Iso4156 && d.toleranceClass != 0 && (d.toleranceClass < 4 || d.toleranceClass > 7))
+        return {std::nullopt, SplineFailure::FitOutsideTable};
 
     SplineResult r;
     r.input = input;
