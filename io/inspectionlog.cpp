@@ -13,6 +13,7 @@
 
 #if defined(Q_OS_UNIX)
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -28,10 +29,24 @@ void addField(QByteArray &line, const std::string &text)
 }
 
 #if defined(Q_OS_UNIX)
-// One write, all of it or a failure: a short write to a local file is a full disk.
-bool writeOnce(int fd, const QByteArray &bytes)
+// Writes every byte, going on after a short write so that a failure comes with its reason
+// (a short write is the start of a full disk or of a file-size limit); false, errno set,
+// on failure.
+bool writeAll(int fd, const QByteArray &bytes)
 {
-    return ::write(fd, bytes.constData(), std::size_t(bytes.size())) == bytes.size();
+    const char *data = bytes.constData();
+    std::size_t left = std::size_t(bytes.size());
+    while (left > 0) {
+        const ssize_t n = ::write(fd, data, left);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += n;
+        left -= std::size_t(n);
+    }
+    return true;
 }
 #endif
 
@@ -86,9 +101,10 @@ QByteArray inspectionLogLine(const InspectionRecord &record, const SheetResult &
 FileDone appendInspection(const QString &path, const InspectionRecord &record, const SheetResult &sheet,
                           const QDateTime &when)
 {
-    const auto refused = [&](const QString &why) {
-        return FileDone::refused(QCoreApplication::translate("InspectionLog", "无法写入检验记录“%1”：%2。")
-                                     .arg(QFileInfo(path).fileName(), why));
+    // Why, and, where the log was there before, that it is as it was.
+    const auto refused = [&](const QString &why, const QString &note = QString()) {
+        return FileDone::refused(QCoreApplication::translate("InspectionLog", "无法写入检验记录“%1”：%2。%3")
+                                     .arg(QFileInfo(path).fileName(), why, note));
     };
     if (const FileDone target = checkOutputTarget(path); !target.ok())
         return refused(target.problem());
@@ -101,21 +117,39 @@ FileDone appendInspection(const QString &path, const InspectionRecord &record, c
     if (!QFileInfo::exists(path)) {
         QByteArray temporary = QFile::encodeName(QFileInfo(path).absolutePath()) + "/.geardim-log-XXXXXX";
         const int fd = ::mkstemp(temporary.data());
-        if (fd >= 0) {
-            const bool made = writeOnce(fd, inspectionLogHeader() + "\n") && ::fchmod(fd, 0644) == 0 && ::close(fd) == 0;
-            const bool linked = made && ::link(temporary.constData(), name.constData()) == 0;
-            ::unlink(temporary.constData());
-            (void)linked; // made here or by another program: either way it has its header
-        }
+        if (fd < 0)
+            return refused(qt_error_string(errno));
+        const bool made = writeAll(fd, inspectionLogHeader() + "\n") && ::fchmod(fd, 0644) == 0;
+        const int error = errno;
+        const bool closed = ::close(fd) == 0;
+        // Made here or by another program: either way it has its header.
+        const bool linked = made && closed && ::link(temporary.constData(), name.constData()) == 0;
+        const int linkError = errno;
+        ::unlink(temporary.constData());
+        if (!linked && !QFileInfo::exists(path))
+            return refused(qt_error_string(!made ? error : linkError));
     }
     const int fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
     if (fd < 0)
         return refused(qt_error_string(errno));
-    const bool written = writeOnce(fd, line);
-    const int error = errno;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed)
-        return refused(qt_error_string(written ? errno : error));
+    // The log is appended to, not replaced: rewriting it whole for every part would cost its
+    // whole length each time and lose a line when two programs log at once. Instead the
+    // line goes in under an exclusive lock, and a write that fails part-way is cut back to
+    // the length the log had, so a failure leaves the old log exactly as it was.
+    struct stat before {};
+    if (::flock(fd, LOCK_EX) != 0 || ::fstat(fd, &before) != 0) {
+        const int error = errno;
+        ::close(fd);
+        return refused(qt_error_string(error));
+    }
+    if (!writeAll(fd, line)) {
+        const int error = errno;
+        const bool restored = ::ftruncate(fd, before.st_size) == 0;
+        ::close(fd);
+        return refused(qt_error_string(error), oldFileNote(restored));
+    }
+    if (::close(fd) != 0)
+        return refused(qt_error_string(errno));
     return {};
 #else
     QFile file(path);

@@ -17,11 +17,11 @@ struct InspectionRecord {
     QString gaugeNumber; // 量具编号
 };
 
-// Appends one line for the part to a CSV log: the time, the record, the gear's inputs
+// Appends one line for the workpiece to a CSV log: the time, the record, the gear's inputs
 // and each measured value with its actual allowance and verdict. A new log is made with
-// its header and linked into place, so the header is always first; each line is then one
-// write to the file opened for appending, so two programs logging to one file never
-// interleave a line.
+// its header and linked into place, so the header is always first; each line then goes in
+// under an exclusive lock, so two programs logging to one file never interleave a line,
+// and a write that fails part-way is cut back, leaving the log as it was.
 FileDone appendInspection(const QString &path, const InspectionRecord &record, const SheetResult &sheet,
                           const QDateTime &when = QDateTime::currentDateTime());
 

@@ -1066,8 +1066,8 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
 <context>
     <name>InspectionLog</name>
     <message>
-        <source>无法写入检验记录“%1”：%2。</source>
-        <translation>cannot write the inspection log &quot;%1&quot;: %2.</translation>
+        <source>无法写入检验记录“%1”：%2。%3</source>
+        <translation>cannot write the inspection log "%1": %2. %3</translation>
     </message>
 </context>
 <context>

@@ -48,6 +48,8 @@ const Output kOutputs[] = {
     {"png", {"--picture", "%1"}, "out.png"},
     {"svg", {"--picture", "%1"}, "out.svg"},
     {"batch_out", {"--batch", "in.csv", "--out", "%1"}, "out.csv"},
+    // A part number longer than a disk block, so the line cannot fit in the old file's last one.
+    {"inspection_log", {"--record", "%1", "--part", QString(5000, u'7')}, "log.csv"},
     {"spline_file", {"--save", "%1"}, "out.spline"},
     {"spline_batch_out", {"--batch", "splines.csv", "--out", "%1"}, "splines-out.csv"},
 };
