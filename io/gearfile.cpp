@@ -23,7 +23,7 @@ constexpr double kOwnVersion = 1.1; // the newest minor version this program wri
 QString refusedValue(const SheetOption &o, double value)
 {
     return QCoreApplication::translate("GearFile", "“%1.%2”的值 %3 超出范围（%4）。")
-        .arg(QLatin1String(o.section), QLatin1String(o.key))
+        .arg(QLatin1String(o.group), QLatin1String(o.key))
         .arg(value)
         .arg(QCoreApplication::translate("GearFile", o.range));
 }
@@ -36,7 +36,7 @@ QString unknownKey(const QJsonObject &root)
         if (section == QLatin1String("record") && key == QLatin1String("drawing"))
             return true;
         for (const SheetOption &o : sheetOptions()) {
-            if (o.section && section == QLatin1String(o.section) && key == QLatin1String(o.key))
+            if (o.group && section == QLatin1String(o.group) && key == QLatin1String(o.key))
                 return true;
         }
         return false;
@@ -117,12 +117,12 @@ FileOutcome<GearDocument> gearFromDocument(const QJsonObject &root)
     // Every input where the table puts it; absent or null keeps its default.
     SheetInput in;
     for (const SheetOption &o : sheetOptions()) {
-        if (!o.section)
+        if (!o.group)
             continue; // measured on the part, not kept with the gear
-        const QJsonValue v = root.value(QLatin1String(o.section)).toObject().value(QLatin1String(o.key));
+        const QJsonValue v = root.value(QLatin1String(o.group)).toObject().value(QLatin1String(o.key));
         if (v.isUndefined() || v.isNull())
             continue;
-        const QString place = QStringLiteral("%1.%2").arg(QLatin1String(o.section), QLatin1String(o.key));
+        const QString place = QStringLiteral("%1.%2").arg(QLatin1String(o.group), QLatin1String(o.key));
         switch (o.kind) {
         case OptionKind::Number:
             if (!v.isDouble())
@@ -220,9 +220,9 @@ QJsonObject gearDocument(const SheetInput &in, const QJsonObject &kept, const QS
     QJsonObject tolerances = kept.value(QLatin1String("tolerances")).toObject();
     QJsonObject record = kept.value(QLatin1String("record")).toObject();
     for (const SheetOption &o : sheetOptions()) {
-        if (!o.section)
+        if (!o.group)
             continue;
-        const QLatin1String name(o.section);
+        const QLatin1String name(o.group);
         QJsonObject &section = name == QLatin1String("gear")         ? gear
                                : name == QLatin1String("allowances") ? allowances
                                : name == QLatin1String("tolerances") ? tolerances

@@ -58,12 +58,12 @@ QByteArray inspectionLogHeader()
     for (const char *name : {"time", "drawing", "part", "inspector", "gauge-number"})
         addField(line, name);
     for (const SheetOption &o : sheetOptions()) {
-        if (o.section) // the gear's inputs; the measured values follow, judged
+        if (o.group) // the gear's inputs; the measured values follow, judged
             addField(line, o.name);
     }
     for (MeasuredDimension d : kMeasuredDimensions) {
-        for (const char *part : {".value", ".allowance", ".verdict"})
-            addField(line, std::string("measured.") + measuredName(d) + part);
+        for (const char *suffix : {".value", ".allowance", ".verdict"})
+            addField(line, std::string("measured.") + measuredName(d) + suffix);
     }
     return line;
 }
@@ -72,11 +72,11 @@ QByteArray inspectionLogLine(const InspectionRecord &record, const SheetResult &
 {
     QByteArray line;
     addField(line, when.toString(Qt::ISODate).toStdString());
-    for (const QString &text : {record.drawing, record.part, record.inspector, record.gaugeNumber})
+    for (const QString &text : {record.drawing, record.partNumber, record.inspector, record.gaugeNumber})
         addField(line, text.toStdString());
     const SheetInput &in = sheet.input;
     for (const SheetOption &o : sheetOptions()) {
-        if (!o.section)
+        if (!o.group)
             continue;
         if (o.kind == OptionKind::Flag)
             addField(line, in.internal ? "true" : "false");
@@ -132,9 +132,9 @@ FileDone appendInspection(const QString &path, const InspectionRecord &record, c
     const int fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
     if (fd < 0)
         return refused(qt_error_string(errno));
-    // The log is appended to, not replaced: rewriting it whole for every part would cost its
+    // The log is appended to, not replaced: rewriting it whole for every workpiece would cost its
     // whole length each time and lose a line when two programs log at once. Instead the
-    // line goes in under an exclusive lock, and a write that fails part-way is cut back to
+    // line goes in under an exclusive lock, and a write that fails half done is cut back to
     // the length the log had, so a failure leaves the old log exactly as it was.
     struct stat before {};
     if (::flock(fd, LOCK_EX) != 0 || ::fstat(fd, &before) != 0) {

@@ -24,8 +24,8 @@ enum class OptionKind {
 
 struct SheetOption {
     const char *name;     // the option without its dashes, and the batch's column
-    const char *section;  // the gear file's section: "gear", "allowances" or "gauge"; null: not in a file
-    const char *key;      // the key in that section
+    const char *group;    // the gear file's object holding it: "gear", "allowances" or "gauge"; null: not in a file
+    const char *key;      // the key in that object
     const char *field;    // the window's field (objectName); null for a choice of buttons
     const char *caption;  // the window's label, UTF-8, a text to translate ("SheetInput")
     const char *hint;     // the field's placeholder, or null ("SheetInput")

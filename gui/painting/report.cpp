@@ -166,7 +166,7 @@ void paintReport(QPainter &p, QPagedPaintDevice &device, const SheetResult &r, c
     // The inspection record: who inspected which part with which gauge, and a line to sign.
     QStringList record;
     for (const auto &[label, value] : {std::pair{QCoreApplication::translate("Report", "图号："), inspection.drawing},
-                                       {QCoreApplication::translate("Report", "零件编号："), inspection.part},
+                                       {QCoreApplication::translate("Report", "零件编号："), inspection.partNumber},
                                        {QCoreApplication::translate("Report", "量具编号："), inspection.gaugeNumber}}) {
         if (!value.isEmpty())
             record << label + value;

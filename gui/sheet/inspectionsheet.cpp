@@ -77,14 +77,14 @@ InspectionSheet::InspectionSheet(QWidget *parent)
     warnings->setTextFormat(Qt::PlainText);
     warnings->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    // The table and the picture of the measurement share the lower part of the window.
+    // The table and the picture of the measurement share the lower half of the window.
     picture = new MeasurementView(central);
     auto *tabs = new QTabWidget(central);
     tabs->setObjectName(QStringLiteral("resultTabs"));
     tabs->addTab(results, tr("尺寸表"));
     tabs->addTab(picture, tr("测量图"));
     // The inspection record: the drawing number is the gear's (kept in its file), the
-    // rest the part's.
+    // rest the workpiece's.
     auto *recordPage = new QWidget(central);
     auto *recordColumns = new QHBoxLayout(recordPage);
     recordColumns->addWidget(form->drawingPage());
@@ -104,7 +104,7 @@ InspectionSheet::InspectionSheet(QWidget *parent)
     connect(drawingNumber, &QLineEdit::textEdited, this, [this] { document->setModified(true); });
     auto *recordButton = new QPushButton(tr("记录 (Ctrl+R)"), recordPage);
     recordButton->setObjectName(QStringLiteral("recordButton"));
-    connect(recordButton, &QPushButton::clicked, this, &InspectionSheet::recordPart);
+    connect(recordButton, &QPushButton::clicked, this, &InspectionSheet::recordWorkpiece);
     recordForm->addRow(QString(), recordButton);
     tabs->addTab(recordPage, tr("图纸与记录"));
 
@@ -164,7 +164,7 @@ void InspectionSheet::buildMenus()
     file->addSeparator();
     add(file, tr("打印…"), "printAction", QKeySequence::Print, [this] { printSheet(); });
     add(file, tr("导出PDF…"), "pdfAction", QKeySequence(), [this] { exportPdf(); });
-    add(file, tr("记录"), "recordAction", QKeySequence(QStringLiteral("Ctrl+R")), [this] { recordPart(); });
+    add(file, tr("记录"), "recordAction", QKeySequence(QStringLiteral("Ctrl+R")), [this] { recordWorkpiece(); });
     add(file, tr("导出齿轮参数表…"), "dataTableAction", QKeySequence(), [this] { exportDataTable(); });
     file->addSeparator();
     add(file, tr("关闭"), "closeAction", QKeySequence::Close, [this] { exitClicked(); });
@@ -476,7 +476,7 @@ void InspectionSheet::greyOut(const QString &reason)
 
 namespace {
 
-// The table's columns after the dimension's own: the value measured on the part, the
+// The table's columns after the dimension's own: the value measured on the workpiece, the
 // actual allowance it means, and the verdict.
 constexpr int kMeasuredColumn = 4, kActualColumn = 5, kVerdictColumn = 6;
 
@@ -608,7 +608,7 @@ InspectionRecord InspectionSheet::record() const
             gaugeNumber->text().trimmed()};
 }
 
-void InspectionSheet::recordPart()
+void InspectionSheet::recordWorkpiece()
 {
     const auto sheet = sheetToPutOut();
     if (!sheet)

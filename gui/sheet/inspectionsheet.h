@@ -50,9 +50,9 @@ public:
     bool exportPdfTo(const QString &path);
     // The Edit menu: the result table as tab-separated text and HTML.
     void copyTable();
-    // 记录 (Ctrl+R): appends the part, with its measured values and verdicts, to the
+    // 记录 (Ctrl+R): appends the workpiece, with its measured values and verdicts, to the
     // inspection log (asked for once, then remembered).
-    void recordPart();
+    void recordWorkpiece();
 
     // The sheet last shown, if any.
     const std::optional<SheetResult> &shown() const { return shown_; }
