@@ -110,12 +110,10 @@ int runSplineCommand(const QStringList &arguments)
     }
     if (inputs.upperDeviation.has_value() != inputs.lowerDeviation.has_value())
         return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "--upper-deviation 和 --lower-deviation 要一起给出。")));
-    const auto parsed = parseSplineDesignation(inputs.designation.toStdString());
-    if (const auto *error = std::get_if<DesignationError>(&parsed))
-        return noResult(QString::fromStdString(designationErrorText(*error, qtTextTranslator())));
-    SplineInput input{.designation = std::get<SplineDesignation>(parsed), .pinDiameter = inputs.pinDiameter,
-                            .splineLength = inputs.splineLength, .upperDeviation = inputs.upperDeviation,
-                            .lowerDeviation = inputs.lowerDeviation, .effectiveVariation = inputs.effectiveVariation};
+    FileOutcome<SplineInput> read = splineInputOf(inputs);
+    if (!read.ok())
+        return noResult(read.problem());
+    SplineInput &input = read.value();
     std::optional<AllowanceTable> table;
     if (parser.isSet(allowanceTable)) {
         FileOutcome<AllowanceTable> read = readAllowanceTable(parser.value(allowanceTable));

@@ -67,9 +67,8 @@ FileOutcome<SplineFileInputs> fromDocument(const QJsonObject &root)
         if (!known)
             return Read::refused(said(QT_TRANSLATE_NOOP("SplineFile", "未知的键“%1”。")).arg(key));
     }
-    const auto parsed = parseSplineDesignation(in.designation.toStdString());
-    if (const auto *error = std::get_if<DesignationError>(&parsed))
-        return Read::refused(QString::fromStdString(designationErrorText(*error, qtTextTranslator())));
+    if (const FileOutcome<SplineInput> input = splineInputOf(in); !input.ok())
+        return Read::refused(input.problem());
     if (in.upperDeviation.has_value() != in.lowerDeviation.has_value())
         return Read::refused(said(QT_TRANSLATE_NOOP("SplineFile", "上偏差和下偏差要一起给出。")));
     return in;
@@ -87,6 +86,16 @@ QJsonObject document(const SplineFileInputs &in)
 }
 
 } // namespace
+
+FileOutcome<SplineInput> splineInputOf(const SplineFileInputs &in)
+{
+    const auto parsed = parseSplineDesignation(in.designation.toStdString());
+    if (const auto *error = std::get_if<DesignationError>(&parsed))
+        return FileOutcome<SplineInput>::refused(QString::fromStdString(designationErrorText(*error, qtTextTranslator())));
+    return SplineInput{.designation = std::get<SplineDesignation>(parsed), .pinDiameter = in.pinDiameter,
+                       .splineLength = in.splineLength, .upperDeviation = in.upperDeviation,
+                       .lowerDeviation = in.lowerDeviation, .effectiveVariation = in.effectiveVariation};
+}
 
 FileOutcome<SplineFileInputs> readSplineFile(const QString &path)
 {

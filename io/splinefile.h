@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include "core/spline/spline.h"
 #include "io/fileoutcome.h"
 
 // Spline files (.spline): UTF-8 JSON holding a spline's inputs, the designation as the
@@ -18,6 +19,10 @@ struct SplineFileInputs {
     QString designation;
     std::optional<double> pinDiameter, splineLength, upperDeviation, lowerDeviation, effectiveVariation;
 };
+
+// The calculation's input: the designation read and the values taken over; or, in words
+// for the user, why the designation cannot be read.
+FileOutcome<SplineInput> splineInputOf(const SplineFileInputs &inputs);
 
 // Reads a spline file. Refuses, with the reason, what readJsonFile refuses, another format,
 // a newer major version, an unknown key, a value of the wrong type, a designation that

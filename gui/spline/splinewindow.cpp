@@ -184,6 +184,11 @@ bool SplineWindow::saveTo(const QString &path)
     const std::optional<SplineFileInputs> in = readFields();
     if (!in)
         return false;
+    if (const FileOutcome<SplineInput> input = splineInputOf(*in); !input.ok()) {
+        designation->setFocus();
+        showProblem(input.problem());
+        return false;
+    }
     if (const FileDone written = writeSplineFile(path, *in); !written.ok()) {
         showProblem(written.problem(), false);
         return false;
@@ -211,12 +216,6 @@ std::optional<SplineFileInputs> SplineWindow::readFields()
 {
     SplineFileInputs in;
     in.designation = designation->text().trimmed();
-    const auto parsed = parseSplineDesignation(in.designation.toStdString());
-    if (const auto *error = std::get_if<DesignationError>(&parsed)) {
-        designation->setFocus();
-        showProblem(QString::fromStdString(designationErrorText(*error, qtTextTranslator())));
-        return std::nullopt;
-    }
     for (const auto &[edit, value] : {std::pair{pin, &in.pinDiameter}, {length, &in.splineLength}, {upper, &in.upperDeviation},
                                       {lower, &in.lowerDeviation}, {variation, &in.effectiveVariation}}) {
         if (edit->text().trimmed().isEmpty())
@@ -244,10 +243,14 @@ void SplineWindow::computeClicked()
     const std::optional<SplineFileInputs> in = readFields();
     if (!in)
         return;
-    SplineInput input{.designation = std::get<SplineDesignation>(parseSplineDesignation(in->designation.toStdString())),
-                      .pinDiameter = in->pinDiameter, .splineLength = in->splineLength, .upperDeviation = in->upperDeviation,
-                      .lowerDeviation = in->lowerDeviation, .effectiveVariation = in->effectiveVariation};
-    // The measured value belongs to the part, not to the spline's file.
+    FileOutcome<SplineInput> read = splineInputOf(*in);
+    if (!read.ok()) {
+        designation->setFocus();
+        showProblem(read.problem());
+        return;
+    }
+    SplineInput &input = read.value();
+    // The measured value belongs to the workpiece, not to the spline's file.
     if (!measured->text().trimmed().isEmpty()) {
         const std::optional<double> v = parseDouble(measured->text().toStdString());
         if (!v) {

@@ -50,7 +50,7 @@ protected:
 private:
     void showProblem(const QString &text, bool stale = true);
     void showNote(const QString &text);
-    // The fields as a computation and a file take them, or none with the reason shown.
+    // The fields as a file takes them (their numbers read), or none with the reason shown.
     std::optional<SplineFileInputs> readFields();
 
     QLineEdit *designation, *pin, *length, *upper, *lower, *variation, *measured;
