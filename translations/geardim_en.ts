@@ -1067,7 +1067,7 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <name>InspectionLog</name>
     <message>
         <source>无法写入检验记录“%1”：%2。%3</source>
-        <translation>cannot write the inspection log "%1": %2. %3</translation>
+        <translation>cannot write the inspection log &quot;%1&quot;: %2. %3</translation>
     </message>
 </context>
 <context>

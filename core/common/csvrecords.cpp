@@ -1,5 +1,6 @@
 #include "core/common/csvrecords.h"
 
+#include "core/common/translatable.h"
 #include "core/sheet/sheetreport.h"
 
 namespace geardim {
@@ -72,6 +73,14 @@ void writeRecord(std::ostream &out, const std::vector<std::string> &fields)
 bool blankRecord(const std::vector<std::string> &fields)
 {
     return fields.size() == 1 && fields[0].find_first_not_of(" \t\r") == std::string::npos;
+}
+
+std::string recordProblemText(const RecordProblem &problem, const TextTranslator &tr)
+{
+    return filled(problem.kind == RecordProblem::QuoteNotClosed
+                      ? translated(tr, "Batch", QT_TRANSLATE_NOOP("Batch", "第 %1 行开始的引号没有闭合（或记录超过 64 KiB）。"))
+                      : translated(tr, "Batch", QT_TRANSLATE_NOOP("Batch", "第 %1 行超过 64 KiB。")),
+                  std::to_string(problem.line));
 }
 
 } // namespace geardim

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/sheet/sheetreport.h"
+
 // CSV files read one record at a time (RFC 4180: quoted fields, doubled quotes, line breaks
 // inside quotes), no record longer than 64 KiB held in memory; and records written back.
 namespace geardim {
@@ -69,6 +71,9 @@ struct RecordProblem {
 // line after it.
 bool readRecord(LineSource &source, std::vector<std::string> &fields, RecordProblem &problem);
 void writeRecord(std::ostream &out, const std::vector<std::string> &fields);
+
+// Why a record could not be read, in the language shown.
+std::string recordProblemText(const RecordProblem &problem, const TextTranslator &tr);
 
 // True for a record of one blank field: an empty line.
 bool blankRecord(const std::vector<std::string> &fields);

@@ -54,13 +54,6 @@ std::string batchText(const TextTranslator &tr, const char *context, const char 
 namespace {
 
 // A header name as a message quotes it: at most 40 characters, the rest cut.
-std::string recordProblemText(const RecordProblem &problem, const TextTranslator &tr)
-{
-    return problem.kind == RecordProblem::QuoteNotClosed
-               ? batchText(tr, "Batch", QT_TRANSLATE_NOOP("Batch", "第 %1 行开始的引号没有闭合（或记录超过 64 KiB）。"),
-                           {std::to_string(problem.line)})
-               : batchText(tr, "Batch", QT_TRANSLATE_NOOP("Batch", "第 %1 行超过 64 KiB。"), {std::to_string(problem.line)});
-}
 
 
 std::string quotedName(const std::string &name)

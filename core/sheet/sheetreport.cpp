@@ -31,19 +31,6 @@ std::string padded(const std::string &text, std::size_t width, bool right)
     return right ? pad + text : text + pad;
 }
 
-std::string translated(const TextTranslator &tr, const char *context, const char *text)
-{
-    return tr ? tr(context, text) : std::string(text);
-}
-
-// Replaces the first "%1" of a text.
-std::string filled(std::string text, const std::string &argument)
-{
-    if (const auto at = text.find("%1"); at != std::string::npos)
-        text.replace(at, 2, argument);
-    return text;
-}
-
 std::vector<std::string> warningTexts(const SheetResult &r, const TextTranslator &tr)
 {
     return sheetWarningMessages(r, tr);
@@ -53,6 +40,18 @@ std::vector<std::string> warningTexts(const SheetResult &r, const TextTranslator
 const char *gaugeKindName(GaugeKind kind) { return kind == GaugeKind::Ball ? "ball" : "pin"; }
 
 } // namespace
+
+std::string translated(const TextTranslator &tr, const char *context, const char *text)
+{
+    return tr ? tr(context, text) : std::string(text);
+}
+
+std::string filled(std::string text, const std::string &argument)
+{
+    if (const auto at = text.find("%1"); at != std::string::npos)
+        text.replace(at, 2, argument);
+    return text;
+}
 
 std::size_t displayWidth(const std::string &text)
 {

@@ -96,6 +96,11 @@ std::string sheetJson(const SheetResult &r, const TextTranslator &tr = {});
 // The shortest decimal text that reads back to the same double.
 std::string shortestNumber(double value);
 
+// A text of the program in the language shown (tr empty: the Chinese itself), and a text
+// with its first "%1" replaced by argument.
+std::string translated(const TextTranslator &tr, const char *context, const char *text);
+std::string filled(std::string text, const std::string &argument);
+
 // The width of UTF-8 text in a terminal's columns: CJK characters take two.
 std::size_t displayWidth(const std::string &text);
 

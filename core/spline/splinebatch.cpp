@@ -16,11 +16,7 @@ namespace {
 
 std::string said(const TextTranslator &tr, const char *text, const std::string &argument = {})
 {
-    static const char *const context = "Batch";
-    std::string t = tr ? tr(context, text) : std::string(text);
-    if (const std::size_t at = t.find("%1"); at != std::string::npos)
-        t.replace(at, 2, argument);
-    return t;
+    return filled(translated(tr, "Batch", text), argument);
 }
 
 constexpr std::array<const char *, 7> kColumns = {"designation", "pin-diameter", "spline-length", "upper-deviation",
@@ -114,10 +110,7 @@ SplineBatchSummary runSplineBatch(std::istream &in, std::ostream &out, const Tex
         std::vector<std::string> line(header.size());
         std::string error;
         if (problem.kind != RecordProblem::None) {
-            error = said(tr, problem.kind == RecordProblem::QuoteNotClosed
-                                 ? QT_TRANSLATE_NOOP("Batch", "第 %1 行开始的引号没有闭合（或记录超过 64 KiB）。")
-                                 : QT_TRANSLATE_NOOP("Batch", "第 %1 行超过 64 KiB。"),
-                         std::to_string(problem.line));
+            error = recordProblemText(problem, tr);
         } else {
             for (std::size_t i = 0; i < header.size() && i < fields.size(); ++i)
                 line[i] = fields[i];

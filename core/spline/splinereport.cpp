@@ -6,17 +6,8 @@
 namespace geardim {
 namespace {
 
-std::string translated(const TextTranslator &tr, const char *text)
-{
-    static const char *const context = "Spline";
-    return tr ? tr(context, text) : std::string(text);
-}
-
-std::string filled(std::string text, const std::string &argument)
-{
-    const std::size_t at = text.find("%1");
-    return at == std::string::npos ? text : text.replace(at, 2, argument);
-}
+// A text of the spline's table in the language shown.
+std::string translated(const TextTranslator &tr, const char *text) { return geardim::translated(tr, "Spline", text); }
 
 // Lengths to four decimals, as the sheet shows millimetres.
 std::string mm(double v) { return sheetNumber(v, 4); }
@@ -96,9 +87,7 @@ std::string splineMeasuredLine(const SplineResult &r, const TextTranslator &tr)
     line += translated(tr, QT_TRANSLATE_NOOP("Spline", "："));
     line += filled(translated(tr, hub ? QT_TRANSLATE_NOOP("Spline", "实际齿槽宽 E = %1") : QT_TRANSLATE_NOOP("Spline", "实际齿厚 S = %1")), mm(m.size));
     if (m.verdict) {
-        static const char *const verdictContext = "Verdict";
-        const char *verdict = verdictText(*m.verdict);
-        line += translated(tr, QT_TRANSLATE_NOOP("Spline", "，")) + (tr ? tr(verdictContext, verdict) : std::string(verdict));
+        line += translated(tr, QT_TRANSLATE_NOOP("Spline", "，")) + geardim::translated(tr, "Verdict", verdictText(*m.verdict));
     }
     return line;
 }
