@@ -9,7 +9,17 @@
 // What the command line's commands share: their exit statuses and how they speak.
 namespace geardim {
 
-enum ExitStatus { kResult = 0, kNoResult = 1, kUsage = 2, kSomeLinesFailed = 3, kPartFails = 4 };
+enum ExitStatus { kResult = 0, kNoResult = 1, kUsage = 2, kSomeLinesFailed = 3, kPartFails = 4, kPartNotJudged = 5 };
+
+// The status of a command with --fail-exit (failExit) after judging measured values: a part
+// that fails wins (4), then a value that could not be judged (5); without --fail-exit every
+// verdict is a result (0).
+inline int judgedStatus(bool failExit, bool anyFails, bool anyNotJudged)
+{
+    if (!failExit)
+        return kResult;
+    return anyFails ? kPartFails : anyNotJudged ? kPartNotJudged : kResult;
+}
 
 inline void printTo(std::FILE *stream, const std::string &text)
 {

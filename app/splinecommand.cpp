@@ -153,10 +153,11 @@ int runSplineCommand(const QStringList &arguments)
     } else {
         printTo(stdout, splineText(*out.result, qtTextTranslator()));
     }
-    // A part that fails is a result (0); for scripts, --fail-exit makes it 4.
+    // A part that fails is a result (0); for scripts, --fail-exit makes it 4, and 5 when the
+    // value could not be judged.
     const std::optional<SplineMeasured> &judged = out.result->measured;
-    const bool fails = judged && judged->verdict && *judged->verdict != Verdict::Pass;
-    return fails && parser.isSet(failExit) ? kPartFails : kResult;
+    return judgedStatus(parser.isSet(failExit), judged && verdictFails(judged->verdict),
+                        judged && judged->verdict == Verdict::NotJudged);
 }
 
 } // namespace geardim

@@ -550,6 +550,14 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <source>齿厚偏差表中这个代号没有包含该分度圆直径 d 的行。请检查偏差表或代号。</source>
         <translation>The allowance table has no row of this code whose diameter range holds the reference diameter d. Check the table or the code.</translation>
     </message>
+    <message>
+        <source>法向模数 mn 须在 0.001 到 10000 mm 之间。</source>
+        <translation>The normal module mn must lie between 0.001 and 10000 mm.</translation>
+    </message>
+    <message>
+        <source>径节 P 须在 0.00254 到 25400 (1/in) 之间。</source>
+        <translation>The diametral pitch P must lie between 0.00254 and 25400 (1/in).</translation>
+    </message>
 </context>
 <context>
     <name>Fields</name>
@@ -1061,6 +1069,14 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>“%1”应为 &quot;left&quot; 或 &quot;right&quot;。</source>
         <translation>&quot;%1&quot; should be &quot;left&quot; or &quot;right&quot;.</translation>
+    </message>
+    <message>
+        <source>0.001 到 10000</source>
+        <translation>0.001 to 10000</translation>
+    </message>
+    <message>
+        <source>0.00254 到 25400</source>
+        <translation>0.00254 to 25400</translation>
     </message>
 </context>
 <context>
@@ -1729,13 +1745,13 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <source>弦齿高不大于0：弦在齿顶圆上或齿顶圆之外，齿厚游标卡尺无法测量，该行不给出数值。</source>
         <translation>A chordal height is not above 0: the chord lies on or beyond the tip circle, where a gear tooth caliper cannot measure; that row gives no value.</translation>
     </message>
+    <message>
+        <source>齿厚上、下偏差相等（未给公差）：上、下限即公称值，实测值不作判定。</source>
+        <translation>The upper and lower tooth-thickness allowances are equal (no tolerance given): the limits are the nominal values, and measured values are not judged.</translation>
+    </message>
 </context>
 <context>
     <name>Spline</name>
-    <message>
-        <source>模数须为正数。</source>
-        <translation>The module must be positive.</translation>
-    </message>
     <message>
         <source>花键至少要有 6 个齿。</source>
         <translation>A spline needs at least 6 teeth.</translation>
@@ -1751,10 +1767,6 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>参考直径 dB 太小，容不下这些齿：请检查标记。</source>
         <translation>The reference diameter dB is too small for these teeth: check the designation.</translation>
-    </message>
-    <message>
-        <source>量棒中心不在渐开线上：量棒太大或太小，请换一个直径。</source>
-        <translation>The pin centre is off the involute: the pin is too large or too small; choose another diameter.</translation>
     </message>
     <message>
         <source>上偏差小于下偏差，或齿厚（齿槽宽）的下限不为正。</source>
@@ -1916,6 +1928,34 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <source>渐开线起始圆直径 DF</source>
         <translation>Form diameter DF</translation>
     </message>
+    <message>
+        <source>花键标记中的模数 m 须在 0.001 到 10000 mm 之间。</source>
+        <translation>The module m in the designation must lie between 0.001 and 10000 mm.</translation>
+    </message>
+    <message>
+        <source>参考直径 dB 与 m·z 不相配：变位系数超出 −1 到 1，请检查标记。</source>
+        <translation>The reference diameter dB does not suit m·z: the profile shift lies outside −1 to 1. Check the designation.</translation>
+    </message>
+    <message>
+        <source>综合公差 λ 不能为负数。</source>
+        <translation>The effective variation λ cannot be negative.</translation>
+    </message>
+    <message>
+        <source>输入的数值超出可计算的范围，结果不是有限数：请检查花键标记、偏差和实测值。</source>
+        <translation>The values given are beyond what can be computed; a result is not a finite number. Check the designation, the deviations and the measured value.</translation>
+    </message>
+    <message>
+        <source>直径 %1 的量棒不能同时接触齿槽两侧的齿面，没有跨棒距（棒间距）：请换一个量棒直径。其余尺寸照常给出。</source>
+        <translation>A pin of diameter %1 cannot touch both flanks of a space: there is no dimension over (between) pins. Choose another pin diameter. The other dimensions are given as usual.</translation>
+    </message>
+    <message>
+        <source>标记中的公差 %1 没有偏差（未输入，也未选齿厚偏差表）：只给出公称尺寸，实测值不作判定。</source>
+        <translation>The designation's tolerance %1 has no deviations (none typed, no allowance table chosen): only nominal sizes are given, and a measured value is not judged.</translation>
+    </message>
+    <message>
+        <source>综合公差 λ 大于总公差 T+λ：实际尺寸的上、下限颠倒，请检查花键长度 g。</source>
+        <translation>The effective variation λ exceeds the total tolerance T+λ: the actual limits cross. Check the spline length g.</translation>
+    </message>
 </context>
 <context>
     <name>SplineFile</name>
@@ -1992,6 +2032,10 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>偏薄</source>
         <translation>thin</translation>
+    </message>
+    <message>
+        <source>未判定</source>
+        <translation>not judged</translation>
     </message>
 </context>
 <context>

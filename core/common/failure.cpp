@@ -90,6 +90,10 @@ const char *failureText(Failure failure)
         return QT_TRANSLATE_NOOP("Failure", "齿厚偏差表中这个代号没有包含该分度圆直径 d 的行。请检查偏差表或代号。");
     case Failure::MeasuredDimensionNotGiven:
         return QT_TRANSLATE_NOOP("Failure", "测量尺寸表对该齿轮不给出这一尺寸（内齿轮没有公法线和弦齿厚），无法评定。");
+    case Failure::ModuleOutOfRange:
+        return QT_TRANSLATE_NOOP("Failure", "法向模数 mn 须在 0.001 到 10000 mm 之间。");
+    case Failure::DiametralPitchOutOfRange:
+        return QT_TRANSLATE_NOOP("Failure", "径节 P 须在 0.00254 到 25400 (1/in) 之间。");
     }
     return QT_TRANSLATE_NOOP("Failure", "没有结果。请检查输入的数值。");
 }

@@ -46,6 +46,8 @@ enum class Failure {
     AllowanceCodeWithoutTable, // An allowance code was given, but no allowance table.
     AllowanceCodeUnknown, // The allowance table has no such code.
     AllowanceCodeNoDiameter, // The code has no row whose diameter range holds the gear's d.
+    ModuleOutOfRange, // The sheet's module lies outside 0.001 to 10000 mm: its results would underflow or overflow.
+    DiametralPitchOutOfRange, // The sheet's diametral pitch lies outside 0.00254 to 25400 1/in (the same modules).
 };
 
 // The warning shown for a failure, in plain Chinese, UTF-8: which condition
@@ -55,6 +57,14 @@ const char *failureText(Failure failure);
 // The range checks shared by every window that takes a gear's data.
 // Values are as typed (angles in degrees).
 std::optional<Failure> checkModule(double m);
+
+// The modules a sheet or a spline takes, in mm: from a watch's gear to the largest ring
+// gear, with room on both sides; beyond them the results underflow or overflow.
+inline constexpr double kLeastModuleMm = 0.001;
+inline constexpr double kGreatestModuleMm = 10000;
+inline bool moduleInRange(double mm) { return mm >= kLeastModuleMm && mm <= kGreatestModuleMm; }
+// The same range as a diametral pitch (1/in): P = 25.4 / mn.
+inline bool diametralPitchInRange(double p) { return p >= 0.00254 && p <= 25400; }
 std::optional<Failure> checkTeeth(double z);
 std::optional<Failure> checkPressureAngle(double alphaDegrees);
 std::optional<Failure> checkHelixAngle(double betaDegrees);

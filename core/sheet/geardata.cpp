@@ -20,7 +20,7 @@ std::string plain(double v) { return shortestNumber(v); }
 
 std::string withDeviations(const Limits &l, int decimals)
 {
-    return sheetNumber(l.nominal, decimals) + " " + sheetDeviations(l.atUpper - l.nominal, l.atLower - l.nominal, decimals);
+    return sheetNumber(l.nominal, decimals) + " " + sheetDeviations(l.max - l.nominal, l.min - l.nominal, decimals);
 }
 
 } // namespace

@@ -15,7 +15,10 @@ void AllowanceStatistics::add(double allowance, Verdict verdict, double allowanc
         lower = allowanceLower;
     }
     ++count;
-    (verdict == Verdict::Pass ? pass : fail) += 1;
+    if (verdict == Verdict::Pass)
+        ++pass;
+    else if (verdictFails(verdict))
+        ++fail;
     const double delta = allowance - mean;
     mean += delta / double(count);
     squares += delta * (allowance - mean);

@@ -115,6 +115,7 @@ const char *verdictCode(Verdict verdict)
     case Verdict::Pass: return "pass";
     case Verdict::Thick: return "thick";
     case Verdict::Thin: return "thin";
+    case Verdict::NotJudged: return "notJudged";
     }
     return "";
 }
@@ -125,12 +126,16 @@ const char *verdictText(Verdict verdict)
     case Verdict::Pass: return QT_TRANSLATE_NOOP("Verdict", "合格");
     case Verdict::Thick: return QT_TRANSLATE_NOOP("Verdict", "偏厚");
     case Verdict::Thin: return QT_TRANSLATE_NOOP("Verdict", "偏薄");
+    case Verdict::NotJudged: return QT_TRANSLATE_NOOP("Verdict", "未判定");
     }
     return "";
 }
 
 Verdict verdictFor(double allowance, double upper, double lower)
 {
+    // Equal allowances are a tolerance never typed, not a part made to zero tolerance.
+    if (!(upper > lower))
+        return Verdict::NotJudged;
     if (allowance > upper + kOnTheLimit)
         return Verdict::Thick;
     if (allowance < lower - kOnTheLimit)

@@ -21,12 +21,14 @@ inline constexpr MeasuredDimension kMeasuredDimensions[] = {MeasuredDimension::O
 // "overGauges", "span", "chordalThickness", "constantChord": names in JSON and CSV.
 const char *measuredName(MeasuredDimension dimension);
 
-enum class Verdict { Pass, Thick, Thin };
+// NotJudged: the value has no limits to be judged against (the allowances are equal, or a
+// tolerance was not applied): never a pass.
+enum class Verdict { Pass, Thick, Thin, NotJudged };
 
-// "pass", "thick", "thin".
+// "pass", "thick", "thin", "notJudged".
 const char *verdictCode(Verdict verdict);
 
-// The verdict in plain Chinese (合格 / 偏厚 / 偏薄), a text to translate ("Verdict").
+// The verdict in plain Chinese (合格 / 偏厚 / 偏薄 / 未判定), a text to translate ("Verdict").
 const char *verdictText(Verdict verdict);
 
 struct Measured {
@@ -49,7 +51,11 @@ struct MeasuredOutcome {
 };
 MeasuredOutcome measure(const SheetResult &sheet, MeasuredDimension dimension, double value);
 
-// The verdict for an actual allowance between the drawing's two.
+// The verdict for an actual allowance between the drawing's two; NotJudged when the two
+// are equal (no tolerance was given) or not in order.
 Verdict verdictFor(double allowance, double upper, double lower);
+
+// Whether a verdict rejects the part (thick or thin).
+inline bool verdictFails(Verdict verdict) { return verdict == Verdict::Thick || verdict == Verdict::Thin; }
 
 } // namespace geardim

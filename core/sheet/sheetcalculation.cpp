@@ -31,6 +31,10 @@ std::optional<Failure> checkInput(const SheetInput &in)
         return Failure::SizeNotGiven;
     if (!(in.module.value_or(*in.diametralPitch) > 0))
         return Failure::ModuleNotPositive;
+    if (in.module && !moduleInRange(*in.module))
+        return Failure::ModuleOutOfRange;
+    if (in.diametralPitch && !diametralPitchInRange(*in.diametralPitch))
+        return Failure::DiametralPitchOutOfRange;
     if (!(in.teeth >= 1) || in.teeth != std::floor(in.teeth) || in.teeth > 1e6)
         return Failure::TeethNotWhole;
     // One or two teeth make no gear: a gauge of 10¹⁴ mm would be the answer.
@@ -96,7 +100,7 @@ double shiftFor(const Gear &g, double sn) { return sign(g) * (sn / g.mn - kPi / 
 
 Limits limits(double nominal, double atUpper, double atLower)
 {
-    return {nominal, std::max(atUpper, atLower), std::min(atUpper, atLower), atUpper, atLower};
+    return {nominal, std::max(atUpper, atLower), std::min(atUpper, atLower)};
 }
 
 // The three thicknesses in order: nominal, with the upper and with the lower allowance.
@@ -411,6 +415,8 @@ Outcome<SheetResult> computeSheet(const SheetInput &in)
             return tolerances.failure();
         r.accuracy = tolerances.value();
     }
+    if (!(r.allowanceUpper > r.allowanceLower))
+        addWarning(r, SheetWarning::AllowancesNotGiven);
     for (MeasuredDimension dimension : kMeasuredDimensions) {
         if (const auto value = in.*measuredInput(dimension))
             r.measurements.push_back({dimension, *value, measure(r, dimension, *value)});
@@ -456,6 +462,8 @@ const char *sheetWarningText(SheetWarning warning)
         return QT_TRANSLATE_NOOP("SheetWarning", "齿根发生根切：变位系数x小于不根切的最小变位系数 %1。");
     case SheetWarning::ChordAboveTip:
         return QT_TRANSLATE_NOOP("SheetWarning", "弦齿高不大于0：弦在齿顶圆上或齿顶圆之外，齿厚游标卡尺无法测量，该行不给出数值。");
+    case SheetWarning::AllowancesNotGiven:
+        return QT_TRANSLATE_NOOP("SheetWarning", "齿厚上、下偏差相等（未给公差）：上、下限即公称值，实测值不作判定。");
     }
     return "";
 }
@@ -477,6 +485,7 @@ const char *sheetWarningCode(SheetWarning warning)
     case SheetWarning::ThinTip: return "thinTip";
     case SheetWarning::Undercut: return "undercut";
     case SheetWarning::ChordAboveTip: return "chordAboveTip";
+    case SheetWarning::AllowancesNotGiven: return "allowancesNotGiven";
     }
     return "";
 }

@@ -59,14 +59,13 @@ struct SheetInput {
 std::optional<double> SheetInput::*measuredInput(MeasuredDimension dimension);
 
 // A dimension at the nominal thickness and at the two allowances: max and min are
-// the larger and the smaller of the two limits, whichever allowance gives them;
-// atUpper and atLower are the dimension at Esns and at Esni, as a drawing states them.
+// the larger and the smaller of the two limits, whichever allowance gives them. A
+// drawing states them as nominal, then max − nominal and min − nominal: for an internal
+// gear's M or a height that grows as the tooth thins, max comes from Esni.
 struct Limits {
     double nominal = 0;
     double max = 0;
     double min = 0;
-    double atUpper = 0;
-    double atLower = 0;
 };
 
 // The base tangent length over another span count, nominal.
@@ -97,6 +96,7 @@ enum class SheetWarning {
     ThinTip,                  // the tooth is thinner than 0.2·mn on the tip circle
     Undercut,                 // the generating rack undercuts the teeth: x below the least shift
     ChordAboveTip,            // a caliper's chord lies on or above the tip circle: no caliper value
+    AllowancesNotGiven,       // Esns equals Esni: the limits are the nominal, measured values are not judged
 };
 
 // The warning's stable name for files and scripts ("spanContactAboveTip", ...).

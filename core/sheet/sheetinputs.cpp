@@ -10,6 +10,8 @@ namespace geardim {
 namespace {
 
 bool positive(double v) { return v > 0; }
+bool moduleRange(double v) { return moduleInRange(v); }
+bool pitchRange(double v) { return diametralPitchInRange(v); }
 bool notNegative(double v) { return v >= 0; }
 bool whole(double v) { return v >= 1 && v == std::floor(v) && v <= 1e6; }
 bool pressureAngle(double v) { return v > 0 && v < 90; }
@@ -21,10 +23,11 @@ constexpr const char *kWhole = QT_TRANSLATE_NOOP("GearFile", "不小于 1 的整
 
 constexpr SheetOption kOptions[] = {
     {"module", "gear", "module", "module", QT_TRANSLATE_NOOP("SheetInput", "法向模数 mn (mm)"), nullptr,
-     QT_TRANSLATE_NOOP("SheetOption", "法向模数 mn (mm)"), OptionKind::Number, &SheetInput::module, nullptr, positive, kAboveZero},
+     QT_TRANSLATE_NOOP("SheetOption", "法向模数 mn (mm)"), OptionKind::Number, &SheetInput::module, nullptr, moduleRange,
+     QT_TRANSLATE_NOOP("GearFile", "0.001 到 10000")},
     {"diametral-pitch", "gear", "diametralPitch", "diametralPitch", QT_TRANSLATE_NOOP("SheetInput", "径节 P (1/in)"),
      QT_TRANSLATE_NOOP("SheetInput", "或填径节"), QT_TRANSLATE_NOOP("SheetOption", "法向径节 P (1/in)；长度单位为英寸"),
-     OptionKind::Number, &SheetInput::diametralPitch, nullptr, positive, kAboveZero},
+     OptionKind::Number, &SheetInput::diametralPitch, nullptr, pitchRange, QT_TRANSLATE_NOOP("GearFile", "0.00254 到 25400")},
     {"teeth", "gear", "teeth", "teeth", QT_TRANSLATE_NOOP("SheetInput", "齿数 z"), nullptr,
      QT_TRANSLATE_NOOP("SheetOption", "齿数 z"), OptionKind::Number, nullptr, &SheetInput::teeth, whole, kWhole},
     {"pressure-angle", "gear", "pressureAngle", "pressureAngle", QT_TRANSLATE_NOOP("SheetInput", "法向压力角 αn (°)"), nullptr,

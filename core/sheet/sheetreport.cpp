@@ -16,7 +16,7 @@ namespace {
 SheetRow limitRow(std::string quantity, std::string unit, const Limits &l)
 {
     return {std::move(quantity), std::move(unit), l.nominal, l.max, l.min, false,
-            std::pair{l.atUpper - l.nominal, l.atLower - l.nominal}, {}, std::nullopt, std::nullopt};
+            std::pair{l.max - l.nominal, l.min - l.nominal}, {}, std::nullopt, std::nullopt};
 }
 
 SheetRow singleRow(std::string quantity, std::string unit, double value, bool whole = false)
@@ -297,8 +297,8 @@ void visitColumns(const SheetResult &r, Visitor &v, const TextTranslator &tr)
             v.number(key, ".nominal", l->nominal);
             v.number(key, ".max", l->max);
             v.number(key, ".min", l->min);
-            v.number(key, ".deviations.upper", l->atUpper - l->nominal);
-            v.number(key, ".deviations.lower", l->atLower - l->nominal);
+            v.number(key, ".deviations.upper", l->max - l->nominal);
+            v.number(key, ".deviations.lower", l->min - l->nominal);
         } else {
             for (const char *part : {".nominal", ".max", ".min", ".deviations.upper", ".deviations.lower"})
                 v.empty(key, part);

@@ -25,7 +25,7 @@ struct SheetRow {
     double nominal = 0;
     std::optional<double> max, min;
     bool whole = false;     // a count, written without decimals
-    std::optional<std::pair<double, double>> deviations; // at Esns and at Esni, from the nominal
+    std::optional<std::pair<double, double>> deviations; // max − nominal, min − nominal: the upper first
     std::string argument;   // fills "%1" in the name (the span count of a neighbouring span)
     std::optional<MeasuredDimension> measured; // the dimension an inspector measures on this row
     std::optional<int> decimals;                // where the row's figures have their own (tolerances in µm)
@@ -47,7 +47,7 @@ std::string sheetNumber(double value, int decimals);
 std::string sheetSignedNumber(double value, int decimals);
 
 // The two deviations as a drawing writes them beside the nominal: "-0.0728/-0.1467",
-// a sign on each that is not zero, the upper (at Esns) first.
+// a sign on each that is not zero, the upper (max − nominal) first.
 std::string sheetDeviations(double upper, double lower, int decimals);
 
 // The table's columns: 项目, 单位, 公称, 上限, 下限, 偏差.

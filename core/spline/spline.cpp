@@ -221,8 +221,8 @@ std::optional<double> effectiveUpperDeviation(const std::string &fit, double D, 
 {
     if (fit == "h")
         return 0.0;
-    if (fit == "js")
-        return totalTolerance / 2;
+    if (fit == "js") // half the total tolerance, to the whole micrometre (ISO 4156-1, A.6: 28 µm)
+        return std::round(totalTolerance * 1000 / 2) / 1000;
     if (fit == "k")
         return totalTolerance;
     for (const ShaftDeviations &row : kIso286) {
@@ -334,7 +334,7 @@ std::optional<double> splineSizeFromDimension(const SplineResult &g, double m, d
 SplineOutcome computeSpline(const SplineInput &input)
 {
     const SplineDesignation &d = input.designation;
-    if (!(d.module > 0) || !std::isfinite(d.module))
+    if (!moduleInRange(d.module))
         return {std::nullopt, SplineFailure::ModuleNotPositive};
     if (d.teeth < 6)
         return {std::nullopt, SplineFailure::TooFewTeeth};
@@ -342,8 +342,16 @@ SplineOutcome computeSpline(const SplineInput &input)
         return {std::nullopt, SplineFailure::PinNotPositive};
     if (input.splineLength && !(*input.splineLength > 0 && std::isfinite(*input.splineLength)))
         return {std::nullopt, SplineFailure::LengthNotPositive};
+    for (const std::optional<double> &typed : {input.upperDeviation, input.lowerDeviation, input.effectiveVariation, input.measured}) {
+        if (typed && !std::isfinite(*typed))
+            return {std::nullopt, SplineFailure::ResultOutOfRange};
+    }
+    if (input.upperDeviation.has_value() != input.lowerDeviation.has_value())
+        return {std::nullopt, SplineFailure::DeviationsReversed};
     if (input.upperDeviation && input.lowerDeviation && *input.upperDeviation < *input.lowerDeviation)
         return {std::nullopt, SplineFailure::DeviationsReversed};
+    if (input.effectiveVariation && *input.effectiveVariation < 0)
+        return {std::nullopt, SplineFailure::VariationNegative};
     // ISO 4156's classes are 4 to 7 (a designation that reads is one of them).
     if (d.standard == SplineStandard::Iso4156 && d.toleranceClass != 0 && (d.toleranceClass < 4 || d.toleranceClass > 7))
         return {std::nullopt, SplineFailure::FitOutsideTable};
@@ -368,6 +376,9 @@ SplineOutcome computeSpline(const SplineInput &input)
         r.profileShift = (d.internal ? -1 : 1) * (dB - m * z - 1.1 * m) / 2;
         if (!(dB - 2 * m > r.baseDiameter))
             return {std::nullopt, SplineFailure::ReferenceDiameterTooSmall};
+        // DIN 5480's shifts lie between −0.05 and 0.45; beyond ±1 the teeth are no spline's.
+        if (!(std::fabs(r.profileShift) <= m))
+            return {std::nullopt, SplineFailure::ReferenceDiameterMismatch};
         r.majorDiameter = d.internal ? dB : dB - 0.2 * m;
         r.minorDiameter = d.internal ? dB - 2 * m : dB - 2.2 * m;
     }
@@ -396,6 +407,8 @@ SplineOutcome computeSpline(const SplineInput &input)
         const double lambda = 0.6 * std::sqrt(Fp * Fp + Fa * Fa + Fb * Fb); // µm
         r.totalTolerance = total / 1000;
         r.effectiveVariation = lambda / 1000;
+        if (lambda > total)
+            r.warnings.push_back(SplineWarning::VariationExceedsTolerance);
         const double T = r.totalTolerance, l = r.effectiveVariation;
         SplineLimits &t = r.thickness;
         if (d.internal) {
@@ -434,12 +447,18 @@ SplineOutcome computeSpline(const SplineInput &input)
         t.effectiveMax = *t.actualMax + (d.internal ? -l : l);
         t.effectiveMin = *t.actualMin + (d.internal ? -l : l);
         r.effectiveVariation = l;
+    } else if (d.standard == SplineStandard::Din5480 && d.toleranceClass != 0) {
+        // The designation names a tolerance whose deviations are neither typed nor in a
+        // table: the sizes are nominal only, and nothing is judged against them.
+        r.warnings.push_back(SplineWarning::ToleranceNotApplied);
     }
     if (r.thickness.actualMin && !(*r.thickness.actualMin > 0))
         return {std::nullopt, SplineFailure::DeviationsReversed};
 
-    // ISO 4156's limiting diameters (as the CAD vendors' spline generators list them): a
-    // shaft's major and minor diameters move with its fit by es_v/tan αD; its form diameter
+    // ISO 4156's limiting diameters (as the CAD vendors' spline generators list them): the
+    // minor diameter of a shaft moves with its fit by es_v/tan αD, its major diameter only
+    // for the fits below zero (d, e, f; h, js and k keep m·(z + 1), as A.6 prints 26.00
+    // for 25z × 1m × 30P × 5js); its form diameter
     // is where the generating rack's straight flank, hs above the reference line
     // (0.6·m at 30°, 0.55·m at 37.5°, 0.5·m at 45°: the hub's addendum and the form
     // clearance cF = 0.1·m), ends; a hub's form diameter lies cF above the shaft's major
@@ -456,50 +475,57 @@ SplineOutcome computeSpline(const SplineInput &input)
             r.formDiameter = m * (z + f.shaftMajor) + 2 * cF;
             r.minorDiameter = shaftForm(0) + 2 * cF;
         } else {
-            r.majorDiameter += effectiveUpper / std::tan(alpha);
+            if (effectiveUpper < 0)
+                r.majorDiameter += effectiveUpper / std::tan(alpha);
             r.minorDiameter += effectiveUpper / std::tan(alpha);
             r.formDiameter = shaftForm(effectiveUpper);
         }
     }
 
-    // The pin: GB/T 3478.5's 1.732·m for 30°, otherwise the pin touching on the reference
-    // circle; either rounded up in the R40 series.
-    r.proposedPin = nextSeriesDiameter(d.pressureAngle == 30 ? 1.732 * m : pinTouchingReference(r, r.thickness.nominal));
+    // The pin: GB/T 3478.5's 1.732·m for 30°, otherwise, or where that pin does not stand
+    // on the flanks (a small 30° hub), the pin touching on the reference circle; either
+    // rounded up in the R40 series.
+    const auto fits = [&](double pin) { return pin > 0 && splinePinDimension(r, r.thickness.nominal, pin).has_value(); };
+    r.proposedPin = d.pressureAngle == 30 ? nextSeriesDiameter(1.732 * m) : 0;
+    if (!fits(r.proposedPin))
+        r.proposedPin = nextSeriesDiameter(pinTouchingReference(r, r.thickness.nominal));
     r.pinDiameter = input.pinDiameter.value_or(r.proposedPin);
-    const std::optional<double> nominal = splinePinDimension(r, r.thickness.nominal, r.pinDiameter);
-    if (!nominal)
-        return {std::nullopt, SplineFailure::PinOutsideSpace};
-    r.dimension.nominal = *nominal;
-    // Each dimension from its matching size: a thicker tooth pushes the pins over a shaft
-    // apart, a wider space lets the pins in a hub sink outwards; both read larger.
-    const auto dimensionOf = [&](const std::optional<double> &w) -> std::optional<double> {
-        return w ? splinePinDimension(r, *w, r.pinDiameter) : std::nullopt;
-    };
     const SplineLimits &t = r.thickness;
-    r.dimension.actualMax = dimensionOf(t.actualMax);
-    r.dimension.actualMin = dimensionOf(t.actualMin);
-    r.dimension.effectiveMax = dimensionOf(t.effectiveMax);
-    r.dimension.effectiveMin = dimensionOf(t.effectiveMin);
-    const double a = *pinCentreAngleOf(r, t.nominal, r.pinDiameter);
-    const double roll = r.baseDiameter / 2 * std::tan(a) + (d.internal ? r.pinDiameter / 2 : -r.pinDiameter / 2);
-    r.contactDiameter = 2 * std::hypot(r.baseDiameter / 2, roll);
-    // The involute runs from the form diameter to the tip: a shaft's major diameter, a hub's
-    // minor one (DIN 5480: from the root, the form diameter not being given).
-    const double lowest = d.internal ? r.minorDiameter : std::max({r.minorDiameter, r.baseDiameter, r.formDiameter.value_or(0)});
-    const double highest = d.internal && r.formDiameter ? *r.formDiameter : r.majorDiameter;
-    if (roll < 0 || r.contactDiameter <= lowest || r.contactDiameter >= highest)
-        r.warnings.push_back(SplineWarning::ContactOffFlank);
+    if (const std::optional<double> nominal = splinePinDimension(r, t.nominal, r.pinDiameter)) {
+        // Each dimension from its matching size: a thicker tooth pushes the pins over a
+        // shaft apart, a wider space lets the pins in a hub sink outwards; both read larger.
+        const auto dimensionOf = [&](const std::optional<double> &w) -> std::optional<double> {
+            return w ? splinePinDimension(r, *w, r.pinDiameter) : std::nullopt;
+        };
+        r.dimension = SplineLimits{*nominal, dimensionOf(t.actualMax), dimensionOf(t.actualMin), dimensionOf(t.effectiveMax),
+                                   dimensionOf(t.effectiveMin)};
+        const double a = *pinCentreAngleOf(r, t.nominal, r.pinDiameter);
+        const double roll = r.baseDiameter / 2 * std::tan(a) + (d.internal ? r.pinDiameter / 2 : -r.pinDiameter / 2);
+        r.contactDiameter = 2 * std::hypot(r.baseDiameter / 2, roll);
+        // The involute runs from the form diameter to the tip: a shaft's major diameter, a
+        // hub's minor one (DIN 5480: from the root, the form diameter not being given).
+        const double lowest = d.internal ? r.minorDiameter : std::max({r.minorDiameter, r.baseDiameter, r.formDiameter.value_or(0)});
+        const double highest = d.internal && r.formDiameter ? *r.formDiameter : r.majorDiameter;
+        if (roll < 0 || *r.contactDiameter <= lowest || *r.contactDiameter >= highest)
+            r.warnings.push_back(SplineWarning::ContactOffFlank);
+    } else {
+        // Every limit still holds; only the dimension over or between pins is missing.
+        r.warnings.push_back(SplineWarning::PinDoesNotFit);
+    }
 
-    // A measured dimension: the size it means, judged against the actual limits.
+    // A measured dimension: the size it means, judged against the actual limits; without
+    // limits, or without a dimension over the pins, it is not judged.
     if (input.measured) {
-        const std::optional<double> size = *input.measured > 0 ? splineSizeFromDimension(r, *input.measured, r.pinDiameter) : std::nullopt;
-        if (!size)
-            return {std::nullopt, SplineFailure::MeasuredNotPossible};
-        SplineMeasured judged{*input.measured, *size, std::nullopt};
-        if (t.actualMax && t.actualMin) {
-            // Within a billionth of a millimetre of a limit is on it, as the sheet judges.
-            const bool over = *size > *t.actualMax + 1e-9, under = *size < *t.actualMin - 1e-9;
-            judged.verdict = !over && !under ? Verdict::Pass : (over != d.internal) ? Verdict::Thick : Verdict::Thin;
+        SplineMeasured judged{*input.measured, std::nullopt, Verdict::NotJudged};
+        if (r.dimension) {
+            judged.size = *input.measured > 0 ? splineSizeFromDimension(r, *input.measured, r.pinDiameter) : std::nullopt;
+            if (!judged.size)
+                return {std::nullopt, SplineFailure::MeasuredNotPossible};
+            if (t.actualMax && t.actualMin && *t.actualMax > *t.actualMin) {
+                // Within a billionth of a millimetre of a limit is on it, as the sheet judges.
+                const bool over = *judged.size > *t.actualMax + kOnTheLimit, under = *judged.size < *t.actualMin - kOnTheLimit;
+                judged.verdict = !over && !under ? Verdict::Pass : (over != d.internal) ? Verdict::Thick : Verdict::Thin;
+            }
         }
         r.measured = judged;
     }
@@ -507,11 +533,30 @@ SplineOutcome computeSpline(const SplineInput &input)
     // Shafts: the base tangent length over k teeth, k from the pressure angle on the circle
     // through the middle of the profile shift.
     if (!d.internal) {
-        const double alphaX = std::acos(std::min(1.0, r.baseDiameter / (r.referenceDiameter + 2 * r.profileShift)));
-        r.spanTeeth = std::clamp(int(std::lround(z * alphaX / kPiExact + 0.5)), 1, d.teeth - 1);
+        // Unshifted, that circle is the reference circle itself: its angle is αD exactly.
+        const double alphaX = r.profileShift == 0 ? alpha
+                                                  : std::acos(std::min(1.0, r.baseDiameter / (r.referenceDiameter + 2 * r.profileShift)));
+        // The nearest whole count; a tie (30° with z a multiple of 6, 37.5° of 24, 45° of 4)
+        // goes up, as on the gear sheet, whatever the last bit of the angle's rounding.
+        const double real = z * alphaX / kPiExact + 0.5;
+        r.spanTeeth = std::clamp(int(std::floor(real + 0.5 + 1e-9)), 1, d.teeth - 1);
         r.span = m * std::cos(alpha) * ((r.spanTeeth - 0.5) * kPiExact + z * inv(alpha))
                  + 2 * r.profileShift * std::sin(alpha);
     }
+    // No result holds a number that is not finite: absurd inputs are refused, not printed.
+    bool finite = true;
+    for (double v : {r.referenceDiameter, r.baseDiameter, r.majorDiameter, r.minorDiameter, r.profileShift, r.totalTolerance,
+                     r.effectiveVariation, r.pinDiameter, r.proposedPin, r.span.value_or(0), r.formDiameter.value_or(0),
+                     r.contactDiameter.value_or(0)})
+        finite = finite && std::isfinite(v);
+    for (const SplineLimits *l : {&r.thickness, r.dimension ? &*r.dimension : nullptr}) {
+        if (!l)
+            continue;
+        for (const std::optional<double> &v : {std::optional<double>(l->nominal), l->actualMax, l->actualMin, l->effectiveMax, l->effectiveMin})
+            finite = finite && (!v || std::isfinite(*v));
+    }
+    if (!finite || (r.measured && r.measured->size && !std::isfinite(*r.measured->size)))
+        return {std::nullopt, SplineFailure::ResultOutOfRange};
     return {r, std::nullopt};
 }
 

@@ -71,14 +71,18 @@ struct SplineInput {
 // too wide leaves its teeth thin.
 struct SplineMeasured {
     double value = 0;
-    double size = 0;
-    std::optional<Verdict> verdict;
+    std::optional<double> size;          // none when the pins do not fit the spline
+    Verdict verdict = Verdict::NotJudged; // NotJudged without actual limits: never a pass
 };
 
 enum class SplineWarning {
     ContactOffFlank,        // the pin touches the flank outside the teeth's height (past the tip, or
                             // below the mate's tip, where the flank is not involute)
     LengthAssumed,          // the spline length g was not given: λ takes g as the reference diameter
+    PinDoesNotFit,          // no pin of the proposal, or the typed one, stands on the flanks: no dimension over pins
+    ToleranceNotApplied,    // DIN 5480: the designation's tolerance has no deviations (none typed, no table):
+                            // nominal sizes only, a measured value is not judged
+    VariationExceedsTolerance, // λ is larger than the total tolerance T + λ: the actual limits cross
 };
 
 struct SplineResult {
@@ -95,8 +99,8 @@ struct SplineResult {
     SplineLimits thickness;       // tooth thickness (shaft) or space width (hub)
     double pinDiameter = 0;
     double proposedPin = 0;
-    double contactDiameter = 0;   // of the pin with the flank, at the nominal size
-    SplineLimits dimension;       // over pins (shaft) or between pins (hub), from the limits above
+    std::optional<double> contactDiameter; // of the pin with the flank, at the nominal size
+    std::optional<SplineLimits> dimension; // over pins (shaft) or between pins (hub); none when the pin does not fit
     std::optional<double> span;   // shaft: base tangent length over spanTeeth teeth
     int spanTeeth = 0;
     std::optional<SplineMeasured> measured;
@@ -104,16 +108,18 @@ struct SplineResult {
 };
 
 enum class SplineFailure {
-    ModuleNotPositive,
+    ModuleNotPositive,    // the module lies outside the sheet's range, 0.001 to 10000 mm
     TooFewTeeth,          // fewer than 6 teeth
     PinNotPositive,
     LengthNotPositive,
     ReferenceDiameterTooSmall, // DIN 5480: dB does not hold the teeth
-    PinOutsideSpace,      // the pin's centre falls outside the involute (too large or too small)
+    ReferenceDiameterMismatch, // DIN 5480: dB lies so far from m·z that the profile shift passes ±1
     DeviationsReversed,
     FitOutsideTable,      // f, e or d for a reference diameter above 500 mm
-    MeasuredNotPossible,
-    ToleranceNotInTable,  // DIN 5480: the allowance table has no row for the tolerance at dB  // the measured dimension cannot come from these pins (centres inside the base circle)
+    MeasuredNotPossible,  // the measured dimension cannot come from these pins (centres inside the base circle)
+    ToleranceNotInTable,  // DIN 5480: the allowance table has no row for the tolerance at dB
+    VariationNegative,    // a typed effective variation λ below zero
+    ResultOutOfRange,     // a result overflows or is not a finite number
 };
 
 struct SplineOutcome {

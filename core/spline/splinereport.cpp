@@ -17,6 +17,9 @@ const char *warningCode(SplineWarning w)
     switch (w) {
     case SplineWarning::ContactOffFlank: return "contactOffFlank";
     case SplineWarning::LengthAssumed: return "lengthAssumed";
+    case SplineWarning::PinDoesNotFit: return "pinDoesNotFit";
+    case SplineWarning::ToleranceNotApplied: return "toleranceNotApplied";
+    case SplineWarning::VariationExceedsTolerance: return "variationExceedsTolerance";
     }
     return "";
 }
@@ -39,8 +42,12 @@ struct Limit {
     const char *name;
     std::optional<double> value;
 };
-std::vector<Limit> limits(const SplineLimits &l)
+std::vector<Limit> limits(const std::optional<SplineLimits> &given)
 {
+    if (!given)
+        return {{"nominal", std::nullopt}, {"actualMax", std::nullopt}, {"actualMin", std::nullopt},
+                {"effectiveMax", std::nullopt}, {"effectiveMin", std::nullopt}};
+    const SplineLimits &l = *given;
     return {{"nominal", l.nominal}, {"actualMax", l.actualMax}, {"actualMin", l.actualMin},
             {"effectiveMax", l.effectiveMax}, {"effectiveMin", l.effectiveMin}};
 }
@@ -50,14 +57,14 @@ std::vector<Limit> limits(const SplineLimits &l)
 std::string splineFailureText(SplineFailure failure, const TextTranslator &tr)
 {
     switch (failure) {
-    case SplineFailure::ModuleNotPositive: return translated(tr, QT_TRANSLATE_NOOP("Spline", "模数须为正数。"));
+    case SplineFailure::ModuleNotPositive: return translated(tr, QT_TRANSLATE_NOOP("Spline", "花键标记中的模数 m 须在 0.001 到 10000 mm 之间。"));
     case SplineFailure::TooFewTeeth: return translated(tr, QT_TRANSLATE_NOOP("Spline", "花键至少要有 6 个齿。"));
     case SplineFailure::PinNotPositive: return translated(tr, QT_TRANSLATE_NOOP("Spline", "量棒直径须为正数。"));
     case SplineFailure::LengthNotPositive: return translated(tr, QT_TRANSLATE_NOOP("Spline", "花键长度 g 须为正数。"));
     case SplineFailure::ReferenceDiameterTooSmall:
         return translated(tr, QT_TRANSLATE_NOOP("Spline", "参考直径 dB 太小，容不下这些齿：请检查标记。"));
-    case SplineFailure::PinOutsideSpace:
-        return translated(tr, QT_TRANSLATE_NOOP("Spline", "量棒中心不在渐开线上：量棒太大或太小，请换一个直径。"));
+    case SplineFailure::ReferenceDiameterMismatch:
+        return translated(tr, QT_TRANSLATE_NOOP("Spline", "参考直径 dB 与 m·z 不相配：变位系数超出 −1 到 1，请检查标记。"));
     case SplineFailure::DeviationsReversed:
         return translated(tr, QT_TRANSLATE_NOOP("Spline", "上偏差小于下偏差，或齿厚（齿槽宽）的下限不为正。"));
     case SplineFailure::MeasuredNotPossible:
@@ -66,6 +73,10 @@ std::string splineFailureText(SplineFailure failure, const TextTranslator &tr)
         return translated(tr, QT_TRANSLATE_NOOP("Spline", "齿厚偏差表中没有这个公差代号在参考直径 dB 处的行。"));
     case SplineFailure::FitOutsideTable:
         return translated(tr, QT_TRANSLATE_NOOP("Spline", "配合 f、e、d 的基本偏差只列到直径 500 mm（ISO 286）。"));
+    case SplineFailure::VariationNegative:
+        return translated(tr, QT_TRANSLATE_NOOP("Spline", "综合公差 λ 不能为负数。"));
+    case SplineFailure::ResultOutOfRange:
+        return translated(tr, QT_TRANSLATE_NOOP("Spline", "输入的数值超出可计算的范围，结果不是有限数：请检查花键标记、偏差和实测值。"));
     }
     return "";
 }
@@ -85,11 +96,11 @@ std::string splineMeasuredLine(const SplineResult &r, const TextTranslator &tr)
     const bool hub = r.input.designation.internal;
     std::string line = filled(translated(tr, hub ? QT_TRANSLATE_NOOP("Spline", "实测棒间距 M = %1") : QT_TRANSLATE_NOOP("Spline", "实测跨棒距 M = %1")), mm(m.value));
     line += translated(tr, QT_TRANSLATE_NOOP("Spline", "："));
-    line += filled(translated(tr, hub ? QT_TRANSLATE_NOOP("Spline", "实际齿槽宽 E = %1") : QT_TRANSLATE_NOOP("Spline", "实际齿厚 S = %1")), mm(m.size));
-    if (m.verdict) {
-        line += translated(tr, QT_TRANSLATE_NOOP("Spline", "，")) + geardim::translated(tr, "Verdict", verdictText(*m.verdict));
-    }
-    return line;
+    if (m.size)
+        line += filled(translated(tr, hub ? QT_TRANSLATE_NOOP("Spline", "实际齿槽宽 E = %1") : QT_TRANSLATE_NOOP("Spline", "实际齿厚 S = %1")),
+                       mm(*m.size))
+                + translated(tr, QT_TRANSLATE_NOOP("Spline", "，"));
+    return line + geardim::translated(tr, "Verdict", verdictText(m.verdict));
 }
 
 std::vector<std::string> splineWarningMessages(const SplineResult &r, const TextTranslator &tr)
@@ -99,7 +110,18 @@ std::vector<std::string> splineWarningMessages(const SplineResult &r, const Text
         switch (w) {
         case SplineWarning::ContactOffFlank:
             out.push_back(filled(translated(tr, QT_TRANSLATE_NOOP("Spline", "量棒在直径 %1 处接触，不在齿面的渐开线段上：请换一个量棒直径。")),
-                                 mm(r.contactDiameter)));
+                                 mm(r.contactDiameter.value_or(0))));
+            break;
+        case SplineWarning::PinDoesNotFit:
+            out.push_back(filled(translated(tr, QT_TRANSLATE_NOOP("Spline", "直径 %1 的量棒不能同时接触齿槽两侧的齿面，没有跨棒距（棒间距）：请换一个量棒直径。其余尺寸照常给出。")),
+                                 mm(r.pinDiameter)));
+            break;
+        case SplineWarning::ToleranceNotApplied:
+            out.push_back(filled(translated(tr, QT_TRANSLATE_NOOP("Spline", "标记中的公差 %1 没有偏差（未输入，也未选齿厚偏差表）：只给出公称尺寸，实测值不作判定。")),
+                                 std::to_string(r.input.designation.toleranceClass) + r.input.designation.fit));
+            break;
+        case SplineWarning::VariationExceedsTolerance:
+            out.push_back(translated(tr, QT_TRANSLATE_NOOP("Spline", "综合公差 λ 大于总公差 T+λ：实际尺寸的上、下限颠倒，请检查花键长度 g。")));
             break;
         case SplineWarning::LengthAssumed:
             out.push_back(filled(translated(tr, QT_TRANSLATE_NOOP("Spline", "未给花键长度 g：综合公差 λ 按 g = D = %1 mm 计算。")),
@@ -137,12 +159,12 @@ std::vector<std::pair<std::string, std::string>> splineColumns(const SplineResul
         c.emplace_back(size + "." + l.name, number(l.value));
     c.emplace_back("pins.diameter", shortestNumber(r.pinDiameter));
     c.emplace_back("pins.proposed", shortestNumber(r.proposedPin));
-    c.emplace_back("pins.contactDiameter", shortestNumber(r.contactDiameter));
+    c.emplace_back("pins.contactDiameter", number(r.contactDiameter));
     for (const Limit &l : limits(r.dimension))
         c.emplace_back(std::string("pins.dimension.") + l.name, number(l.value));
     c.emplace_back("measured.value", r.measured ? shortestNumber(r.measured->value) : std::string());
-    c.emplace_back("measured.size", r.measured ? shortestNumber(r.measured->size) : std::string());
-    c.emplace_back("measured.verdict", r.measured && r.measured->verdict ? verdictCode(*r.measured->verdict) : std::string());
+    c.emplace_back("measured.size", r.measured ? number(r.measured->size) : std::string());
+    c.emplace_back("measured.verdict", r.measured ? verdictCode(r.measured->verdict) : std::string());
     c.emplace_back("span.teeth", r.span ? shortestNumber(r.spanTeeth) : std::string());
     c.emplace_back("span.length", number(r.span));
     std::string codes;
@@ -156,8 +178,10 @@ std::string splineJson(const SplineResult &r, const TextTranslator &tr)
 {
     const SplineDesignation &d = r.input.designation;
     const auto number = [](const std::optional<double> &v) { return v ? shortestNumber(*v) : std::string("null"); };
-    const auto sizes = [&](const SplineLimits &l) {
-        // Without tolerances only the nominal.
+    const auto sizes = [&](const std::optional<SplineLimits> &l) {
+        // Without tolerances only the nominal; without a dimension, null.
+        if (!l)
+            return std::string("null");
         std::string out = "{";
         for (const Limit &x : limits(l)) {
             if (x.value)
@@ -186,10 +210,10 @@ std::string splineJson(const SplineResult &r, const TextTranslator &tr)
     j += ",\n \"effectiveVariation\": " + (r.effectiveVariation > 0 ? shortestNumber(r.effectiveVariation) : std::string("null"));
     j += ",\n " + jsonString(d.internal ? "spaceWidth" : "toothThickness") + ": " + sizes(r.thickness);
     j += ",\n \"pins\": {\"diameter\": " + shortestNumber(r.pinDiameter) + ", \"proposed\": " + shortestNumber(r.proposedPin)
-         + ", \"contactDiameter\": " + shortestNumber(r.contactDiameter) + ", \"dimension\": " + sizes(r.dimension) + "}";
+         + ", \"contactDiameter\": " + number(r.contactDiameter) + ", \"dimension\": " + sizes(r.dimension) + "}";
     if (r.measured)
-        j += ",\n \"measured\": {\"value\": " + shortestNumber(r.measured->value) + ", \"size\": " + shortestNumber(r.measured->size)
-             + ", \"verdict\": " + (r.measured->verdict ? jsonString(verdictCode(*r.measured->verdict)) : std::string("null")) + "}";
+        j += ",\n \"measured\": {\"value\": " + shortestNumber(r.measured->value) + ", \"size\": " + number(r.measured->size)
+             + ", \"verdict\": " + jsonString(verdictCode(r.measured->verdict)) + "}";
     if (r.span)
         j += ",\n \"span\": {\"teeth\": " + shortestNumber(r.spanTeeth) + ", \"length\": " + number(r.span) + "}";
     std::string warnings = "[", codes = "[";
@@ -221,7 +245,7 @@ std::vector<SplineRow> splineRows(const SplineResult &r, const TextTranslator &t
     const auto single = [&](const char *name, double value, int decimals = 4, const char *unit = "mm") {
         rows.push_back({translated(tr, name), unit, {value}, decimals});
     };
-    const auto sized = [&](const char *name, const SplineLimits &l) {
+    const auto sized = [&](const char *name, const std::optional<SplineLimits> &l) {
         SplineRow row{translated(tr, name), "mm", {}, 4};
         for (const Limit &x : limits(l))
             row.values.push_back(x.value);
@@ -243,7 +267,8 @@ std::vector<SplineRow> splineRows(const SplineResult &r, const TextTranslator &t
     sized(d.internal ? QT_TRANSLATE_NOOP("Spline", "齿槽宽 E") : QT_TRANSLATE_NOOP("Spline", "齿厚 S"), r.thickness);
     single(QT_TRANSLATE_NOOP("Spline", "量棒直径 DR"), r.pinDiameter);
     single(QT_TRANSLATE_NOOP("Spline", "建议量棒直径"), r.proposedPin);
-    single(QT_TRANSLATE_NOOP("Spline", "量棒接触圆直径"), r.contactDiameter);
+    if (r.contactDiameter)
+        single(QT_TRANSLATE_NOOP("Spline", "量棒接触圆直径"), *r.contactDiameter);
     sized(d.internal ? QT_TRANSLATE_NOOP("Spline", "棒间距 M") : QT_TRANSLATE_NOOP("Spline", "跨棒距 M"), r.dimension);
     if (r.span) {
         rows.push_back({filled(translated(tr, QT_TRANSLATE_NOOP("Spline", "公法线长度 W（k = %1）")), shortestNumber(r.spanTeeth)), "mm",

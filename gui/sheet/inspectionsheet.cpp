@@ -589,7 +589,8 @@ void InspectionSheet::judgeRow(MeasuredDimension dimension)
     actual->setText(QString::fromStdString(sheetSignedNumber(m.allowance, sheetDecimals(*shown_))));
     // In words and in colour, so the verdict reads without colour too.
     verdict->setText(QCoreApplication::translate("Verdict", verdictText(m.verdict)));
-    verdict->setForeground(m.verdict == Verdict::Pass ? QColor(0, 110, 40) : QColor(176, 0, 32));
+    verdict->setForeground(m.verdict == Verdict::Pass ? QColor(0, 110, 40)
+                           : m.verdict == Verdict::NotJudged ? QColor(150, 90, 0) : QColor(176, 0, 32));
     verdict->setToolTip(tr("实际齿厚 sn = %1，x_E = %2")
                             .arg(QString::fromStdString(sheetNumber(m.thickness, sheetDecimals(*shown_))),
                                  QString::fromStdString(sheetNumber(m.shift, 4))));

@@ -39,8 +39,25 @@ void TestSplineCommand::answers_data()
     QTest::newRow("no designation") << QStringList{"spline", "--pin-diameter", "4"} << 2 << "" << "--designation";
     QTest::newRow("pin not a number") << QStringList{"spline", "--designation", "EXT 24z × 2m × 30P", "--pin-diameter", "4,5"} << 2
                                       << "" << "4,5";
-    QTest::newRow("pin too large for a hub") << QStringList{"spline", "--designation", "INT 24z × 2m × 30P × 6H", "--pin-diameter", "6"}
-                                             << 1 << "" << "量棒中心不在渐开线上";
+    QTest::newRow("pin too large for a hub: the limits still")
+        << QStringList{"spline", "--designation", "INT 24z × 2m × 30P × 6H", "--pin-diameter", "6"} << 0
+        << "齿槽宽 E +mm +3\\.1416 +3\\.2[0-9]+ [^\n]*\n(.|\n)*棒间距 M +mm\n(.|\n)*量棒不能同时接触" << "";
+    QTest::newRow("small 30° hub: the pin touching on the pitch circle")
+        << QStringList{"spline", "--designation", "INT 8z × 1m × 30P × 5H", "--format", "json"} << 0
+        << "\"proposed\": 1\\.7,(.|\n)*\"dimension\": \\{\"nominal\": 5\\.43" << "";
+    QTest::newRow("din tolerance without deviations is not judged, for a script")
+        << QStringList{"spline", "--designation", "DIN 5480 - W 50 x 2 x 24 x 8f", "--measured", "54.0", "--fail-exit"} << 5
+        << "未判定(.|\n)*公差 8f 没有偏差" << "";
+    QTest::newRow("not judged is a result without --fail-exit")
+        << QStringList{"spline", "--designation", "DIN 5480 - W 50 x 2 x 24 x 8f", "--measured", "54.0", "--format", "json"} << 0
+        << "\"verdict\": \"notJudged\"(.|\n)*\"warningCodes\": \\[\"toleranceNotApplied\"\\]" << "";
+    QTest::newRow("module beyond every gear") << QStringList{"spline", "--designation", "EXT 24z × 1e200m × 30P", "--format", "json"} << 1
+                                              << "^$" << "模数 m 须在 0.001 到 10000 mm";
+    QTest::newRow("module that underflows") << QStringList{"spline", "--designation", "EXT 24z × 0.0009m × 30P"} << 1 << "^$"
+                                            << "模数 m 须在 0.001 到 10000 mm";
+    QTest::newRow("negative effective variation")
+        << QStringList{"spline", "--designation", "DIN 5480 W 50x2x24", "--upper-deviation", "-0.04", "--lower-deviation", "-0.1",
+                       "--effective-variation", "-0.01"} << 1 << "^$" << "λ 不能为负数";
     QTest::newRow("one deviation alone") << QStringList{"spline", "--designation", "DIN 5480 W 50x2x24", "--upper-deviation", "-0.04"}
                                          << 2 << "" << "--lower-deviation";
     QTest::newRow("measured within the limits")

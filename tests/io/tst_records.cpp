@@ -145,6 +145,9 @@ void TestRecords::refusesWhatIsNotAGearFile_data()
     QTest::newRow("helix_90") << QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"module": 2, "teeth": 30, "helixAngle": 90}})") << "gear.helixAngle";
     QTest::newRow("helix_minus_90") << QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"module": 2, "teeth": 30, "helixAngle": -90}})") << "gear.helixAngle";
     QTest::newRow("module_zero") << QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"module": 0, "teeth": 30}})") << "gear.module";
+    QTest::newRow("module_underflows") << QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"module": 0.00099, "teeth": 30}})") << "gear.module";
+    QTest::newRow("module_overflows") << QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"module": 1e308, "teeth": 30}})") << "gear.module";
+    QTest::newRow("pitch_beyond") << QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"diametralPitch": 25401, "teeth": 30}})") << "gear.diametralPitch";
     QTest::newRow("pitch_zero") << QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"diametralPitch": 0, "teeth": 30}})") << "gear.diametralPitch";
     QTest::newRow("thickness_zero") << QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"module": 2, "teeth": 30, "thickness": 0}})") << "gear.thickness";
     QTest::newRow("addendum_negative") << QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"module": 2, "teeth": 30, "addendum": -1e-9}})") << "gear.addendum";
@@ -174,7 +177,9 @@ void TestRecords::acceptsEveryBound_data()
     QTest::newRow("pressure_angle_near_90") << QByteArray(R"("module": 2, "teeth": 30, "pressureAngle": 89.999)");
     QTest::newRow("pressure_angle_near_0") << QByteArray(R"("module": 2, "teeth": 30, "pressureAngle": 0.001)");
     QTest::newRow("helix_near_minus_90") << QByteArray(R"("module": 2, "teeth": 30, "helixAngle": -89.999)");
-    QTest::newRow("module_tiny") << QByteArray(R"("module": 1e-9, "teeth": 30)");
+    QTest::newRow("module_least") << QByteArray(R"("module": 0.001, "teeth": 30)");
+    QTest::newRow("module_greatest") << QByteArray(R"("module": 10000, "teeth": 30)");
+    QTest::newRow("pitch_greatest") << QByteArray(R"("diametralPitch": 25400, "teeth": 30)");
     QTest::newRow("addendum_zero") << QByteArray(R"("module": 2, "teeth": 30, "addendum": 0)");
     QTest::newRow("span_one") << QByteArray(R"("module": 2, "teeth": 30, "spanTeeth": 1)");
     QTest::newRow("shift_any") << QByteArray(R"("module": 2, "teeth": 30, "shift": -40)");

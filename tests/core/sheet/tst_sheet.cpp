@@ -288,7 +288,7 @@ void TestSheet::tipThickness()
     const double betaA = std::atan(std::tan(helix * kPi / 180) * ra / (r.referenceDiameter / 2));
     QCOMPARE(fixed(r.tipThickness->nominal, 9), fixed(2 * ra * halfAngle * std::cos(betaA), 9));
     // A thinner tooth is thinner on the tip too.
-    QVERIFY(r.tipThickness->atLower < r.tipThickness->atUpper && r.tipThickness->atUpper < r.tipThickness->nominal);
+    QVERIFY(r.tipThickness->min < r.tipThickness->max && r.tipThickness->max < r.tipThickness->nominal);
 }
 
 void TestSheet::warningCodes_data()
@@ -361,14 +361,38 @@ void TestSheet::deviationsAsTheDrawingStatesThem()
     }
     QVERIFY(found);
     const QJsonObject j = QJsonDocument::fromJson(QByteArray::fromStdString(sheetJson(r))).object();
-    QCOMPARE(j["overGauges"]["deviations"]["upper"].toDouble(), r.overGauges.atUpper - r.overGauges.nominal);
-    QCOMPARE(j["overGauges"]["deviations"]["lower"].toDouble(), r.overGauges.atLower - r.overGauges.nominal);
-    // Between balls of an internal gear M grows as the teeth thin: the deviations keep
-    // their allowance's order, whatever their sizes.
+    QCOMPARE(j["overGauges"]["deviations"]["upper"].toDouble(), r.overGauges.max - r.overGauges.nominal);
+    QCOMPARE(j["overGauges"]["deviations"]["lower"].toDouble(), r.overGauges.min - r.overGauges.nominal);
+    // Between balls of an internal gear M grows as the teeth thin, and the constant chord's
+    // height grows as the tooth thins: a drawing still writes the larger deviation first,
+    // and the JSON's upper deviation belongs to max, in the table, the JSON and the data table.
     const SheetResult in = sheetOf({.module = 1, .teeth = 30, .internal = true, .allowanceUpper = -0.03,
                                     .allowanceLower = -0.06, .gaugeDiameter = 1.7});
-    QVERIFY(in.overGauges.atUpper - in.overGauges.nominal > 0);
-    QVERIFY(in.overGauges.atLower > in.overGauges.atUpper);
+    const auto deviationsOf = [](const SheetResult &s, const std::string &row) {
+        for (const auto &line : sheetTableCells(s))
+            if (line[0] == row)
+                return line[2] + " " + line[5];
+        return std::string();
+    };
+    const std::string between = deviationsOf(in, "球间距 M");
+    QCOMPARE(between.substr(between.find(' ') + 1, 1), std::string("+"));
+    const double upper = std::stod(between.substr(between.find(' ') + 1)),
+                 lower = std::stod(between.substr(between.find('/') + 1));
+    QVERIFY2(upper > lower && std::fabs(upper - (in.overGauges.max - in.overGauges.nominal)) < 1e-4, between.c_str());
+    const QJsonObject ij = QJsonDocument::fromJson(QByteArray::fromStdString(sheetJson(in))).object();
+    QVERIFY(ij["overGauges"]["deviations"]["upper"].toDouble() > ij["overGauges"]["deviations"]["lower"].toDouble());
+    QCOMPARE(ij["overGauges"]["deviations"]["upper"].toDouble(), in.overGauges.max - in.overGauges.nominal);
+    QCOMPARE(ij["radial"]["deviations"]["upper"].toDouble(), in.radial.max - in.radial.nominal);
+    bool inTable = false;
+    for (const GearDataRow &row : gearDataRows(in))
+        if (row.caption.find(" M") != std::string::npos) {
+            QCOMPARE(row.value, between + " mm");
+            inTable = true;
+        }
+    QVERIFY(inTable);
+    const std::string height = deviationsOf(r, "固定弦齿高");
+    QVERIFY2(height.find(" +") != std::string::npos && height.find("/+") != std::string::npos, height.c_str());
+    QVERIFY(std::stod(height.substr(height.find(' ') + 1)) > std::stod(height.substr(height.find('/') + 1)));
     QCOMPARE(sheetDeviations(0.00004, -0.1467, 4), std::string("0.0000/-0.1467"));
     QCOMPARE(sheetNumber(-0.00001, 4), std::string("0.0000"));
     QCOMPARE(sheetNumber(-0.00005, 4), std::string("-0.0001"));
@@ -413,11 +437,11 @@ void TestSheet::measuredValueGivesBackItsAllowance()
         SheetInput at = in;
         at.allowanceUpper = at.allowanceLower = E;
         const SheetResult there = sheetOf(at);
-        std::vector<std::pair<MeasuredDimension, double>> values{{MeasuredDimension::OverGauges, there.overGauges.atUpper}};
+        std::vector<std::pair<MeasuredDimension, double>> values{{MeasuredDimension::OverGauges, there.overGauges.max}};
         if (!internal) {
-            values.push_back({MeasuredDimension::Span, there.span->length.atUpper});
-            values.push_back({MeasuredDimension::ChordalThickness, there.chordalThickness->atUpper});
-            values.push_back({MeasuredDimension::ConstantChord, there.constantChord->atUpper});
+            values.push_back({MeasuredDimension::Span, there.span->length.max});
+            values.push_back({MeasuredDimension::ChordalThickness, there.chordalThickness->max});
+            values.push_back({MeasuredDimension::ConstantChord, there.constantChord->max});
         }
         for (const auto &[dimension, value] : values) {
             const MeasuredOutcome m = measure(sheet, dimension, value);
@@ -429,7 +453,7 @@ void TestSheet::measuredValueGivesBackItsAllowance()
         }
     }
     // Given with the inputs, the values are judged in the sheet itself, in the order given.
-    in.measuredOverGauges = sheet.overGauges.atLower;
+    in.measuredOverGauges = internal ? sheet.overGauges.max : sheet.overGauges.min;
     const SheetResult judged = sheetOf(in);
     QCOMPARE(judged.measurements.size(), std::size_t(1));
     QCOMPARE(judged.measurements[0].outcome.measured->verdict, Verdict::Pass);
@@ -446,7 +470,7 @@ void TestSheet::measuredValuesThatMeanNothing()
         QCOMPARE(*measure(internal, d, 3).failure, Failure::MeasuredDimensionNotGiven);
     // In the JSON only the values given, each with its verdict.
     SheetInput in{.module = 2, .teeth = 30, .allowanceUpper = -0.04, .allowanceLower = -0.11, .gaugeDiameter = 3.5};
-    in.measuredSpan = sheetOf(in).span->length.atUpper + 0.01;
+    in.measuredSpan = sheetOf(in).span->length.max + 0.01;
     const QJsonObject j = QJsonDocument::fromJson(QByteArray::fromStdString(sheetJson(sheetOf(in)))).object();
     QCOMPARE(j["measured"].toObject().keys(), QStringList{"span"});
     QCOMPARE(j["measured"]["span"]["verdict"].toString(), QString("thick"));
@@ -781,9 +805,13 @@ void TestSheet::warns()
         in.faceWidth = face;
     const SheetResult r = sheetOf(in);
     QVERIFY(std::find(r.warnings.begin(), r.warnings.end(), warning) != r.warnings.end());
-    // A wide enough gear with a fitting ball warns of nothing.
+    // A wide enough gear with a fitting ball warns of nothing once its allowances are given;
+    // without them, that nothing can be judged.
     in.faceWidth = 100;
     in.gaugeDiameter = 3.5;
+    QCOMPARE(sheetOf(in).warnings, std::vector{SheetWarning::AllowancesNotGiven});
+    in.allowanceUpper = -0.03;
+    in.allowanceLower = -0.08;
     QVERIFY(sheetOf(in).warnings.empty());
 }
 

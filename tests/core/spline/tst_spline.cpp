@@ -51,6 +51,14 @@ private slots:
     void hubAndShaftPinDimensionsMoveWithTheirLimits_data();
     void hubAndShaftPinDimensionsMoveWithTheirLimits();
     void refusesWhatCannotBeMeasured();
+    void shaftFitsMoveTheirDiameters_data();
+    void shaftFitsMoveTheirDiameters();
+    void smallHubsKeepTheirLimits();
+    void spanTiesGoUp_data();
+    void spanTiesGoUp();
+    void nothingIsJudgedWithoutLimits();
+    void refusesAbsurdInput_data();
+    void refusesAbsurdInput();
     void batchWritesALineForEveryLine_data();
     void batchWritesALineForEveryLine();
 };
@@ -155,10 +163,11 @@ void TestSpline::dinShaftOverPinsAndSpan()
     const SplineResult r = computed({.designation = designation("DIN 5480 - W 50 x 2 x 24 x 8f"), .pinDiameter = 4});
     QCOMPARE(rounded(r.profileShift / 2, 3), -0.05);
     QCOMPARE(r.majorDiameter, 49.6);
-    QCOMPARE(rounded(r.dimension.nominal, 3), 54.218);
+    QCOMPARE(rounded(r.dimension->nominal, 3), 54.218);
     QCOMPARE(r.spanTeeth, 4);
     QCOMPARE(rounded(*r.span, 3), 21.179);
-    QVERIFY(!r.dimension.actualMax); // no deviations typed: nominal only
+    QVERIFY(!r.dimension->actualMax); // no deviations typed: nominal only, and the tolerance named as not applied
+    QCOMPARE(r.warnings, std::vector{SplineWarning::ToleranceNotApplied});
     // Its hub has the opposite shift and a space as wide as the shaft's tooth.
     const SplineResult hub = computed({.designation = designation("DIN 5480 - N 50 x 2 x 24 x 9H")});
     QCOMPARE(hub.profileShift, -r.profileShift);
@@ -169,13 +178,14 @@ void TestSpline::dinShaftOverPinsAndSpan()
                                      .upperDeviation = -0.04, .lowerDeviation = -0.1, .effectiveVariation = 0.03});
     QCOMPARE(rounded(*t.thickness.actualMax - t.thickness.nominal, 6), -0.04);
     QCOMPARE(rounded(*t.thickness.effectiveMin - *t.thickness.actualMin, 6), 0.03);
-    QVERIFY(*t.dimension.actualMin < *t.dimension.actualMax && *t.dimension.actualMax < t.dimension.nominal);
+    QVERIFY(*t.dimension->actualMin < *t.dimension->actualMax && *t.dimension->actualMax < t.dimension->nominal);
+    QVERIFY(t.warnings.empty());
     // The shop's table gives the same deviations for 8f by dB; a typed pair wins over it, and a
     // diameter the table does not hold is refused.
     const AllowanceTable table{{{"8f", 30, 50, -40, -100}, {"8f", 50, 80, -50, -120}}};
     const SplineResult fromTable = computed({.designation = designation("DIN 5480 - W 50 x 2 x 24 x 8f"), .pinDiameter = 4,
                                              .effectiveVariation = 0.03, .allowances = &table});
-    QCOMPARE(*fromTable.dimension.actualMin, *t.dimension.actualMin);
+    QCOMPARE(*fromTable.dimension->actualMin, *t.dimension->actualMin);
     QCOMPARE(*fromTable.thickness.effectiveMax, *t.thickness.effectiveMax);
     const SplineResult typed = computed({.designation = designation("DIN 5480 - W 50 x 2 x 24 x 8f"), .upperDeviation = 0,
                                          .lowerDeviation = -0.01, .allowances = &table});
@@ -193,7 +203,7 @@ void TestSpline::fitsOrderTheShaftsSize()
             const std::string text = std::string("EXT 24z × 2m × 30P × ") + cls + fit;
             const SplineResult r = computed({.designation = designation(text.c_str()), .splineLength = 20});
             QVERIFY2(*r.thickness.actualMax > last, text.c_str());
-            QVERIFY(*r.dimension.actualMax > *r.dimension.actualMin);
+            QVERIFY(*r.dimension->actualMax > *r.dimension->actualMin);
             last = *r.thickness.actualMax;
         }
     }
@@ -222,7 +232,7 @@ void TestSpline::hubAndShaftPinDimensionsMoveWithTheirLimits()
         input.effectiveVariation = 0.025;
     }
     const SplineResult r = computed(input);
-    const SplineLimits &w = r.thickness, &m = r.dimension;
+    const SplineLimits &w = r.thickness, &m = *r.dimension;
     QVERIFY(*w.actualMax > *w.actualMin);
     if (input.designation.internal) {
         QVERIFY(m.nominal < r.minorDiameter);
@@ -241,8 +251,8 @@ void TestSpline::hubAndShaftPinDimensionsMoveWithTheirLimits()
     } else {
         QVERIFY(!r.formDiameter);
     }
-    QVERIFY2(r.contactDiameter > std::min(r.minorDiameter, r.majorDiameter) && r.contactDiameter < std::max(r.minorDiameter, r.majorDiameter),
-             qPrintable(QString::number(r.contactDiameter)));
+    QVERIFY2(*r.contactDiameter > std::min(r.minorDiameter, r.majorDiameter) && *r.contactDiameter < std::max(r.minorDiameter, r.majorDiameter),
+             qPrintable(QString::number(*r.contactDiameter)));
     QVERIFY(std::find(r.warnings.begin(), r.warnings.end(), SplineWarning::ContactOffFlank) == r.warnings.end());
     // The inspection sheet, given the spline as a gear, measures the same pins to the same M.
     const auto sheet = computeSheet(splineAsGear(r));
@@ -259,7 +269,7 @@ void TestSpline::hubAndShaftPinDimensionsMoveWithTheirLimits()
         SplineInput judged = input;
         judged.measured = measured;
         const SplineResult j = computed(judged);
-        QCOMPARE(*j.measured->verdict, verdict);
+        QCOMPARE(j.measured->verdict, verdict);
     }
     // Odd counts measure across half a pitch off the diameter: a hair less than even counts.
     if (input.designation.teeth % 2 == 1) {
@@ -275,15 +285,17 @@ void TestSpline::refusesWhatCannotBeMeasured()
     QCOMPARE(*computeSpline({.designation = d, .pinDiameter = -1}).failure, SplineFailure::PinNotPositive);
     const SplineOutcome huge = computeSpline({.designation = d, .pinDiameter = 40});
     QVERIFY(huge.result && huge.result->warnings.back() == SplineWarning::ContactOffFlank);
-    QCOMPARE(computeSpline({.designation = designation("INT 24z × 2m × 30P × 6H"), .pinDiameter = 6}).failure,
-             std::optional(SplineFailure::PinOutsideSpace));
+    // A pin that cannot stand in the space leaves every limit, and says why M is missing.
+    const SplineResult wide = computed({.designation = designation("INT 24z × 2m × 30P × 6H"), .pinDiameter = 6});
+    QVERIFY(!wide.dimension && !wide.contactDiameter && wide.thickness.actualMax);
+    QCOMPARE(wide.warnings.back(), SplineWarning::PinDoesNotFit);
     QCOMPARE(*computeSpline({.designation = d, .splineLength = 0}).failure, SplineFailure::LengthNotPositive);
     // A measured M smaller than the pins' own diameter over the base circle cannot be.
     QCOMPARE(*computeSpline({.designation = d, .measured = 40}).failure, SplineFailure::MeasuredNotPossible);
     QCOMPARE(*computeSpline({.designation = d, .measured = -1}).failure, SplineFailure::MeasuredNotPossible);
     // Without limits the size is read back but not judged.
     const SplineResult plain = computed({.designation = designation("EXT 24z × 2m × 30P"), .measured = 53.1});
-    QVERIFY(plain.measured && !plain.measured->verdict);
+    QVERIFY(plain.measured && plain.measured->size && plain.measured->verdict == Verdict::NotJudged);
     SplineDesignation few = d;
     few.teeth = 5;
     QCOMPARE(*computeSpline({.designation = few}).failure, SplineFailure::TooFewTeeth);
@@ -292,6 +304,135 @@ void TestSpline::refusesWhatCannotBeMeasured()
     const SplineDesignation din = designation("DIN 5480 W 50 x 2 x 24");
     QCOMPARE(*computeSpline({.designation = din, .upperDeviation = -0.1, .lowerDeviation = -0.04}).failure,
              SplineFailure::DeviationsReversed);
+}
+
+// ISO 4156-1, A.6 (EXT 25z × 1m × 30P × 5js, g 15 mm): s_v,max 1.599, s_min 1.544 with es_v
+// (T + λ)/2 to the whole micrometre, 28 µm; major diameter 26.00. The major diameter moves with
+// es_v/tan αD only for d, e and f; the minor diameter for every fit.
+void TestSpline::shaftFitsMoveTheirDiameters_data()
+{
+    QTest::addColumn<QString>("fit");
+    QTest::addColumn<bool>("majorMoves");
+    QTest::newRow("d") << "d" << true;
+    QTest::newRow("e") << "e" << true;
+    QTest::newRow("f") << "f" << true;
+    QTest::newRow("h") << "h" << false;
+    QTest::newRow("js") << "js" << false;
+    QTest::newRow("k") << "k" << false;
+}
+
+void TestSpline::shaftFitsMoveTheirDiameters()
+{
+    QFETCH(QString, fit);
+    QFETCH(bool, majorMoves);
+    const std::string text = "EXT 25z × 1m × 30P × 5" + fit.toStdString();
+    const SplineResult r = computed({.designation = designation(text.c_str()), .splineLength = 15});
+    const double esv = *r.thickness.effectiveMax - r.thickness.nominal;
+    const double moved = esv / std::tan(M_PI / 6);
+    QCOMPARE(rounded(r.majorDiameter, 9), rounded(26.0 + (majorMoves ? moved : 0), 9));
+    QCOMPARE(rounded(r.minorDiameter, 9), rounded(25 - 1.5 + moved, 9));
+    if (fit == "js") {
+        QCOMPARE(rounded(esv, 9), 0.028);
+        QCOMPARE(rounded(*r.thickness.effectiveMax, 3), 1.599);
+        QCOMPARE(rounded(*r.thickness.actualMin, 3), 1.544);
+        QCOMPARE(rounded(r.majorDiameter, 2), 26.00);
+    }
+    if (fit == "k") // the whole total tolerance, unrounded
+        QCOMPARE(esv, r.totalTolerance);
+}
+
+// A 30° hub of few teeth has no room for 1.732·m: the pin touching on the pitch circle is
+// proposed instead; a pin that fits nowhere leaves every limit and says why M is missing.
+void TestSpline::smallHubsKeepTheirLimits()
+{
+    const SplineResult small = computed({.designation = designation("INT 8z × 1m × 30P × 5H"), .splineLength = 8});
+    QCOMPARE(small.proposedPin, 1.7); // R40 above the touching pin, below 1.8 = R40(1.732)
+    QVERIFY(small.dimension && small.contactDiameter);
+    QVERIFY(std::fabs(*small.contactDiameter - 8) < 0.5);
+    QVERIFY(std::find(small.warnings.begin(), small.warnings.end(), SplineWarning::ContactOffFlank) == small.warnings.end());
+    const SplineResult usual = computed({.designation = designation("INT 24z × 1m × 30P × 5H"), .splineLength = 8});
+    QCOMPARE(usual.proposedPin, 1.8);
+    const SplineResult none = computed({.designation = designation("INT 8z × 1m × 30P × 5H"), .pinDiameter = 3, .measured = 5.5});
+    QVERIFY(!none.dimension && none.thickness.actualMax && none.thickness.effectiveMin);
+    QCOMPARE(none.warnings.back(), SplineWarning::PinDoesNotFit);
+    QVERIFY(none.measured && !none.measured->size);
+    QCOMPARE(none.measured->verdict, Verdict::NotJudged);
+    const std::string json = splineJson(none);
+    QVERIFY(json.find("\"dimension\": null") != std::string::npos && json.find("pinDoesNotFit") != std::string::npos);
+    QVERIFY(json.find("\"verdict\": \"notJudged\"") != std::string::npos);
+}
+
+// At an exact tie (z·αD/180 + 0.5 a half) the span goes up, as on the gear sheet.
+void TestSpline::spanTiesGoUp_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("teeth");
+    QTest::newRow("30° z 24") << "EXT 24z × 1m × 30P" << 5;
+    QTest::newRow("30° z 36") << "EXT 36z × 2m × 30R" << 7;
+    QTest::newRow("37.5° z 24") << "EXT 24z × 1m × 37.5" << 6;
+    QTest::newRow("45° z 24") << "EXT 24z × 1m × 45" << 7;
+    QTest::newRow("45° z 8") << "EXT 8z × 3m × 45" << 3;
+    QTest::newRow("30° z 25, below the tie") << "EXT 25z × 1m × 30P" << 5;
+    QTest::newRow("30° z 23, above the tie") << "EXT 23z × 1m × 30P" << 4;
+}
+
+void TestSpline::spanTiesGoUp()
+{
+    QFETCH(QString, text);
+    QTEST(computed({.designation = designation(text.toUtf8().constData())}).spanTeeth, "teeth");
+}
+
+// A verdict needs limits: a DIN 5480 tolerance with no deviations, or a designation without
+// a tolerance, is never a pass.
+void TestSpline::nothingIsJudgedWithoutLimits()
+{
+    const SplineResult din = computed({.designation = designation("DIN 5480 - W 50 x 2 x 24 x 8f"), .measured = 50});
+    QCOMPARE(din.measured->verdict, Verdict::NotJudged);
+    QVERIFY(din.measured->size && *din.measured->size < din.thickness.nominal - 1);
+    QCOMPARE(din.warnings, std::vector{SplineWarning::ToleranceNotApplied});
+    QVERIFY(splineMeasuredLine(din).find("未判定") != std::string::npos);
+    QVERIFY(splineWarningMessages(din).front().find("8f") != std::string::npos);
+    const auto columns = splineColumns(din);
+    QVERIFY(std::find(columns.begin(), columns.end(), std::pair<std::string, std::string>{"measured.verdict", "notJudged"}) != columns.end());
+    // A λ larger than the whole tolerance is said, not hidden.
+    const SplineResult longOne = computed({.designation = designation("EXT 6z × 0.5m × 45 × 4h"), .splineLength = 5000});
+    QVERIFY(std::find(longOne.warnings.begin(), longOne.warnings.end(), SplineWarning::VariationExceedsTolerance) != longOne.warnings.end());
+}
+
+void TestSpline::refusesAbsurdInput_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("variation");
+    QTest::addColumn<double>("measured");
+    QTest::addColumn<int>("failure");
+    QTest::newRow("module 1e200") << "EXT 24z × 1e200m × 30P" << 0.0 << 0.0 << int(SplineFailure::ModuleNotPositive);
+    QTest::newRow("module below 0.001") << "EXT 24z × 0.0009m × 30P" << 0.0 << 0.0 << int(SplineFailure::ModuleNotPositive);
+    QTest::newRow("module above 10000") << "EXT 24z × 10001m × 30P" << 0.0 << 0.0 << int(SplineFailure::ModuleNotPositive);
+    QTest::newRow("negative λ") << "DIN 5480 W 50 x 2 x 24" << -0.001 << 0.0 << int(SplineFailure::VariationNegative);
+    QTest::newRow("measured infinite") << "EXT 24z × 1m × 30P" << 0.0 << HUGE_VAL << int(SplineFailure::ResultOutOfRange);
+    QTest::newRow("dB beyond every number") << "DIN 5480 W 1e300 x 2 x 24" << 0.0 << 0.0 << int(SplineFailure::ReferenceDiameterMismatch);
+    QTest::newRow("dB two modules too large") << "DIN 5480 W 55.3 x 2 x 24" << 0.0 << 0.0 << int(SplineFailure::ReferenceDiameterMismatch);
+}
+
+void TestSpline::refusesAbsurdInput()
+{
+    QFETCH(QString, text);
+    QFETCH(double, variation);
+    QFETCH(double, measured);
+    SplineInput in{.designation = designation(text.toUtf8().constData())};
+    if (variation != 0) {
+        in.upperDeviation = -0.04;
+        in.lowerDeviation = -0.1;
+        in.effectiveVariation = variation;
+    }
+    if (measured != 0)
+        in.measured = measured;
+    const SplineOutcome out = computeSpline(in);
+    QVERIFY(!out.result);
+    QTEST(int(*out.failure), "failure");
+    // The edges of the range compute.
+    QVERIFY(computeSpline({.designation = designation("EXT 24z × 0.001m × 30P")}).result);
+    QVERIFY(computeSpline({.designation = designation("EXT 24z × 10000m × 30P")}).result);
 }
 
 void TestSpline::batchWritesALineForEveryLine_data()

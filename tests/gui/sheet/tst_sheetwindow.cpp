@@ -372,7 +372,7 @@ void TestSheetWindow::savesOnlyWhatItCanOpen_data()
                                                 "gaugeDiameter=", "spanTeeth=5"}
                                  << "";
     QTest::newRow("diametral_pitch") << QStringList{"module=", "diametralPitch=8"} << "";
-    QTest::newRow("module_zero") << QStringList{"module=0"} << "“法向模数 mn (mm)”的值 0 超出范围（大于 0）";
+    QTest::newRow("module_zero") << QStringList{"module=0"} << "“法向模数 mn (mm)”的值 0 超出范围（0.001 到 10000）";
     QTest::newRow("teeth_not_whole") << QStringList{"teeth=2.5"} << "“齿数 z”的值 2.5 超出范围（不小于 1 的整数）";
     QTest::newRow("pressure_angle_90") << QStringList{"pressureAngle=90"} << "“法向压力角 αn (°)”的值 90";
     QTest::newRow("helix_angle_90") << QStringList{"helixAngle=-90"} << "“螺旋角 β (°)”的值 -90";
