@@ -78,7 +78,7 @@ struct Parsed {
     QCommandLineOption out{QStringLiteral("out"), QCoreApplication::translate("CommandLine", "批量结果的 CSV 文件（默认标准输出）"),
                            QStringLiteral("out.csv")};
     QCommandLineOption failExit{QStringLiteral("fail-exit"),
-                                QCoreApplication::translate("CommandLine", "实测值不合格时以状态 4 退出（供脚本使用）")};
+                                QCoreApplication::translate("CommandLine", "实测值不合格时以状态 4 退出，无法判定时以状态 5 退出（供脚本使用）")};
     QCommandLineOption summary{QStringLiteral("summary"),
                                QCoreApplication::translate("CommandLine", "批量计算后给出各实测尺寸的汇总：件数、合格数、平均、最小、最大、s、Cp、Cpk")};
     QCommandLineOption record{QStringLiteral("record"),
@@ -169,6 +169,8 @@ std::optional<SheetInput> inputs(Parsed &p, QJsonObject &kept, QString &drawing,
             return std::nullopt;
         }
     }
+    in.allowanceUpperGiven = typed.upper;
+    in.allowanceLowerGiven = typed.lower;
     return in;
 }
 
@@ -205,7 +207,7 @@ int runBatchCommand(Parsed &p, const SheetInput &defaults, const QSize &pictureS
                             + "\n");
         return kSomeLinesFailed;
     }
-    return kResult;
+    return judgedStatus(p.parser.isSet(p.failExit), summary.partsFailing > 0, summary.partsNotJudged > 0);
 }
 
 int runSheet(Parsed &p)

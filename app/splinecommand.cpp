@@ -45,7 +45,7 @@ int runSplineCommand(const QStringList &arguments)
                                             said(QT_TRANSLATE_NOOP("CommandLine", "DIN 5480：从齿厚偏差表按标记中的公差代号（如 8f）和参考直径 dB 取上下偏差")),
                                             QStringLiteral("table.csv")};
     const QCommandLineOption failExit{QStringLiteral("fail-exit"),
-                                      said(QT_TRANSLATE_NOOP("CommandLine", "实测值不合格时以状态 4 退出（供脚本使用）"))};
+                                      said(QT_TRANSLATE_NOOP("CommandLine", "实测值不合格时以状态 4 退出，无法判定时以状态 5 退出（供脚本使用）"))};
     const QCommandLineOption pdf{QStringLiteral("pdf"), said(QT_TRANSLATE_NOOP("CommandLine", "把花键的尺寸表导出为 A4 PDF")), QStringLiteral("file")};
     parser.addOptions({designation, pin, length, upper, lower, variation, format, batch, outFile, load, save, pdf, measured, failExit, allowanceTable});
     parser.addPositionalArgument(QStringLiteral("spline"), said(QT_TRANSLATE_NOOP("CommandLine", "命令")));
@@ -70,7 +70,14 @@ int runSplineCommand(const QStringList &arguments)
         BatchRun run;
         if (const std::optional<int> refused = run.open(parser.value(batch), parser.isSet(outFile) ? parser.value(outFile) : QString()))
             return *refused;
-        const SplineBatchSummary summary = runSplineBatch(run.in(), run.out(), qtTextTranslator());
+        std::optional<AllowanceTable> table;
+        if (parser.isSet(allowanceTable)) {
+            FileOutcome<AllowanceTable> read = readAllowanceTable(parser.value(allowanceTable));
+            if (!read.ok())
+                return noResult(read.problem());
+            table = std::move(read.value());
+        }
+        const SplineBatchSummary summary = runSplineBatch(run.in(), run.out(), qtTextTranslator(), table ? &*table : nullptr);
         if (const std::optional<int> failed = run.finish(summary.problem))
             return *failed;
         if (summary.withoutResult > 0) {
@@ -82,7 +89,7 @@ int runSplineCommand(const QStringList &arguments)
                                 + "\n");
             return kSomeLinesFailed;
         }
-        return kResult;
+        return judgedStatus(parser.isSet(failExit), summary.partsFailing > 0, summary.partsNotJudged > 0);
     }
     if (parser.isSet(outFile))
         return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "--out 只用于 --batch。")));

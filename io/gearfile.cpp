@@ -159,8 +159,9 @@ FileOutcome<GearDocument> gearFromDocument(const QJsonObject &root)
     if (!drawing.isUndefined() && !drawing.isNull() && !drawing.isString())
         return Read::refused(QCoreApplication::translate("GearFile", "“record.drawing”应为文字。"));
     const QJsonObject allowances = root.value(QLatin1String("allowances")).toObject();
-    return GearDocument{in, root, drawing.toString(), allowances.contains(QLatin1String("upper")),
-                        allowances.contains(QLatin1String("lower"))};
+    in.allowanceUpperGiven = allowances.contains(QLatin1String("upper"));
+    in.allowanceLowerGiven = allowances.contains(QLatin1String("lower"));
+    return GearDocument{in, root, drawing.toString(), in.allowanceUpperGiven, in.allowanceLowerGiven};
 }
 
 
@@ -229,9 +230,10 @@ QJsonObject gearDocument(const SheetInput &in, const QJsonObject &kept, const QS
                                : name == QLatin1String("record")     ? record
                                                                      : gauge;
         const QLatin1String key(o.key);
-        // Allowances that came from the code are the code's: kept as the code alone, so a
-        // new table gives new values.
-        const bool fromCode = in.allowancesFromCode && name == QLatin1String("allowances") && o.kind == OptionKind::Number;
+        // Allowances not given (the code's, or none) stay out: a code keeps its own, so a new
+        // table gives new values, and an empty field stays empty.
+        const bool fromCode = (o.plain == &SheetInput::allowanceUpper && !in.allowanceUpperGiven)
+                              || (o.plain == &SheetInput::allowanceLower && !in.allowanceLowerGiven);
         if (o.kind == OptionKind::Flag)
             section.insert(key, in.internal);
         else if (o.kind == OptionKind::Gauge)

@@ -206,10 +206,6 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <translation>--picture-size must be WIDTHxHEIGHT (pixels, 100 to %1), not &quot;%2&quot;.</translation>
     </message>
     <message>
-        <source>实测值不合格时以状态 4 退出（供脚本使用）</source>
-        <translation>exit with status 4 when a measured value fails (for scripts)</translation>
-    </message>
-    <message>
         <source>批量计算后给出各实测尺寸的汇总：件数、合格数、平均、最小、最大、s、Cp、Cpk</source>
         <translation>after a batch, summarise each measured dimension: count, passes, fails, mean, minimum, maximum, s, Cp, Cpk</translation>
     </message>
@@ -336,6 +332,10 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>DIN 5480：从齿厚偏差表按标记中的公差代号（如 8f）和参考直径 dB 取上下偏差</source>
         <translation>DIN 5480: take the upper and lower deviations from the allowance table, by the designation&apos;s tolerance (such as 8f) and the reference diameter dB</translation>
+    </message>
+    <message>
+        <source>实测值不合格时以状态 4 退出，无法判定时以状态 5 退出（供脚本使用）</source>
+        <translation>Exit with status 4 when a measured value fails, 5 when it cannot be judged (for scripts)</translation>
     </message>
 </context>
 <context>
@@ -1318,6 +1318,14 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <source>花键</source>
         <translation>Spline</translation>
     </message>
+    <message>
+        <source>上偏差按输入值，下偏差按代号 %1 取自偏差表。</source>
+        <translation>Upper allowance as typed; lower allowance from the allowance table by code %1.</translation>
+    </message>
+    <message>
+        <source>下偏差按输入值，上偏差按代号 %1 取自偏差表。</source>
+        <translation>Lower allowance as typed; upper allowance from the allowance table by code %1.</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>
@@ -1950,7 +1958,7 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>标记中的公差 %1 没有偏差（未输入，也未选齿厚偏差表）：只给出公称尺寸，实测值不作判定。</source>
-        <translation>The designation's tolerance %1 has no deviations (none typed, no allowance table chosen): only nominal sizes are given, and a measured value is not judged.</translation>
+        <translation>The designation&apos;s tolerance %1 has no deviations (none typed, no allowance table chosen): only nominal sizes are given, and a measured value is not judged.</translation>
     </message>
     <message>
         <source>综合公差 λ 大于总公差 T+λ：实际尺寸的上、下限颠倒，请检查花键长度 g。</source>
@@ -2067,6 +2075,14 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>量棒(球)不可用</source>
         <translation>Pin (ball) unusable</translation>
+    </message>
+    <message>
+        <source>测量尺寸表按量棒计算 M = %1：奇数齿斜齿轮的两根量棒不在同一直径上。本窗口的 M 按量球的算法。</source>
+        <translation>The inspection sheet gives M = %1 over pins: on an odd helical gear the two pins do not stand on one diameter. This window's M follows the ball arithmetic.</translation>
+    </message>
+    <message>
+        <source>测量尺寸表取最接近的跨测齿数 k = %1（W = %2）。本窗口的 k 按它自己的跨测齿数公式。</source>
+        <translation>The inspection sheet takes the nearest span count k = %1 (W = %2). This window's k follows its own span formula.</translation>
     </message>
 </context>
 <context>
@@ -2204,10 +2220,6 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <translation>Measured</translation>
     </message>
     <message>
-        <source>实际偏差</source>
-        <translation>Actual E</translation>
-    </message>
-    <message>
         <source>评定</source>
         <translation>Verdict</translation>
     </message>
@@ -2303,6 +2315,10 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <source>齿轮参数表.dxf</source>
         <translation>gear-data.dxf</translation>
     </message>
+    <message>
+        <source>实际齿厚偏差</source>
+        <translation>Actual E</translation>
+    </message>
 </context>
 <context>
     <name>geardim::MeasurementView</name>
@@ -2379,6 +2395,10 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>旋向</source>
         <translation>Hand</translation>
+    </message>
+    <message>
+        <source>%1（代号 %2）</source>
+        <translation>%1 (code %2)</translation>
     </message>
 </context>
 <context>
@@ -2482,6 +2502,18 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>实测 M</source>
         <translation>Measured M</translation>
+    </message>
+    <message>
+        <source>偏差表…</source>
+        <translation>Allowance table…</translation>
+    </message>
+    <message>
+        <source>DIN 5480：未输入偏差时，按标记中的公差代号和参考直径 dB 从齿厚偏差表取上下偏差</source>
+        <translation>DIN 5480: without typed deviations, take them from the allowance table by the designation's tolerance and the reference diameter dB</translation>
+    </message>
+    <message>
+        <source>齿厚偏差表</source>
+        <translation>Allowance Table</translation>
     </message>
 </context>
 </TS>

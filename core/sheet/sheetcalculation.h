@@ -50,6 +50,9 @@ struct SheetInput {
     std::optional<double> accuracyClass = std::nullopt;
     std::string allowanceCode = {};
     bool allowancesFromCode = false;                 // the allowances came from the code
+    // Whether each allowance was given (typed, or in the file) rather than left empty: an
+    // allowance not given is the code's, or none, and a file keeps it out.
+    bool allowanceUpperGiven = true, allowanceLowerGiven = true;
     // For the drawing's data table only.
     enum class Hand { None, Left, Right } hand = Hand::None;
     std::string matingDrawing = {};                  // the mating gear's drawing number

@@ -252,6 +252,18 @@ std::vector<SheetRow> sheetRows(const SheetResult &r)
     return rows;
 }
 
+std::string allowanceSourceNote(const SheetResult &r, const TextTranslator &tr)
+{
+    const SheetInput &in = r.input;
+    if (in.allowanceCode.empty())
+        return {};
+    const char *note = !in.allowancesFromCode                 ? QT_TRANSLATE_NOOP("Report", "齿厚偏差按输入值，未用代号 %1。")
+                       : !in.allowanceUpperGiven && !in.allowanceLowerGiven ? QT_TRANSLATE_NOOP("Report", "齿厚偏差按代号 %1 取自偏差表。")
+                       : in.allowanceUpperGiven                ? QT_TRANSLATE_NOOP("Report", "上偏差按输入值，下偏差按代号 %1 取自偏差表。")
+                                                               : QT_TRANSLATE_NOOP("Report", "下偏差按输入值，上偏差按代号 %1 取自偏差表。");
+    return filled(translated(tr, "Report", note), in.allowanceCode);
+}
+
 std::string sheetText(const SheetResult &r, const TextTranslator &tr)
 {
     auto cells = sheetTableCells(r, tr);
@@ -271,11 +283,8 @@ std::string sheetText(const SheetResult &r, const TextTranslator &tr)
             text.pop_back();
         out += text + "\n";
     }
-    if (!r.input.allowanceCode.empty())
-        out += filled(translated(tr, "Report", r.input.allowancesFromCode ? QT_TRANSLATE_NOOP("Report", "齿厚偏差按代号 %1 取自偏差表。")
-                                                                          : QT_TRANSLATE_NOOP("Report", "齿厚偏差按输入值，未用代号 %1。")),
-                      r.input.allowanceCode)
-               + "\n";
+    if (const std::string note = allowanceSourceNote(r, tr); !note.empty())
+        out += note + "\n";
     for (const std::string &line : sheetMeasuredLines(r, tr))
         out += line + "\n";
     for (const std::string &w : warningTexts(r, tr))

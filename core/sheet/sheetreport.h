@@ -67,6 +67,10 @@ std::vector<std::string> sheetMeasuredLines(const SheetResult &r, const TextTran
 // The warnings in the language shown, their figures filled in.
 std::vector<std::string> sheetWarningMessages(const SheetResult &r, const TextTranslator &tr = {});
 
+// Where the allowances came from when an allowance code was given: the table, the typed
+// values, or one of each; empty without a code.
+std::string allowanceSourceNote(const SheetResult &r, const TextTranslator &tr = {});
+
 // The table as plain text: one row a line, columns aligned, then the warnings.
 std::string sheetText(const SheetResult &r, const TextTranslator &tr = {});
 

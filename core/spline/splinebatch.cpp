@@ -24,7 +24,7 @@ constexpr std::array<const char *, 7> kColumns = {"designation", "pin-diameter",
 
 // The spline of one line, or why it has none.
 std::variant<SplineResult, std::string> splineOfLine(const std::vector<std::string> &fields, const std::array<int, kColumns.size()> &at,
-                                                     const TextTranslator &tr)
+                                                     const TextTranslator &tr, const AllowanceTable *allowances)
 {
     const auto cell = [&](std::size_t column) -> std::string {
         const int i = at[column];
@@ -33,7 +33,7 @@ std::variant<SplineResult, std::string> splineOfLine(const std::vector<std::stri
     const auto parsed = parseSplineDesignation(cell(0));
     if (const auto *error = std::get_if<DesignationError>(&parsed))
         return designationErrorText(*error, tr);
-    SplineInput input{.designation = std::get<SplineDesignation>(parsed)};
+    SplineInput input{.designation = std::get<SplineDesignation>(parsed), .allowances = allowances};
     std::optional<double> *values[] = {&input.pinDiameter, &input.splineLength, &input.upperDeviation,
                                        &input.lowerDeviation, &input.effectiveVariation, &input.measured};
     for (std::size_t c = 1; c < kColumns.size(); ++c) {
@@ -55,7 +55,7 @@ std::variant<SplineResult, std::string> splineOfLine(const std::vector<std::stri
 
 } // namespace
 
-SplineBatchSummary runSplineBatch(std::istream &in, std::ostream &out, const TextTranslator &tr)
+SplineBatchSummary runSplineBatch(std::istream &in, std::ostream &out, const TextTranslator &tr, const AllowanceTable *allowances)
 {
     SplineBatchSummary summary;
     LineSource source(in);
@@ -117,7 +117,11 @@ SplineBatchSummary runSplineBatch(std::istream &in, std::ostream &out, const Tex
             if (fields.size() > header.size())
                 error = said(tr, QT_TRANSLATE_NOOP("Batch", "这一行的字段比表头多。"));
         }
-        std::variant<SplineResult, std::string> spline = error.empty() ? splineOfLine(fields, at, tr) : std::variant<SplineResult, std::string>(error);
+        std::variant<SplineResult, std::string> spline = error.empty() ? splineOfLine(fields, at, tr, allowances) : std::variant<SplineResult, std::string>(error);
+        if (const auto *r = std::get_if<SplineResult>(&spline); r && r->measured) {
+            summary.partsFailing += verdictFails(r->measured->verdict);
+            summary.partsNotJudged += r->measured->verdict == Verdict::NotJudged;
+        }
         if (const auto *r = std::get_if<SplineResult>(&spline)) {
             for (auto &[name, value] : splineColumns(*r))
                 line.push_back(std::move(value));

@@ -1,6 +1,8 @@
 #include "gui/calc/formz.h"
 
 #include <QLabel>
+
+#include <cmath>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -8,6 +10,8 @@
 #include "core/calc/mvalue.h"
 #include "core/calc/pincheck.h"
 #include "core/calc/pinestimate.h"
+#include "core/sheet/sheetcalculation.h"
+#include "core/sheet/sheetreport.h"
 #include "gui/toolkit/dialogs.h"
 #include "gui/toolkit/fields.h"
 #include "gui/toolkit/formbuilder.h"
@@ -132,6 +136,29 @@ void Formz::computeClicked()
         showResult(Label13, r.s);
         showResult(Label11, r.M);
     }
+    explainSheetDifferences(gear, r);
+}
+
+void Formz::explainSheetDifferences(const GearData &gear, const MValueResult &r)
+{
+    // This window keeps its own arithmetic (balls' for odd helical gears, its span rule);
+    // where the inspection sheet's pins or nearest span give another figure, the result's
+    // tooltip says which and why, and nothing on the window moves.
+    Label11->setToolTip(QString());
+    Label16->setToolTip(QString());
+    const auto sheet = computeSheet({.module = gear.m, .teeth = gear.z, .pressureAngleDeg = gear.alphaDeg, .helixAngleDeg = gear.betaDeg,
+                                     .internal = !gear.external, .shift = gear.x, .allowanceUpper = 0, .allowanceLower = 0,
+                                     .gauge = GaugeKind::Pin, .gaugeDiameter = gear.dp});
+    if (!sheet.ok())
+        return;
+    const SheetResult &s = sheet.value();
+    if (std::fabs(s.overGauges.nominal - r.M) > 5e-4)
+        Label11->setToolTip(tr("测量尺寸表按量棒计算 M = %1：奇数齿斜齿轮的两根量棒不在同一直径上。本窗口的 M 按量球的算法。")
+                                .arg(QString::fromStdString(sheetNumber(s.overGauges.nominal, 4))));
+    if (r.k && s.span && s.span->teeth != int(*r.k))
+        Label16->setToolTip(tr("测量尺寸表取最接近的跨测齿数 k = %1（W = %2）。本窗口的 k 按它自己的跨测齿数公式。")
+                                .arg(s.span->teeth)
+                                .arg(QString::fromStdString(sheetNumber(s.span->length.nominal, 4))));
 }
 
 void Formz::continueClicked()

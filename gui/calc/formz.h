@@ -9,6 +9,9 @@ class QRadioButton;
 
 namespace geardim {
 
+struct GearData;
+struct MValueResult;
+
 // The M-value window: from one gear's data it shows the dimension over (or between)
 // two pins or balls, the tooth thickness and, for external gears, the base tangent
 // length and span count; it also proposes a pin and checks it against the root circle.
@@ -24,6 +27,8 @@ public:
     void checkClicked();     // Command5: check the pin against the root circle
 
 private:
+    // Tooltips on M and k where the inspection sheet, with pins, gives other figures.
+    void explainSheetDifferences(const GearData &gear, const MValueResult &r);
     // Result labels and the thickness caption the handlers write; Label10 names the M value.
     QLabel *Label7, *Label10, *Label11, *Label12, *Label13, *Label15, *Label16;
     QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6;

@@ -56,7 +56,7 @@ InspectionSheet::InspectionSheet(QWidget *parent)
 
     results = new QTableWidget(0, 7, central);
     results->setObjectName(QStringLiteral("results"));
-    results->setHorizontalHeaderLabels({tr("公称"), tr("上限"), tr("下限"), tr("偏差"), tr("实测"), tr("实际偏差"), tr("评定")});
+    results->setHorizontalHeaderLabels({tr("公称"), tr("上限"), tr("下限"), tr("偏差"), tr("实测"), tr("实际齿厚偏差"), tr("评定")});
     // Only the measured cells are editable; typing there starts the edit.
     results->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                              | QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
@@ -406,8 +406,7 @@ std::optional<SheetInput> InspectionSheet::inputsForSheet(SheetForm::Problem &pr
             }
             table = read.value();
         }
-        const auto [upperTyped, lowerTyped] = form->typedAllowances();
-        if (const auto failure = applyAllowanceCode(*in, table ? &*table : nullptr, upperTyped, lowerTyped)) {
+        if (const auto failure = applyAllowanceCode(*in, table ? &*table : nullptr, in->allowanceUpperGiven, in->allowanceLowerGiven)) {
             problem = {failureMessage(*failure), nullptr};
             return std::nullopt;
         }
@@ -533,10 +532,18 @@ void InspectionSheet::showSheet(const SheetResult &sheet)
     }
     results->setEnabled(true);
     stale_.clear();
-    QStringList texts;
+    // What an allowance code gave, greyed in the fields left empty; typed values win, and
+    // the window says so.
+    const SheetInput &used = sheet.input;
+    const QString code = QString::fromStdString(used.allowanceCode);
+    form->showCodeAllowances(used.allowancesFromCode ? std::optional(std::pair{sheet.allowanceUpper, sheet.allowanceLower}) : std::nullopt,
+                             code, decimals);
+    QStringList notes, texts;
+    if (const std::string note = allowanceSourceNote(sheet, translate); !note.empty())
+        notes << QString::fromStdString(note);
     for (const std::string &w : sheetWarningMessages(sheet, translate))
         texts << tr("注意：") + QString::fromStdString(w);
-    showMessage(texts.join(u'\n'), !texts.isEmpty());
+    showMessage((notes + texts).join(u'\n'), !texts.isEmpty());
     shown_ = sheet;
     for (const auto &[dimension, row] : measuredRows_)
         judgeRow(dimension);

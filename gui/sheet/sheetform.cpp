@@ -185,6 +185,9 @@ std::optional<SheetInput> SheetForm::read(Problem &problem) const
         }
         setOptionNumber(o, in, value);
     }
+    const auto [upperTyped, lowerTyped] = typedAllowances();
+    in.allowanceUpperGiven = upperTyped;
+    in.allowanceLowerGiven = lowerTyped;
     in.internal = internal_->isChecked();
     in.gauge = pins_->isChecked() ? GaugeKind::Pin : GaugeKind::Ball;
     in.hand = handLeft_->isChecked() ? SheetInput::Hand::Left : handRight_->isChecked() ? SheetInput::Hand::Right : SheetInput::Hand::None;
@@ -216,12 +219,29 @@ void SheetForm::write(const SheetInput &in)
         if (o.field && o.kind == OptionKind::Text)
             fields_.at(o.field)->setText(QString::fromStdString(in.*o.text));
         else if (o.field)
-            fields_.at(o.field)->setText(numberText(optionNumber(o, in)));
+            fields_.at(o.field)->setText(notGiven(o, in) ? QString() : numberText(optionNumber(o, in)));
     }
     (in.hand == SheetInput::Hand::Left ? handLeft_ : in.hand == SheetInput::Hand::Right ? handRight_ : handNone_)->setChecked(true);
     (in.internal ? internal_ : external_)->setChecked(true);
     (in.gauge == GaugeKind::Pin ? pins_ : balls_)->setChecked(true);
     writing_ = false;
+}
+
+bool SheetForm::notGiven(const SheetOption &o, const SheetInput &in)
+{
+    return (o.plain == &SheetInput::allowanceUpper && !in.allowanceUpperGiven)
+           || (o.plain == &SheetInput::allowanceLower && !in.allowanceLowerGiven);
+}
+
+void SheetForm::showCodeAllowances(const std::optional<std::pair<double, double>> &fromCode, const QString &code, int decimals)
+{
+    // An empty allowance field shows, greyed, what the code gave it; a typed one is the user's.
+    for (const auto &[name, value] : {std::pair{"allowanceUpper", fromCode ? fromCode->first : 0.0},
+                                      {"allowanceLower", fromCode ? fromCode->second : 0.0}}) {
+        QLineEdit *field = fields_.at(name);
+        field->setPlaceholderText(fromCode ? tr("%1（代号 %2）").arg(QString::fromStdString(sheetSignedNumber(value, decimals)), code)
+                                           : QString());
+    }
 }
 
 void SheetForm::select(const Problem &problem)

@@ -16,6 +16,8 @@ class QRadioButton;
 
 namespace geardim {
 
+struct SheetOption;
+
 // The sheet's inputs as a form: one field per number of the sheet's input table, named
 // and captioned from it, the two choices as radio buttons, and the compute button.
 // Fields ↔ SheetInput; says when the user edits or asks to compute.
@@ -42,12 +44,17 @@ public:
     QWidget *drawingPage() const { return drawingPage_; }
     // Puts the cursor in the problem's field, its text selected.
     static void select(const Problem &problem);
+    // Shows, greyed in the empty allowance fields, the allowances (Esns, Esni) a code gave,
+    // with the code; none: nothing shown.
+    void showCodeAllowances(const std::optional<std::pair<double, double>> &fromCode, const QString &code, int decimals);
 
 signals:
     void computeRequested();
     void edited();
 
 private:
+    // An allowance left empty, as the input records it: shown empty again.
+    static bool notGiven(const SheetOption &o, const SheetInput &in);
     std::map<std::string, QLineEdit *> fields_; // by the table's field name
     QRadioButton *external_, *internal_, *balls_, *pins_, *handNone_, *handLeft_, *handRight_;
     QWidget *drawingPage_;

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -19,6 +20,8 @@
 #include "core/common/numberparse.h"
 #include "core/spline/splinereport.h"
 #include "gui/sheet/measurementview.h"
+#include "gui/toolkit/dialogs.h"
+#include "io/allowancefile.h"
 #include "gui/painting/splinereport.h"
 #include "io/language.h"
 #include "io/splinefile.h"
@@ -77,8 +80,12 @@ SplineWindow::SplineWindow(QWidget *parent)
     connect(Command3, &QPushButton::clicked, this, &SplineWindow::openClicked);
     connect(Command4, &QPushButton::clicked, this, &SplineWindow::saveClicked);
     connect(Command5, &QPushButton::clicked, this, &SplineWindow::exportPdfClicked);
+    allowanceTableButton = new QPushButton(tr("偏差表…"), this);
+    allowanceTableButton->setObjectName(QStringLiteral("allowanceTableButton"));
+    allowanceTableButton->setToolTip(tr("DIN 5480：未输入偏差时，按标记中的公差代号和参考直径 dB 从齿厚偏差表取上下偏差"));
+    connect(allowanceTableButton, &QPushButton::clicked, this, &SplineWindow::chooseAllowanceTable);
     auto *buttons = new QVBoxLayout;
-    for (QPushButton *b : {Command1, Command3, Command4, Command5, Command2})
+    for (QPushButton *b : {Command1, Command3, Command4, Command5, allowanceTableButton, Command2})
         buttons->addWidget(b);
     buttons->addStretch();
 
@@ -261,12 +268,35 @@ void SplineWindow::computeClicked()
         }
         input.measured = *v;
     }
-    const SplineOutcome out = computeSpline(input);
+    // The shop's allowance table, chosen here or in the inspection sheet.
+    std::optional<AllowanceTable> table;
+    if (const QString path = QSettings().value(QStringLiteral("sheet/allowanceTable")).toString();
+        !path.isEmpty() && input.designation.standard == SplineStandard::Din5480 && input.designation.toleranceClass != 0) {
+        FileOutcome<AllowanceTable> read = readAllowanceTable(path);
+        if (!read.ok()) {
+            showProblem(read.problem());
+            return;
+        }
+        table = std::move(read.value());
+        input.allowances = &*table;
+    }
+    SplineOutcome out = computeSpline(input);
+    // A measured M left from another spline is not judged, and the spline is still shown.
+    std::optional<QString> staleMeasured;
+    if (!out.result && *out.failure == SplineFailure::MeasuredNotPossible && input.measured) {
+        staleMeasured = QString::fromStdString(splineFailureText(*out.failure, translate));
+        SplineInput withoutMeasured = input;
+        withoutMeasured.measured.reset();
+        out = computeSpline(withoutMeasured);
+        if (out.result)
+            out.result->measured = SplineMeasured{*input.measured, std::nullopt, Verdict::NotJudged};
+    }
     if (!out.result) {
         showProblem(QString::fromStdString(splineFailureText(*out.failure, translate)));
         return;
     }
     shown_ = *out.result;
+    shown_->input.allowances = nullptr; // the table lives only for this computation
     heading->setText(QString::fromStdString(splineHeading(*shown_, translate)));
     const std::vector<std::string> headings = splineColumnHeadings(translate);
     QStringList labels;
@@ -290,6 +320,8 @@ void SplineWindow::computeClicked()
     QStringList lines;
     if (const std::string judged = splineMeasuredLine(*shown_, translate); !judged.empty())
         lines << QString::fromStdString(judged);
+    if (staleMeasured)
+        lines << *staleMeasured;
     for (const std::string &w : splineWarningMessages(*shown_, translate))
         lines << QString::fromStdString(w);
     warnings->setText(lines.join(u'\n'));
@@ -297,6 +329,21 @@ void SplineWindow::computeClicked()
     // The picture: the spline as the sheet's gear, measured over or between the same pins.
     const Outcome<SheetResult> sheet = computeSheet(splineAsGear(*shown_));
     picture->setSheet(sheet.ok() ? std::optional(sheet.value()) : std::nullopt);
+}
+
+void SplineWindow::chooseAllowanceTable()
+{
+    const QString path = chooseFile(this, FileChoice::Open, tr("齿厚偏差表"), QStringLiteral("CSV (*.csv);;*"),
+                                    QSettings().value(QStringLiteral("sheet/allowanceTable")).toString());
+    if (path.isEmpty())
+        return;
+    const FileOutcome<AllowanceTable> read = readAllowanceTable(path);
+    if (!read.ok()) {
+        showProblem(read.problem(), false);
+        return;
+    }
+    QSettings().setValue(QStringLiteral("sheet/allowanceTable"), path);
+    computeClicked();
 }
 
 void SplineWindow::closeEvent(QCloseEvent *event)

@@ -38,6 +38,9 @@ public:
     bool openFile(const QString &path);
     bool saveTo(const QString &path);
     bool exportPdfTo(const QString &path);
+    // 偏差表…: the shop's allowance table, shared with the inspection sheet, from which a
+    // DIN 5480 designation without typed deviations takes them by its tolerance and dB.
+    void chooseAllowanceTable();
 
 signals:
     // 返  回 or closing the window: back to the menu.
@@ -54,7 +57,7 @@ private:
     std::optional<SplineFileInputs> readFields();
 
     QLineEdit *designation, *pin, *length, *upper, *lower, *variation, *measured;
-    QPushButton *Command1, *Command2, *Command3, *Command4, *Command5;
+    QPushButton *Command1, *Command2, *Command3, *Command4, *Command5, *allowanceTableButton;
     QLabel *heading, *warnings;
     QTableWidget *results;
     MeasurementView *picture;

@@ -62,6 +62,8 @@ private slots:
     void contextMenuCopiesTheShownText();
     void fieldContextMenuSpeaksChinese();
     void enterOnThePromptsCancelCancels();
+    void saysWhereTheSheetDiffers_data();
+    void saysWhereTheSheetDiffers();
 
 private:
     std::unique_ptr<GuiFixture> gui;
@@ -598,6 +600,32 @@ void TestFormz::enterOnThePromptsCancelCancels()
     gui->click(W, "Command5");
     QVERIFY(sawPrompt);
     QCOMPARE(gui->text(W, "Label7"), QString());
+}
+
+// The window keeps its own figures; the result's tooltip names the sheet's where they
+// differ (odd helical gears over pins; its span rule), and is empty where they agree.
+void TestFormz::saysWhereTheSheetDiffers_data()
+{
+    QTest::addColumn<QStringList>("gear"); // m, z, α, x, β, d
+    QTest::addColumn<QString>("mTip");
+    QTest::addColumn<QString>("kTip");
+    QTest::newRow("odd helical over pins") << QStringList{"2", "21", "20", "0.3", "15", "3.5"} << "M = 49.3835" << "";
+    QTest::newRow("span rule, m 2 z 20") << QStringList{"2", "20", "20", "0", "0", "3.5"} << "" << "k = 3";
+    QTest::newRow("even spur: the same") << QStringList{"2", "24", "20", "0", "0", "3.5"} << "" << "";
+}
+
+void TestFormz::saysWhereTheSheetDiffers()
+{
+    QFETCH(QStringList, gear);
+    QFETCH(QString, mTip);
+    QFETCH(QString, kTip);
+    for (int i = 0; i < 6; ++i)
+        gui->type(W, kFields[i], gear[i]);
+    gui->click(W, "Command1");
+    const QString m = gui->window(W)->findChild<QLabel *>("Label11")->toolTip();
+    const QString k = gui->window(W)->findChild<QLabel *>("Label16")->toolTip();
+    QVERIFY2(mTip.isEmpty() ? m.isEmpty() : m.contains(mTip), qPrintable(m));
+    QVERIFY2(kTip.isEmpty() ? k.isEmpty() : k.contains(kTip), qPrintable(k));
 }
 
 QTEST_MAIN(TestFormz)

@@ -71,6 +71,8 @@ private slots:
     void commandLineLoadSavePdfAndBatch();
     void showsThePictureOfTheMeasurement();
     void measuredValuesAreJudgedRecordedAndPrinted();
+    void allowanceCodeSurvivesARestartAndAFile();
+    void notJudgedWithoutAllowances();
 
 private:
     std::unique_ptr<GuiFixture> gui;
@@ -681,3 +683,68 @@ void TestSheetWindow::measuredValuesAreJudgedRecordedAndPrinted()
 
 QTEST_MAIN(TestSheetWindow)
 #include "tst_sheetwindow.moc"
+
+// A code with empty allowance fields stays a code: through the settings and a gear file the
+// fields come back empty (not 0 / 0, which would override it), the code's values show greyed,
+// and a typed allowance wins over the code, which the window says.
+void TestSheetWindow::allowanceCodeSurvivesARestartAndAFile()
+{
+    const QString tablePath = dir.filePath("allowances.csv");
+    {
+        QFile f(tablePath);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("code,diameterFrom,diameterTo,upper,lower\nh7,0,100,-40,-90\n");
+    }
+    QSettings().setValue(QStringLiteral("sheet/allowanceTable"), tablePath);
+    gui->click(WindowId::Menu, "Command6");
+    gui->type(S, "module", "1");
+    gui->type(S, "teeth", "30");
+    gui->type(S, "allowanceUpper", "");
+    gui->type(S, "allowanceLower", "");
+    gui->type(S, "allowanceCode", "h7");
+    gui->click(S, "compute");
+    QVERIFY2(table()->isEnabled(), qPrintable(gui->text(S, "warnings")));
+    QCOMPARE(cell("法向齿厚 sn", 3), QString("-0.0400/-0.0900"));
+    QCOMPARE(table()->horizontalHeaderItem(5)->text(), QString("实际齿厚偏差"));
+    QCOMPARE(gui->window(S)->findChild<QLineEdit *>("allowanceUpper")->placeholderText(), QString("-0.0400（代号 h7）"));
+    const QString path = dir.filePath("coded.gear");
+    QVERIFY(sheet()->saveGearTo(path));
+    const QJsonObject allowances = QJsonDocument::fromJson(readAll(path)).object()["allowances"].toObject();
+    QCOMPARE(allowances.keys(), QStringList{"code"});
+    // Another run of the program: the fields come back empty, the code still rules.
+    {
+        geardim::InspectionSheet again;
+        QCOMPARE(again.findChild<QLineEdit *>("allowanceUpper")->text(), QString());
+        QCOMPARE(again.findChild<QLineEdit *>("allowanceLower")->text(), QString());
+        QCOMPARE(again.findChild<QLineEdit *>("allowanceCode")->text(), QString("h7"));
+    }
+    QVERIFY(sheet()->openGearFile(path));
+    QCOMPARE(gui->window(S)->findChild<QLineEdit *>("allowanceLower")->text(), QString());
+    QCOMPARE(cell("法向齿厚 sn", 3), QString("-0.0400/-0.0900"));
+    // Esns typed: kept, Esni from the table, and said; the file keeps the typed one only.
+    gui->type(S, "allowanceUpper", "-0.02");
+    gui->click(S, "compute");
+    QCOMPARE(cell("法向齿厚 sn", 3), QString("-0.0200/-0.0900"));
+    QVERIFY2(gui->text(S, "warnings").contains("上偏差按输入值，下偏差按代号 h7 取自偏差表"), qPrintable(gui->text(S, "warnings")));
+    QVERIFY(sheet()->saveGearTo(path));
+    const QJsonObject partly = QJsonDocument::fromJson(readAll(path)).object()["allowances"].toObject();
+    QCOMPARE(partly.keys(), (QStringList{"code", "upper"}));
+    QCOMPARE(partly["upper"].toDouble(), -0.02);
+    QSettings().remove(QStringLiteral("sheet/allowanceTable"));
+}
+
+// Equal allowances (none typed) leave a measured value 未判定, never 合格.
+void TestSheetWindow::notJudgedWithoutAllowances()
+{
+    gui->click(WindowId::Menu, "Command6");
+    gui->type(S, "allowanceUpper", "");
+    gui->type(S, "allowanceLower", "");
+    gui->click(S, "compute");
+    QVERIFY(gui->text(S, "warnings").contains("未给公差"));
+    const QString nominal = cell("跨球距 M", 0);
+    int row = 0;
+    while (!table()->verticalHeaderItem(row)->text().startsWith("跨球距 M"))
+        ++row;
+    table()->item(row, 4)->setText(nominal);
+    QCOMPARE(table()->item(row, 6)->text(), QString("未判定"));
+}

@@ -3,6 +3,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -29,6 +30,8 @@ private slots:
     void badInputSaysWhyAndGreysTheTable_data();
     void badInputSaysWhyAndGreysTheTable();
     void savesOpensAndExports();
+    void keepsTheSplineWhatEverThePinOrMeasuredValue();
+    void takesDinDeviationsFromTheAllowanceTable();
 
 private:
     std::unique_ptr<GuiFixture> gui;
@@ -173,6 +176,54 @@ void TestSplineWindow::savesOpensAndExports()
     gui->type(P, "designation", "DIN 5480 - Q 50 x 2 x 24");
     QVERIFY(!window->exportPdfTo(dir.filePath("none.pdf")));
     QVERIFY(!QFile::exists(dir.filePath("none.pdf")));
+}
+
+// A pin that fits no space, or a measured M left from another spline, leaves the limits and
+// the picture; the measured value is then not judged.
+void TestSplineWindow::keepsTheSplineWhatEverThePinOrMeasuredValue()
+{
+    gui->click(WindowId::Menu, "Command7");
+    gui->type(P, "designation", "INT 24z × 2m × 30P × 6H");
+    gui->type(P, "pin", "6");
+    gui->click(P, "Command1");
+    QVERIFY(table()->isEnabled());
+    QVERIFY(!cell("齿槽宽 E", 3).isEmpty());
+    QCOMPARE(cell("棒间距 M", 2), QString());
+    QVERIFY(gui->text(P, "warnings").contains("量棒不能同时接触"));
+    gui->type(P, "pin", "");
+    gui->type(P, "measured", "22.25");
+    gui->click(P, "Command1");
+    gui->type(P, "designation", "EXT 25z × 1m × 30R × 6e");
+    gui->click(P, "Command1");
+    QVERIFY(table()->isEnabled());
+    QCOMPARE(cell("齿厚 S", 4), QString("1.4448"));
+    QVERIFY2(gui->text(P, "warnings").contains("未判定") && gui->text(P, "warnings").contains("实测值不可能"),
+             qPrintable(gui->text(P, "warnings")));
+}
+
+// 偏差表… gives a DIN 5480 designation its deviations by tolerance and dB; without a table
+// the window says the tolerance was not applied.
+void TestSplineWindow::takesDinDeviationsFromTheAllowanceTable()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("din.csv");
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("code,diameterFrom,diameterTo,upper,lower\n8f,30,50,-40,-100\n");
+    }
+    QSettings().remove(QStringLiteral("sheet/allowanceTable"));
+    gui->click(WindowId::Menu, "Command7");
+    gui->type(P, "designation", "DIN 5480 - W 50 x 2 x 24 x 8f");
+    gui->type(P, "measured", "54");
+    gui->click(P, "Command1");
+    QVERIFY(gui->text(P, "warnings").contains("没有偏差"));
+    QVERIFY(gui->text(P, "warnings").contains("未判定"));
+    gui->files.push_back(path);
+    gui->click(P, "allowanceTableButton");
+    QVERIFY2(!cell("齿厚 S", 3).isEmpty(), qPrintable(gui->text(P, "warnings")));
+    QVERIFY(!gui->text(P, "warnings").contains("未判定"));
+    QSettings().remove(QStringLiteral("sheet/allowanceTable"));
 }
 
 QTEST_MAIN(TestSplineWindow)
