@@ -430,6 +430,31 @@ void TestFiles::batchSummaryAndItsHistogram()
                           "-0.06", "--gauge-diameter", "1.7", "--measured-over-gauges", "32.3"};
     QCOMPARE(runGeardim(one, {.folder = folder.path()}).status, 0);
     QCOMPARE(runGeardim(one + QStringList{"--fail-exit"}, {.folder = folder.path()}).status, 4);
+    // Thin fails as thick does; equal allowances judge nothing: 5 with --fail-exit, 0 without.
+    QStringList thin = one;
+    thin.last() = "32.1";
+    QCOMPARE(runGeardim(thin + QStringList{"--fail-exit"}, {.folder = folder.path()}).status, 4);
+    const QStringList untoleranced{"sheet", "--module", "1", "--teeth", "30", "--gauge-diameter", "1.7",
+                                   "--measured-over-gauges", "32.3", "--fail-exit", "--format", "json"};
+    const Run notJudged = runGeardim(untoleranced, {.folder = folder.path()});
+    QCOMPARE(notJudged.status, 5);
+    QVERIFY(notJudged.out.contains("\"verdict\": \"notJudged\"") && notJudged.out.contains("allowancesNotGiven"));
+    QCOMPARE(runGeardim(untoleranced.mid(0, untoleranced.size() - 3), {.folder = folder.path()}).status, 0);
+    // In a batch: a failing part exits 4 with --fail-exit, 0 without; a line without a
+    // result still exits 3.
+    const QStringList batch{"sheet", "--batch", "parts.csv", "--out", "out.csv"};
+    QCOMPARE(runGeardim(batch, {.folder = folder.path()}).status, 0);
+    QCOMPARE(runGeardim(batch + QStringList{"--fail-exit"}, {.folder = folder.path()}).status, 4);
+    writeAll(folder.filePath("open.csv"), "module,teeth,gauge-diameter,measured-over-gauges\n1,30,1.7,32.3\n");
+    QCOMPARE(runGeardim({"sheet", "--batch", "open.csv", "--out", "out.csv", "--fail-exit"}, {.folder = folder.path()}).status, 5);
+    writeAll(folder.filePath("broken.csv"), "module,teeth,allowance-upper,allowance-lower,gauge-diameter,measured-over-gauges\n"
+                                            "1,30,-0.03,-0.06,1.7,32.3\n1,2,-0.03,-0.06,1.7,32.3\n");
+    QCOMPARE(runGeardim({"sheet", "--batch", "broken.csv", "--out", "out.csv", "--fail-exit"}, {.folder = folder.path()}).status, 3);
+    writeAll(folder.filePath("splines.csv"), "designation,spline-length,measured\nEXT 25z x 1m x 30R x 6e,15,27.45\n"
+                                             "INT 25z x 1m x 30P x 5H,15,22.35\n");
+    const QStringList splines{"spline", "--batch", "splines.csv", "--out", "out.csv"};
+    QCOMPARE(runGeardim(splines, {.folder = folder.path()}).status, 0);
+    QCOMPARE(runGeardim(splines + QStringList{"--fail-exit"}, {.folder = folder.path()}).status, 4);
 }
 
 void TestFiles::pagesSetLatinTextInALatinFace_data()

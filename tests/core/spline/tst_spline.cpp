@@ -394,6 +394,16 @@ void TestSpline::nothingIsJudgedWithoutLimits()
     QVERIFY(splineWarningMessages(din).front().find("8f") != std::string::npos);
     const auto columns = splineColumns(din);
     QVERIFY(std::find(columns.begin(), columns.end(), std::pair<std::string, std::string>{"measured.verdict", "notJudged"}) != columns.end());
+    // The batch takes the deviations from the shop's table, and counts what it judged.
+    const AllowanceTable table{{{"8f", 30, 50, -40, -100}}};
+    for (const AllowanceTable *given : {static_cast<const AllowanceTable *>(nullptr), &table}) {
+        std::istringstream in("designation,measured\nDIN 5480 - W 50 x 2 x 24 x 8f,50\n");
+        std::ostringstream out;
+        const SplineBatchSummary summary = runSplineBatch(in, out, {}, given);
+        QCOMPARE(summary.partsNotJudged, given ? 0L : 1L);
+        QCOMPARE(summary.partsFailing, given ? 1L : 0L);
+        QVERIFY(out.str().find(given ? ",thin," : ",notJudged,") != std::string::npos);
+    }
     // A λ larger than the whole tolerance is said, not hidden.
     const SplineResult longOne = computed({.designation = designation("EXT 6z × 0.5m × 45 × 4h"), .splineLength = 5000});
     QVERIFY(std::find(longOne.warnings.begin(), longOne.warnings.end(), SplineWarning::VariationExceedsTolerance) != longOne.warnings.end());
