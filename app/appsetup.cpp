@@ -1,5 +1,6 @@
 #include "app/appsetup.h"
 
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <iterator>
@@ -20,6 +21,26 @@
 static void initIconResources() { Q_INIT_RESOURCE(icons); }
 
 namespace geardim {
+
+namespace {
+QtMessageHandler qtsOwnHandler = nullptr;
+
+void withoutRuntimeFolderNote(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    if (qtsOwnHandler)
+        qtsOwnHandler(type, context, message);
+}
+} // namespace
+
+void prepareProcess()
+{
+#if defined(SIGXFSZ)
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+    qtsOwnHandler = qInstallMessageHandler(withoutRuntimeFolderNote);
+}
 
 void setUpApplication()
 {

@@ -4,6 +4,12 @@
 
 namespace geardim {
 
+// What the process needs before anything else, windows or command line: a file-size
+// limit makes a write fail with its reason (EFBIG) instead of killing the program, so
+// that every writer keeps the old file and says why; and Qt's note that XDG_RUNTIME_DIR
+// is not set, which concerns no file of the program, is not printed.
+void prepareProcess();
+
 // What the program sets up once before its first window: the fonts, where settings
 // are kept, and that hiding the menu does not end the program.
 void setUpApplication();

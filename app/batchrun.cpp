@@ -26,6 +26,21 @@ bool sameFile(const QString &a, const QString &b)
 #endif
 }
 
+std::optional<int> refuseOutputOverInput(const QCommandLineParser &parser, std::initializer_list<const QCommandLineOption *> inputs,
+                                         std::initializer_list<const QCommandLineOption *> outputs)
+{
+    for (const QCommandLineOption *input : inputs) {
+        if (!parser.isSet(*input))
+            continue;
+        for (const QCommandLineOption *output : outputs) {
+            if (parser.isSet(*output) && sameFile(parser.value(*input), parser.value(*output)))
+                return usageError(QCoreApplication::translate("CommandLine", "--%1 与 --%2 是同一个文件“%3”：输出不能写到输入文件上。")
+                                      .arg(output->names().first(), input->names().first(), parser.value(*output)));
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<int> BatchRun::open(const QString &inPath, const QString &outPath)
 {
     if (const FileDone source = checkInputSource(inPath); !source.ok())

@@ -5,7 +5,10 @@
 #include <optional>
 #include <string>
 
+#include <QCommandLineParser>
 #include <QString>
+
+#include <initializer_list>
 
 #include "io/batchoutput.h"
 
@@ -33,5 +36,11 @@ private:
 
 // True when both paths name the same existing file.
 bool sameFile(const QString &a, const QString &b);
+
+// Refuses (exit 2, with the message printed) when an output option of the command names the
+// same file as one of its input options, through any name, link or hard link: the input
+// would be destroyed before or while it is read. Nothing when none does.
+std::optional<int> refuseOutputOverInput(const QCommandLineParser &parser, std::initializer_list<const QCommandLineOption *> inputs,
+                                         std::initializer_list<const QCommandLineOption *> outputs);
 
 } // namespace geardim

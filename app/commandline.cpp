@@ -232,6 +232,9 @@ int runSheet(Parsed &p)
                 return usageError(QCoreApplication::translate("CommandLine", "--%1 只用于 --batch。").arg(o->names().first()));
         }
     }
+    if (const auto refused = refuseOutputOverInput(p.parser, {&p.load, &p.allowanceTable, &p.batch},
+                                                   {&p.save, &p.pdf, &p.picture, &p.dataTable, &p.record, &p.out}))
+        return *refused;
     QSize pictureSize;
     if (p.parser.isSet(p.picture)) {
         const QStringList wh = p.parser.value(p.pictureSize).split(u'x');

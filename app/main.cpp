@@ -10,6 +10,7 @@
 int main(int argc, char *argv[])
 {
     using namespace geardim;
+    prepareProcess();
     std::string refused;
     const Language language = chooseLanguage(argc, argv, &refused);
     // A language the program does not speak is a usage error, said in both of its languages.

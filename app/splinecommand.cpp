@@ -60,6 +60,8 @@ int runSplineCommand(const QStringList &arguments)
     const QString form = parser.value(format);
     if (form != QLatin1String("text") && form != QLatin1String("csv") && form != QLatin1String("json"))
         return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "未知的输出格式“%1”。")).arg(form));
+    if (const auto refused = refuseOutputOverInput(parser, {&load, &allowanceTable, &batch}, {&save, &pdf, &outFile}))
+        return *refused;
     if (parser.isSet(batch)) {
         // The batch's lines carry every input.
         for (const QCommandLineOption *single : {&designation, &pin, &length, &upper, &lower, &variation, &load, &save, &pdf, &measured}) {

@@ -9,8 +9,12 @@
 #include "io/safefile.h"
 
 #if defined(Q_OS_UNIX)
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
+#include <cerrno>
+#include <random>
 
 namespace geardim {
 namespace {
@@ -33,9 +37,13 @@ extern "C" void removePendingAndDie(int signal)
 
 void watchSignals(bool on)
 {
+    // A closed pipe downstream ends the program as a terminal's Ctrl+C does.
     for (int signal : {SIGINT, SIGTERM
 #if defined(SIGHUP)
                        , SIGHUP
+#endif
+#if defined(SIGPIPE)
+                       , SIGPIPE
 #endif
          })
         std::signal(signal, on ? removePendingAndDie : SIG_DFL);
@@ -45,7 +53,7 @@ constexpr std::size_t kBlock = 64 * 1024;
 
 } // namespace
 
-BatchOutputFile::DeviceBuffer::DeviceBuffer(QIODevice &device)
+BatchOutputFile::DeviceBuffer::DeviceBuffer(QIODevice *device)
     : device_(device), block_(kBlock)
 {
     setp(block_.data(), block_.data() + block_.size());
@@ -54,8 +62,8 @@ BatchOutputFile::DeviceBuffer::DeviceBuffer(QIODevice &device)
 bool BatchOutputFile::DeviceBuffer::drain()
 {
     const qint64 size = pptr() - pbase();
-    if (size > 0 && problem.isEmpty() && !writeAllOf(device_, pbase(), size))
-        problem = device_.errorString();
+    if (size > 0 && problem.isEmpty() && !writeAllOf(*device_, pbase(), size))
+        problem = device_->errorString();
     setp(block_.data(), block_.data() + block_.size());
     return problem.isEmpty();
 }
@@ -74,7 +82,7 @@ BatchOutputFile::DeviceBuffer::int_type BatchOutputFile::DeviceBuffer::overflow(
 int BatchOutputFile::DeviceBuffer::sync() { return drain() ? 0 : -1; }
 
 BatchOutputFile::BatchOutputFile(QString path)
-    : path_(std::move(path)), buffer_(temporary_), stream_(&buffer_)
+    : path_(std::move(path)), buffer_(&temporary_), stream_(&buffer_)
 {
 }
 
@@ -95,6 +103,19 @@ FileDone BatchOutputFile::open()
     if (const QFileInfo link(path_); link.isSymLink() && link.exists())
         path_ = link.canonicalFilePath();
     const QFileInfo target(path_);
+#if defined(O_TMPFILE)
+    // A file without a name in the output's folder: nothing to remove if the program dies.
+    unnamedHandle_ = ::open(QFile::encodeName(target.absolutePath()).constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    if (unnamedHandle_ >= 0) {
+        if (!unnamed_.open(unnamedHandle_, QIODevice::ReadWrite | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+            ::close(unnamedHandle_);
+            unnamedHandle_ = -1;
+            return FileDone::refused(unnamed_.errorString());
+        }
+        buffer_.setDevice(&unnamed_);
+        return {};
+    }
+#endif
     temporary_.setFileTemplate(target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
     if (!temporary_.openUnbuffered())
         return FileDone::refused(temporary_.errorString());
@@ -111,16 +132,19 @@ FileDone BatchOutputFile::commit()
     stream_.flush();
     if (!buffer_.problem.isEmpty())
         return FileDone::refused(buffer_.problem);
-    if (!temporary_.flush())
-        return FileDone::refused(temporary_.errorString());
+    if (!device().flush())
+        return FileDone::refused(device().errorString());
 #if defined(Q_OS_UNIX)
-    if (::fsync(temporary_.handle()) != 0)
+    if (::fsync(device().handle()) != 0)
         return FileDone::refused(qt_error_string(errno));
 #endif
+    if (unnamedHandle_ >= 0)
+        return commitUnnamed();
     // The new file gets the old one's permissions, or the usual ones of a new file.
     const QFileInfo old(path_);
     temporary_.setPermissions(old.exists() ? old.permissions()
                                            : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    keepOwner(temporary_.handle(), path_);
     temporary_.close();
     const QByteArray from = QFile::encodeName(temporary_.fileName());
     const QByteArray to = QFile::encodeName(path_);
@@ -135,6 +159,49 @@ FileDone BatchOutputFile::commit()
     watchSignals(false);
     pendingFile[0] = 0;
     return {};
+}
+
+FileDone BatchOutputFile::commitUnnamed()
+{
+#if defined(O_TMPFILE)
+    const QFileInfo old(path_);
+    // The new file gets the old one's permissions, or the usual ones of a new file.
+    struct stat before {};
+    const mode_t mode = ::stat(QFile::encodeName(path_).constData(), &before) == 0 ? before.st_mode & 07777 : 0644;
+    if (::fchmod(unnamedHandle_, mode) != 0)
+        return FileDone::refused(qt_error_string(errno));
+    keepOwner(unnamedHandle_, path_);
+    // The file gets a hidden name beside the output, for no longer than the rename takes,
+    // and then the output's own: a rename replaces the old output in one step.
+    const QByteArray from = "/proc/self/fd/" + QByteArray::number(unnamedHandle_);
+    const QByteArray folder = QFile::encodeName(old.absolutePath()) + "/." + QFile::encodeName(old.fileName()) + ".";
+    std::mt19937 random(std::random_device{}());
+    QByteArray named;
+    for (int attempt = 0;; ++attempt) {
+        named = folder + QByteArray::number(quint32(random()), 36);
+        if (::linkat(AT_FDCWD, from.constData(), AT_FDCWD, named.constData(), AT_SYMLINK_FOLLOW) == 0)
+            break;
+        if (errno != EEXIST || attempt > 100)
+            return FileDone::refused(qt_error_string(errno));
+    }
+    if (std::size_t(named.size()) < sizeof pendingFile) {
+        std::memcpy(pendingFile, named.constData(), std::size_t(named.size()) + 1);
+        watchSignals(true);
+    }
+    const bool renamed = std::rename(named.constData(), QFile::encodeName(path_).constData()) == 0;
+    const int error = errno;
+    if (!renamed)
+        ::unlink(named.constData());
+    watchSignals(false);
+    pendingFile[0] = 0;
+    if (!renamed)
+        return FileDone::refused(qt_error_string(error));
+    committed_ = true;
+    unnamed_.close();
+    return {};
+#else
+    return FileDone::refused(QString());
+#endif
 }
 
 } // namespace geardim

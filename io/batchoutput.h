@@ -12,8 +12,9 @@
 
 // The batch's output file, replaced all or nothing: the lines go into a temporary file
 // beside it, which is renamed over it only when the batch has ended and every byte is
-// on the disk. A failure, or SIGINT, SIGTERM or SIGHUP, removes the temporary file and
-// leaves the old output as it was.
+// on the disk. Where the file system has them the temporary file has no name until then
+// (O_TMPFILE), so that not even a kill -9 leaves it behind; elsewhere a failure, or SIGINT,
+// SIGTERM, SIGHUP or SIGPIPE, removes it. Either way the old output stays as it was.
 namespace geardim {
 
 class BatchOutputFile {
@@ -35,7 +36,8 @@ private:
     // Writes through to the temporary file in blocks, keeping the first failure's reason.
     class DeviceBuffer : public std::streambuf {
     public:
-        explicit DeviceBuffer(QIODevice &device);
+        explicit DeviceBuffer(QIODevice *device);
+        void setDevice(QIODevice *device) { device_ = device; }
         QString problem;
 
     protected:
@@ -44,7 +46,7 @@ private:
 
     private:
         bool drain();
-        QIODevice &device_;
+        QIODevice *device_;
         std::vector<char> block_;
     };
 
@@ -55,8 +57,14 @@ private:
         bool openUnbuffered() { return QTemporaryFile::open(QIODevice::ReadWrite | QIODevice::Unbuffered); }
     };
 
+    // Where the lines go: the unnamed file (unnamed_) or the named one (temporary_).
+    QFileDevice &device() { return unnamedHandle_ >= 0 ? static_cast<QFileDevice &>(unnamed_) : temporary_; }
+    FileDone commitUnnamed();
+
     QString path_;
     UnbufferedTemporaryFile temporary_;
+    QFile unnamed_;
+    int unnamedHandle_ = -1;
     DeviceBuffer buffer_;
     std::ostream stream_;
     bool committed_ = false;

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <map>
 
+#include "core/common/excerpt.h"
 #include "core/sheet/sheetinputs.h"
 #include "io/safefile.h"
 
@@ -112,7 +113,7 @@ FileOutcome<GearDocument> gearFromDocument(const QJsonObject &root)
     // version (1.2 …) may add keys of its own.
     if (version.toDouble() <= kOwnVersion) {
         if (const QString unknown = unknownKey(root); !unknown.isEmpty())
-            return Read::refused(QCoreApplication::translate("GearFile", "不认识的键“%1”：请检查拼写。").arg(unknown));
+            return Read::refused(QCoreApplication::translate("GearFile", "不认识的键“%1”：请检查拼写。").arg(QString::fromStdString(excerpt(unknown.toStdString()))));
     }
     // Every input where the table puts it; absent or null keeps its default.
     SheetInput in;

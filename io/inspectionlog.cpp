@@ -129,7 +129,7 @@ FileDone appendInspection(const QString &path, const InspectionRecord &record, c
         if (!linked && !QFileInfo::exists(path))
             return refused(qt_error_string(!made ? error : linkError));
     }
-    const int fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    const int fd = ::open(name.constData(), O_RDWR | O_APPEND | O_CLOEXEC);
     if (fd < 0)
         return refused(qt_error_string(errno));
     // The log is appended to, not replaced: rewriting it whole for every workpiece would cost its
@@ -142,7 +142,32 @@ FileDone appendInspection(const QString &path, const InspectionRecord &record, c
         ::close(fd);
         return refused(qt_error_string(error));
     }
-    if (!writeAll(fd, line)) {
+    // Only a log takes a line: an empty file gets the header first, a file that begins with
+    // another header is not this program's log and is left alone, and a last line left open
+    // (a file edited by hand) is closed before the record, not glued onto.
+    QByteArray bytes = line;
+    if (before.st_size == 0) {
+        bytes = inspectionLogHeader() + "\n" + line;
+    } else {
+        const QByteArray header = inspectionLogHeader() + "\n";
+        QByteArray first(header.size() + 1, '\0');
+        const ssize_t got = ::pread(fd, first.data(), std::size_t(first.size()), 0);
+        first.resize(got > 0 ? int(got) : 0);
+        if (first.startsWith("\xEF\xBB\xBF"))
+            first.remove(0, 3); // a byte-order mark a spreadsheet may have written
+        const bool isLog = first.startsWith(header) || first.startsWith(inspectionLogHeader() + "\r\n");
+        char last = '\n';
+        if (!isLog || ::pread(fd, &last, 1, before.st_size - 1) != 1) {
+            const int error = errno;
+            ::close(fd);
+            return refused(isLog ? qt_error_string(error)
+                                 : QCoreApplication::translate("InspectionLog", "这个文件不是检验记录（第一行不是检验记录的表头），不能在其后追加"),
+                           oldFileNote(true));
+        }
+        if (last != '\n')
+            bytes.prepend('\n');
+    }
+    if (!writeAll(fd, bytes)) {
         const int error = errno;
         const bool restored = ::ftruncate(fd, before.st_size) == 0;
         ::close(fd);

@@ -12,7 +12,8 @@ namespace geardim {
 
 // Why a file cannot be written at path: it is a folder, or something other than a
 // regular file (a device node, a FIFO, a socket), which a save would replace with a
-// regular file. Done when path is a regular file, a link to one, or nothing yet.
+// regular file, or a link that leads nowhere (dangling, or a loop). Done when path is a
+// regular file, a link to one, or nothing yet.
 FileDone checkOutputTarget(const QString &path);
 
 // Why path cannot be read as a file: it is missing, a folder, or not a regular file (a
@@ -24,6 +25,10 @@ FileDone checkInputSource(const QString &path);
 // reason ("No space left on device", in the language of Qt's texts); the old file, if
 // any, is then as it was.
 FileDone writeWholeFile(const QString &path, const QByteArray &bytes);
+
+// Gives the open file handle the owner and group of the file at path, where there is one
+// and the program may (it runs as root in services): a replaced file stays its owner's.
+void keepOwner(int handle, const QString &path);
 
 // Writes every byte, going on after a short write so that a failure comes with the
 // device's reason (errorString()); false on failure.

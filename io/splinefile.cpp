@@ -7,6 +7,7 @@
 
 #include <cmath>
 
+#include "core/common/excerpt.h"
 #include "core/spline/splinereport.h"
 #include "io/gearfile.h"
 #include "io/language.h"
@@ -65,7 +66,7 @@ FileOutcome<SplineFileInputs> fromDocument(const QJsonObject &root)
         }
         // A misspelt key would silently lose its value.
         if (!known)
-            return Read::refused(said(QT_TRANSLATE_NOOP("SplineFile", "未知的键“%1”。")).arg(key));
+            return Read::refused(said(QT_TRANSLATE_NOOP("SplineFile", "未知的键“%1”。")).arg(QString::fromStdString(excerpt(key.toStdString()))));
     }
     if (const FileOutcome<SplineInput> input = splineInputOf(in); !input.ok())
         return Read::refused(input.problem());

@@ -337,6 +337,10 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <source>实测值不合格时以状态 4 退出，无法判定时以状态 5 退出（供脚本使用）</source>
         <translation>Exit with status 4 when a measured value fails, 5 when it cannot be judged (for scripts)</translation>
     </message>
+    <message>
+        <source>--%1 与 --%2 是同一个文件“%3”：输出不能写到输入文件上。</source>
+        <translation>--%1 and --%2 are the same file "%3": an output cannot be written over an input.</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>
@@ -1085,6 +1089,10 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <source>无法写入检验记录“%1”：%2。%3</source>
         <translation>cannot write the inspection log &quot;%1&quot;: %2. %3</translation>
     </message>
+    <message>
+        <source>这个文件不是检验记录（第一行不是检验记录的表头），不能在其后追加</source>
+        <translation>this file is not an inspection log (its first line is not the log's header); nothing is appended to it</translation>
+    </message>
 </context>
 <context>
     <name>Picture</name>
@@ -1326,6 +1334,10 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <source>下偏差按输入值，上偏差按代号 %1 取自偏差表。</source>
         <translation>Lower allowance as typed; upper allowance from the allowance table by code %1.</translation>
     </message>
+    <message>
+        <source>无法导出“%1”：PDF 的文件名须以 .pdf 结尾。</source>
+        <translation>Cannot export "%1": a PDF's file name must end in .pdf.</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>
@@ -1348,6 +1360,14 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>原有文件未改动。</source>
         <translation>The old file is unchanged.</translation>
+    </message>
+    <message>
+        <source>这是一个循环的符号链接，不指向任何文件</source>
+        <translation>this is a symbolic link in a loop, which leads to no file</translation>
+    </message>
+    <message>
+        <source>这是一个悬空的符号链接：它指向的文件不存在</source>
+        <translation>this is a dangling symbolic link: the file it points to does not exist</translation>
     </message>
 </context>
 <context>
@@ -2078,11 +2098,11 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>测量尺寸表按量棒计算 M = %1：奇数齿斜齿轮的两根量棒不在同一直径上。本窗口的 M 按量球的算法。</source>
-        <translation>The inspection sheet gives M = %1 over pins: on an odd helical gear the two pins do not stand on one diameter. This window's M follows the ball arithmetic.</translation>
+        <translation>The inspection sheet gives M = %1 over pins: on an odd helical gear the two pins do not stand on one diameter. This window&apos;s M follows the ball arithmetic.</translation>
     </message>
     <message>
         <source>测量尺寸表取最接近的跨测齿数 k = %1（W = %2）。本窗口的 k 按它自己的跨测齿数公式。</source>
-        <translation>The inspection sheet takes the nearest span count k = %1 (W = %2). This window's k follows its own span formula.</translation>
+        <translation>The inspection sheet takes the nearest span count k = %1 (W = %2). This window&apos;s k follows its own span formula.</translation>
     </message>
 </context>
 <context>
@@ -2509,7 +2529,7 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>DIN 5480：未输入偏差时，按标记中的公差代号和参考直径 dB 从齿厚偏差表取上下偏差</source>
-        <translation>DIN 5480: without typed deviations, take them from the allowance table by the designation's tolerance and the reference diameter dB</translation>
+        <translation>DIN 5480: without typed deviations, take them from the allowance table by the designation&apos;s tolerance and the reference diameter dB</translation>
     </message>
     <message>
         <source>齿厚偏差表</source>

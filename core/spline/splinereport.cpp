@@ -1,5 +1,6 @@
 #include "core/spline/splinereport.h"
 
+#include "core/common/excerpt.h"
 #include "core/common/translatable.h"
 #include "core/sheet/measurement.h"
 
@@ -85,7 +86,7 @@ std::string designationErrorText(const DesignationError &error, const TextTransl
 {
     if (error.part.empty())
         return translated(tr, QT_TRANSLATE_NOOP("Spline", "花键标记不完整，例如 INT 25z × 1m × 30P × 5H ISO 4156 或 DIN 5480 - W 50 x 2 x 24 x 8f。"));
-    return filled(translated(tr, QT_TRANSLATE_NOOP("Spline", "无法识别花键标记中的“%1”。")), error.part);
+    return filled(translated(tr, QT_TRANSLATE_NOOP("Spline", "无法识别花键标记中的“%1”。")), excerpt(error.part));
 }
 
 std::string splineMeasuredLine(const SplineResult &r, const TextTranslator &tr)

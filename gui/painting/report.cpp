@@ -182,6 +182,9 @@ void paintReport(QPainter &p, QPagedPaintDevice &device, const SheetResult &r, c
 FileDone writePdfPage(const QString &path, const QString &title, const std::function<void(QPainter &, QPagedPaintDevice &)> &paint)
 {
     const QString name = QFileInfo(path).fileName();
+    // A PDF under another name is a slip that would replace some other file.
+    if (QFileInfo(path).suffix().toLower() != QLatin1String("pdf"))
+        return FileDone::refused(QCoreApplication::translate("Report", "无法导出“%1”：PDF 的文件名须以 .pdf 结尾。").arg(name));
     if (const FileDone target = checkOutputTarget(path); !target.ok())
         return FileDone::refused(QCoreApplication::translate("Report", "无法导出“%1”：%2。").arg(name, target.problem()));
     registerSongSubstitutes();

@@ -54,6 +54,21 @@ const Output kOutputs[] = {
     {"spline_batch_out", {"--batch", "splines.csv", "--out", "%1"}, "splines-out.csv"},
 };
 
+bool isLog(const Output &o) { return QByteArray(o.name) == "inspection_log"; }
+
+// Puts an old file at path for the output to replace, or, for the log, to append to (a
+// log of one workpiece): its bytes, which a failed write must leave as they are.
+QByteArray writeOld(const Output &o, const QString &path)
+{
+    if (!isLog(o)) {
+        writeAll(path, kOldGear);
+        return kOldGear;
+    }
+    QFile::remove(path);
+    runGeardim({"sheet", "--module", "2", "--teeth", "17", "--record", path});
+    return readAll(path);
+}
+
 QStringList argumentsFor(const Output &o, const QString &path)
 {
     const bool batch = o.arguments.first() == "--batch";
@@ -99,6 +114,12 @@ private slots:
     void onlyRegularFilesAreReplaced();
     void fifosAreRefusedInsteadOfWaitedFor_data();
     void fifosAreRefusedInsteadOfWaitedFor();
+    void replacedFileKeepsItsOwner_data() { addOutputRows(); }
+    void replacedFileKeepsItsOwner();
+    void outputNamedAsAnInputIsRefused_data();
+    void outputNamedAsAnInputIsRefused();
+    void recordsOnlyIntoALog();
+    void noNoteAboutTheRuntimeFolder();
     void batchNeverWritesOverItsInput_data();
     void batchNeverWritesOverItsInput();
     void killedBatchLeavesTheOldOutput_data();
@@ -144,7 +165,7 @@ void TestFiles::fullDiskKeepsTheOldFileAndSaysWhy()
     const QString path = fullDisk + "/" + o.file;
     for (const QString &name : QDir(fullDisk).entryList(QDir::Files | QDir::Hidden))
         QFile::remove(fullDisk + "/" + name);
-    writeAll(path, kOldGear);
+    const QByteArray old = writeOld(o, path);
     writeAll(dir.filePath("in.csv"), "module,teeth\n1,30\n2,40\n");
     // Fill the disk to the last byte.
     QFile filler(fullDisk + "/filler");
@@ -162,7 +183,7 @@ void TestFiles::fullDiskKeepsTheOldFileAndSaysWhy()
         // The system's reason, in the language of Qt's texts where Qt has it.
         QVERIFY2(said.contains(language == QLatin1String("en") ? "No space left on device" : "没有剩余空间"), qPrintable(said));
         QVERIFY2(said.contains(language == QLatin1String("en") ? "unchanged" : "原有文件未改动"), qPrintable(said));
-        QCOMPARE(readAll(path), kOldGear);
+        QCOMPARE(readAll(path), old);
     }
     QFile::remove(fullDisk + "/filler");
     QCOMPARE(QDir(fullDisk).entryList(QDir::Files | QDir::Hidden), QStringList{o.file}); // no temporary file left
@@ -172,18 +193,27 @@ void TestFiles::fileSizeLimitKeepsTheOldFile()
 {
     QFETCH(int, output);
     const Output &o = kOutputs[output];
-    const QString path = dir.filePath(QStringLiteral("limited-%1").arg(o.file));
-    writeAll(path, kOldGear);
-    writeAll(dir.filePath("in.csv"), "module,teeth\n1,30\n2,40\n");
-    // Every output is larger than 200 bytes; a write beyond the limit fails (EFBIG).
-    const Run run = runGeardim(QStringList{"--lang", "en"} + argumentsFor(o, path), {.folder = dir.path(), .inChild = [] {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{200, 200};
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("limited-%1").arg(o.file));
+    const QByteArray old = writeOld(o, path);
+    writeAll(folder.filePath("in.csv"), "module,teeth\n1,30\n2,40\n");
+    writeAll(folder.filePath("splines.csv"), readAll(dir.filePath("splines.csv")));
+    // Every output is larger than the limit; a write beyond it fails (EFBIG). The program
+    // starts with SIGXFSZ as a shell leaves it, deadly: it must set it aside itself.
+    const rlim_t size = rlim_t(std::max<qsizetype>(200, old.size() + 100));
+    const Run run = runGeardim(QStringList{"--lang", "en"} + argumentsFor(o, path), {.folder = folder.path(), .inChild = [size] {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit limit{size, size};
         setrlimit(RLIMIT_FSIZE, &limit);
     }});
     QCOMPARE(run.status, 1);
     QVERIFY2(run.err.contains("File too large") && run.err.contains("unchanged"), run.err.constData());
-    QCOMPARE(readAll(path), kOldGear);
+    QCOMPARE(readAll(path), old);
+    // Nothing left beside it: no temporary file, named or hidden.
+    QStringList left = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
+    left.removeAll("in.csv");
+    left.removeAll("splines.csv");
+    QCOMPARE(left, QStringList{QFileInfo(path).fileName()});
 }
 
 void TestFiles::onlyRegularFilesAreReplaced()
@@ -210,11 +240,120 @@ void TestFiles::onlyRegularFilesAreReplaced()
     // A link to a regular file is that file: it is written through the link.
     const QString real = dir.filePath(QStringLiteral("real-%1").arg(o.file));
     const QString link = dir.filePath(QStringLiteral("link-%1").arg(o.file));
-    writeAll(real, kOldGear);
+    const QByteArray old = writeOld(o, real);
     QVERIFY(QFile::link(real, link));
     writeAll(dir.filePath("in.csv"), "module,teeth\n1,30\n");
     QCOMPARE(runGeardim(argumentsFor(o, link), {.folder = dir.path()}).status, 0);
-    QVERIFY(readAll(real) != kOldGear);
+    QVERIFY(readAll(real) != old);
+    QVERIFY(QFileInfo(link).isSymLink());
+    // A link that leads nowhere, dangling or in a loop, is refused with why, and stays a link.
+    const QString dangling = dir.filePath(QStringLiteral("dangling-%1").arg(o.file));
+    QVERIFY(QFile::link(dir.filePath("nowhere"), dangling));
+    const QString loop = dir.filePath(QStringLiteral("loop-%1").arg(o.file));
+    QVERIFY(QFile::link(loop, loop));
+    for (const auto &[target, why] : {std::pair{dangling, "dangling"}, {loop, "loop"}}) {
+        const Run run = runGeardim(QStringList{"--lang", "en"} + argumentsFor(o, target), {.folder = dir.path()});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(why), run.err.constData());
+        QVERIFY(QFileInfo(target).isSymLink());
+    }
+    QVERIFY(!QFileInfo::exists(dir.filePath("nowhere")));
+}
+
+// Run as root (in services and containers), a save over a user's file leaves it the user's.
+void TestFiles::replacedFileKeepsItsOwner()
+{
+    QFETCH(int, output);
+    if (::geteuid() != 0)
+        QSKIP("only root may give a file to another owner");
+    const Output &o = kOutputs[output];
+    const QString path = dir.filePath(QStringLiteral("owned-%1").arg(o.file));
+    const QByteArray old = writeOld(o, path);
+    QVERIFY(::chown(QFile::encodeName(path).constData(), 1234, 2345) == 0);
+    QVERIFY(::chmod(QFile::encodeName(path).constData(), 0640) == 0);
+    writeAll(dir.filePath("in.csv"), "module,teeth\n1,30\n");
+    QCOMPARE(runGeardim(argumentsFor(o, path), {.folder = dir.path()}).status, 0);
+    QVERIFY(readAll(path) != old);
+    struct stat st {};
+    QVERIFY(::stat(QFile::encodeName(path).constData(), &st) == 0);
+    QCOMPARE(int(st.st_uid), 1234);
+    QCOMPARE(int(st.st_gid), 2345);
+    QCOMPARE(int(st.st_mode & 0777), 0640);
+}
+
+// An output that is one of the command's inputs, by any name or link, is refused before
+// anything is written, and the input is as it was.
+void TestFiles::outputNamedAsAnInputIsRefused_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("input");
+    QTest::newRow("gear file as pdf") << QStringList{"sheet", "--load", "g.gear", "--pdf", "./g.gear"} << "g.gear";
+    QTest::newRow("gear file as log") << QStringList{"sheet", "--load", "g.gear", "--record", "../%1/g.gear"} << "g.gear";
+    QTest::newRow("gear file saved through a symlink") << QStringList{"sheet", "--load", "g.gear", "--teeth", "40", "--save", "link.gear"} << "g.gear";
+    QTest::newRow("gear file as data table by a hard link") << QStringList{"sheet", "--load", "hard.csv", "--data-table", "g.gear"} << "g.gear";
+    for (const char *out : {"--save", "--pdf", "--data-table", "--record", "--picture"})
+        QTest::newRow(qPrintable(QStringLiteral("allowance table as %1").arg(out)))
+            << QStringList{"sheet", "--module", "1", "--teeth", "30", "--allowance-table", "t.csv", out, "t.csv"} << "t.csv";
+    QTest::newRow("allowance table as batch out") << QStringList{"sheet", "--batch", "in.csv", "--allowance-table", "t.csv", "--out", "./t.csv"}
+                                                  << "t.csv";
+    QTest::newRow("spline file as pdf") << QStringList{"spline", "--load", "s.spline", "--pdf", "./s.spline"} << "s.spline";
+    QTest::newRow("spline table as batch out")
+        << QStringList{"spline", "--batch", "splines.csv", "--allowance-table", "t.csv", "--out", "t.csv"} << "t.csv";
+}
+
+void TestFiles::outputNamedAsAnInputIsRefused()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, input);
+    QTemporaryDir folder;
+    writeAll(folder.filePath("g.gear"), kOldGear);
+    writeAll(folder.filePath("t.csv"), "code,diameterFrom,diameterTo,upper,lower\nh7,0,100,-40,-90\n");
+    writeAll(folder.filePath("s.spline"), R"({"format": "geardim-spline", "version": 1, "designation": "EXT 24z x 2m x 30P"})");
+    writeAll(folder.filePath("in.csv"), "module,teeth\n1,30\n");
+    writeAll(folder.filePath("splines.csv"), "designation\nEXT 24z x 2m x 30P\n");
+    QVERIFY(QFile::link(folder.filePath("g.gear"), folder.filePath("link.gear")));
+    QVERIFY(::link(QFile::encodeName(folder.filePath("g.gear")).constData(), QFile::encodeName(folder.filePath("hard.csv")).constData()) == 0);
+    const QByteArray before = readAll(folder.filePath(input));
+    for (QString &a : arguments)
+        a.replace("%1", QFileInfo(folder.path()).fileName());
+    const Run run = runGeardim(arguments, {.folder = folder.path()});
+    QCOMPARE(run.status, 2);
+    QVERIFY2(run.err.contains("同一个文件"), run.err.constData());
+    QCOMPARE(readAll(folder.filePath(input)), before);
+}
+
+// --record appends only to a log: an empty file gets the header first, a last line left
+// open is closed first, and a CSV with another header is refused and kept.
+void TestFiles::recordsOnlyIntoALog()
+{
+    QTemporaryDir folder;
+    const QStringList record{"sheet", "--module", "1", "--teeth", "30", "--record"};
+    writeAll(folder.filePath("empty.csv"), "");
+    QCOMPARE(runGeardim(record + QStringList{"empty.csv"}, {.folder = folder.path()}).status, 0);
+    const QList<QByteArray> lines = readAll(folder.filePath("empty.csv")).split('\n');
+    QCOMPARE(lines.size(), 3); // header, record, and the end of the last line
+    QVERIFY(lines[0].startsWith("time,drawing,part"));
+    QByteArray open = readAll(folder.filePath("empty.csv"));
+    open.chop(1);
+    writeAll(folder.filePath("open.csv"), open);
+    QCOMPARE(runGeardim(record + QStringList{"open.csv"}, {.folder = folder.path()}).status, 0);
+    QCOMPARE(readAll(folder.filePath("open.csv")).count('\n'), 3);
+    QVERIFY(readAll(folder.filePath("open.csv")).endsWith("\n"));
+    writeAll(folder.filePath("other.csv"), "name,value\na,1\n");
+    const Run other = runGeardim(QStringList{"--lang", "en"} + record + QStringList{"other.csv"}, {.folder = folder.path()});
+    QCOMPARE(other.status, 1);
+    QVERIFY2(other.err.contains("not an inspection log"), other.err.constData());
+    QCOMPARE(readAll(folder.filePath("other.csv")), QByteArray("name,value\na,1\n"));
+}
+
+// Qt's note about XDG_RUNTIME_DIR says nothing of the program's files: not printed.
+void TestFiles::noNoteAboutTheRuntimeFolder()
+{
+    QTemporaryDir folder;
+    const Run run = runGeardim({"sheet", "--module", "1", "--teeth", "30", "--pdf", "a.pdf", "--picture", "a.png"},
+                               {.environment = {"XDG_RUNTIME_DIR="}, .folder = folder.path()});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.err, QByteArray());
 }
 
 void TestFiles::fifosAreRefusedInsteadOfWaitedFor_data()
@@ -279,6 +418,8 @@ void TestFiles::killedBatchLeavesTheOldOutput_data()
     QTest::newRow("SIGINT") << SIGINT;
     QTest::newRow("SIGTERM") << SIGTERM;
     QTest::newRow("SIGHUP") << SIGHUP;
+    QTest::newRow("SIGPIPE") << SIGPIPE;
+    QTest::newRow("SIGKILL") << SIGKILL;
 }
 
 void TestFiles::killedBatchLeavesTheOldOutput()
@@ -291,11 +432,18 @@ void TestFiles::killedBatchLeavesTheOldOutput()
     process.setWorkingDirectory(folder.path());
     process.start(QStringLiteral(GEARDIM_EXE), {"sheet", "--batch", "many.csv", "--out", "out.csv"});
     QVERIFY(process.waitForStarted());
-    // Kill it once it is writing: its temporary file has grown.
-    const auto writing = [&folder] {
-        const QFileInfoList files = QDir(folder.path()).entryInfoList(QDir::Files | QDir::Hidden);
-        return std::any_of(files.begin(), files.end(),
-                           [](const QFileInfo &f) { return f.fileName().startsWith(".out.csv") && f.size() > 100000; });
+    // Kill it once it is writing: its temporary file, named or not, has grown (seen through
+    // the program's open files, as an unnamed file has no name in the folder).
+    const auto writing = [&process, &folder] {
+        const QString fds = QStringLiteral("/proc/%1/fd").arg(process.processId());
+        for (const QString &fd : QDir(fds).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System)) {
+            const QString target = QFile::symLinkTarget(fds + "/" + fd);
+            struct stat st {};
+            if (target.startsWith(folder.path()) && !target.endsWith("many.csv")
+                && ::stat(QFile::encodeName(fds + "/" + fd).constData(), &st) == 0 && st.st_size > 100000)
+                return true;
+        }
+        return false;
     };
     QTRY_VERIFY_WITH_TIMEOUT(writing(), 20000);
     ::kill(pid_t(process.processId()), signal);
