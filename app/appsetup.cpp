@@ -11,9 +11,12 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
+#include <QSettings>
 #include <QWidget>
 
 #include "app/windows.h"
+#include "gui/sheet/inspectionsheet.h"
+#include "gui/spline/splinewindow.h"
 #include "gui/toolkit/firstpaint.h"
 #include "gui/toolkit/fonts.h"
 #include "gui/toolkit/registry.h"
@@ -50,6 +53,7 @@ void setUpApplication()
     // Where QSettings keeps the sheet's last inputs and recent files.
     QCoreApplication::setOrganizationName(QStringLiteral("geardim"));
     QCoreApplication::setApplicationName(QStringLiteral("geardim"));
+    QSettings::setDefaultFormat(settingsFormat());
     installFonts();
 }
 
@@ -143,7 +147,17 @@ bool hasDisplay(int argc, char *argv[])
 
 } // namespace
 
-int runProgram(int argc, char *argv[], Language language)
+QString documentArgument(int argc, char *argv[])
+{
+    if (argc != 2 || argv[1][0] == '-')
+        return {};
+    const QString path = QString::fromLocal8Bit(argv[1]);
+    return path.endsWith(QLatin1String(".gear"), Qt::CaseInsensitive) || path.endsWith(QLatin1String(".spline"), Qt::CaseInsensitive)
+               ? path
+               : QString();
+}
+
+int runProgram(int argc, char *argv[], Language language, const QString &document)
 {
     // Without a display Qt would abort with its own message; say what to do instead.
     if (!hasDisplay(argc, argv)) {
@@ -172,6 +186,18 @@ int runProgram(int argc, char *argv[], Language language)
     if (qEnvironmentVariableIsSet("GEARDIM_QUIT_AFTER_FIRST_PAINT"))
         quitAfterFirstPaint(menu);
     registry.show(WindowId::Menu);
+    if (!document.isEmpty()) {
+        // The file's own window, as the menu's button would open it; a file it cannot read
+        // is said there.
+        const bool spline = document.endsWith(QLatin1String(".spline"), Qt::CaseInsensitive);
+        const WindowId id = spline ? WindowId::Spline : WindowId::Sheet;
+        registry.hide(WindowId::Menu);
+        registry.show(id);
+        if (spline)
+            static_cast<SplineWindow *>(registry.window(id))->openFile(document);
+        else
+            static_cast<InspectionSheet *>(registry.window(id))->openGearFile(document);
+    }
     return QApplication::exec();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include "io/language.h"
 
 namespace geardim {
@@ -22,6 +24,12 @@ void installWindowIcon();
 // The whole program: sets up, shows the menu and runs until the program ends. With
 // GEARDIM_QUIT_AFTER_FIRST_PAINT in the environment it says "shown" on standard output
 // once the menu has been painted, and ends (for measuring the start-up).
-int runProgram(int argc, char *argv[], Language language = Language::Chinese);
+// document, when not empty, is a gear or spline file to open in its window at once (a file
+// opened from the desktop, by its type).
+int runProgram(int argc, char *argv[], Language language = Language::Chinese, const QString &document = {});
+
+// The gear or spline file the program was started with, as a desktop starts the program
+// for a file of its type: the one argument, ending in .gear or .spline; empty otherwise.
+QString documentArgument(int argc, char *argv[]);
 
 } // namespace geardim

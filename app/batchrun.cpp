@@ -10,6 +10,7 @@
 #endif
 
 #include "app/clioutput.h"
+#include "io/platform/files.h"
 #include "io/safefile.h"
 
 namespace geardim {
@@ -47,7 +48,7 @@ std::optional<int> BatchRun::open(const QString &inPath, const QString &outPath)
         return noResult(QCoreApplication::translate("CommandLine", "无法打开批量文件“%1”：%2。").arg(inPath, source.problem()));
     in_.open(QFile::encodeName(inPath).toStdString(), std::ios::binary);
     if (!in_)
-        return noResult(QCoreApplication::translate("CommandLine", "无法打开批量文件“%1”：%2。").arg(inPath, qt_error_string(errno)));
+        return noResult(QCoreApplication::translate("CommandLine", "无法打开批量文件“%1”：%2。").arg(inPath, errnoText(errno)));
     outPath_ = outPath;
     if (!outPath.isEmpty()) {
         // Writing the input over itself would empty it before it is read.

@@ -5,6 +5,7 @@
 
 #include "app/appsetup.h"
 #include "app/commandline.h"
+#include "app/platform/console.h"
 #include "io/language.h"
 
 int main(int argc, char *argv[])
@@ -23,5 +24,10 @@ int main(int argc, char *argv[])
                      refused.c_str(), refused.c_str());
         return 2;
     }
-    return wantsCommandLine(argc, argv) ? runCommandLine(argc, argv, language) : runProgram(argc, argv, language);
+    if (const QString document = documentArgument(argc, argv); !document.isEmpty())
+        return runProgram(argc - 1, argv, language, document);
+    if (!wantsCommandLine(argc, argv))
+        return runProgram(argc, argv, language);
+    attachToParentConsole();
+    return runCommandLine(argc, argv, language);
 }

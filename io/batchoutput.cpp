@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "io/platform/files.h"
 #include "io/safefile.h"
 
 #if defined(Q_OS_UNIX)
@@ -82,7 +83,7 @@ BatchOutputFile::DeviceBuffer::int_type BatchOutputFile::DeviceBuffer::overflow(
 int BatchOutputFile::DeviceBuffer::sync() { return drain() ? 0 : -1; }
 
 BatchOutputFile::BatchOutputFile(QString path)
-    : path_(std::move(path)), buffer_(&temporary_), stream_(&buffer_)
+    : path_(std::move(path)), buffer_(&*temporary_), stream_(&buffer_)
 {
 }
 
@@ -116,10 +117,10 @@ FileDone BatchOutputFile::open()
         return {};
     }
 #endif
-    temporary_.setFileTemplate(target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
-    if (!temporary_.openUnbuffered())
-        return FileDone::refused(temporary_.errorString());
-    const QByteArray name = QFile::encodeName(temporary_.fileName());
+    temporary_->setFileTemplate(target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
+    if (!temporary_->openUnbuffered())
+        return FileDone::refused(temporary_->errorString());
+    const QByteArray name = QFile::encodeName(temporary_->fileName());
     if (std::size_t(name.size()) < sizeof pendingFile) {
         std::memcpy(pendingFile, name.constData(), std::size_t(name.size()) + 1);
         watchSignals(true);
@@ -134,28 +135,26 @@ FileDone BatchOutputFile::commit()
         return FileDone::refused(buffer_.problem);
     if (!device().flush())
         return FileDone::refused(device().errorString());
-#if defined(Q_OS_UNIX)
-    if (::fsync(device().handle()) != 0)
-        return FileDone::refused(qt_error_string(errno));
-#endif
+    if (QString why; !syncToDisk(device(), why))
+        return FileDone::refused(why);
     if (unnamedHandle_ >= 0)
         return commitUnnamed();
-    // The new file gets the old one's permissions, or the usual ones of a new file.
+    // The new file gets the old one's owner and permissions, or the usual ones of a new
+    // file; closed first, as Windows renames no open file.
     const QFileInfo old(path_);
-    temporary_.setPermissions(old.exists() ? old.permissions()
-                                           : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    keepOwner(temporary_.handle(), path_);
-    temporary_.close();
-    const QByteArray from = QFile::encodeName(temporary_.fileName());
-    const QByteArray to = QFile::encodeName(path_);
-#if defined(Q_OS_WIN)
-    // rename() does not replace a file there: the old one goes first (not atomic there).
-    QFile::remove(path_);
+#if defined(Q_OS_UNIX)
+    keepOwner(temporary_->handle(), path_); // (a handle asked of Qt on Windows would keep the file open)
 #endif
-    if (std::rename(from.constData(), to.constData()) != 0)
-        return FileDone::refused(qt_error_string(errno));
+    const QString name = temporary_->fileName();
+    temporary_->setAutoRemove(false);
+    temporary_.reset();
+    QFile::setPermissions(name, old.exists() ? old.permissions()
+                                             : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    if (QString why; !replaceFile(name, path_, why)) {
+        QFile::remove(name);
+        return FileDone::refused(why);
+    }
     committed_ = true;
-    temporary_.setAutoRemove(false);
     watchSignals(false);
     pendingFile[0] = 0;
     return {};

@@ -6,6 +6,7 @@
 #include <QTemporaryFile>
 
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <streambuf>
 #include <vector>
@@ -58,11 +59,13 @@ private:
     };
 
     // Where the lines go: the unnamed file (unnamed_) or the named one (temporary_).
-    QFileDevice &device() { return unnamedHandle_ >= 0 ? static_cast<QFileDevice &>(unnamed_) : temporary_; }
+    QFileDevice &device() { return unnamedHandle_ >= 0 ? static_cast<QFileDevice &>(unnamed_) : *temporary_; }
     FileDone commitUnnamed();
 
     QString path_;
-    UnbufferedTemporaryFile temporary_;
+    // Ended, not only closed, before the rename: on Windows a QTemporaryFile keeps its file
+    // open past close(), and an open file cannot be renamed there.
+    std::optional<UnbufferedTemporaryFile> temporary_{std::in_place};
     QFile unnamed_;
     int unnamedHandle_ = -1;
     DeviceBuffer buffer_;

@@ -6,9 +6,11 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <optional>
 
 #include "core/sheet/sheetinputs.h"
 #include "core/sheet/sheetreport.h"
+#include "io/platform/files.h"
 #include "io/safefile.h"
 
 #if defined(Q_OS_UNIX)
@@ -49,6 +51,27 @@ bool writeAll(int fd, const QByteArray &bytes)
     return true;
 }
 #endif
+
+// What goes into a log of size bytes, first its first bytes and last its last one: the
+// header first into an empty file, a line break first where the last line is open (a file
+// edited by hand); none when the file begins with another header, which makes it no log
+// of this program's.
+std::optional<QByteArray> bytesForLog(qint64 size, QByteArray first, char last, const QByteArray &line)
+{
+    if (size == 0)
+        return inspectionLogHeader() + "\n" + line;
+    if (first.startsWith("\xEF\xBB\xBF"))
+        first.remove(0, 3); // a byte-order mark a spreadsheet may have written
+    const QByteArray header = inspectionLogHeader();
+    if (!first.startsWith(header + "\n") && !first.startsWith(header + "\r\n"))
+        return std::nullopt;
+    return last == '\n' ? line : "\n" + line;
+}
+
+QString notALog()
+{
+    return QCoreApplication::translate("InspectionLog", "这个文件不是检验记录（第一行不是检验记录的表头），不能在其后追加");
+}
 
 } // namespace
 
@@ -137,37 +160,31 @@ FileDone appendInspection(const QString &path, const InspectionRecord &record, c
     // line goes in under an exclusive lock, and a write that fails half done is cut back to
     // the length the log had, so a failure leaves the old log exactly as it was.
     struct stat before {};
-    if (::flock(fd, LOCK_EX) != 0 || ::fstat(fd, &before) != 0) {
+    if (QString why; !lockForAppending(fd, why)) {
+        ::close(fd);
+        return refused(why);
+    }
+    if (::fstat(fd, &before) != 0) {
         const int error = errno;
         ::close(fd);
         return refused(qt_error_string(error));
     }
-    // Only a log takes a line: an empty file gets the header first, a file that begins with
-    // another header is not this program's log and is left alone, and a last line left open
-    // (a file edited by hand) is closed before the record, not glued onto.
-    QByteArray bytes = line;
-    if (before.st_size == 0) {
-        bytes = inspectionLogHeader() + "\n" + line;
-    } else {
-        const QByteArray header = inspectionLogHeader() + "\n";
-        QByteArray first(header.size() + 1, '\0');
-        const ssize_t got = ::pread(fd, first.data(), std::size_t(first.size()), 0);
-        first.resize(got > 0 ? int(got) : 0);
-        if (first.startsWith("\xEF\xBB\xBF"))
-            first.remove(0, 3); // a byte-order mark a spreadsheet may have written
-        const bool isLog = first.startsWith(header) || first.startsWith(inspectionLogHeader() + "\r\n");
-        char last = '\n';
-        if (!isLog || ::pread(fd, &last, 1, before.st_size - 1) != 1) {
-            const int error = errno;
-            ::close(fd);
-            return refused(isLog ? qt_error_string(error)
-                                 : QCoreApplication::translate("InspectionLog", "这个文件不是检验记录（第一行不是检验记录的表头），不能在其后追加"),
-                           oldFileNote(true));
-        }
-        if (last != '\n')
-            bytes.prepend('\n');
+    // Only a log takes a line (see bytesForLog).
+    QByteArray first(inspectionLogHeader().size() + 5, '\0');
+    const ssize_t got = before.st_size > 0 ? ::pread(fd, first.data(), std::size_t(first.size()), 0) : 0;
+    first.resize(got > 0 ? int(got) : 0);
+    char last = '\n';
+    if (before.st_size > 0 && ::pread(fd, &last, 1, before.st_size - 1) != 1) {
+        const int error = errno;
+        ::close(fd);
+        return refused(qt_error_string(error));
     }
-    if (!writeAll(fd, bytes)) {
+    const std::optional<QByteArray> bytes = bytesForLog(before.st_size, first, last, line);
+    if (!bytes) {
+        ::close(fd);
+        return refused(notALog(), oldFileNote(true));
+    }
+    if (!writeAll(fd, *bytes)) {
         const int error = errno;
         const bool restored = ::ftruncate(fd, before.st_size) == 0;
         ::close(fd);
@@ -177,13 +194,26 @@ FileDone appendInspection(const QString &path, const InspectionRecord &record, c
         return refused(qt_error_string(errno));
     return {};
 #else
+    // The same promise through Qt's file and the system's lock: the header first, the line
+    // whole or cut back, another program's CSV left alone.
     QFile file(path);
-    const bool created = !file.exists();
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
         return refused(file.errorString());
-    const QByteArray bytes = created ? inspectionLogHeader() + "\n" + line : line;
-    if (file.write(bytes) != bytes.size())
+    if (QString why; !lockForAppending(file.handle(), why))
+        return refused(why);
+    const qint64 size = file.size();
+    const QByteArray first = file.read(inspectionLogHeader().size() + 5);
+    char last = '\n';
+    if (size > 0 && !(file.seek(size - 1) && file.getChar(&last)))
         return refused(file.errorString());
+    const std::optional<QByteArray> bytes = bytesForLog(size, first, last, line);
+    if (!bytes)
+        return refused(notALog(), oldFileNote(true));
+    if (!file.seek(size) || !writeAllOf(file, bytes->constData(), bytes->size()) || !file.flush()) {
+        const QString why = file.errorString();
+        const bool restored = file.resize(size);
+        return refused(why, oldFileNote(restored));
+    }
     return {};
 #endif
 }

@@ -32,9 +32,18 @@ std::optional<Language> named(std::string_view code)
 
 // The settings before the application object exists: the same file QSettings uses later,
 // <config>/geardim/geardim.conf.
-QSettings settings() { return QSettings(QStringLiteral("geardim"), QStringLiteral("geardim")); }
+QSettings settings() { return QSettings(settingsFormat(), QSettings::UserScope, QStringLiteral("geardim"), QStringLiteral("geardim")); }
 
 } // namespace
+
+QSettings::Format settingsFormat()
+{
+#if defined(Q_OS_WIN)
+    return QSettings::IniFormat; // a file in the user's AppData, not the registry
+#else
+    return QSettings::NativeFormat; // an INI file there already: <config>/geardim/geardim.conf
+#endif
+}
 
 Language chooseLanguage(int &argc, char *argv[], std::string *refused)
 {

@@ -4,6 +4,8 @@
 // Needs Qt Core only, so that the command line can choose and install it too.
 #include <string>
 
+#include <QSettings>
+
 #include "core/sheet/sheetreport.h"
 
 namespace geardim {
@@ -22,6 +24,11 @@ Language chooseLanguage(int &argc, char *argv[], std::string *refused = nullptr)
 // they are ignored, QSettings is pointed at an empty folder for this run, and each is
 // named on stderr. Call before anything reads the settings; needs no application object.
 void ignoreSettingsThatAreNotFiles();
+
+// The one format of the program's settings on every system: an INI file (on Windows in the
+// user's AppData, not the registry), so the language and the recent files are read back
+// from where they were written. setUpApplication makes it QSettings' default.
+QSettings::Format settingsFormat();
 
 // Remembers the language for the next start (the sheet's 语言 / Language menu).
 void rememberLanguage(Language language);

@@ -72,7 +72,9 @@ FileDone writeWholeFile(const QString &path, const QByteArray &bytes)
         file.cancelWriting();
         return FileDone::refused(reason);
     }
-    keepOwner(file.handle(), path);
+#if defined(Q_OS_UNIX)
+    keepOwner(file.handle(), path); // (a handle asked of Qt on Windows would keep the file open)
+#endif
     if (!file.commit())
         return FileDone::refused(file.errorString());
     return {};

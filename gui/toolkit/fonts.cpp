@@ -10,7 +10,7 @@ void registerSongSubstitutes()
 {
     const QString song = QString::fromUtf8(kSongFamily);
     QFont::removeSubstitutions(song);
-    QFont::insertSubstitutions(song, {QStringLiteral("SimSun"), QStringLiteral("NSimSun"),
+    QFont::insertSubstitutions(song, {QStringLiteral("SimSun"), QStringLiteral("NSimSun"), QStringLiteral("Microsoft YaHei"),
                                       QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Source Han Serif SC"),
                                       QStringLiteral("AR PL UMing CN"), QStringLiteral("Songti SC"),
                                       QStringLiteral("STSong")});

@@ -12,9 +12,11 @@
 #include <QTemporaryDir>
 
 #include <csignal>
+#if defined(Q_OS_UNIX)
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -158,6 +160,7 @@ void TestFiles::cleanupTestCase()
 
 void TestFiles::fullDiskKeepsTheOldFileAndSaysWhy()
 {
+#if defined(Q_OS_UNIX)
     QFETCH(int, output);
     if (fullDisk.isEmpty())
         QSKIP("this machine cannot mount a small tmpfs (needs root): the full disk is not tried");
@@ -187,10 +190,14 @@ void TestFiles::fullDiskKeepsTheOldFileAndSaysWhy()
     }
     QFile::remove(fullDisk + "/filler");
     QCOMPARE(QDir(fullDisk).entryList(QDir::Files | QDir::Hidden), QStringList{o.file}); // no temporary file left
+#else
+    QSKIP("a POSIX fault (mount, rlimit, FIFO, device node, hard link, signal or owner): the Windows build under wine has none of these to inject");
+#endif
 }
 
 void TestFiles::fileSizeLimitKeepsTheOldFile()
 {
+#if defined(Q_OS_UNIX)
     QFETCH(int, output);
     const Output &o = kOutputs[output];
     QTemporaryDir folder;
@@ -214,10 +221,14 @@ void TestFiles::fileSizeLimitKeepsTheOldFile()
     left.removeAll("in.csv");
     left.removeAll("splines.csv");
     QCOMPARE(left, QStringList{QFileInfo(path).fileName()});
+#else
+    QSKIP("a POSIX fault (mount, rlimit, FIFO, device node, hard link, signal or owner): the Windows build under wine has none of these to inject");
+#endif
 }
 
 void TestFiles::onlyRegularFilesAreReplaced()
 {
+#if defined(Q_OS_UNIX)
     QFETCH(int, output);
     const Output &o = kOutputs[output];
     // A FIFO, a link to a device node, and a folder: none is replaced by a regular file.
@@ -258,11 +269,15 @@ void TestFiles::onlyRegularFilesAreReplaced()
         QVERIFY(QFileInfo(target).isSymLink());
     }
     QVERIFY(!QFileInfo::exists(dir.filePath("nowhere")));
+#else
+    QSKIP("a POSIX fault (mount, rlimit, FIFO, device node, hard link, signal or owner): the Windows build under wine has none of these to inject");
+#endif
 }
 
 // Run as root (in services and containers), a save over a user's file leaves it the user's.
 void TestFiles::replacedFileKeepsItsOwner()
 {
+#if defined(Q_OS_UNIX)
     QFETCH(int, output);
     if (::geteuid() != 0)
         QSKIP("only root may give a file to another owner");
@@ -279,6 +294,9 @@ void TestFiles::replacedFileKeepsItsOwner()
     QCOMPARE(int(st.st_uid), 1234);
     QCOMPARE(int(st.st_gid), 2345);
     QCOMPARE(int(st.st_mode & 0777), 0640);
+#else
+    QSKIP("a POSIX fault (mount, rlimit, FIFO, device node, hard link, signal or owner): the Windows build under wine has none of these to inject");
+#endif
 }
 
 // An output that is one of the command's inputs, by any name or link, is refused before
@@ -303,6 +321,7 @@ void TestFiles::outputNamedAsAnInputIsRefused_data()
 
 void TestFiles::outputNamedAsAnInputIsRefused()
 {
+#if defined(Q_OS_UNIX)
     QFETCH(QStringList, arguments);
     QFETCH(QString, input);
     QTemporaryDir folder;
@@ -320,6 +339,9 @@ void TestFiles::outputNamedAsAnInputIsRefused()
     QCOMPARE(run.status, 2);
     QVERIFY2(run.err.contains("同一个文件"), run.err.constData());
     QCOMPARE(readAll(folder.filePath(input)), before);
+#else
+    QSKIP("a POSIX fault (mount, rlimit, FIFO, device node, hard link, signal or owner): the Windows build under wine has none of these to inject");
+#endif
 }
 
 // --record appends only to a log: an empty file gets the header first, a last line left
@@ -371,6 +393,7 @@ void TestFiles::fifosAreRefusedInsteadOfWaitedFor_data()
 
 void TestFiles::fifosAreRefusedInsteadOfWaitedFor()
 {
+#if defined(Q_OS_UNIX)
     QFETCH(QStringList, arguments);
     QFETCH(QString, settingsFifo);
     QFETCH(int, status);
@@ -390,6 +413,9 @@ void TestFiles::fifosAreRefusedInsteadOfWaitedFor()
     QCOMPARE(run.status, status);
     if (!settingsFifo.isEmpty())
         QVERIFY2(run.err.contains("geardim.conf"), run.err.constData());
+#else
+    QSKIP("a POSIX fault (mount, rlimit, FIFO, device node, hard link, signal or owner): the Windows build under wine has none of these to inject");
+#endif
 }
 
 void TestFiles::batchNeverWritesOverItsInput_data()
@@ -402,6 +428,7 @@ void TestFiles::batchNeverWritesOverItsInput_data()
 
 void TestFiles::batchNeverWritesOverItsInput()
 {
+#if defined(Q_OS_UNIX)
     QFETCH(QString, out);
     const QString input = dir.filePath("same.csv");
     writeAll(input, "module,teeth\n1,30\n");
@@ -410,20 +437,28 @@ void TestFiles::batchNeverWritesOverItsInput()
     const Run run = runGeardim({"sheet", "--batch", "same.csv", "--out", out}, {.folder = dir.path()});
     QCOMPARE(run.status, 2);
     QCOMPARE(readAll(input), QByteArray("module,teeth\n1,30\n"));
+#else
+    QSKIP("a POSIX fault (mount, rlimit, FIFO, device node, hard link, signal or owner): the Windows build under wine has none of these to inject");
+#endif
 }
 
 void TestFiles::killedBatchLeavesTheOldOutput_data()
 {
     QTest::addColumn<int>("signal");
+#if defined(Q_OS_UNIX)
     QTest::newRow("SIGINT") << SIGINT;
     QTest::newRow("SIGTERM") << SIGTERM;
     QTest::newRow("SIGHUP") << SIGHUP;
     QTest::newRow("SIGPIPE") << SIGPIPE;
     QTest::newRow("SIGKILL") << SIGKILL;
+#else
+    QTest::newRow("no signals") << 0;
+#endif
 }
 
 void TestFiles::killedBatchLeavesTheOldOutput()
 {
+#if defined(Q_OS_UNIX)
     QFETCH(int, signal);
     QTemporaryDir folder;
     writeBatch(folder.filePath("many.csv"), 400000);
@@ -451,6 +486,9 @@ void TestFiles::killedBatchLeavesTheOldOutput()
     QCOMPARE(process.exitStatus(), QProcess::CrashExit);
     QCOMPARE(readAll(folder.filePath("out.csv")), QByteArray("the old results\n"));
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"many.csv", "out.csv"}));
+#else
+    QSKIP("a POSIX fault (mount, rlimit, FIFO, device node, hard link, signal or owner): the Windows build under wine has none of these to inject");
+#endif
 }
 
 void TestFiles::optionsThatCannotApplyAreRefused_data()

@@ -86,6 +86,8 @@ void TestLayout::captionsFit()
     QFETCH(int, window);
     QFETCH(QStringList, clicks);
     QFETCH(bool, english);
+    if (songFaceMissingUnderWine())
+        QSKIP("under wine SimSun is missing and its stand-in is wider: captions laid out for SimSun are not measured");
     // The window is built on first use, after the language is installed.
     if (english)
         geardim::installLanguage(geardim::Language::English);

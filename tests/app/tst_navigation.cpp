@@ -221,7 +221,7 @@ void TestNavigation::languageComesFromArgumentsEnvironmentOrSettings()
         qunsetenv("GEARDIM_LANG");
     else
         qputenv("GEARDIM_LANG", environment.toUtf8());
-    QSettings settings(QStringLiteral("geardim"), QStringLiteral("geardim"));
+    QSettings settings(geardim::settingsFormat(), QSettings::UserScope, QStringLiteral("geardim"), QStringLiteral("geardim"));
     if (setting.isEmpty())
         settings.remove("language");
     else
@@ -257,15 +257,24 @@ void TestNavigation::rememberedLanguageIsReadFromTheSettingsFile()
 {
     QFETCH(QByteArray, file);
     QFETCH(bool, english);
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/geardim";
-    QVERIFY(QDir().mkpath(folder));
-    QFile conf(folder + "/geardim.conf");
+    // Where QSettings keeps the program's settings on this system.
+    const QString path = QSettings(geardim::settingsFormat(), QSettings::UserScope, QStringLiteral("geardim"), QStringLiteral("geardim")).fileName();
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+    QFile conf(path);
     QVERIFY(conf.open(QIODevice::WriteOnly | QIODevice::Truncate));
     conf.write(file);
+    // QSettings keeps a file it read by its path and time: each row's file gets a time of
+    // its own, so that no row reads the one before it.
+    static int row = 0;
+    QVERIFY(conf.setFileTime(QDateTime::currentDateTime().addSecs(60 * ++row), QFileDevice::FileModificationTime));
     conf.close();
     QCOMPARE(geardim::rememberedLanguage() == geardim::Language::English, english);
     // QSettings itself reads the same from the file.
-    QCOMPARE(QSettings().value("language").toString() == "en", english);
+    QCOMPARE(QSettings(geardim::settingsFormat(), QSettings::UserScope, QStringLiteral("geardim"), QStringLiteral("geardim"))
+                     .value("language")
+                     .toString()
+                 == "en",
+             english);
     QVERIFY(conf.remove());
 }
 

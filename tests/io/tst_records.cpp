@@ -6,8 +6,10 @@
 #include <QTemporaryDir>
 
 #include <sstream>
+#if defined(Q_OS_UNIX)
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include "core/sheet/batch.h"
 #include "io/gearfile.h"
@@ -39,7 +41,12 @@ void writeAll(const QString &path, const QByteArray &bytes)
 // A folder nobody may write into, as far as this machine allows; false when it cannot be made.
 bool makeReadOnly(const QString &dir, bool readOnly)
 {
-    if (geteuid() != 0)
+#if defined(Q_OS_UNIX)
+    const bool root = geteuid() == 0;
+#else
+    const bool root = false;
+#endif
+    if (!root)
         return QFile::setPermissions(dir, readOnly ? QFile::ReadOwner | QFile::ExeOwner
                                                    : QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     // Root writes anywhere permissions say no; the immutable attribute stops it.
@@ -242,6 +249,10 @@ void TestRecords::failedSaveLeavesTheOldFile()
     other.teeth = 77;
     const QString refused = writeGearFile(path, other).problem();
     makeReadOnly(locked, false);
+#if defined(Q_OS_WIN)
+    if (refused.isEmpty())
+        QSKIP("under wine, run by root, a folder's permissions stop no write: the read-only folder cannot be made");
+#endif
     QVERIFY2(refused.contains("old.gear"), qPrintable(refused));
     QCOMPARE(readAll(path), before);
 }
@@ -451,6 +462,7 @@ void TestRecords::tableForSpreadsheets()
 // Two programs append 1,000 parts each to one log: every line whole, one header.
 void TestRecords::twoProgramsLogToOneFile()
 {
+#if defined(Q_OS_UNIX)
     const QString log = dir.filePath("inspections.csv");
     SheetInput in = kGear;
     in.measuredOverGauges = computeSheet(kGear).value().overGauges.nominal;
@@ -483,6 +495,9 @@ void TestRecords::twoProgramsLogToOneFile()
         parts.insert(line.split(',')[2]);
     }
     QCOMPARE(parts.size(), 2000);
+#else
+    QSKIP("fork() is POSIX: under wine the two logging programs would need CreateProcess");
+#endif
 }
 
 void TestRecords::drawingNumberTravelsWithTheGear()

@@ -32,8 +32,10 @@ inline Run runGeardim(const QStringList &arguments, const RunOptions &options = 
     process.setProcessEnvironment(env);
     if (!options.folder.isEmpty())
         process.setWorkingDirectory(options.folder);
+#if defined(Q_OS_UNIX)
     if (options.inChild)
         process.setChildProcessModifier(options.inChild);
+#endif
     process.start(QStringLiteral(GEARDIM_EXE), arguments);
     Run run;
     run.finished = process.waitForFinished(options.milliseconds);
@@ -45,5 +47,10 @@ inline Run runGeardim(const QStringList &arguments, const RunOptions &options = 
     run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     run.out = process.readAllStandardOutput();
     run.err = process.readAllStandardError();
+#if defined(Q_OS_WIN)
+    // A console's lines end in CRLF there; the tests read the program's text as written.
+    run.out.replace("\r\n", "\n");
+    run.err.replace("\r\n", "\n");
+#endif
     return run;
 }

@@ -256,6 +256,8 @@ void TestSheetWindow::fitsAnEightHundredBySixHundredScreen_data()
 void TestSheetWindow::fitsAnEightHundredBySixHundredScreen()
 {
     QFETCH(bool, english);
+    if (songFaceMissingUnderWine())
+        QSKIP("under wine SimSun is missing and its stand-in is wider: the window's least size is not the PC's");
     if (english)
         geardim::installLanguage(geardim::Language::English);
     const auto back = qScopeGuard([] {
@@ -304,6 +306,10 @@ void TestSheetWindow::commandLineExitStatus()
     QFETCH(QStringList, arguments);
     QFETCH(int, status);
     QFETCH(QString, stderrHas);
+#if defined(Q_OS_WIN)
+    if (arguments.isEmpty())
+        QSKIP("a Windows program always has its desktop, under wine too: there is no display to lack");
+#endif
     const Run run = runGeardim(arguments);
     QCOMPARE(run.status, status);
     QVERIFY2(QString::fromUtf8(run.err).contains(stderrHas), run.err.constData());
