@@ -3,7 +3,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench screenshots fuzz package clean translations sanitize
+.PHONY: all deps configure build run test bench screenshots fuzz package clean translations sanitize windows windows-test windows-package
 
 all: build
 
@@ -69,5 +69,25 @@ fuzz:
 	cmake --build $(BUILD)-fuzz --target fuzz_numbers
 	$(BUILD)-fuzz/tests/fuzz/fuzz_numbers -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1
 
+# Windows: cross-built with MinGW-w64 against a Windows Qt built from Debian's own source
+# (scripts/build-windows-qt; GEARDIM_WINDOWS_QT_ARCHIVE names a prebuilt archive of it),
+# tested under wine, packed as a zip and an NSIS installer.
+WINDOWS_QT ?= $(or $(GEARDIM_WINDOWS_QT),$(HOME)/.cache/geardim/qt6.4.2-win64-mingw)
+export GEARDIM_WINDOWS_QT := $(WINDOWS_QT)
+
+windows:
+	scripts/build-windows-qt
+	cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=$(WINDOWS_QT)/lib/cmake/Qt6/qt.toolchain.cmake -DQT_HOST_PATH=/usr \
+	  -DCMAKE_CROSSCOMPILING_EMULATOR=$(CURDIR)/scripts/wine-run \
+	  -DDXFLIB_LIBRARY=$(WINDOWS_QT)/lib/libdxflib.a -DCMAKE_CXX_FLAGS=-I$(WINDOWS_QT)/include
+	cmake --build build-windows
+
+windows-test: windows
+	cd build-windows && ctest --output-on-failure -j2
+
+windows-package: windows
+	scripts/package-windows build-windows
+
 clean:
-	rm -rf $(BUILD) $(BUILD)-fuzz $(BUILD)-bench $(BUILD)-sanitize
+	rm -rf $(BUILD) $(BUILD)-fuzz $(BUILD)-bench $(BUILD)-sanitize build-windows
