@@ -3,7 +3,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench screenshots fuzz package clean translations sanitize windows windows-test windows-package
+.PHONY: all deps configure build run test bench screenshots fuzz package clean translations sanitize windows windows-test windows-package windows-screenshots
 
 all: build
 
@@ -83,8 +83,16 @@ windows:
 	  -DDXFLIB_LIBRARY=$(WINDOWS_QT)/lib/libdxflib.a -DCMAKE_CXX_FLAGS=-I$(WINDOWS_QT)/include
 	cmake --build build-windows
 
-windows-test: windows
+# Every test under wine, then the two programs' outputs compared over a set of gears and splines.
+windows-test: windows build
 	cd build-windows && ctest --output-on-failure -j2
+	scripts/compare-windows-output $(BUILD)/app/geardim build-windows/app/geardim.exe
+
+# The menu, the sheet and the spline window as the Windows program draws them under wine.
+windows-screenshots: windows
+	rm -rf build-windows/screenshots && mkdir -p build-windows/screenshots docs/screenshots/windows
+	WINEQT_QPA_PLATFORM=windows scripts/wine-run build-windows/app/geardim-screenshots.exe build-windows/screenshots
+	cp build-windows/screenshots/formain.png build-windows/screenshots/sheet.png build-windows/screenshots/spline.png docs/screenshots/windows/
 
 windows-package: windows
 	scripts/package-windows build-windows

@@ -330,10 +330,16 @@ bool wantsCommandLine(int argc, char *argv[])
 int runCommandLine(int argc, char *argv[], Language language)
 {
     std::unique_ptr<QCoreApplication> app;
-    // A PDF or a picture needs fonts: a QGuiApplication on the offscreen platform.
+    // A PDF or a picture needs fonts: a QGuiApplication on a platform that has them and
+    // needs no display: offscreen on Linux; on Windows its own platform, which always has
+    // the desktop (Qt's offscreen platform there knows no font and would draw boxes).
     // Everything else answers from a QCoreApplication, with no platform and no display.
     if (hasOption(argc, argv, {"--pdf", "--picture"})) {
+#if defined(Q_OS_WIN)
+        qputenv("QT_QPA_PLATFORM", "windows");
+#else
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
