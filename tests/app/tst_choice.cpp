@@ -1,6 +1,7 @@
 #include <QTest>
 
 #include "tests/support/arguments.h"
+#include "app/appsetup.h"
 #include "app/commandline.h"
 
 // The launcher's choice between the command line and the windows, made before Qt loads.
@@ -9,6 +10,8 @@ class TestLaunch : public QObject {
 private slots:
     void choosesCommandLineOrWindows_data();
     void choosesCommandLineOrWindows();
+    void opensTheFileItIsGiven_data();
+    void opensTheFileItIsGiven();
 };
 
 void TestLaunch::choosesCommandLineOrWindows_data()
@@ -38,6 +41,30 @@ void TestLaunch::choosesCommandLineOrWindows()
     QFETCH(bool, commandLine);
     Arguments args(QStringList{"geardim"} + arguments);
     QCOMPARE(geardim::wantsCommandLine(args.argc, args.argv()), commandLine);
+}
+
+
+
+// A desktop opens a gear or spline file by starting the program with it alone: the file
+// opens in its window; anything else keeps its meaning.
+void TestLaunch::opensTheFileItIsGiven_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("document");
+    QTest::newRow("gear file") << QStringList{"C:/parts/D-7.gear"} << "C:/parts/D-7.gear";
+    QTest::newRow("spline file, capitals") << QStringList{"shaft.SPLINE"} << "shaft.SPLINE";
+    QTest::newRow("another file") << QStringList{"in.csv"} << "";
+    QTest::newRow("the sheet command") << QStringList{"sheet"} << "";
+    QTest::newRow("an option") << QStringList{"--load=a.gear"} << "";
+    QTest::newRow("with more") << QStringList{"a.gear", "b.gear"} << "";
+    QTest::newRow("nothing") << QStringList{} << "";
+}
+
+void TestLaunch::opensTheFileItIsGiven()
+{
+    QFETCH(QStringList, arguments);
+    Arguments args(QStringList{"geardim"} + arguments);
+    QTEST(geardim::documentArgument(args.argc, args.argv()), "document");
 }
 
 QTEST_APPLESS_MAIN(TestLaunch)
