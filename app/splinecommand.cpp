@@ -62,6 +62,14 @@ int runSplineCommand(const QStringList &arguments)
         return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "未知的输出格式“%1”。")).arg(form));
     if (const auto refused = refuseOutputOverInput(parser, {&load, &allowanceTable, &batch}, {&save, &pdf, &outFile}))
         return *refused;
+    // The shop's allowance table, for a DIN 5480 tolerance without typed deviations.
+    std::optional<AllowanceTable> table;
+    if (parser.isSet(allowanceTable)) {
+        FileOutcome<AllowanceTable> read = readAllowanceTable(parser.value(allowanceTable));
+        if (!read.ok())
+            return noResult(read.problem());
+        table = std::move(read.value());
+    }
     if (parser.isSet(batch)) {
         // The batch's lines carry every input.
         for (const QCommandLineOption *single : {&designation, &pin, &length, &upper, &lower, &variation, &load, &save, &pdf, &measured}) {
@@ -72,13 +80,6 @@ int runSplineCommand(const QStringList &arguments)
         BatchRun run;
         if (const std::optional<int> refused = run.open(parser.value(batch), parser.isSet(outFile) ? parser.value(outFile) : QString()))
             return *refused;
-        std::optional<AllowanceTable> table;
-        if (parser.isSet(allowanceTable)) {
-            FileOutcome<AllowanceTable> read = readAllowanceTable(parser.value(allowanceTable));
-            if (!read.ok())
-                return noResult(read.problem());
-            table = std::move(read.value());
-        }
         const SplineBatchSummary summary = runSplineBatch(run.in(), run.out(), qtTextTranslator(), table ? &*table : nullptr);
         if (const std::optional<int> failed = run.finish(summary.problem))
             return *failed;
@@ -123,14 +124,7 @@ int runSplineCommand(const QStringList &arguments)
     if (!read.ok())
         return noResult(read.problem());
     SplineInput &input = read.value();
-    std::optional<AllowanceTable> table;
-    if (parser.isSet(allowanceTable)) {
-        FileOutcome<AllowanceTable> read = readAllowanceTable(parser.value(allowanceTable));
-        if (!read.ok())
-            return noResult(read.problem());
-        table = std::move(read.value());
-        input.allowances = &*table;
-    }
+    input.allowances = table ? &*table : nullptr;
     if (parser.isSet(measured)) {
         const std::optional<double> v = parseDouble(parser.value(measured).toStdString());
         if (!v)

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 
 #include "io/language.h"
 #include "io/safefile.h"
@@ -28,5 +29,13 @@ FileOutcome<AllowanceTable> readAllowanceTable(const QString &path)
         return refuse(QString::fromStdString(read.problem));
     return *read.table;
 }
+
+namespace {
+const QString kTableKey = QStringLiteral("sheet/allowanceTable");
+}
+
+QString rememberedAllowanceTable() { return QSettings().value(kTableKey).toString(); }
+
+void rememberAllowanceTable(const QString &path) { QSettings().setValue(kTableKey, path); }
 
 } // namespace geardim

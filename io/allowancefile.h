@@ -11,4 +11,8 @@ namespace geardim {
 // names the file and the line.
 FileOutcome<AllowanceTable> readAllowanceTable(const QString &path);
 
+// The table the windows read, as last chosen in one of them (empty: none), and choosing it.
+QString rememberedAllowanceTable();
+void rememberAllowanceTable(const QString &path);
+
 } // namespace geardim

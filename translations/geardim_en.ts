@@ -35,6 +35,10 @@
         <source>文件大于 1 MiB。</source>
         <translation>the file is larger than 1 MiB.</translation>
     </message>
+    <message>
+        <source>齿厚偏差表</source>
+        <translation>Allowance Table</translation>
+    </message>
 </context>
 <context>
     <name>Batch</name>
@@ -339,7 +343,7 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>--%1 与 --%2 是同一个文件“%3”：输出不能写到输入文件上。</source>
-        <translation>--%1 and --%2 are the same file "%3": an output cannot be written over an input.</translation>
+        <translation>--%1 and --%2 are the same file &quot;%3&quot;: an output cannot be written over an input.</translation>
     </message>
 </context>
 <context>
@@ -1091,7 +1095,7 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>这个文件不是检验记录（第一行不是检验记录的表头），不能在其后追加</source>
-        <translation>this file is not an inspection log (its first line is not the log's header); nothing is appended to it</translation>
+        <translation>this file is not an inspection log (its first line is not the log&apos;s header); nothing is appended to it</translation>
     </message>
 </context>
 <context>
@@ -1336,7 +1340,7 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>无法导出“%1”：PDF 的文件名须以 .pdf 结尾。</source>
-        <translation>Cannot export "%1": a PDF's file name must end in .pdf.</translation>
+        <translation>Cannot export &quot;%1&quot;: a PDF&apos;s file name must end in .pdf.</translation>
     </message>
 </context>
 <context>
@@ -2316,10 +2320,6 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
         <translation>Allowance Table…</translation>
     </message>
     <message>
-        <source>齿厚偏差表</source>
-        <translation>Allowance Table</translation>
-    </message>
-    <message>
         <source>齿厚偏差表：%1（%2 行）</source>
         <translation>Allowance table: %1 (%2 rows)</translation>
     </message>
@@ -2530,10 +2530,6 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     <message>
         <source>DIN 5480：未输入偏差时，按标记中的公差代号和参考直径 dB 从齿厚偏差表取上下偏差</source>
         <translation>DIN 5480: without typed deviations, take them from the allowance table by the designation&apos;s tolerance and the reference diameter dB</translation>
-    </message>
-    <message>
-        <source>齿厚偏差表</source>
-        <translation>Allowance Table</translation>
     </message>
 </context>
 </TS>

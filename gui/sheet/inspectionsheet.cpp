@@ -34,6 +34,7 @@
 #include "gui/toolkit/dialogs.h"
 #include "gui/toolkit/fields.h"
 #include "gui/toolkit/registry.h"
+#include "gui/toolkit/allowancechoice.h"
 #include "io/allowancefile.h"
 #include "io/geardatatable.h"
 #include "io/language.h"
@@ -397,7 +398,7 @@ std::optional<SheetInput> InspectionSheet::inputsForSheet(SheetForm::Problem &pr
     // An allowance code fills the allowances left empty, from the chosen table.
     if (!in->allowanceCode.empty()) {
         std::optional<AllowanceTable> table;
-        const QString path = QSettings().value(QStringLiteral("sheet/allowanceTable")).toString();
+        const QString path = rememberedAllowanceTable();
         if (!path.isEmpty()) {
             const FileOutcome<AllowanceTable> read = readAllowanceTable(path);
             if (!read.ok()) {
@@ -416,17 +417,13 @@ std::optional<SheetInput> InspectionSheet::inputsForSheet(SheetForm::Problem &pr
 
 void InspectionSheet::chooseAllowanceTable()
 {
-    const QString path = chooseFile(this, FileChoice::Open, tr("齿厚偏差表"), QStringLiteral("CSV (*.csv);;*"),
-                                    QSettings().value(QStringLiteral("sheet/allowanceTable")).toString());
-    if (path.isEmpty())
-        return;
-    const FileOutcome<AllowanceTable> read = readAllowanceTable(path);
-    if (!read.ok()) {
-        showWarning(this, read.problem());
+    const FileOutcome<AllowanceTableChoice> chosen = geardim::chooseAllowanceTable(this);
+    if (!chosen.ok()) {
+        if (!chosen.problem().isEmpty())
+            showWarning(this, chosen.problem());
         return;
     }
-    QSettings().setValue(QStringLiteral("sheet/allowanceTable"), path);
-    showMessage(tr("齿厚偏差表：%1（%2 行）").arg(QDir::toNativeSeparators(path)).arg(read.value().rows.size()), false);
+    showMessage(tr("齿厚偏差表：%1（%2 行）").arg(QDir::toNativeSeparators(chosen.value().path)).arg(chosen.value().rows), false);
     computeClicked();
 }
 

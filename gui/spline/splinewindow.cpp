@@ -20,6 +20,7 @@
 #include "core/common/numberparse.h"
 #include "core/spline/splinereport.h"
 #include "gui/sheet/measurementview.h"
+#include "gui/toolkit/allowancechoice.h"
 #include "gui/toolkit/dialogs.h"
 #include "io/allowancefile.h"
 #include "gui/painting/splinereport.h"
@@ -270,7 +271,7 @@ void SplineWindow::computeClicked()
     }
     // The shop's allowance table, chosen here or in the inspection sheet.
     std::optional<AllowanceTable> table;
-    if (const QString path = QSettings().value(QStringLiteral("sheet/allowanceTable")).toString();
+    if (const QString path = rememberedAllowanceTable();
         !path.isEmpty() && input.designation.standard == SplineStandard::Din5480 && input.designation.toleranceClass != 0) {
         FileOutcome<AllowanceTable> read = readAllowanceTable(path);
         if (!read.ok()) {
@@ -333,16 +334,12 @@ void SplineWindow::computeClicked()
 
 void SplineWindow::chooseAllowanceTable()
 {
-    const QString path = chooseFile(this, FileChoice::Open, tr("齿厚偏差表"), QStringLiteral("CSV (*.csv);;*"),
-                                    QSettings().value(QStringLiteral("sheet/allowanceTable")).toString());
-    if (path.isEmpty())
-        return;
-    const FileOutcome<AllowanceTable> read = readAllowanceTable(path);
-    if (!read.ok()) {
-        showProblem(read.problem(), false);
+    const FileOutcome<AllowanceTableChoice> chosen = geardim::chooseAllowanceTable(this);
+    if (!chosen.ok()) {
+        if (!chosen.problem().isEmpty())
+            showProblem(chosen.problem(), false);
         return;
     }
-    QSettings().setValue(QStringLiteral("sheet/allowanceTable"), path);
     computeClicked();
 }
 
