@@ -103,12 +103,13 @@ struct Parsed {
 void describeOptions(Parsed &p)
 {
     p.parser.setApplicationDescription(
-        QCoreApplication::translate("CommandLine", "渐开线圆柱齿轮测量尺寸计算。\n"
-                                                   "不带参数启动窗口；geardim sheet [选项] 在命令行计算测量尺寸表。\n"
+        QCoreApplication::translate("CommandLine", "渐开线圆柱齿轮测量尺寸计算。不带参数启动窗口；命令：\n"
+                                                   "  geardim sheet [选项]    齿轮的测量尺寸表（选项见下）\n"
+                                                   "  geardim spline [选项]   花键的跨棒距或棒间距及其上下限（geardim spline --help）\n"
                                                    "--lang zh|en 选择语言。"));
     p.parser.addHelpOption();
     p.parser.addVersionOption();
-    p.parser.addPositionalArgument(QStringLiteral("command"), QCoreApplication::translate("CommandLine", "sheet：计算测量尺寸表"));
+    p.parser.addPositionalArgument(QStringLiteral("command"), QCoreApplication::translate("CommandLine", "sheet 或 spline"));
     for (const SheetOption &o : sheetOptions()) {
         const QString name = QString::fromLatin1(o.name);
         const QString help = QCoreApplication::translate("SheetOption", o.help);

@@ -23,6 +23,9 @@
 namespace geardim {
 namespace {
 
+// A spreadsheet on a Chinese Windows PC reads a CSV as UTF-8 only with this mark first.
+const QByteArray kByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
+
 void addField(QByteArray &line, const std::string &text)
 {
     if (!line.isEmpty())
@@ -59,7 +62,7 @@ bool writeAll(int fd, const QByteArray &bytes)
 std::optional<QByteArray> bytesForLog(qint64 size, QByteArray first, char last, const QByteArray &line)
 {
     if (size == 0)
-        return inspectionLogHeader() + "\n" + line;
+        return kByteOrderMark + inspectionLogHeader() + "\n" + line;
     if (first.startsWith("\xEF\xBB\xBF"))
         first.remove(0, 3); // a byte-order mark a spreadsheet may have written
     const QByteArray header = inspectionLogHeader();
@@ -105,6 +108,8 @@ QByteArray inspectionLogLine(const InspectionRecord &record, const SheetResult &
             addField(line, in.internal ? "true" : "false");
         else if (o.kind == OptionKind::Gauge)
             addField(line, in.gauge == GaugeKind::Pin ? "pin" : "ball");
+        else if (o.optional == &SheetInput::gaugeDiameter) // the gauge used, typed or proposed
+            addField(line, shortestNumber(sheet.gaugeDiameter));
         else if (const auto v = optionNumber(o, in))
             addField(line, shortestNumber(*v));
         else
@@ -142,7 +147,7 @@ FileDone appendInspection(const QString &path, const InspectionRecord &record, c
         const int fd = ::mkstemp(temporary.data());
         if (fd < 0)
             return refused(qt_error_string(errno));
-        const bool made = writeAll(fd, inspectionLogHeader() + "\n") && ::fchmod(fd, 0644) == 0;
+        const bool made = writeAll(fd, kByteOrderMark + inspectionLogHeader() + "\n") && ::fchmod(fd, 0644) == 0;
         const int error = errno;
         const bool closed = ::close(fd) == 0;
         // Made here or by another program: either way it has its header.
@@ -170,7 +175,7 @@ FileDone appendInspection(const QString &path, const InspectionRecord &record, c
         return refused(qt_error_string(error));
     }
     // Only a log takes a line (see bytesForLog).
-    QByteArray first(inspectionLogHeader().size() + 5, '\0');
+    QByteArray first(inspectionLogHeader().size() + 8, '\0');
     const ssize_t got = before.st_size > 0 ? ::pread(fd, first.data(), std::size_t(first.size()), 0) : 0;
     first.resize(got > 0 ? int(got) : 0);
     char last = '\n';
@@ -202,7 +207,7 @@ FileDone appendInspection(const QString &path, const InspectionRecord &record, c
     if (QString why; !lockForAppending(file.handle(), why))
         return refused(why);
     const qint64 size = file.size();
-    const QByteArray first = file.read(inspectionLogHeader().size() + 5);
+    const QByteArray first = file.read(inspectionLogHeader().size() + 8);
     char last = '\n';
     if (size > 0 && !(file.seek(size - 1) && file.getChar(&last)))
         return refused(file.errorString());

@@ -25,7 +25,9 @@ struct InspectionRecord {
 FileDone appendInspection(const QString &path, const InspectionRecord &record, const SheetResult &sheet,
                           const QDateTime &when = QDateTime::currentDateTime());
 
-// The log's header line and the line for one workpiece, without their line breaks.
+// The log's header line and the line for one workpiece, without their line breaks. A new
+// log begins with a UTF-8 byte-order mark before its header, so that a spreadsheet shows
+// its Chinese; a log without one is read as well.
 QByteArray inspectionLogHeader();
 QByteArray inspectionLogLine(const InspectionRecord &record, const SheetResult &sheet, const QDateTime &when);
 

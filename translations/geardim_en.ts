@@ -134,8 +134,8 @@
         <translation>output format: text (default), csv or json</translation>
     </message>
     <message>
-        <source>sheet：计算测量尺寸表</source>
-        <translation>sheet: compute the inspection sheet</translation>
+        <source>sheet 或 spline</source>
+        <translation>sheet or spline</translation>
     </message>
     <message>
         <source>--gauge 只能是 ball 或 pin，而不是“%1”。</source>
@@ -170,11 +170,13 @@
         <translation>see geardim --help for the usage.</translation>
     </message>
     <message>
-        <source>渐开线圆柱齿轮测量尺寸计算。
-不带参数启动窗口；geardim sheet [选项] 在命令行计算测量尺寸表。
+        <source>渐开线圆柱齿轮测量尺寸计算。不带参数启动窗口；命令：
+  geardim sheet [选项]    齿轮的测量尺寸表（选项见下）
+  geardim spline [选项]   花键的跨棒距或棒间距及其上下限（geardim spline --help）
 --lang zh|en 选择语言。</source>
-        <translation>Inspection dimensions of involute cylindrical gears.
-Without arguments the windows start; geardim sheet [options] computes the inspection sheet on the command line.
+        <translation>Inspection dimensions of involute cylindrical gears. Without arguments the windows start; commands:
+  geardim sheet [options]    a gear&apos;s inspection sheet (options below)
+  geardim spline [options]   a spline&apos;s dimension over or between pins with its limits (geardim spline --help)
 --lang zh|en chooses the language.</translation>
     </message>
     <message>
@@ -2305,7 +2307,7 @@ Without arguments the windows start; geardim sheet [options] computes the inspec
     </message>
     <message>
         <source>图纸与记录</source>
-        <translation>Drawing &amp; record</translation>
+        <translation>Drawing &amp;&amp; record</translation>
     </message>
     <message>
         <source>导出齿轮参数表…</source>

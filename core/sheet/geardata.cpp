@@ -63,7 +63,9 @@ std::vector<GearDataRow> gearDataRows(const SheetResult &r, const TextTranslator
 
 std::string gearDataCsv(const std::vector<GearDataRow> &rows, const TextTranslator &tr)
 {
-    std::string out = csvField(translatedText(tr, QT_TRANSLATE_NOOP("GearData", "项目"))) + ","
+    // A UTF-8 byte-order mark first: a spreadsheet on a Chinese Windows PC reads the
+    // captions as UTF-8 only with it.
+    std::string out = "\xEF\xBB\xBF" + csvField(translatedText(tr, QT_TRANSLATE_NOOP("GearData", "项目"))) + ","
                       + csvField(translatedText(tr, QT_TRANSLATE_NOOP("GearData", "数值"))) + "\n";
     for (const GearDataRow &row : rows)
         out += csvField(row.caption) + "," + csvField(row.value) + "\n";

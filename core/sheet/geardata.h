@@ -17,7 +17,8 @@ struct GearDataRow {
 
 std::vector<GearDataRow> gearDataRows(const SheetResult &sheet, const TextTranslator &tr = {});
 
-// The rows as CSV (caption,value, with a header) and as an SVG table of two columns.
+// The rows as CSV (a UTF-8 byte-order mark, caption,value, with a header) and as an SVG
+// table of two columns.
 std::string gearDataCsv(const std::vector<GearDataRow> &rows, const TextTranslator &tr = {});
 std::string gearDataSvg(const std::vector<GearDataRow> &rows);
 

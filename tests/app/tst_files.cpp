@@ -354,12 +354,16 @@ void TestFiles::recordsOnlyIntoALog()
     QCOMPARE(runGeardim(record + QStringList{"empty.csv"}, {.folder = folder.path()}).status, 0);
     const QList<QByteArray> lines = readAll(folder.filePath("empty.csv")).split('\n');
     QCOMPARE(lines.size(), 3); // header, record, and the end of the last line
-    QVERIFY(lines[0].startsWith("time,drawing,part"));
+    QVERIFY(lines[0].startsWith("\xEF\xBB\xBFtime,drawing,part")); // one mark first, for a spreadsheet
+    QCOMPARE(readAll(folder.filePath("empty.csv")).count("\xEF\xBB\xBF"), 1);
     QByteArray open = readAll(folder.filePath("empty.csv"));
     open.chop(1);
     writeAll(folder.filePath("open.csv"), open);
     QCOMPARE(runGeardim(record + QStringList{"open.csv"}, {.folder = folder.path()}).status, 0);
     QCOMPARE(readAll(folder.filePath("open.csv")).count('\n'), 3);
+    QCOMPARE(readAll(folder.filePath("open.csv")).count("\xEF\xBB\xBF"), 1);
+    // The log records the gauge it was measured with, proposed as well as typed.
+    QVERIFY(readAll(folder.filePath("open.csv")).split('\n')[1].contains(",ball,1.8,"));
     QVERIFY(readAll(folder.filePath("open.csv")).endsWith("\n"));
     writeAll(folder.filePath("other.csv"), "name,value\na,1\n");
     const Run other = runGeardim(QStringList{"--lang", "en"} + record + QStringList{"other.csv"}, {.folder = folder.path()});
