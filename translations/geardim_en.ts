@@ -1344,6 +1344,10 @@
         <source>无法导出“%1”：PDF 的文件名须以 .pdf 结尾。</source>
         <translation>Cannot export &quot;%1&quot;: a PDF&apos;s file name must end in .pdf.</translation>
     </message>
+    <message>
+        <source>【不合格】</source>
+        <translation>[FAIL] </translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>
@@ -2070,6 +2074,18 @@
     <message>
         <source>未判定</source>
         <translation>not judged</translation>
+    </message>
+    <message>
+        <source>结论：合格</source>
+        <translation>Result: pass</translation>
+    </message>
+    <message>
+        <source>结论：不合格</source>
+        <translation>Result: fail</translation>
+    </message>
+    <message>
+        <source>结论：未判定</source>
+        <translation>Result: not judged</translation>
     </message>
 </context>
 <context>

@@ -131,6 +131,28 @@ const char *verdictText(Verdict verdict)
     return "";
 }
 
+PartVerdict partVerdict(const std::vector<std::optional<Verdict>> &verdicts)
+{
+    PartVerdict part = PartVerdict::Pass;
+    for (const std::optional<Verdict> &v : verdicts) {
+        if (v && verdictFails(*v))
+            return PartVerdict::Fail;
+        if (!v || *v == Verdict::NotJudged)
+            part = PartVerdict::NotJudged;
+    }
+    return part;
+}
+
+const char *partVerdictText(PartVerdict verdict)
+{
+    switch (verdict) {
+    case PartVerdict::Pass: return QT_TRANSLATE_NOOP("Verdict", "结论：合格");
+    case PartVerdict::Fail: return QT_TRANSLATE_NOOP("Verdict", "结论：不合格");
+    case PartVerdict::NotJudged: return QT_TRANSLATE_NOOP("Verdict", "结论：未判定");
+    }
+    return "";
+}
+
 Verdict verdictFor(double allowance, double upper, double lower)
 {
     // Equal allowances are a tolerance never typed, not a part made to zero tolerance.

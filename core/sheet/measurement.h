@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "core/common/failure.h"
 
@@ -57,5 +58,15 @@ Verdict verdictFor(double allowance, double upper, double lower);
 
 // Whether a verdict rejects the part (thick or thin).
 inline bool verdictFails(Verdict verdict) { return verdict == Verdict::Thick || verdict == Verdict::Thin; }
+
+// The part as a whole, from the verdicts of its measured values (a value that means nothing
+// for the gear is not judged): it fails when any value fails, is not judged when any value
+// is not and none fails, and passes when every value passes.
+enum class PartVerdict { Pass, Fail, NotJudged };
+PartVerdict partVerdict(const std::vector<std::optional<Verdict>> &verdicts);
+
+// The conclusion a paper prints: 结论：合格 / 结论：不合格 / 结论：未判定, a text to
+// translate ("Verdict").
+const char *partVerdictText(PartVerdict verdict);
 
 } // namespace geardim

@@ -84,6 +84,37 @@ double paragraph(QPainter &p, const QString &text, double left, double width, do
     return y + bounds.height();
 }
 
+double markedParagraph(QPainter &p, const QString &text, bool fails, double left, double width, double y)
+{
+    if (!fails)
+        return paragraph(p, text, left, width, y);
+    const QFont font = p.font();
+    const QPen pen = p.pen();
+    QFont bold = font;
+    bold.setBold(true);
+    p.setFont(bold);
+    p.setPen(QColor(176, 0, 32));
+    y = paragraph(p, QCoreApplication::translate("Report", "【不合格】") + text, left, width, y);
+    p.setFont(font);
+    p.setPen(pen);
+    return y;
+}
+
+double conclusionParagraph(QPainter &p, PartVerdict verdict, double left, double width, double y)
+{
+    const QFont font = p.font();
+    const QPen pen = p.pen();
+    QFont bold = font;
+    bold.setBold(true);
+    bold.setPointSizeF(font.pointSizeF() * 1.2);
+    p.setFont(bold);
+    p.setPen(verdict == PartVerdict::Pass ? QColor(0, 110, 40) : verdict == PartVerdict::Fail ? QColor(176, 0, 32) : QColor(150, 90, 0));
+    y = paragraph(p, QCoreApplication::translate("Verdict", partVerdictText(verdict)), left, width, y);
+    p.setFont(font);
+    p.setPen(pen);
+    return y;
+}
+
 double paintTable(QPainter &p, QPagedPaintDevice &device, const std::vector<std::vector<std::string>> &lines,
                   const std::vector<double> &columns, int leftAligned, double left, double width, double y)
 {
@@ -145,12 +176,19 @@ void paintReport(QPainter &p, QPagedPaintDevice &device, const SheetResult &r, c
     y = paintTable(p, device, lines, {0.31, 0.07, 0.13, 0.13, 0.13, 0.23}, 2, left, width, y);
     y += 4 * mm;
 
-    // What was measured on the part, and the verdicts.
+    // What was measured on the part, each verdict, a failing value marked, and the part's
+    // conclusion.
     p.setFont(reportFont(10));
-    for (const std::string &line : sheetMeasuredLines(r, translate))
-        y = paragraph(p, QString::fromStdString(line), left, width, y) + 1 * mm;
-    if (!r.measurements.empty())
-        y += 2 * mm;
+    const std::vector<std::string> measuredLines = sheetMeasuredLines(r, translate);
+    std::vector<std::optional<Verdict>> verdicts;
+    for (std::size_t i = 0; i < measuredLines.size(); ++i) {
+        const MeasuredOutcome &outcome = r.measurements[i].outcome;
+        verdicts.push_back(outcome.measured ? std::optional(outcome.measured->verdict) : std::nullopt);
+        const bool fails = verdicts.back() && verdictFails(*verdicts.back());
+        y = markedParagraph(p, QString::fromStdString(measuredLines[i]), fails, left, width, y) + 1 * mm;
+    }
+    if (!verdicts.empty())
+        y = conclusionParagraph(p, partVerdict(verdicts), left, width, y + 1 * mm) + 3 * mm;
 
     // The measuring set-up, as vector graphics; room kept below for the record.
     const double pictureHeight = std::min(80 * mm, page.bottom() - y - 32 * mm);

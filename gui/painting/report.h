@@ -26,6 +26,10 @@ namespace geardim {
 // below it).
 QFont reportFont(double points, bool bold = false);
 double paragraph(QPainter &p, const QString &text, double left, double width, double y);
+// A measured value's line, marked 【不合格】 in bold red when its verdict fails.
+double markedParagraph(QPainter &p, const QString &text, bool fails, double left, double width, double y);
+// The part's conclusion (结论：合格 / 不合格 / 未判定), bold, in its verdict's colour.
+double conclusionParagraph(QPainter &p, PartVerdict verdict, double left, double width, double y);
 double paintTable(QPainter &p, QPagedPaintDevice &device, const std::vector<std::vector<std::string>> &lines,
                   const std::vector<double> &columns, int leftAligned, double left, double width, double y);
 

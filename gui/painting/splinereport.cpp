@@ -44,6 +44,13 @@ void paintSplineReport(QPainter &p, QPagedPaintDevice &device, const SplineResul
         lines.push_back(line);
     }
     y = paintTable(p, device, lines, {0.27, 0.07, 0.12, 0.135, 0.135, 0.135, 0.135}, 2, left, width, y) + 4 * mm;
+    // The measured dimension, its verdict and the part's conclusion.
+    if (r.measured) {
+        p.setFont(reportFont(10));
+        y = markedParagraph(p, QString::fromStdString(splineMeasuredLine(r, translate)), verdictFails(r.measured->verdict), left, width, y)
+            + 1 * mm;
+        y = conclusionParagraph(p, partVerdict({r.measured->verdict}), left, width, y + 1 * mm) + 3 * mm;
+    }
 
     // The pins in the spline at its nominal size, as the inspection sheet draws a gear.
     const Outcome<SheetResult> sheet = computeSheet(splineAsGear(r));

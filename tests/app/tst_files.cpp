@@ -133,6 +133,8 @@ private slots:
     void numbersIgnoreACommaLocale();
     void helpAllShowsQtsOptions();
     void batchSummaryAndItsHistogram();
+    void papersCarryTheVerdict_data();
+    void papersCarryTheVerdict();
     void pagesSetLatinTextInALatinFace_data();
     void pagesSetLatinTextInALatinFace();
 
@@ -645,6 +647,42 @@ void TestFiles::batchSummaryAndItsHistogram()
     const QStringList splines{"spline", "--batch", "splines.csv", "--out", "out.csv"};
     QCOMPARE(runGeardim(splines, {.folder = folder.path()}).status, 0);
     QCOMPARE(runGeardim(splines + QStringList{"--fail-exit"}, {.folder = folder.path()}).status, 4);
+}
+
+// The PDF an inspector signs says the part's conclusion and marks a failing value; the
+// spline's prints its measured value too.
+void TestFiles::papersCarryTheVerdict_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("expected");
+    const QStringList gear{"sheet", "--module", "1", "--teeth", "30", "--allowance-upper", "-0.03", "--allowance-lower", "-0.06",
+                           "--gauge-diameter", "1.7"};
+    QTest::newRow("gear passes") << gear + QStringList{"--measured-over-gauges", "32.2"} << QStringList{"结论：合格"};
+    QTest::newRow("gear fails") << gear + QStringList{"--measured-over-gauges", "32.2", "--measured-span", "10.9"}
+                                << QStringList{"结论：不合格", "【不合格】实测 公法线长度 W"};
+    QTest::newRow("gear not judged") << QStringList{"sheet", "--module", "1", "--teeth", "30", "--measured-over-gauges", "32.2"}
+                                     << QStringList{"结论：未判定"};
+    QTest::newRow("english") << QStringList{"--lang", "en"} + gear + QStringList{"--measured-over-gauges", "32.3"}
+                             << QStringList{"Result: fail"};
+    QTest::newRow("spline fails") << QStringList{"spline", "--designation", "INT 25z × 1m × 30P × 5H", "--spline-length", "15",
+                                                 "--measured", "22.35"}
+                                  << QStringList{"实测棒间距 M = 22.3500", "结论：不合格"};
+}
+
+void TestFiles::papersCarryTheVerdict()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, expected);
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not on the path: under wine it is a Linux program the Windows test cannot start");
+    QTemporaryDir folder;
+    QCOMPARE(runGeardim(arguments + QStringList{"--pdf", "part.pdf"}, {.folder = folder.path()}).status, 0);
+    QProcess text;
+    text.start("pdftotext", {folder.filePath("part.pdf"), "-"});
+    QVERIFY(text.waitForFinished(30000));
+    const QString page = QString::fromUtf8(text.readAllStandardOutput()).remove(' ');
+    for (QString e : expected)
+        QVERIFY2(page.contains(e.remove(' ')), qPrintable(page));
 }
 
 void TestFiles::pagesSetLatinTextInALatinFace_data()
