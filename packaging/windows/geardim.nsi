@@ -2,6 +2,8 @@
 ; Start-menu entry, gear and spline files opened by double-click, and an uninstaller.
 ; makensis -DVERSION=… -DSTAGE=<folder of the portable zip> -DOUTFILE=… geardim.nsi
 Unicode true
+; A 64-bit installer for a 64-bit program (it runs where the program does).
+Target amd64-unicode
 !include "MUI2.nsh"
 
 Name "geardim ${VERSION}"
