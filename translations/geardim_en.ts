@@ -2056,6 +2056,22 @@
         <source>%1：n = %2，合格 %3，不合格 %4，平均 %5，最小 %6，最大 %7，s = %8，Cp = %9，Cpk = %10</source>
         <translation>%1: n = %2, pass %3, fail %4, mean %5, min %6, max %7, s = %8, Cp = %9, Cpk = %10</translation>
     </message>
+    <message>
+        <source>跨棒（球）距 M</source>
+        <translation>Dimension over pins (balls) M</translation>
+    </message>
+    <message>
+        <source>公法线长度 W</source>
+        <translation>Base tangent length W</translation>
+    </message>
+    <message>
+        <source>分度圆弦齿厚</source>
+        <translation>Chordal thickness</translation>
+    </message>
+    <message>
+        <source>固定弦齿厚</source>
+        <translation>Constant chord</translation>
+    </message>
 </context>
 <context>
     <name>Verdict</name>

@@ -103,6 +103,22 @@ std::string translatedText(const TextTranslator &tr, const char *context, const 
 
 } // namespace
 
+namespace {
+
+// A measured dimension as the sheet's rows name it, for gears of every kind and gauge.
+const char *summaryCaption(MeasuredDimension dimension)
+{
+    switch (dimension) {
+    case MeasuredDimension::OverGauges: return QT_TRANSLATE_NOOP("Summary", "跨棒（球）距 M");
+    case MeasuredDimension::Span: return QT_TRANSLATE_NOOP("Summary", "公法线长度 W");
+    case MeasuredDimension::ChordalThickness: return QT_TRANSLATE_NOOP("Summary", "分度圆弦齿厚");
+    case MeasuredDimension::ConstantChord: return QT_TRANSLATE_NOOP("Summary", "固定弦齿厚");
+    }
+    return "";
+}
+
+} // namespace
+
 std::string measuredSummaryText(const MeasuredSummary &summary, const TextTranslator &tr)
 {
     std::string out = translatedText(tr, "Summary", QT_TRANSLATE_NOOP("Summary", "实测汇总（实际齿厚偏差 E）：")) + "\n";
@@ -111,7 +127,7 @@ std::string measuredSummaryText(const MeasuredSummary &summary, const TextTransl
         if (s.count == 0)
             continue;
         std::string line = translatedText(tr, "Summary", QT_TRANSLATE_NOOP("Summary", "%1：n = %2，合格 %3，不合格 %4，平均 %5，最小 %6，最大 %7，s = %8，Cp = %9，Cpk = %10"));
-        const std::string values[] = {measuredName(kMeasuredDimensions[i]), std::to_string(s.count), std::to_string(s.pass),
+        const std::string values[] = {translatedText(tr, "Summary", summaryCaption(kMeasuredDimensions[i])), std::to_string(s.count), std::to_string(s.pass),
                                       std::to_string(s.fail), sheetNumber(s.mean, 4), sheetNumber(s.min, 4),
                                       sheetNumber(s.max, 4), optionalText(s.stddev(), 4), optionalText(s.cp(), 2),
                                       optionalText(s.cpk(), 2)};

@@ -496,6 +496,20 @@ void TestSheet::summaryOfAKnownSeries()
     AllowanceStatistics one;
     one.add(-0.05, Verdict::Pass, -0.03, -0.07);
     QVERIFY(!one.stddev() && !one.cp());
+    // Off centre, Cpk takes the nearer limit: mean −0.04, s 0.005, Cp 0.04/0.03, Cpk 0.01/0.015.
+    AllowanceStatistics near;
+    for (double e : {-0.035, -0.04, -0.045})
+        near.add(e, verdictFor(e, -0.03, -0.07), -0.03, -0.07);
+    QCOMPARE(fixed(*near.cp(), 6), QString("1.333333"));
+    QCOMPARE(fixed(*near.cpk(), 6), QString("0.666667"));
+    // A value that could not be judged is neither a pass nor a fail.
+    near.add(-0.05, Verdict::NotJudged, -0.03, -0.07);
+    QCOMPARE(near.pass + near.fail, 3L);
+    // The summary names each dimension as the sheet's rows do, not by its code.
+    MeasuredSummary summary;
+    summary.byDimension[1] = near;
+    const std::string text = measuredSummaryText(summary);
+    QVERIFY2(text.find("公法线长度 W：n = 4") != std::string::npos && text.find("span") == std::string::npos, text.c_str());
 }
 
 // ISO 1328-1:2013 flank tolerances, worked by hand from the standard's equations:
