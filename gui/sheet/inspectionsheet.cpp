@@ -524,7 +524,8 @@ void InspectionSheet::showSheet(const SheetResult &sheet)
             typed->setBackground(QColor(255, 253, 231));
             typed->setToolTip(tr("在此填写实测值，按 Enter 评定"));
             if (const auto it = measured_.find(*row.measured); it != measured_.end())
-                typed->setText(QString::fromStdString(shortestNumber(it->second)));
+                typed->setText(measuredTexts_.count(it->first) ? measuredTexts_.at(it->first)
+                                                               : QString::fromStdString(shortestNumber(it->second)));
         }
     }
     results->setEnabled(true);
@@ -559,6 +560,7 @@ void InspectionSheet::measuredEdited(QTableWidgetItem *item)
             measured_.erase(dimension);
         } else if (const auto value = parseDouble(text.toStdString())) {
             measured_[dimension] = *value;
+            measuredTexts_[dimension] = text;
         } else {
             measured_.erase(dimension);
             showMessage(notANumberText(tr("实测值"), text), true);

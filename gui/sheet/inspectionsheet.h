@@ -106,6 +106,7 @@ private:
     QString stale_; // why the table shown is not the inputs' sheet; empty when it is
     QLineEdit *drawingNumber, *partNumber, *inspector, *gaugeNumber;
     std::map<MeasuredDimension, double> measured_;  // the values typed in the 实测 column
+    std::map<MeasuredDimension, QString> measuredTexts_; // as typed (44.80 stays 44.80)
     std::map<MeasuredDimension, int> measuredRows_; // where each stands in the table
 };
 
