@@ -753,4 +753,8 @@ void TestSheetWindow::notJudgedWithoutAllowances()
         ++row;
     table()->item(row, 4)->setText(nominal);
     QCOMPARE(table()->item(row, 6)->text(), QString("未判定"));
+    // A value keeps the text it was typed with through a new computation: 32.50 stays 32.50.
+    table()->item(row, 4)->setText("32.50");
+    gui->click(S, "compute");
+    QCOMPARE(table()->item(row, 4)->text(), QString("32.50"));
 }
