@@ -969,6 +969,34 @@
         <source>无法写入“%1”：%2。%3</source>
         <translation>Cannot write &quot;%1&quot;: %2. %3</translation>
     </message>
+    <message>
+        <source>齿厚上偏差 Esns</source>
+        <translation>Upper thickness allowance Esns</translation>
+    </message>
+    <message>
+        <source>齿厚下偏差 Esni</source>
+        <translation>Lower thickness allowance Esni</translation>
+    </message>
+    <message>
+        <source>单个齿距公差 fpT</source>
+        <translation>Single pitch tolerance fpT</translation>
+    </message>
+    <message>
+        <source>齿距累积总公差 FpT</source>
+        <translation>Cumulative pitch tolerance FpT</translation>
+    </message>
+    <message>
+        <source>齿廓总公差 FαT</source>
+        <translation>Total profile tolerance FαT</translation>
+    </message>
+    <message>
+        <source>螺旋线总公差 FβT</source>
+        <translation>Total helix tolerance FβT</translation>
+    </message>
+    <message>
+        <source>径向跳动公差 FrT</source>
+        <translation>Runout tolerance FrT</translation>
+    </message>
 </context>
 <context>
     <name>GearFile</name>

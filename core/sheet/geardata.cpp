@@ -46,8 +46,20 @@ std::vector<GearDataRow> gearDataRows(const SheetResult &r, const TextTranslator
     add(QT_TRANSLATE_NOOP("GearData", "螺旋角 β"), helix);
     add(QT_TRANSLATE_NOOP("GearData", "变位系数 x"), sheetNumber(r.shift, 4));
     add(QT_TRANSLATE_NOOP("GearData", "分度圆直径 d"), sheetNumber(r.referenceDiameter, decimals) + unit);
-    if (r.accuracy)
-        add(QT_TRANSLATE_NOOP("GearData", "精度等级"), std::to_string(r.accuracy->accuracyClass) + " " + kAccuracyStandard);
+    // The tooth-thickness allowances the inspection dimensions below follow from.
+    add(QT_TRANSLATE_NOOP("GearData", "齿厚上偏差 Esns"), sheetSignedNumber(r.allowanceUpper, decimals) + unit);
+    add(QT_TRANSLATE_NOOP("GearData", "齿厚下偏差 Esni"), sheetSignedNumber(r.allowanceLower, decimals) + unit);
+    if (r.accuracy) {
+        const FlankTolerances &t = *r.accuracy;
+        add(QT_TRANSLATE_NOOP("GearData", "精度等级"), std::to_string(t.accuracyClass) + " " + kAccuracyStandard);
+        // The tolerances a Chinese drawing's table lists with its class, in µm as the standard gives them.
+        for (const auto &[caption, value] : {std::pair{QT_TRANSLATE_NOOP("GearData", "单个齿距公差 fpT"), t.singlePitch},
+                                             {QT_TRANSLATE_NOOP("GearData", "齿距累积总公差 FpT"), t.cumulativePitch},
+                                             {QT_TRANSLATE_NOOP("GearData", "齿廓总公差 FαT"), t.profileTotal},
+                                             {QT_TRANSLATE_NOOP("GearData", "螺旋线总公差 FβT"), t.helixTotal},
+                                             {QT_TRANSLATE_NOOP("GearData", "径向跳动公差 FrT"), t.runout}})
+            add(caption, sheetNumber(value, 1) + " µm");
+    }
     if (r.span) {
         add(QT_TRANSLATE_NOOP("GearData", "跨测齿数 k"), std::to_string(r.span->teeth));
         add(QT_TRANSLATE_NOOP("GearData", "公法线长度 W"), withDeviations(r.span->length, decimals) + unit);

@@ -548,7 +548,8 @@ void TestRecords::gearDataTableReadsBack()
     DL_Dxf dxf;
     QVERIFY(dxf.in(QFile::encodeName(path).toStdString(), &collector));
     for (const char *expected : {"法向模数 mn", "2 mm", "精度等级", "6 ISO 1328-1:2013", "螺旋角 β", "15° 右旋", "配对齿轮图号", "ZG-2",
-                                 "跨棒（球）距 M"})
+                                 "跨棒（球）距 M", "齿厚上偏差 Esns", "齿厚下偏差 Esni", "单个齿距公差 fpT", "齿距累积总公差 FpT",
+                                 "齿廓总公差 FαT", "螺旋线总公差 FβT", "径向跳动公差 FrT", "8.5 µm", "23.0 µm"})
         QVERIFY2(collector.texts.contains(QString::fromUtf8(expected)), qPrintable(collector.texts.join('|')));
     // SVG and CSV from the same rows; any other suffix is refused.
     QVERIFY(writeGearDataTable(dir.filePath("table.csv"), sheet).ok());
