@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
+#include <algorithm>
+
 #include <dxflib/dl_dxf.h>
 
 #include "core/sheet/geardata.h"
@@ -13,6 +15,8 @@
 
 namespace geardim {
 namespace {
+
+constexpr double kTextHeight = 3.5; // mm
 
 // DXF 2000 text is in the drawing's code page: every character beyond ASCII as \U+XXXX,
 // which CAD programs read as Unicode.
@@ -33,6 +37,15 @@ std::string dxfText(const std::string &utf8)
 }
 
 } // namespace
+
+double dxfTextWidth(const std::string &utf8, double height)
+{
+    // gbcbig sets a Chinese character a full height wide; gbenor a Latin one about 0.7 of it.
+    double width = 0;
+    for (const char32_t c : QString::fromStdString(utf8).toUcs4())
+        width += (c >= 0x2E80 ? 1.0 : 0.7) * height;
+    return width;
+}
 
 QByteArray gearDataDxf(const SheetResult &sheet)
 {
@@ -59,7 +72,23 @@ QByteArray gearDataDxf(const SheetResult &sheet)
         dxf.writeLayer(*dw, DL_LayerData("0", 0), DL_Attributes("", DL_Codes::black, 100, "CONTINUOUS", 1.0));
         dw->tableEnd();
         dw->tableStyle(1);
-        dxf.writeStyle(*dw, DL_StyleData("standard", 0, 0.0, 1.0, 0.0, 0, 2.5, "txt", ""));
+        // The Chinese drafting standard's SHX fonts (GB/T 14665), which the CAD programs sold in
+        // China carry: gbenor for Latin text, gbcbig as the big font for Chinese; a program
+        // without them substitutes, but is told which font the captions are set in.
+        // (Written by hand: dxflib's writeStyle keeps no big font and puts the font in XDATA.)
+        dw->dxfString(0, "STYLE");
+        dw->handle();
+        dw->dxfString(100, "AcDbSymbolTableRecord");
+        dw->dxfString(100, "AcDbTextStyleTableRecord");
+        dw->dxfString(2, "standard");
+        dw->dxfInt(70, 0);
+        dw->dxfReal(40, 0.0);
+        dw->dxfReal(41, 1.0);
+        dw->dxfReal(50, 0.0);
+        dw->dxfInt(71, 0);
+        dw->dxfReal(42, 2.5);
+        dw->dxfString(3, kLatinFont);
+        dw->dxfString(4, kBigFont);
         dw->tableEnd();
         dxf.writeView(*dw);
         dxf.writeUcs(*dw);
@@ -72,9 +101,15 @@ QByteArray gearDataDxf(const SheetResult &sheet)
         dw->tableEnd();
         dw->sectionEnd();
 
-        // The table as a block: two columns, 7 mm rows, text 3.5 mm high.
+        // The table as a block: two columns, 7 mm rows, text 3.5 mm high, each column as wide
+        // as its longest text and a margin.
         const DL_Attributes attributes("0", 256, -1, "BYLAYER", 1.0);
-        const double rowHeight = 7, captionWidth = 45, width = 100, height = rowHeight * double(rows.size());
+        double captionWidth = 45, valueWidth = 55;
+        for (const GearDataRow &row : rows) {
+            captionWidth = std::max(captionWidth, dxfTextWidth(row.caption, kTextHeight) + 3);
+            valueWidth = std::max(valueWidth, dxfTextWidth(row.value, kTextHeight) + 3);
+        }
+        const double rowHeight = 7, width = captionWidth + valueWidth, height = rowHeight * double(rows.size());
         dw->sectionBlocks();
         dxf.writeBlock(*dw, DL_BlockData("*Model_Space", 0, 0.0, 0.0, 0.0));
         dxf.writeEndBlock(*dw, "*Model_Space");
@@ -92,7 +127,7 @@ QByteArray gearDataDxf(const SheetResult &sheet)
         for (std::size_t i = 0; i < rows.size(); ++i) {
             const double y = -rowHeight * double(i + 1) + 2;
             for (const auto &[x, text] : {std::pair{1.5, &rows[i].caption}, {captionWidth + 1.5, &rows[i].value}})
-                dxf.writeText(*dw, DL_TextData(x, y, 0, x, y, 0, 3.5, 1.0, 0, 0, 0, dxfText(*text), "standard", 0.0), attributes);
+                dxf.writeText(*dw, DL_TextData(x, y, 0, x, y, 0, kTextHeight, 1.0, 0, 0, 0, dxfText(*text), "standard", 0.0), attributes);
         }
         dxf.writeEndBlock(*dw, "GEARDATA");
         dw->sectionEnd();

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <string>
+
 #include "core/sheet/sheetcalculation.h"
 #include "io/fileoutcome.h"
 
@@ -14,5 +16,13 @@ FileDone writeGearDataTable(const QString &path, const SheetResult &sheet, const
 
 // The table as DXF text.
 QByteArray gearDataDxf(const SheetResult &sheet);
+
+// The DXF's text style: the Chinese drafting standard's SHX fonts, Latin and big font.
+inline constexpr const char *kLatinFont = "gbenor.shx";
+inline constexpr const char *kBigFont = "gbcbig.shx";
+
+// How wide a text is set in those fonts at a height (mm): the table's columns take the
+// widest of their texts.
+double dxfTextWidth(const std::string &utf8, double height);
 
 } // namespace geardim

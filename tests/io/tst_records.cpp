@@ -529,7 +529,13 @@ public:
         for (auto m = escape.match(text); m.hasMatch(); m = escape.match(text))
             text.replace(m.capturedStart(), m.capturedLength(), QChar(char16_t(m.captured(1).toUShort(nullptr, 16))));
         texts << text;
+        textStarts << data.ipx;
     }
+    void addTextStyle(const DL_StyleData &data) override { styles << QString::fromStdString(data.primaryFontFile + "|" + data.bigFontFile); }
+    void addLine(const DL_LineData &data) override { rightmost = std::max({rightmost, data.x1, data.x2}); }
+    QList<double> textStarts;
+    QStringList styles;
+    double rightmost = 0;
 };
 
 } // namespace
@@ -551,6 +557,16 @@ void TestRecords::gearDataTableReadsBack()
                                  "跨棒（球）距 M", "齿厚上偏差 Esns", "齿厚下偏差 Esni", "单个齿距公差 fpT", "齿距累积总公差 FpT",
                                  "齿廓总公差 FαT", "螺旋线总公差 FβT", "径向跳动公差 FrT", "8.5 µm", "23.0 µm"})
         QVERIFY2(collector.texts.contains(QString::fromUtf8(expected)), qPrintable(collector.texts.join('|')));
+    // The style names the Chinese drafting fonts, Latin and big font, and every text ends
+    // inside the table's right border (set in those fonts: 0.7 of the height a Latin
+    // character, the whole height a Chinese one).
+    QCOMPARE(collector.styles, QStringList{"gbenor.shx|gbcbig.shx"});
+    for (int i = 0; i < collector.texts.size(); ++i) {
+        double width = 0;
+        for (const char32_t c : collector.texts[i].toUcs4())
+            width += (c >= 0x2E80 ? 1.0 : 0.7) * 3.5;
+        QVERIFY2(collector.textStarts[i] + width < collector.rightmost, qPrintable(collector.texts[i]));
+    }
     // SVG and CSV from the same rows; any other suffix is refused.
     QVERIFY(writeGearDataTable(dir.filePath("table.csv"), sheet).ok());
     QVERIFY(readAll(dir.filePath("table.csv")).contains("精度等级,6 ISO 1328-1:2013"));
