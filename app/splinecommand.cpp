@@ -47,7 +47,14 @@ int runSplineCommand(const QStringList &arguments)
     const QCommandLineOption failExit{QStringLiteral("fail-exit"),
                                       said(QT_TRANSLATE_NOOP("CommandLine", "实测值不合格时以状态 4 退出，无法判定时以状态 5 退出（供脚本使用）"))};
     const QCommandLineOption pdf{QStringLiteral("pdf"), said(QT_TRANSLATE_NOOP("CommandLine", "把花键的尺寸表导出为 A4 PDF")), QStringLiteral("file")};
-    parser.addOptions({designation, pin, length, upper, lower, variation, format, batch, outFile, load, save, pdf, measured, failExit, allowanceTable});
+    // The inspection record the PDF prints above its line to sign, as the sheet's.
+    const QCommandLineOption drawing{QStringLiteral("drawing"), said(QT_TRANSLATE_NOOP("CommandLine", "图号（检验记录）")), QStringLiteral("text")};
+    const QCommandLineOption part{QStringLiteral("part"), said(QT_TRANSLATE_NOOP("CommandLine", "零件编号（检验记录）")), QStringLiteral("text")};
+    const QCommandLineOption inspector{QStringLiteral("inspector"), said(QT_TRANSLATE_NOOP("CommandLine", "检验员（检验记录）")), QStringLiteral("text")};
+    const QCommandLineOption gaugeNumber{QStringLiteral("gauge-number"), said(QT_TRANSLATE_NOOP("CommandLine", "量具编号（检验记录）")),
+                                         QStringLiteral("text")};
+    parser.addOptions({designation, pin, length, upper, lower, variation, format, batch, outFile, load, save, pdf, measured, failExit,
+                       allowanceTable, drawing, part, inspector, gaugeNumber});
     parser.addPositionalArgument(QStringLiteral("spline"), said(QT_TRANSLATE_NOOP("CommandLine", "命令")));
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
@@ -72,7 +79,8 @@ int runSplineCommand(const QStringList &arguments)
     }
     if (parser.isSet(batch)) {
         // The batch's lines carry every input.
-        for (const QCommandLineOption *single : {&designation, &pin, &length, &upper, &lower, &variation, &load, &save, &pdf, &measured}) {
+        for (const QCommandLineOption *single : {&designation, &pin, &length, &upper, &lower, &variation, &load, &save, &pdf, &measured,
+                                                 &drawing, &part, &inspector, &gaugeNumber}) {
             if (parser.isSet(*single))
                 return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "--%1 不能与 --batch 同用：批量文件的列给出每个花键的输入。"))
                                       .arg(single->names().first()));
@@ -139,7 +147,8 @@ int runSplineCommand(const QStringList &arguments)
     if (!out.result)
         return noResult(QString::fromStdString(splineFailureText(*out.failure, qtTextTranslator())));
     if (parser.isSet(pdf)) {
-        if (const FileDone written = writeSplineReportPdf(parser.value(pdf), *out.result, QDate::currentDate()); !written.ok())
+        const InspectionRecord record{parser.value(drawing), parser.value(part), parser.value(inspector), parser.value(gaugeNumber)};
+        if (const FileDone written = writeSplineReportPdf(parser.value(pdf), *out.result, QDate::currentDate(), record); !written.ok())
             return noResult(written.problem());
     }
     if (form == QLatin1String("json")) {

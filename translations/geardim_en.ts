@@ -347,6 +347,10 @@
         <source>--%1 与 --%2 是同一个文件“%3”：输出不能写到输入文件上。</source>
         <translation>--%1 and --%2 are the same file &quot;%3&quot;: an output cannot be written over an input.</translation>
     </message>
+    <message>
+        <source>图号（检验记录）</source>
+        <translation>drawing number (inspection record)</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>

@@ -201,7 +201,15 @@ void paintReport(QPainter &p, QPagedPaintDevice &device, const SheetResult &r, c
     for (const std::string &w : sheetWarningMessages(r, translate))
         y = paragraph(p, QCoreApplication::translate("Report", "注意：") + QString::fromStdString(w), left, width, y) + 1 * mm;
     y += 3 * mm;
+    paintRecordBlock(p, inspection, date, mm, left, width, y);
+}
+
+double paintRecordBlock(QPainter &p, const InspectionRecord &inspection, const QDate &date, double mm, double left,
+                        double width, double y)
+{
     // The inspection record: who inspected which part with which gauge, and a line to sign.
+    p.setPen(Qt::black);
+    p.setFont(reportFont(10));
     QStringList record;
     for (const auto &[label, value] : {std::pair{QCoreApplication::translate("Report", "图号："), inspection.drawing},
                                        {QCoreApplication::translate("Report", "零件编号："), inspection.partNumber},
@@ -212,9 +220,9 @@ void paintReport(QPainter &p, QPagedPaintDevice &device, const SheetResult &r, c
     if (!record.isEmpty())
         y = paragraph(p, record.join(QStringLiteral("    ")), left, width, y) + 1 * mm;
     y = paragraph(p, QCoreApplication::translate("Report", "日期：") + date.toString(Qt::ISODate), left, width, y) + 6 * mm;
-    paragraph(p,
-              QCoreApplication::translate("Report", "检验员：%1    签字：______________________").arg(inspection.inspector),
-              left, width, y);
+    return paragraph(p,
+                     QCoreApplication::translate("Report", "检验员：%1    签字：______________________").arg(inspection.inspector),
+                     left, width, y);
 }
 
 FileDone writePdfPage(const QString &path, const QString &title, const std::function<void(QPainter &, QPagedPaintDevice &)> &paint)

@@ -28,6 +28,10 @@ QFont reportFont(double points, bool bold = false);
 double paragraph(QPainter &p, const QString &text, double left, double width, double y);
 // A measured value's line, marked 【不合格】 in bold red when its verdict fails.
 double markedParagraph(QPainter &p, const QString &text, bool fails, double left, double width, double y);
+// The inspection record (drawing, part, gauge, the date) and the inspector's line to sign,
+// from y down (returns the y below it); mm is the device's millimetre.
+double paintRecordBlock(QPainter &p, const InspectionRecord &inspection, const QDate &date, double mm, double left,
+                        double width, double y);
 // The part's conclusion (结论：合格 / 不合格 / 未判定), bold, in its verdict's colour.
 double conclusionParagraph(QPainter &p, PartVerdict verdict, double left, double width, double y);
 double paintTable(QPainter &p, QPagedPaintDevice &device, const std::vector<std::vector<std::string>> &lines,

@@ -12,7 +12,8 @@
 
 namespace geardim {
 
-void paintSplineReport(QPainter &p, QPagedPaintDevice &device, const SplineResult &r, const QDate &date)
+void paintSplineReport(QPainter &p, QPagedPaintDevice &device, const SplineResult &r, const QDate &date,
+                       const InspectionRecord &record)
 {
     const QRectF page(0, 0, device.width(), device.height());
     const double mm = device.logicalDpiX() / 25.4;
@@ -63,13 +64,13 @@ void paintSplineReport(QPainter &p, QPagedPaintDevice &device, const SplineResul
     p.setFont(reportFont(10));
     for (const std::string &w : splineWarningMessages(r, translate))
         y = paragraph(p, QCoreApplication::translate("Report", "注意：") + QString::fromStdString(w), left, width, y) + 1 * mm;
-    paragraph(p, QCoreApplication::translate("Report", "日期：") + date.toString(Qt::ISODate), left, width, y + 2 * mm);
+    paintRecordBlock(p, record, date, mm, left, width, y + 2 * mm);
 }
 
-FileDone writeSplineReportPdf(const QString &path, const SplineResult &spline, const QDate &date)
+FileDone writeSplineReportPdf(const QString &path, const SplineResult &spline, const QDate &date, const InspectionRecord &record)
 {
     return writePdfPage(path, QCoreApplication::translate("Report", "花键"), [&](QPainter &painter, QPagedPaintDevice &pdf) {
-        paintSplineReport(painter, pdf, spline, date);
+        paintSplineReport(painter, pdf, spline, date, record);
     });
 }
 

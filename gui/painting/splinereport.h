@@ -5,6 +5,7 @@
 
 #include "core/spline/spline.h"
 #include "io/fileoutcome.h"
+#include "io/inspectionlog.h"
 
 class QPagedPaintDevice;
 class QPainter;
@@ -14,10 +15,13 @@ class QPainter;
 // spline, the warnings and the date.
 namespace geardim {
 
-void paintSplineReport(QPainter &painter, QPagedPaintDevice &device, const SplineResult &spline, const QDate &date);
+// The page ends with the inspection record and a line to sign, as the gear's does.
+void paintSplineReport(QPainter &painter, QPagedPaintDevice &device, const SplineResult &spline, const QDate &date,
+                       const InspectionRecord &record = {});
 
 // Writes the page as an A4 PDF with its fonts embedded, all or nothing; the problem names
 // the file. Needs a QGuiApplication (the offscreen platform will do).
-FileDone writeSplineReportPdf(const QString &path, const SplineResult &spline, const QDate &date);
+FileDone writeSplineReportPdf(const QString &path, const SplineResult &spline, const QDate &date,
+                              const InspectionRecord &record = {});
 
 } // namespace geardim

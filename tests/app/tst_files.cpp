@@ -665,8 +665,8 @@ void TestFiles::papersCarryTheVerdict_data()
     QTest::newRow("english") << QStringList{"--lang", "en"} + gear + QStringList{"--measured-over-gauges", "32.3"}
                              << QStringList{"Result: fail"};
     QTest::newRow("spline fails") << QStringList{"spline", "--designation", "INT 25z × 1m × 30P × 5H", "--spline-length", "15",
-                                                 "--measured", "22.35"}
-                                  << QStringList{"实测棒间距 M = 22.3500", "结论：不合格"};
+                                                 "--measured", "22.35", "--part", "H-0042", "--inspector", "李工"}
+                                  << QStringList{"实测棒间距 M = 22.3500", "结论：不合格", "零件编号：H-0042", "检验员：李工", "签字："};
 }
 
 void TestFiles::papersCarryTheVerdict()
