@@ -1,6 +1,5 @@
 #include "app/appsetup.h"
 
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <iterator>
@@ -15,6 +14,7 @@
 #include <QWidget>
 
 #include "app/windows.h"
+#include "io/platform/files.h"
 #include "gui/sheet/inspectionsheet.h"
 #include "gui/spline/splinewindow.h"
 #include "gui/toolkit/firstpaint.h"
@@ -39,9 +39,7 @@ void withoutRuntimeFolderNote(QtMsgType type, const QMessageLogContext &context,
 
 void prepareProcess()
 {
-#if defined(SIGXFSZ)
-    std::signal(SIGXFSZ, SIG_IGN);
-#endif
+    failWritesBeyondSizeLimits();
     qtsOwnHandler = qInstallMessageHandler(withoutRuntimeFolderNote);
 }
 

@@ -5,27 +5,12 @@
 #include <QFileInfo>
 
 #include <cerrno>
-#if defined(Q_OS_UNIX)
-#include <sys/stat.h>
-#endif
 
 #include "app/clioutput.h"
 #include "io/platform/files.h"
 #include "io/safefile.h"
 
 namespace geardim {
-
-bool sameFile(const QString &a, const QString &b)
-{
-#if defined(Q_OS_UNIX)
-    struct stat sa {}, sb {};
-    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 && ::stat(QFile::encodeName(b).constData(), &sb) == 0
-           && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
-#else
-    const QString ca = QFileInfo(a).canonicalFilePath();
-    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
-#endif
-}
 
 std::optional<int> refuseOutputOverInput(const QCommandLineParser &parser, std::initializer_list<const QCommandLineOption *> inputs,
                                          std::initializer_list<const QCommandLineOption *> outputs)

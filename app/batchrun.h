@@ -34,9 +34,6 @@ private:
     QString outPath_;
 };
 
-// True when both paths name the same existing file.
-bool sameFile(const QString &a, const QString &b);
-
 // Refuses (exit 2, with the message printed) when an output option of the command names the
 // same file as one of its input options, through any name, link or hard link: the input
 // would be destroyed before or while it is read. Nothing when none does.

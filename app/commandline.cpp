@@ -17,9 +17,6 @@
 #include <memory>
 #include <optional>
 
-#if defined(Q_OS_UNIX)
-#include <sys/stat.h>
-#endif
 #include <string>
 
 #include "app/batchrun.h"

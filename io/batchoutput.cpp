@@ -10,12 +10,8 @@
 #include "io/safefile.h"
 
 #if defined(Q_OS_UNIX)
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #endif
-#include <cerrno>
-#include <random>
 
 namespace geardim {
 namespace {
@@ -104,19 +100,14 @@ FileDone BatchOutputFile::open()
     if (const QFileInfo link(path_); link.isSymLink() && link.exists())
         path_ = link.canonicalFilePath();
     const QFileInfo target(path_);
-#if defined(O_TMPFILE)
-    // A file without a name in the output's folder: nothing to remove if the program dies.
-    unnamedHandle_ = ::open(QFile::encodeName(target.absolutePath()).constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
-    if (unnamedHandle_ >= 0) {
-        if (!unnamed_.open(unnamedHandle_, QIODevice::ReadWrite | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
-            ::close(unnamedHandle_);
-            unnamedHandle_ = -1;
-            return FileDone::refused(unnamed_.errorString());
-        }
+    // A file without a name in the output's folder where the system has one: nothing to
+    // remove if the program dies.
+    if (QString why; openUnnamedFile(unnamed_, target.absolutePath(), why)) {
         buffer_.setDevice(&unnamed_);
         return {};
+    } else if (!why.isEmpty()) {
+        return FileDone::refused(why);
     }
-#endif
     temporary_->setFileTemplate(target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
     if (!temporary_->openUnbuffered())
         return FileDone::refused(temporary_->errorString());
@@ -137,14 +128,12 @@ FileDone BatchOutputFile::commit()
         return FileDone::refused(device().errorString());
     if (QString why; !syncToDisk(device(), why))
         return FileDone::refused(why);
-    if (unnamedHandle_ >= 0)
+    if (unnamed_.isOpen())
         return commitUnnamed();
     // The new file gets the old one's owner and permissions, or the usual ones of a new
     // file; closed first, as Windows renames no open file.
     const QFileInfo old(path_);
-#if defined(Q_OS_UNIX)
-    keepOwner(temporary_->handle(), path_); // (a handle asked of Qt on Windows would keep the file open)
-#endif
+    keepOwner(*temporary_, path_);
     const QString name = temporary_->fileName();
     temporary_->setAutoRemove(false);
     temporary_.reset();
@@ -162,45 +151,27 @@ FileDone BatchOutputFile::commit()
 
 FileDone BatchOutputFile::commitUnnamed()
 {
-#if defined(O_TMPFILE)
-    const QFileInfo old(path_);
-    // The new file gets the old one's permissions, or the usual ones of a new file.
-    struct stat before {};
-    const mode_t mode = ::stat(QFile::encodeName(path_).constData(), &before) == 0 ? before.st_mode & 07777 : 0644;
-    if (::fchmod(unnamedHandle_, mode) != 0)
-        return FileDone::refused(qt_error_string(errno));
-    keepOwner(unnamedHandle_, path_);
-    // The file gets a hidden name beside the output, for no longer than the rename takes,
-    // and then the output's own: a rename replaces the old output in one step.
-    const QByteArray from = "/proc/self/fd/" + QByteArray::number(unnamedHandle_);
-    const QByteArray folder = QFile::encodeName(old.absolutePath()) + "/." + QFile::encodeName(old.fileName()) + ".";
-    std::mt19937 random(std::random_device{}());
-    QByteArray named;
-    for (int attempt = 0;; ++attempt) {
-        named = folder + QByteArray::number(quint32(random()), 36);
-        if (::linkat(AT_FDCWD, from.constData(), AT_FDCWD, named.constData(), AT_SYMLINK_FOLLOW) == 0)
-            break;
-        if (errno != EEXIST || attempt > 100)
-            return FileDone::refused(qt_error_string(errno));
-    }
-    if (std::size_t(named.size()) < sizeof pendingFile) {
-        std::memcpy(pendingFile, named.constData(), std::size_t(named.size()) + 1);
+    // The file gets the old output's permissions and owner and a hidden name beside it, for
+    // no longer than the rename takes, and then the output's own: a rename replaces the
+    // old output in one step.
+    QString named, why;
+    if (!nameUnnamedFile(unnamed_.handle(), path_, named, why))
+        return FileDone::refused(why);
+    const QByteArray name = QFile::encodeName(named);
+    if (std::size_t(name.size()) < sizeof pendingFile) {
+        std::memcpy(pendingFile, name.constData(), std::size_t(name.size()) + 1);
         watchSignals(true);
     }
-    const bool renamed = std::rename(named.constData(), QFile::encodeName(path_).constData()) == 0;
-    const int error = errno;
+    const bool renamed = replaceFile(named, path_, why);
     if (!renamed)
-        ::unlink(named.constData());
+        QFile::remove(named);
     watchSignals(false);
     pendingFile[0] = 0;
     if (!renamed)
-        return FileDone::refused(qt_error_string(error));
+        return FileDone::refused(why);
     committed_ = true;
     unnamed_.close();
     return {};
-#else
-    return FileDone::refused(QString());
-#endif
 }
 
 } // namespace geardim

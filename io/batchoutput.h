@@ -59,15 +59,14 @@ private:
     };
 
     // Where the lines go: the unnamed file (unnamed_) or the named one (temporary_).
-    QFileDevice &device() { return unnamedHandle_ >= 0 ? static_cast<QFileDevice &>(unnamed_) : *temporary_; }
+    QFileDevice &device() { return unnamed_.isOpen() ? static_cast<QFileDevice &>(unnamed_) : *temporary_; }
     FileDone commitUnnamed();
 
     QString path_;
     // Ended, not only closed, before the rename: on Windows a QTemporaryFile keeps its file
     // open past close(), and an open file cannot be renamed there.
     std::optional<UnbufferedTemporaryFile> temporary_{std::in_place};
-    QFile unnamed_;
-    int unnamedHandle_ = -1;
+    QFile unnamed_; // open while the lines go into an unnamed file
     DeviceBuffer buffer_;
     std::ostream stream_;
     bool committed_ = false;

@@ -4,12 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include <cerrno>
-
-#if defined(Q_OS_UNIX)
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
+#include "io/platform/files.h"
 
 namespace geardim {
 
@@ -31,11 +26,8 @@ FileDone checkOutputTarget(const QString &path)
     const QFileInfo info(path); // follows links: a link to a regular file is that file
     // A link that leads nowhere would be replaced by a regular file: refused, with why.
     if (info.isSymLink() && !info.exists()) {
-#if defined(Q_OS_UNIX)
-        struct stat st {};
-        if (::stat(QFile::encodeName(path).constData(), &st) != 0 && errno == ELOOP)
+        if (isLinkLoop(path))
             return FileDone::refused(QCoreApplication::translate("SafeFile", "这是一个循环的符号链接，不指向任何文件"));
-#endif
         return FileDone::refused(QCoreApplication::translate("SafeFile", "这是一个悬空的符号链接：它指向的文件不存在"));
     }
     if (info.isDir())
@@ -72,26 +64,10 @@ FileDone writeWholeFile(const QString &path, const QByteArray &bytes)
         file.cancelWriting();
         return FileDone::refused(reason);
     }
-#if defined(Q_OS_UNIX)
-    keepOwner(file.handle(), path); // (a handle asked of Qt on Windows would keep the file open)
-#endif
+    keepOwner(file, path);
     if (!file.commit())
         return FileDone::refused(file.errorString());
     return {};
-}
-
-void keepOwner(int handle, const QString &path)
-{
-#if defined(Q_OS_UNIX)
-    // Only a program running as root, or as the owner in the group, may; where it may not,
-    // the new file is the user's own, as a new file would be.
-    struct stat old {};
-    if (handle >= 0 && ::stat(QFile::encodeName(path).constData(), &old) == 0 && S_ISREG(old.st_mode))
-        [[maybe_unused]] const int ignored = ::fchown(handle, old.st_uid, old.st_gid);
-#else
-    Q_UNUSED(handle);
-    Q_UNUSED(path);
-#endif
 }
 
 FileDone saveWholeFile(const QString &path, const QByteArray &bytes, const QString &failed)

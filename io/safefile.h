@@ -26,10 +26,6 @@ FileDone checkInputSource(const QString &path);
 // any, is then as it was.
 FileDone writeWholeFile(const QString &path, const QByteArray &bytes);
 
-// Gives the open file handle the owner and group of the file at path, where there is one
-// and the program may (it runs as root in services): a replaced file stays its owner's.
-void keepOwner(int handle, const QString &path);
-
 // Writes every byte, going on after a short write so that a failure comes with the
 // device's reason (errorString()); false on failure.
 bool writeAllOf(QIODevice &device, const char *data, qint64 size);

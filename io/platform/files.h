@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QFileDevice>
+#include <QFile>
 #include <QString>
 
 // What the program's files need from the system and each system does its own way: a
 // rename that replaces the old file in one step, a file's bytes on the disk, the text of
-// a C library error number, and a lock for appending to a log.
+// a C library error number, a lock for appending to a log, the identity of a file, its
+// owner, a file without a name, and a write beyond a file-size limit that fails.
 namespace geardim {
 
 // Puts the file from in the place of to, replacing what was there in one step: POSIX
@@ -25,5 +26,32 @@ QString errnoText(int error);
 // Holds an exclusive lock on the whole open file for as long as the program has it open
 // (flock(), or LockFileEx on Windows); false with the system's reason.
 bool lockForAppending(int handle, QString &why);
+
+// Whether two paths name the same existing file, through any name, link or hard link:
+// the same device and inode (POSIX), the same volume and file index (Windows).
+bool sameFile(const QString &a, const QString &b);
+
+// Gives the open file the owner and group of the file at path, where there is one and the
+// program may (it runs as root in services): a replaced file stays its owner's. Nothing on
+// Windows, whose files keep no such owner to hand on.
+void keepOwner(QFileDevice &file, const QString &path);
+
+// Whether path is a symbolic link that leads round in a loop (not only to nowhere).
+bool isLinkLoop(const QString &path);
+
+// Opens file as a file without a name in folder, for reading and writing, unbuffered
+// (O_TMPFILE): nothing is left behind if the program dies before it is named. False where
+// the system or the file system has none (Windows, older file systems; why empty: a named
+// temporary file serves there), or with the reason it could not be opened.
+bool openUnnamedFile(QFile &file, const QString &folder, QString &why);
+
+// Gives the unnamed file the permissions and owner of target (or those of a new file), and
+// a hidden name beside target (returned in named), from which a rename puts it in place.
+bool nameUnnamedFile(int handle, const QString &target, QString &named, QString &why);
+
+// A write beyond a file-size limit fails with its reason (EFBIG) instead of ending the
+// program (SIGXFSZ), so that every writer keeps the old file and says why. Windows has no
+// such limit or signal: nothing to do there.
+void failWritesBeyondSizeLimits();
 
 } // namespace geardim

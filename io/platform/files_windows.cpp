@@ -44,4 +44,43 @@ bool lockForAppending(int handle, QString &why)
     return false;
 }
 
+namespace {
+
+// The volume and the file index of an existing file: its identity, whatever its name.
+bool fileIdentity(const QString &path, BY_HANDLE_FILE_INFORMATION &info)
+{
+    const std::wstring name = QDir::toNativeSeparators(path).toStdWString();
+    const HANDLE file = ::CreateFileW(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                      FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    const bool known = ::GetFileInformationByHandle(file, &info);
+    ::CloseHandle(file);
+    return known;
+}
+
+} // namespace
+
+bool sameFile(const QString &a, const QString &b)
+{
+    BY_HANDLE_FILE_INFORMATION ia{}, ib{};
+    return fileIdentity(a, ia) && fileIdentity(b, ib) && ia.dwVolumeSerialNumber == ib.dwVolumeSerialNumber
+           && ia.nFileIndexHigh == ib.nFileIndexHigh && ia.nFileIndexLow == ib.nFileIndexLow;
+}
+
+// (Asking Qt for the file's handle there would keep the file open past close().)
+void keepOwner(QFileDevice &, const QString &) {}
+
+bool isLinkLoop(const QString &) { return false; }
+
+bool openUnnamedFile(QFile &, const QString &, QString &) { return false; }
+
+bool nameUnnamedFile(int, const QString &, QString &, QString &why)
+{
+    why = QStringLiteral("no unnamed files on Windows");
+    return false;
+}
+
+void failWritesBeyondSizeLimits() {}
+
 } // namespace geardim
