@@ -15,7 +15,7 @@
 
 #include "app/windows.h"
 #include "io/platform/files.h"
-#include "gui/sheet/inspectionsheet.h"
+#include "gui/sheet/sheetwindow.h"
 #include "gui/spline/splinewindow.h"
 #include "gui/toolkit/firstpaint.h"
 #include "gui/toolkit/fonts.h"

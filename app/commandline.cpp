@@ -26,7 +26,7 @@
 #include "io/allowancefile.h"
 #include "io/batchoutput.h"
 #include "io/geardatatable.h"
-#include "io/inspectionlog.h"
+#include "io/workpiecelog.h"
 #include "io/safefile.h"
 #include "io/gearfile.h"
 #include "core/sheet/drawing.h"

@@ -4,7 +4,7 @@
 #include "gui/toolkit/calculatorwindow.h"
 #include "gui/toolkit/registry.h"
 #include "gui/calc/formz.h"
-#include "gui/sheet/inspectionsheet.h"
+#include "gui/sheet/sheetwindow.h"
 #include "gui/spline/splinewindow.h"
 #include "gui/solvers/forgfxqx.h"
 #include "gui/solvers/forhch.h"

@@ -10,7 +10,7 @@
 
 #include "core/sheet/sheetcalculation.h"
 #include "io/fileoutcome.h"
-#include "io/inspectionlog.h"
+#include "io/workpiecelog.h"
 
 class QPagedPaintDevice;
 class QPainter;

@@ -5,7 +5,7 @@
 
 #include "core/spline/spline.h"
 #include "io/fileoutcome.h"
-#include "io/inspectionlog.h"
+#include "io/workpiecelog.h"
 
 class QPagedPaintDevice;
 class QPainter;

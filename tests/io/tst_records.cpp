@@ -14,7 +14,7 @@
 #include "core/sheet/batch.h"
 #include "io/gearfile.h"
 #include "io/geardatatable.h"
-#include "io/inspectionlog.h"
+#include "io/workpiecelog.h"
 
 #include <dxflib/dl_creationadapter.h>
 #include <dxflib/dl_dxf.h>

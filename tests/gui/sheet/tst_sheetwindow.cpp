@@ -19,7 +19,7 @@
 #include "io/language.h"
 #include "gui/painting/printdialog.h"
 #include "io/gearfile.h"
-#include "gui/sheet/inspectionsheet.h"
+#include "gui/sheet/sheetwindow.h"
 #include "gui/sheet/measurementview.h"
 #include "core/sheet/sheetreport.h"
 

@@ -7,7 +7,7 @@
 
 #include "core/sheet/sheetcalculation.h"
 #include "gui/sheet/sheetform.h"
-#include "io/inspectionlog.h"
+#include "io/workpiecelog.h"
 
 #include <map>
 

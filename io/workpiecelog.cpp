@@ -1,4 +1,4 @@
-#include "io/inspectionlog.h"
+#include "io/workpiecelog.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "gui/sheet/inspectionsheet.h"
+#include "gui/sheet/sheetwindow.h"
 
 #include <QActionGroup>
 #include <QApplication>
