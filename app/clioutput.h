@@ -4,21 +4,28 @@
 #include <QString>
 
 #include <cstdio>
+#include <optional>
 #include <string>
+
+#include "core/sheet/measurement.h"
 
 // What the command line's commands share: their exit statuses and how they speak.
 namespace geardim {
 
 enum ExitStatus { kResult = 0, kNoResult = 1, kUsage = 2, kSomeLinesFailed = 3, kPartFails = 4, kPartNotJudged = 5 };
 
-// The status of a command with --fail-exit (failExit) after judging measured values: a part
-// that fails wins (4), then a value that could not be judged (5); without --fail-exit every
-// verdict is a result (0).
+// The status of a command with --fail-exit (failExit) after judging its parts: a part that
+// fails wins (4), then one that could not be judged (5); without --fail-exit every verdict
+// is a result (0).
 inline int judgedStatus(bool failExit, bool anyFails, bool anyNotJudged)
 {
     if (!failExit)
         return kResult;
     return anyFails ? kPartFails : anyNotJudged ? kPartNotJudged : kResult;
+}
+inline int judgedStatus(bool failExit, std::optional<PartVerdict> part)
+{
+    return judgedStatus(failExit, part == PartVerdict::Fail, part == PartVerdict::NotJudged);
 }
 
 inline void printTo(std::FILE *stream, const std::string &text)

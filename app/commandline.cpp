@@ -298,13 +298,9 @@ int runSheet(Parsed &p)
         printTo(stdout, sheetCsv(sheet.value(), qtTextTranslator()));
     else
         printTo(stdout, sheetText(sheet.value(), qtTextTranslator()));
-    // A part that fails is a result (0); for scripts, --fail-exit makes it 4, and 5 when a
-    // value could not be judged.
-    const auto &measured = sheet.value().measurements;
-    const auto any = [&](auto pred) { return std::any_of(measured.begin(), measured.end(), [&](const SheetResult::Measurement &m) {
-                                          return m.outcome.measured && pred(m.outcome.measured->verdict);
-                                      }); };
-    return judgedStatus(p.parser.isSet(p.failExit), any(verdictFails), any([](Verdict v) { return v == Verdict::NotJudged; }));
+    // A part that fails is a result (0); for scripts, --fail-exit makes it 4, and 5 when it
+    // could not be judged.
+    return judgedStatus(p.parser.isSet(p.failExit), sheetPartVerdict(sheet.value()));
 }
 
 } // namespace

@@ -168,8 +168,7 @@ int runSplineCommand(const QStringList &arguments)
     // A part that fails is a result (0); for scripts, --fail-exit makes it 4, and 5 when the
     // value could not be judged.
     const std::optional<SplineMeasured> &judged = out.result->measured;
-    return judgedStatus(parser.isSet(failExit), judged && verdictFails(judged->verdict),
-                        judged && judged->verdict == Verdict::NotJudged);
+    return judgedStatus(parser.isSet(failExit), judged ? std::optional(partVerdict({judged->verdict})) : std::nullopt);
 }
 
 } // namespace geardim

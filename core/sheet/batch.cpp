@@ -139,13 +139,9 @@ BatchSummary runBatch(std::istream &in, std::ostream &out, const SheetInput &def
             if (c.sheet) {
                 appendSheetCsvValues(*c.sheet, line, tr);
                 summary.measured.add(*c.sheet); // only this thread touches it until the join
-                bool fails = false, notJudged = false;
-                for (const SheetResult::Measurement &m : c.sheet->measurements) {
-                    fails = fails || (m.outcome.measured && verdictFails(m.outcome.measured->verdict));
-                    notJudged = notJudged || (m.outcome.measured && m.outcome.measured->verdict == Verdict::NotJudged);
-                }
-                summary.partsFailing += fails;
-                summary.partsNotJudged += !fails && notJudged;
+                const std::optional<PartVerdict> part = sheetPartVerdict(*c.sheet);
+                summary.partsFailing += part == PartVerdict::Fail;
+                summary.partsNotJudged += part == PartVerdict::NotJudged;
             } else {
                 line += emptyResult;
             }

@@ -15,8 +15,8 @@ struct BatchSummary {
     long withoutResult = 0;  // lines whose error column is filled
     std::string problem;     // a header that cannot be read; nothing was computed then
     MeasuredSummary measured; // the measured values of the lines with a sheet
-    long partsFailing = 0;   // lines with a measured value judged thick or thin
-    long partsNotJudged = 0; // lines with a measured value that could not be judged, none failing
+    long partsFailing = 0;   // lines whose part fails (sheetPartVerdict)
+    long partsNotJudged = 0; // lines whose part could not be judged
 };
 
 // Reads the header (column names are the command line's option names without their

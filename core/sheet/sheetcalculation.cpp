@@ -424,6 +424,16 @@ Outcome<SheetResult> computeSheet(const SheetInput &in)
     return r;
 }
 
+std::optional<PartVerdict> sheetPartVerdict(const SheetResult &sheet)
+{
+    if (sheet.measurements.empty())
+        return std::nullopt;
+    std::vector<std::optional<Verdict>> verdicts;
+    for (const SheetResult::Measurement &m : sheet.measurements)
+        verdicts.push_back(m.outcome.measured ? std::optional(m.outcome.measured->verdict) : std::nullopt);
+    return partVerdict(verdicts);
+}
+
 std::optional<double> SheetInput::*measuredInput(MeasuredDimension dimension)
 {
     switch (dimension) {

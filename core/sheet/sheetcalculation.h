@@ -149,6 +149,10 @@ inline constexpr double kSpanFaceMarginIn = 0.08;
 
 Outcome<SheetResult> computeSheet(const SheetInput &in);
 
+// The part's verdict from the values measured on it (a value that means nothing for the
+// gear is not judged); none when nothing was measured.
+std::optional<PartVerdict> sheetPartVerdict(const SheetResult &sheet);
+
 // The warning in plain Chinese, UTF-8; "%1" in it stands for a figure of the sheet
 // (the least shift of the undercut warning), filled in by the report.
 const char *sheetWarningText(SheetWarning warning);

@@ -119,8 +119,9 @@ SplineBatchSummary runSplineBatch(std::istream &in, std::ostream &out, const Tex
         }
         std::variant<SplineResult, std::string> spline = error.empty() ? splineOfLine(fields, at, tr, allowances) : std::variant<SplineResult, std::string>(error);
         if (const auto *r = std::get_if<SplineResult>(&spline); r && r->measured) {
-            summary.partsFailing += verdictFails(r->measured->verdict);
-            summary.partsNotJudged += r->measured->verdict == Verdict::NotJudged;
+            const PartVerdict part = partVerdict({r->measured->verdict});
+            summary.partsFailing += part == PartVerdict::Fail;
+            summary.partsNotJudged += part == PartVerdict::NotJudged;
         }
         if (const auto *r = std::get_if<SplineResult>(&spline)) {
             for (auto &[name, value] : splineColumns(*r))

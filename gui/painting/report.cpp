@@ -180,15 +180,13 @@ void paintReport(QPainter &p, QPagedPaintDevice &device, const SheetResult &r, c
     // conclusion.
     p.setFont(reportFont(10));
     const std::vector<std::string> measuredLines = sheetMeasuredLines(r, translate);
-    std::vector<std::optional<Verdict>> verdicts;
     for (std::size_t i = 0; i < measuredLines.size(); ++i) {
         const MeasuredOutcome &outcome = r.measurements[i].outcome;
-        verdicts.push_back(outcome.measured ? std::optional(outcome.measured->verdict) : std::nullopt);
-        const bool fails = verdicts.back() && verdictFails(*verdicts.back());
+        const bool fails = outcome.measured && verdictFails(outcome.measured->verdict);
         y = markedParagraph(p, QString::fromStdString(measuredLines[i]), fails, left, width, y) + 1 * mm;
     }
-    if (!verdicts.empty())
-        y = conclusionParagraph(p, partVerdict(verdicts), left, width, y + 1 * mm) + 3 * mm;
+    if (const std::optional<PartVerdict> part = sheetPartVerdict(r))
+        y = conclusionParagraph(p, *part, left, width, y + 1 * mm) + 3 * mm;
 
     // The measuring set-up, as vector graphics; room kept below for the record.
     const double pictureHeight = std::min(80 * mm, page.bottom() - y - 32 * mm);

@@ -632,6 +632,13 @@ void TestFiles::batchSummaryAndItsHistogram()
     QCOMPARE(notJudged.status, 5);
     QVERIFY(notJudged.out.contains("\"verdict\": \"notJudged\"") && notJudged.out.contains("allowancesNotGiven"));
     QCOMPARE(runGeardim(untoleranced.mid(0, untoleranced.size() - 3), {.folder = folder.path()}).status, 0);
+    // A value that means nothing for the gear (a span on an internal gear) is not judged either,
+    // as the PDF's conclusion says.
+    QCOMPARE(runGeardim({"sheet", "--module", "2", "--teeth", "60", "--internal", "--allowance-upper", "-0.03", "--allowance-lower",
+                         "-0.06", "--measured-span", "30", "--fail-exit"},
+                        {.folder = folder.path()})
+                 .status,
+             5);
     // In a batch: a failing part exits 4 with --fail-exit, 0 without; a line without a
     // result still exits 3.
     const QStringList batch{"sheet", "--batch", "parts.csv", "--out", "out.csv"};
