@@ -38,4 +38,15 @@ QString rememberedAllowanceTable() { return QSettings().value(kTableKey).toStrin
 
 void rememberAllowanceTable(const QString &path) { QSettings().setValue(kTableKey, path); }
 
+FileOutcome<std::optional<AllowanceTable>> readRememberedAllowanceTable()
+{
+    const QString path = rememberedAllowanceTable();
+    if (path.isEmpty())
+        return std::optional<AllowanceTable>();
+    FileOutcome<AllowanceTable> read = readAllowanceTable(path);
+    if (!read.ok())
+        return FileOutcome<std::optional<AllowanceTable>>::refused(read.problem());
+    return std::optional(std::move(read.value()));
+}
+
 } // namespace geardim

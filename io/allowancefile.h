@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 #include "core/sheet/allowancetable.h"
 #include "io/fileoutcome.h"
 
@@ -14,5 +16,8 @@ FileOutcome<AllowanceTable> readAllowanceTable(const QString &path);
 // The table the windows read, as last chosen in one of them (empty: none), and choosing it.
 QString rememberedAllowanceTable();
 void rememberAllowanceTable(const QString &path);
+
+// The table the windows read, read: none when none was chosen, or the problem of reading it.
+FileOutcome<std::optional<AllowanceTable>> readRememberedAllowanceTable();
 
 } // namespace geardim

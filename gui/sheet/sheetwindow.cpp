@@ -397,17 +397,13 @@ std::optional<SheetInput> InspectionSheet::inputsForSheet(SheetForm::Problem &pr
         return std::nullopt;
     // An allowance code fills the allowances left empty, from the chosen table.
     if (!in->allowanceCode.empty()) {
-        std::optional<AllowanceTable> table;
-        const QString path = rememberedAllowanceTable();
-        if (!path.isEmpty()) {
-            const FileOutcome<AllowanceTable> read = readAllowanceTable(path);
-            if (!read.ok()) {
-                problem = {read.problem(), nullptr};
-                return std::nullopt;
-            }
-            table = read.value();
+        const FileOutcome<std::optional<AllowanceTable>> table = readRememberedAllowanceTable();
+        if (!table.ok()) {
+            problem = {table.problem(), nullptr};
+            return std::nullopt;
         }
-        if (const auto failure = applyAllowanceCode(*in, table ? &*table : nullptr, in->allowanceUpperGiven, in->allowanceLowerGiven)) {
+        if (const auto failure = applyAllowanceCode(*in, table.value() ? &*table.value() : nullptr, in->allowanceUpperGiven,
+                                                    in->allowanceLowerGiven)) {
             problem = {failureMessage(*failure), nullptr};
             return std::nullopt;
         }

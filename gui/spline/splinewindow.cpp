@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -269,17 +268,16 @@ void SplineWindow::computeClicked()
         }
         input.measured = *v;
     }
-    // The shop's allowance table, chosen here or in the inspection sheet.
-    std::optional<AllowanceTable> table;
-    if (const QString path = rememberedAllowanceTable();
-        !path.isEmpty() && input.designation.standard == SplineStandard::Din5480 && input.designation.toleranceClass != 0) {
-        FileOutcome<AllowanceTable> read = readAllowanceTable(path);
-        if (!read.ok()) {
-            showProblem(read.problem());
+    // The shop's allowance table, chosen here or in the inspection sheet, for a DIN 5480
+    // tolerance.
+    FileOutcome<std::optional<AllowanceTable>> table;
+    if (input.designation.standard == SplineStandard::Din5480 && input.designation.toleranceClass != 0) {
+        table = readRememberedAllowanceTable();
+        if (!table.ok()) {
+            showProblem(table.problem());
             return;
         }
-        table = std::move(read.value());
-        input.allowances = &*table;
+        input.allowances = table.value() ? &*table.value() : nullptr;
     }
     SplineOutcome out = computeSpline(input);
     // A measured M left from another spline is not judged, and the spline is still shown.
