@@ -542,11 +542,17 @@ SplineOutcome computeSpline(const SplineInput &input)
         r.spanTeeth = std::clamp(int(std::floor(real + 0.5 + 1e-9)), 1, d.teeth - 1);
         r.span = m * std::cos(alpha) * ((r.spanTeeth - 0.5) * kPiExact + z * inv(alpha))
                  + 2 * r.profileShift * std::sin(alpha);
+        // The anvils measure the actual teeth: one tooth thickness more or less moves the
+        // base tangent by its part along the base tangent, cos αD.
+        if (r.thickness.actualMax && r.thickness.actualMin) {
+            r.spanMax = *r.span + (*r.thickness.actualMax - r.thickness.nominal) * std::cos(alpha);
+            r.spanMin = *r.span + (*r.thickness.actualMin - r.thickness.nominal) * std::cos(alpha);
+        }
     }
     // No result holds a number that is not finite: absurd inputs are refused, not printed.
     bool finite = true;
     for (double v : {r.referenceDiameter, r.baseDiameter, r.majorDiameter, r.minorDiameter, r.profileShift, r.totalTolerance,
-                     r.effectiveVariation, r.pinDiameter, r.proposedPin, r.span.value_or(0), r.formDiameter.value_or(0),
+                     r.effectiveVariation, r.pinDiameter, r.proposedPin, r.span.value_or(0), r.spanMax.value_or(0), r.spanMin.value_or(0), r.formDiameter.value_or(0),
                      r.contactDiameter.value_or(0)})
         finite = finite && std::isfinite(v);
     for (const SplineLimits *l : {&r.thickness, r.dimension ? &*r.dimension : nullptr}) {

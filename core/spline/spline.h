@@ -102,6 +102,8 @@ struct SplineResult {
     std::optional<double> contactDiameter; // of the pin with the flank, at the nominal size
     std::optional<SplineLimits> dimension; // over pins (shaft) or between pins (hub); none when the pin does not fit
     std::optional<double> span;   // shaft: base tangent length over spanTeeth teeth
+    // Its limits from the actual tooth thickness limits: W moves by Δs·cos αD.
+    std::optional<double> spanMax, spanMin;
     int spanTeeth = 0;
     std::optional<SplineMeasured> measured;
     std::vector<SplineWarning> warnings;

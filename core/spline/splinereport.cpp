@@ -168,6 +168,8 @@ std::vector<std::pair<std::string, std::string>> splineColumns(const SplineResul
     c.emplace_back("measured.verdict", r.measured ? verdictCode(r.measured->verdict) : std::string());
     c.emplace_back("span.teeth", r.span ? shortestNumber(r.spanTeeth) : std::string());
     c.emplace_back("span.length", number(r.span));
+    c.emplace_back("span.actualMax", number(r.spanMax));
+    c.emplace_back("span.actualMin", number(r.spanMin));
     std::string codes;
     for (SplineWarning w : r.warnings)
         codes += (codes.empty() ? "" : " | ") + std::string(warningCode(w));
@@ -216,7 +218,8 @@ std::string splineJson(const SplineResult &r, const TextTranslator &tr)
         j += ",\n \"measured\": {\"value\": " + shortestNumber(r.measured->value) + ", \"size\": " + number(r.measured->size)
              + ", \"verdict\": " + jsonString(verdictCode(r.measured->verdict)) + "}";
     if (r.span)
-        j += ",\n \"span\": {\"teeth\": " + shortestNumber(r.spanTeeth) + ", \"length\": " + number(r.span) + "}";
+        j += ",\n \"span\": {\"teeth\": " + shortestNumber(r.spanTeeth) + ", \"length\": " + number(r.span)
+             + (r.spanMax ? ", \"actualMax\": " + number(r.spanMax) + ", \"actualMin\": " + number(r.spanMin) : std::string()) + "}";
     std::string warnings = "[", codes = "[";
     const std::vector<std::string> messages = splineWarningMessages(r, tr);
     for (std::size_t i = 0; i < r.warnings.size(); ++i) {
@@ -273,7 +276,7 @@ std::vector<SplineRow> splineRows(const SplineResult &r, const TextTranslator &t
     sized(d.internal ? QT_TRANSLATE_NOOP("Spline", "棒间距 M") : QT_TRANSLATE_NOOP("Spline", "跨棒距 M"), r.dimension);
     if (r.span) {
         rows.push_back({filled(translated(tr, QT_TRANSLATE_NOOP("Spline", "公法线长度 W（k = %1）")), shortestNumber(r.spanTeeth)), "mm",
-                        {*r.span}, 4});
+                        {*r.span, r.spanMax, r.spanMin}, 4});
     }
     return rows;
 }

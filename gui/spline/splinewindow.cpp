@@ -309,7 +309,9 @@ void SplineWindow::computeClicked()
         results->setItem(i, 0, new QTableWidgetItem(QString::fromStdString(row.name)));
         results->setItem(i, 1, new QTableWidgetItem(QString::fromStdString(row.unit)));
         for (int c = 0; c < 5; ++c) {
-            const std::optional<double> v = std::size_t(c) < row.values.size() ? row.values[std::size_t(c)] : std::nullopt;
+            std::optional<double> v;
+            if (std::size_t(c) < row.values.size())
+                v = row.values[std::size_t(c)];
             auto *item = new QTableWidgetItem(v ? QString::fromStdString(sheetNumber(*v, row.decimals)) : QString());
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             results->setItem(i, 2 + c, item);

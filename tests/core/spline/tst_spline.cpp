@@ -167,6 +167,12 @@ void TestSpline::dinShaftOverPinsAndSpan()
     QCOMPARE(r.spanTeeth, 4);
     QCOMPARE(rounded(*r.span, 3), 21.179);
     QVERIFY(!r.dimension->actualMax); // no deviations typed: nominal only, and the tolerance named as not applied
+    QVERIFY(!r.spanMax && !r.spanMin);
+    // Typed deviations move W by the thickness's part along the base tangent, Δs·cos 30°.
+    const SplineResult limited = computed({.designation = designation("DIN 5480 - W 50 x 2 x 24 x 8f"), .pinDiameter = 4,
+                                           .upperDeviation = -0.05, .lowerDeviation = -0.1, .effectiveVariation = 0.02});
+    QCOMPARE(rounded(*limited.spanMax, 4), rounded(*r.span - 0.05 * std::sqrt(3.0) / 2, 4));
+    QCOMPARE(rounded(*limited.spanMin, 4), rounded(*r.span - 0.1 * std::sqrt(3.0) / 2, 4));
     QCOMPARE(r.warnings, std::vector{SplineWarning::ToleranceNotApplied});
     // Its hub has the opposite shift and a space as wide as the shaft's tooth.
     const SplineResult hub = computed({.designation = designation("DIN 5480 - N 50 x 2 x 24 x 9H")});
