@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QSize>
+#include <QStringList>
 #include <QString>
 
 #include <cstdio>
@@ -45,6 +47,26 @@ inline int noResult(const QString &reason)
 {
     printTo(stderr, "geardim: " + reason.toStdString() + "\n");
     return kNoResult;
+}
+
+// The largest picture side: 8000 pixels take about 250 MB to paint.
+inline constexpr int kMaxPictureSide = 8000;
+
+// A --picture-size "WxH" in pixels, each side 100 to kMaxPictureSide; none otherwise.
+inline std::optional<QSize> pictureSizeFrom(const QString &text)
+{
+    const QStringList wh = text.split(u'x');
+    const int w = wh.size() == 2 ? wh[0].toInt() : 0, h = wh.size() == 2 ? wh[1].toInt() : 0;
+    if (w < 100 || h < 100 || w > kMaxPictureSide || h > kMaxPictureSide)
+        return std::nullopt;
+    return QSize(w, h);
+}
+
+inline int pictureSizeError(const QString &text)
+{
+    return usageError(QCoreApplication::translate("CommandLine", "--picture-size 应为 宽x高（像素，100 到 %1），而不是“%2”。")
+                          .arg(kMaxPictureSide)
+                          .arg(text));
 }
 
 } // namespace geardim

@@ -41,8 +41,6 @@ namespace geardim {
 namespace {
 
 
-// The largest picture side: 8000 pixels take about 250 MB to paint.
-constexpr int kMaxPictureSide = 8000;
 
 // True when one of the options stands among the arguments, alone or as "--option=value",
 // before the parser (which needs the application object) can say so.
@@ -235,13 +233,10 @@ int runSheet(Parsed &p)
         return *refused;
     QSize pictureSize;
     if (p.parser.isSet(p.picture)) {
-        const QStringList wh = p.parser.value(p.pictureSize).split(u'x');
-        const int w = wh.size() == 2 ? wh[0].toInt() : 0, h = wh.size() == 2 ? wh[1].toInt() : 0;
-        if (w < 100 || h < 100 || w > kMaxPictureSide || h > kMaxPictureSide)
-            return usageError(QCoreApplication::translate("CommandLine", "--picture-size 应为 宽x高（像素，100 到 %1），而不是“%2”。")
-                                  .arg(kMaxPictureSide)
-                                  .arg(p.parser.value(p.pictureSize)));
-        pictureSize = QSize(w, h);
+        const std::optional<QSize> size = pictureSizeFrom(p.parser.value(p.pictureSize));
+        if (!size)
+            return pictureSizeError(p.parser.value(p.pictureSize));
+        pictureSize = *size;
     }
     QJsonObject kept;
     QString drawing = p.parser.value(p.drawingNumber);

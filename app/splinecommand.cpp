@@ -8,6 +8,7 @@
 #include "core/common/numberparse.h"
 #include "core/spline/splinebatch.h"
 #include "core/spline/splinereport.h"
+#include "gui/painting/measurementpicture.h"
 #include "gui/painting/splinereport.h"
 #include "io/allowancefile.h"
 #include "io/language.h"
@@ -48,13 +49,17 @@ int runSplineCommand(const QStringList &arguments)
                                       said(QT_TRANSLATE_NOOP("CommandLine", "实测值不合格时以状态 4 退出，无法判定时以状态 5 退出（供脚本使用）"))};
     const QCommandLineOption pdf{QStringLiteral("pdf"), said(QT_TRANSLATE_NOOP("CommandLine", "把花键的尺寸表导出为 A4 PDF")), QStringLiteral("file")};
     // The inspection record the PDF prints above its line to sign, as the sheet's.
+    const QCommandLineOption picture{QStringLiteral("picture"), said(QT_TRANSLATE_NOOP("CommandLine", "把测量图写入 PNG 或 SVG 文件")),
+                                     QStringLiteral("file")};
+    const QCommandLineOption pictureSize{QStringLiteral("picture-size"), said(QT_TRANSLATE_NOOP("CommandLine", "测量图的大小，默认 1200x800")),
+                                         QStringLiteral("WxH"), QStringLiteral("1200x800")};
     const QCommandLineOption drawing{QStringLiteral("drawing"), said(QT_TRANSLATE_NOOP("CommandLine", "图号（检验记录）")), QStringLiteral("text")};
     const QCommandLineOption part{QStringLiteral("part"), said(QT_TRANSLATE_NOOP("CommandLine", "零件编号（检验记录）")), QStringLiteral("text")};
     const QCommandLineOption inspector{QStringLiteral("inspector"), said(QT_TRANSLATE_NOOP("CommandLine", "检验员（检验记录）")), QStringLiteral("text")};
     const QCommandLineOption gaugeNumber{QStringLiteral("gauge-number"), said(QT_TRANSLATE_NOOP("CommandLine", "量具编号（检验记录）")),
                                          QStringLiteral("text")};
-    parser.addOptions({designation, pin, length, upper, lower, variation, format, batch, outFile, load, save, pdf, measured, failExit,
-                       allowanceTable, drawing, part, inspector, gaugeNumber});
+    parser.addOptions({designation, pin, length, upper, lower, variation, format, batch, outFile, load, save, pdf, picture, pictureSize, measured,
+                       failExit, allowanceTable, drawing, part, inspector, gaugeNumber});
     parser.addPositionalArgument(QStringLiteral("spline"), said(QT_TRANSLATE_NOOP("CommandLine", "命令")));
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
@@ -67,8 +72,11 @@ int runSplineCommand(const QStringList &arguments)
     const QString form = parser.value(format);
     if (form != QLatin1String("text") && form != QLatin1String("csv") && form != QLatin1String("json"))
         return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "未知的输出格式“%1”。")).arg(form));
-    if (const auto refused = refuseOutputOverInput(parser, {&load, &allowanceTable, &batch}, {&save, &pdf, &outFile}))
+    if (const auto refused = refuseOutputOverInput(parser, {&load, &allowanceTable, &batch}, {&save, &pdf, &picture, &outFile}))
         return *refused;
+    const std::optional<QSize> pictureArea = pictureSizeFrom(parser.value(pictureSize));
+    if (parser.isSet(picture) && !pictureArea)
+        return pictureSizeError(parser.value(pictureSize));
     // The shop's allowance table, for a DIN 5480 tolerance without typed deviations.
     std::optional<AllowanceTable> table;
     if (parser.isSet(allowanceTable)) {
@@ -79,7 +87,7 @@ int runSplineCommand(const QStringList &arguments)
     }
     if (parser.isSet(batch)) {
         // The batch's lines carry every input.
-        for (const QCommandLineOption *single : {&designation, &pin, &length, &upper, &lower, &variation, &load, &save, &pdf, &measured,
+        for (const QCommandLineOption *single : {&designation, &pin, &length, &upper, &lower, &variation, &load, &save, &pdf, &picture, &measured,
                                                  &drawing, &part, &inspector, &gaugeNumber}) {
             if (parser.isSet(*single))
                 return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "--%1 不能与 --batch 同用：批量文件的列给出每个花键的输入。"))
@@ -149,6 +157,13 @@ int runSplineCommand(const QStringList &arguments)
     if (parser.isSet(pdf)) {
         const InspectionRecord record{parser.value(drawing), parser.value(part), parser.value(inspector), parser.value(gaugeNumber)};
         if (const FileDone written = writeSplineReportPdf(parser.value(pdf), *out.result, QDate::currentDate(), record); !written.ok())
+            return noResult(written.problem());
+    }
+    if (parser.isSet(picture)) {
+        const std::optional<MeasurementDrawing> drawn = splineDrawing(*out.result);
+        if (!drawn)
+            return noResult(said(QT_TRANSLATE_NOOP("CommandLine", "量棒不能同时接触齿槽两侧的齿面：没有测量图。")));
+        if (const FileDone written = writeMeasurementPicture(parser.value(picture), *pictureArea, *drawn); !written.ok())
             return noResult(written.problem());
     }
     if (form == QLatin1String("json")) {

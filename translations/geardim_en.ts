@@ -351,6 +351,10 @@
         <source>图号（检验记录）</source>
         <translation>drawing number (inspection record)</translation>
     </message>
+    <message>
+        <source>量棒不能同时接触齿槽两侧的齿面：没有测量图。</source>
+        <translation>The pins cannot touch both flanks of a space: no measurement picture.</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>

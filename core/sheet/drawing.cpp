@@ -99,6 +99,131 @@ Polyline toothOutline(const Section &s, int first, int last)
     return out;
 }
 
+// A point of the space centred on the angle centre, given in the space's own frame
+// (x outwards along its centre line), turned into place.
+Point turned(Point local, double centre)
+{
+    const double c = std::cos(centre), sn = std::sin(centre);
+    return {local.x * c - local.y * sn, local.x * sn + local.y * c};
+}
+
+// The root of one space in its own frame, from the flank's end at (formR, −phi) to the other
+// flank's end at (formR, +phi), the points between them only.
+// flankDirection: the first flank's direction at its end, going on towards the root.
+std::vector<Point> rootOfSpace(const ToothRoot &root, double formR, double phi, Point flankDirection, double module)
+{
+    std::vector<Point> out;
+    const double rootR = root.rootDiameter / 2;
+    const double inward = rootR < formR ? 1 : -1; // +1: a shaft's root lies inside, −1: a hub's outside
+    constexpr int kRootSamples = 16;
+    if (root.shape == ToothRoot::Fillet) {
+        // One fillet, tangent to each flank where it ends and to the root circle on the space's
+        // centre line: a cubic curve each side, its control points inside the space, so it never
+        // bulges past the flanks.
+        const Point a{formR * std::cos(phi), -formR * std::sin(phi)}, c{rootR, 0};
+        const double reach = 0.55 * std::abs(formR - rootR), across = 0.55 * std::abs(a.y);
+        const Point p1{a.x + flankDirection.x * reach, a.y + flankDirection.y * reach}, p2{c.x, c.y - across};
+        const auto bezier = [&](double t) {
+            const double u = 1 - t;
+            return Point{u * u * u * a.x + 3 * u * u * t * p1.x + 3 * u * t * t * p2.x + t * t * t * c.x,
+                         u * u * u * a.y + 3 * u * u * t * p1.y + 3 * u * t * t * p2.y + t * t * t * c.y};
+        };
+        for (int i = 1; i <= kRootSamples / 2; ++i)
+            out.push_back(bezier(double(i) / (kRootSamples / 2)));
+        for (int i = kRootSamples / 2 - 1; i >= 1; --i) { // the other side, mirrored
+            const Point q = bezier(double(i) / (kRootSamples / 2));
+            out.push_back({q.x, -q.y});
+        }
+        return out;
+    }
+    // Flat: straight on from each flank's end to the root circle, the corners rounded.
+    const double rho = std::max(0.0, std::min({root.cornerRadius, 0.45 * rootR * std::sin(phi), 0.45 * std::abs(formR - rootR),
+                                               0.5 * module}));
+    const double dc = rootR + inward * rho; // the corner's centre, on the space's side of the root circle
+    const double turn = rho > 0 ? std::asin(std::min(1.0, rho / dc)) : 0;
+    const double along = std::sqrt(std::max(0.0, dc * dc - rho * rho));
+    const auto corner = [&](double side, bool fromFlank) {
+        // The corner at the flank on side −1 (angle −phi) or +1, from the flank to the root or back.
+        const double a = side * (phi - turn);
+        const Point centre = polar(dc, a);
+        const Point onFlank = polar(along, side * phi), onRoot = polar(rootR, a);
+        double t0 = std::atan2(onFlank.y - centre.y, onFlank.x - centre.x);
+        double t1 = std::atan2(onRoot.y - centre.y, onRoot.x - centre.x);
+        if (t1 - t0 > kPi)
+            t1 -= 2 * kPi;
+        else if (t0 - t1 > kPi)
+            t1 += 2 * kPi;
+        if (!fromFlank)
+            std::swap(t0, t1);
+        for (int i = 0; i <= 4; ++i) {
+            const double t = t0 + (t1 - t0) * i / 4;
+            out.push_back({centre.x + rho * std::cos(t), centre.y + rho * std::sin(t)});
+        }
+    };
+    corner(-1, true);
+    for (int i = 1; i < kRootSamples; ++i)
+        out.push_back(polar(rootR, -(phi - turn) + 2 * (phi - turn) * i / kRootSamples));
+    corner(1, false);
+    return out;
+}
+
+// Teeth first to last, as toothOutline, for a part with a root form: each flank runs from
+// the form circle to the tip, and each space ends in the root form. The form circle is moved
+// towards the tip where the space would close before it, and the tip towards the root where
+// the tooth would come to a point, so no two flanks cross.
+Polyline rootFormOutline(const Section &s, const ToothRoot &root, int first, int last)
+{
+    const double rootR = root.rootDiameter / 2;
+    const double towardsTip = s.ra > rootR ? 1 : -1;
+    double formR = root.formDiameter > 0 ? root.formDiameter / 2 : rootR + towardsTip * s.mn / 3;
+    // Between the root and the tip, and on the involute (outside the base circle).
+    formR = towardsTip > 0 ? std::clamp(formR, std::max(rootR, s.rb), s.ra) : std::clamp(formR, std::max(s.ra, s.rb), rootR);
+    const double step = towardsTip * 0.01 * s.mn;
+    const double room = 0.08 * kPi / s.z;
+    for (int i = 0; i < 400 && s.spaceHalfAngle(formR) < room && (s.ra - formR) * towardsTip > 0; ++i)
+        formR += step;
+    double tipR = s.ra;
+    for (int i = 0; i < 400 && s.toothHalfAngle(tipR) < room && (tipR - formR) * towardsTip > 0; ++i)
+        tipR -= step;
+
+    std::vector<double> radii; // from the form circle to the tip
+    for (int i = 0; i <= kFlankSamples; ++i)
+        radii.push_back(formR + (tipR - formR) * i / kFlankSamples);
+    for (double rho : s.extraRadii) {
+        if ((rho - formR) * towardsTip > 0 && (tipR - rho) * towardsTip > 0)
+            radii.push_back(rho);
+    }
+    std::sort(radii.begin(), radii.end(), [&](double a, double b) { return (a - b) * towardsTip < 0; });
+
+    const double c = s.toothCentre(first);
+    std::vector<Point> pitch;
+    for (double rho : radii)
+        pitch.push_back(polar(rho, c - s.toothHalfAngle(rho)));
+    for (int i = 1; i < kArcSamples; ++i)
+        pitch.push_back(polar(tipR, c - s.toothHalfAngle(tipR) + 2 * s.toothHalfAngle(tipR) * i / kArcSamples));
+    for (auto it = radii.rbegin(); it != radii.rend(); ++it)
+        pitch.push_back(polar(*it, c + s.toothHalfAngle(*it)));
+    const double spaceCentre = c + kPi / s.z;
+    // The flank's direction at the form circle, in the space's frame, from a point just before it.
+    const double phi = s.spaceHalfAngle(formR), before = formR + towardsTip * 1e-4 * s.mn;
+    const Point end{formR * std::cos(phi), -formR * std::sin(phi)};
+    const Point prior{before * std::cos(s.spaceHalfAngle(before)), -before * std::sin(s.spaceHalfAngle(before))};
+    const double length = std::hypot(end.x - prior.x, end.y - prior.y);
+    const Point direction{(end.x - prior.x) / length, (end.y - prior.y) / length};
+    for (const Point &p : rootOfSpace(root, formR, phi, direction, s.mn))
+        pitch.push_back(turned(p, spaceCentre));
+
+    Polyline out;
+    out.points.reserve(pitch.size() * std::size_t(std::max(0, last - first + 1)));
+    for (int n = first; n <= last; ++n) {
+        const double turn = s.toothCentre(n) - c;
+        const double cosTurn = std::cos(turn), sinTurn = std::sin(turn);
+        for (const Point &p : pitch)
+            out.points.push_back({p.x * cosTurn - p.y * sinTurn, p.x * sinTurn + p.y * cosTurn});
+    }
+    return out;
+}
+
 std::string dimensionText(const char *name, double value, const SheetResult &sheet)
 {
     return std::string(name) + " = " + sheetNumber(value, sheetDecimals(sheet));
@@ -142,7 +267,7 @@ StrokeColour strokeColour(Stroke stroke)
     return {0, 0, 0};
 }
 
-MeasurementDrawing measurementDrawing(const SheetResult &sheet)
+MeasurementDrawing measurementDrawing(const SheetResult &sheet, const std::optional<ToothRoot> &root)
 {
     MeasurementDrawing d;
     Section s{};
@@ -155,8 +280,9 @@ MeasurementDrawing measurementDrawing(const SheetResult &sheet)
     s.r = sheet.referenceDiameter / 2;
     s.rb = sheet.baseDiameter / 2;
     s.ra = sheet.tipDiameter / 2;
-    // The root for the picture only: a tooth depth of 2.25 modules from the tip.
-    s.rf = s.ra - s.sigma * 2.25 * s.mn;
+    // The root for the picture only: a tooth depth of 2.25 modules from the tip, or the
+    // root form's own circle.
+    s.rf = root ? root->rootDiameter / 2 : s.ra - s.sigma * 2.25 * s.mn;
     s.halfTooth = sheet.thickness.nominal / std::cos(beta) / sheet.referenceDiameter;
 
     // The gauge in the measured space, drawn as its transverse section: a ball of
@@ -178,7 +304,10 @@ MeasurementDrawing measurementDrawing(const SheetResult &sheet)
         s.extraRadii.push_back(std::hypot(s.rb, halfSpan));
     }
 
-    d.outline = toothOutline(s, 0, int(std::lround(s.z)) - 1);
+    const auto outline = [&](const Section &section, int first, int last) {
+        return root ? rootFormOutline(section, *root, first, last) : toothOutline(section, first, last);
+    };
+    d.outline = outline(s, 0, int(std::lround(s.z)) - 1);
     d.outline.closed = true;
     // The teeth around the measured space at the upper and the lower thickness, as ghosts.
     for (double thickness : {sheet.thickness.max, sheet.thickness.min}) {
@@ -186,13 +315,15 @@ MeasurementDrawing measurementDrawing(const SheetResult &sheet)
             continue;
         Section limit = s;
         limit.halfTooth = thickness / std::cos(beta) / sheet.referenceDiameter;
-        Polyline ghost = toothOutline(limit, -2, 1);
+        Polyline ghost = outline(limit, -2, 1);
         ghost.stroke = Stroke::Ghost;
         ghost.width = 0.8;
         d.ghosts.push_back(std::move(ghost));
     }
     d.circles = {{{0, 0}, s.r, Stroke::Thin}, {{0, 0}, s.rb, Stroke::Thin}, {{0, 0}, s.ra, Stroke::Thin},
                  {{0, 0}, s.rf, Stroke::Thin}};
+    if (root && root->rimDiameter)
+        d.circles.push_back({{0, 0}, *root->rimDiameter / 2, Stroke::Outline, 1.2});
     const bool gaugeWarning = warns(sheet, {SheetWarning::GaugeContactAboveTip, SheetWarning::GaugeContactBelowBase});
     d.circles.push_back({{0, 0}, contactRadius, gaugeWarning ? Stroke::Warning : Stroke::Contact, 1.0});
 
@@ -250,7 +381,7 @@ MeasurementDrawing measurementDrawing(const SheetResult &sheet)
     }
 
     // The panels: the whole gear, and the measured space with its span.
-    const double outer = std::max({s.ra, s.rf, rK + radius}) * 1.08;
+    const double outer = std::max({s.ra, s.rf, rK + radius, root && root->rimDiameter ? *root->rimDiameter / 2 : 0.0}) * 1.08;
     d.whole = {-outer, -outer, outer, outer};
     Box detail{c1.x, c1.y, c1.x, c1.y};
     for (const Point &p : {Point{c1.x - radius, c1.y - radius}, Point{c1.x + radius, c1.y + radius}})

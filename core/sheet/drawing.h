@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -105,8 +106,20 @@ struct MeasurementDrawing {
     std::vector<const char *> captionParts; // the caption's pieces, each a text to translate
 };
 
-// The drawing of a computed sheet; the picture follows the nominal values.
-MeasurementDrawing measurementDrawing(const SheetResult &sheet);
+// The root of a part whose teeth do not end in the gear's generated root: a spline's flat or
+// fillet root between its form circle (where the involute ends) and its root circle (a shaft's
+// minor diameter, a hub's major diameter).
+struct ToothRoot {
+    enum Shape { Flat, Fillet } shape = Flat;
+    double rootDiameter = 0;
+    double formDiameter = 0;        // 0: the involute reaches to a third of a module from the root
+    double cornerRadius = 0;        // a flat root's corners
+    std::optional<double> rimDiameter; // a hub: the outside of the ring that carries its teeth
+};
+
+// The drawing of a computed sheet; the picture follows the nominal values. With a root
+// form, the spaces end in that root instead of the gear's, and a hub is drawn with its ring.
+MeasurementDrawing measurementDrawing(const SheetResult &sheet, const std::optional<ToothRoot> &root = std::nullopt);
 
 // A caption broken into lines no wider than width for a font of fontSize pixels,
 // estimated from the faces' proportions (Latin text breaks at spaces, Chinese anywhere).

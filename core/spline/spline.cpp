@@ -582,4 +582,20 @@ SheetInput splineAsGear(const SplineResult &r)
     return gear;
 }
 
+std::optional<MeasurementDrawing> splineDrawing(const SplineResult &r)
+{
+    const Outcome<SheetResult> sheet = computeSheet(splineAsGear(r));
+    if (!sheet.ok())
+        return std::nullopt;
+    const SplineDesignation &d = r.input.designation;
+    ToothRoot root;
+    root.rootDiameter = d.internal ? r.majorDiameter : r.minorDiameter;
+    root.formDiameter = r.formDiameter.value_or(0);
+    root.shape = d.root == SplineRoot::FlatRoot30 ? ToothRoot::Flat : ToothRoot::Fillet;
+    root.cornerRadius = 0.2 * d.module; // the flat root's least fillet radius, ρF = 0.2·m
+    if (d.internal) // a ring as deep as four modules, or a sixth of the major diameter on a small hub
+        root.rimDiameter = r.majorDiameter + std::max(8 * d.module, r.majorDiameter / 6);
+    return measurementDrawing(sheet.value(), root);
+}
+
 } // namespace geardim

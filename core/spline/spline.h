@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/sheet/allowancetable.h"
+#include "core/sheet/drawing.h"
 #include "core/sheet/measurement.h"
 #include "core/sheet/sheetcalculation.h"
 
@@ -142,5 +143,11 @@ std::optional<double> splinePinDimension(const SplineResult &geometry, double w,
 // The spline as the inspection sheet's gear at its nominal size, measured over or between
 // the same pins: the sheet draws its picture, and its M is the spline's nominal dimension.
 SheetInput splineAsGear(const SplineResult &spline);
+
+// The pins in the spline at its nominal size drawn to scale, with the spline's own teeth:
+// involute flanks from the form circle to the tip, and the root form of its designation
+// (flat root with rounded corners, or one fillet); a hub drawn in its ring. None when the
+// sheet cannot draw the set-up.
+std::optional<MeasurementDrawing> splineDrawing(const SplineResult &spline);
 
 } // namespace geardim

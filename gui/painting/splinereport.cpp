@@ -53,11 +53,11 @@ void paintSplineReport(QPainter &p, QPagedPaintDevice &device, const SplineResul
         y = conclusionParagraph(p, partVerdict({r.measured->verdict}), left, width, y + 1 * mm) + 3 * mm;
     }
 
-    // The pins in the spline at its nominal size, as the inspection sheet draws a gear.
-    const Outcome<SheetResult> sheet = computeSheet(splineAsGear(r));
+    // The pins in the spline at its nominal size, the spline's own teeth drawn to scale.
+    const std::optional<MeasurementDrawing> drawing = splineDrawing(r);
     const double pictureHeight = std::min(80 * mm, page.bottom() - y - 20 * mm);
-    if (sheet.ok() && pictureHeight > 25 * mm) {
-        paintMeasurement(p, QRectF(left, y, width, pictureHeight), measurementDrawing(sheet.value()));
+    if (drawing && pictureHeight > 25 * mm) {
+        paintMeasurement(p, QRectF(left, y, width, pictureHeight), *drawing);
         y += pictureHeight + 3 * mm;
     }
     p.setPen(Qt::black);

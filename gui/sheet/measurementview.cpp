@@ -24,6 +24,13 @@ void MeasurementView::setSheet(std::optional<SheetResult> sheet)
     update();
 }
 
+void MeasurementView::setDrawing(std::optional<MeasurementDrawing> drawing)
+{
+    sheet_.reset();
+    drawing_ = std::move(drawing);
+    update();
+}
+
 void MeasurementView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);

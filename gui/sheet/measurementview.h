@@ -18,6 +18,8 @@ public:
     // The sheet to draw, or none. The drawing is made once per sheet, on the first paint:
     // a window whose picture tab is not shown never makes it.
     void setSheet(std::optional<SheetResult> sheet);
+    // A drawing made already (a spline's, with its own teeth), or none.
+    void setDrawing(std::optional<MeasurementDrawing> drawing);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

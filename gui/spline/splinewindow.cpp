@@ -129,7 +129,7 @@ void SplineWindow::showProblem(const QString &text, bool stale)
     // a file that could not be read or written leaves the result as it was.
     if (stale) {
         results->setEnabled(false);
-        picture->setSheet(std::nullopt);
+        picture->setDrawing(std::nullopt);
     }
     warnings->setText(text);
     warnings->setStyleSheet(QStringLiteral("color: #b00020;"));
@@ -327,9 +327,8 @@ void SplineWindow::computeClicked()
         lines << QString::fromStdString(w);
     warnings->setText(lines.join(u'\n'));
     warnings->setStyleSheet(QString());
-    // The picture: the spline as the sheet's gear, measured over or between the same pins.
-    const Outcome<SheetResult> sheet = computeSheet(splineAsGear(*shown_));
-    picture->setSheet(sheet.ok() ? std::optional(sheet.value()) : std::nullopt);
+    // The picture: the spline's own teeth, measured over or between the same pins.
+    picture->setDrawing(splineDrawing(*shown_));
 }
 
 void SplineWindow::chooseAllowanceTable()

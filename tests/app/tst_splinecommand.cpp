@@ -2,6 +2,7 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QImage>
 #include <QTemporaryDir>
 
 #include "tests/support/program.h"
@@ -13,6 +14,7 @@ private slots:
     void answers_data();
     void answers();
     void jsonNamesTheLimits();
+    void picturesAreWritten();
     void splineFilesReadBackWhatTheyWrite();
     void splineFilesRefuseWhatTheyCannotHold_data();
     void splineFilesRefuseWhatTheyCannotHold();
@@ -103,6 +105,27 @@ void TestSplineCommand::jsonNamesTheLimits()
     QVERIFY(pins["dimension"].toObject()["actualMax"].toDouble() > pins["dimension"].toObject()["actualMin"].toDouble());
     QVERIFY(pins["diameter"].toDouble() > 0);
     QVERIFY(o.contains("span") && o["warningCodes"].toArray().isEmpty());
+}
+
+// The picture as SVG and PNG; a size below the least is a usage error, and a pin that fits
+// no space leaves nothing to draw.
+void TestSplineCommand::picturesAreWritten()
+{
+    QTemporaryDir dir;
+    const QString svg = dir.filePath("hub.svg"), png = dir.filePath("hub.png");
+    const QStringList hub{"spline", "--designation", "INT 25z x 1m x 30P x 5H"};
+    QCOMPARE(runGeardim(hub + QStringList{"--picture", svg}).status, 0);
+    QFile drawn(svg);
+    QVERIFY(drawn.open(QIODevice::ReadOnly));
+    const QByteArray text = drawn.readAll();
+    QVERIFY(text.startsWith("<?xml") && text.contains("<polyline") && text.contains("M = 22.2162"));
+    QCOMPARE(runGeardim(hub + QStringList{"--picture", png, "--picture-size", "100x100"}).status, 0);
+    QVERIFY(QImage(png).size() == QSize(100, 100));
+    const Run small = runGeardim(hub + QStringList{"--picture", png, "--picture-size", "99x100"});
+    QCOMPARE(small.status, 2);
+    QVERIFY(small.err.contains("99x100"));
+    const Run noFit = runGeardim({"spline", "--designation", "INT 24z × 2m × 30P × 6H", "--pin-diameter", "6", "--picture", svg});
+    QCOMPARE(noFit.status, 1);
 }
 
 void TestSplineCommand::splineFilesReadBackWhatTheyWrite()

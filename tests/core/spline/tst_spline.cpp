@@ -54,6 +54,8 @@ private slots:
     void shaftFitsMoveTheirDiameters_data();
     void shaftFitsMoveTheirDiameters();
     void smallHubsKeepTheirLimits();
+    void splineTeethAreDrawnAsSplines_data();
+    void splineTeethAreDrawnAsSplines();
     void spanTiesGoUp_data();
     void spanTiesGoUp();
     void nothingIsJudgedWithoutLimits();
@@ -497,4 +499,67 @@ void TestSpline::batchWritesALineForEveryLine()
 }
 
 QTEST_APPLESS_MAIN(TestSpline)
+// The picture draws the spline's own teeth: between its root and tip circles, no two flanks
+// crossing anywhere, the pins touching the drawn flanks, a hub in its ring.
+void TestSpline::splineTeethAreDrawnAsSplines_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("hub, flat root") << "INT 25z x 1m x 30P x 5H";
+    QTest::newRow("shaft, fillet root") << "EXT 30z x 1m x 30R x 6e";
+    QTest::newRow("shaft, flat root, coarse") << "EXT 24z x 2.5m x 30P x 6f";
+    QTest::newRow("hub, 37.5") << "INT 30z x 2m x 37.5 x 5H";
+    QTest::newRow("shaft, 45") << "EXT 24z x 2.5m x 45 x 5h";
+    QTest::newRow("hub, 45") << "INT 24z x 2.5m x 45 x 5H";
+    QTest::newRow("DIN shaft") << "DIN 5480 - W 50 x 2 x 24 x 8f";
+    QTest::newRow("DIN hub") << "DIN 5480 - N 50 x 2 x 24 x 9H";
+    QTest::newRow("six teeth") << "EXT 6z x 1m x 30R";
+}
+
+void TestSpline::splineTeethAreDrawnAsSplines()
+{
+    QFETCH(QString, text);
+    const SplineResult r = computed({.designation = designation(text.toUtf8().constData())});
+    const std::optional<MeasurementDrawing> d = splineDrawing(r);
+    QVERIFY(d);
+    const std::vector<Point> &p = d->outline.points;
+    QCOMPARE(d->outline.closed, true);
+    const double m = r.input.designation.module, slack = 1e-9 * m;
+    for (const Point &q : p) {
+        const double radius = std::hypot(q.x, q.y);
+        QVERIFY2(radius >= r.minorDiameter / 2 - slack && radius <= r.majorDiameter / 2 + slack, qPrintable(QString::number(radius)));
+    }
+    // No two segments of the closed outline cross (neighbours share their end point only).
+    const auto side = [](Point a, Point b, Point c) { return (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x); };
+    const std::size_t n = p.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const Point a = p[i], b = p[(i + 1) % n];
+        for (std::size_t j = i + 2; j < n; ++j) {
+            if (i == 0 && j == n - 1)
+                continue;
+            const Point c = p[j], e = p[(j + 1) % n];
+            if (std::max(a.x, b.x) < std::min(c.x, e.x) || std::max(c.x, e.x) < std::min(a.x, b.x)
+                || std::max(a.y, b.y) < std::min(c.y, e.y) || std::max(c.y, e.y) < std::min(a.y, b.y))
+                continue;
+            const bool crosses = side(a, b, c) * side(a, b, e) < 0 && side(c, e, a) * side(c, e, b) < 0;
+            QVERIFY2(!crosses, qPrintable(QStringLiteral("segments %1 and %2 cross").arg(i).arg(j)));
+        }
+    }
+    // The pins touch the flanks where the outline is drawn.
+    for (const Point &contact : d->gaugeContacts) {
+        double nearest = INFINITY;
+        for (const Point &q : p)
+            nearest = std::min(nearest, std::hypot(q.x - contact.x, q.y - contact.y));
+        QVERIFY2(nearest < 1e-6 * m, qPrintable(QString::number(nearest)));
+    }
+    // A hub is drawn in its ring, outside its major diameter; a shaft has none.
+    const bool ring = std::any_of(d->circles.begin(), d->circles.end(), [&](const Circle &c) {
+        return c.stroke == Stroke::Outline && c.radius > r.majorDiameter / 2;
+    });
+    QCOMPARE(ring, r.input.designation.internal);
+    // The root circle drawn is the spline's own: the minor diameter of a shaft, the major of a hub.
+    const double root = (r.input.designation.internal ? r.majorDiameter : r.minorDiameter) / 2;
+    QVERIFY(std::any_of(d->circles.begin(), d->circles.end(), [&](const Circle &c) { return std::fabs(c.radius - root) < slack; }));
+}
+
 #include "tst_spline.moc"
+
