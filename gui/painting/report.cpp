@@ -84,8 +84,26 @@ double paragraph(QPainter &p, const QString &text, double left, double width, do
     return y + bounds.height();
 }
 
-double markedParagraph(QPainter &p, const QString &text, bool fails, double left, double width, double y)
+// The verdict ends a measured line after its last comma: its characters are joined by word
+// joiners (U+2060, drawn as nothing and left out of the PDF's text).
+QString verdictKeptWhole(const QString &text)
 {
+    const qsizetype comma = std::max(text.lastIndexOf(u'，'), text.lastIndexOf(u','));
+    if (comma < 0 || text.size() - comma > 12)
+        return text;
+    QString out = text.left(comma + 1);
+    const QString tail = text.mid(comma + 1);
+    for (qsizetype i = 0; i < tail.size(); ++i) {
+        if (i > 0 && !tail[i - 1].isSpace() && !tail[i].isSpace())
+            out += QChar(0x2060);
+        out += tail[i];
+    }
+    return out;
+}
+
+double markedParagraph(QPainter &p, const QString &line, bool fails, double left, double width, double y)
+{
+    const QString text = verdictKeptWhole(line);
     if (!fails)
         return paragraph(p, text, left, width, y);
     const QFont font = p.font();

@@ -26,7 +26,11 @@ namespace geardim {
 // below it).
 QFont reportFont(double points, bool bold = false);
 double paragraph(QPainter &p, const QString &text, double left, double width, double y);
-// A measured value's line, marked 【不合格】 in bold red when its verdict fails.
+// A measured value's line with its verdict (the words after its last comma) held together:
+// Chinese text may wrap between any two characters, but never inside 偏厚.
+QString verdictKeptWhole(const QString &line);
+// A measured value's line, marked 【不合格】 in bold red when its verdict fails, its verdict
+// kept whole.
 double markedParagraph(QPainter &p, const QString &text, bool fails, double left, double width, double y);
 // The inspection record (drawing, part, gauge, the date) and the inspector's line to sign,
 // from y down (returns the y below it); mm is the device's millimetre.

@@ -12,12 +12,14 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTableWidget>
+#include <QTextLayout>
 
 #include "tests/support/guitest.h"
 #include "tests/support/program.h"
 #include "core/sheet/sheetcalculation.h"
 #include "io/language.h"
 #include "gui/painting/printdialog.h"
+#include "gui/painting/report.h"
 #include "io/gearfile.h"
 #include "gui/sheet/sheetwindow.h"
 #include "gui/sheet/measurementview.h"
@@ -73,6 +75,7 @@ private slots:
     void measuredValuesAreJudgedRecordedAndPrinted();
     void allowanceCodeSurvivesARestartAndAFile();
     void notJudgedWithoutAllowances();
+    void verdictsDoNotBreakWhenWrapped();
 
 private:
     std::unique_ptr<GuiFixture> gui;
@@ -687,8 +690,6 @@ void TestSheetWindow::measuredValuesAreJudgedRecordedAndPrinted()
         QVERIFY2(page.contains(QString::fromUtf8(expected)), expected);
 }
 
-QTEST_MAIN(TestSheetWindow)
-#include "tst_sheetwindow.moc"
 
 // A code with empty allowance fields stays a code: through the settings and a gear file the
 // fields come back empty (not 0 / 0, which would override it), the code's values show greyed,
@@ -758,3 +759,31 @@ void TestSheetWindow::notJudgedWithoutAllowances()
     gui->click(S, "compute");
     QCOMPARE(table()->item(row, 4)->text(), QString("32.50"));
 }
+
+// A measured line wrapped at every width a page could give it never breaks inside its verdict.
+void TestSheetWindow::verdictsDoNotBreakWhenWrapped()
+{
+    for (const QString &line : {QStringLiteral("实测 跨球距 M = 65.8000：实际齿厚 sn = 3.4276，实际偏差 E = +0.2860，偏厚"),
+                                QStringLiteral("实测 公法线长度 W = 21.2000：实际齿厚 sn = 2.8167，未判定")}) {
+        const QString kept = geardim::verdictKeptWhole(line);
+        const qsizetype verdict = kept.lastIndexOf(u'，') + 1;
+        bool brokeBefore = false; // the sweep reaches widths that break the line just before the verdict
+        for (int width = 60; width < 900; width += 2) {
+            QTextLayout layout(kept, geardim::reportFont(10));
+            QTextOption option;
+            option.setWrapMode(QTextOption::WordWrap);
+            layout.setTextOption(option);
+            layout.beginLayout();
+            for (QTextLine l = layout.createLine(); l.isValid(); l = layout.createLine()) {
+                l.setLineWidth(width);
+                QVERIFY2(l.textStart() <= verdict || l.textStart() >= kept.size(), qPrintable(QString::number(width)));
+                brokeBefore = brokeBefore || l.textStart() == verdict;
+            }
+            layout.endLayout();
+        }
+        QVERIFY(brokeBefore);
+    }
+}
+
+QTEST_MAIN(TestSheetWindow)
+#include "tst_sheetwindow.moc"
