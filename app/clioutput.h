@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QSize>
 #include <QStringList>
@@ -68,5 +69,19 @@ inline int pictureSizeError(const QString &text)
                           .arg(kMaxPictureSide)
                           .arg(text));
 }
+
+// The columns an option's description may take in --help: the help's 79 less the widest
+// option column, 40.
+inline constexpr int kHelpColumns = 38;
+
+// An option's description broken into lines of at most kHelpColumns terminal columns, a
+// Chinese character counting two: the command line's help wraps only at spaces and counts
+// characters, so a long Chinese description would run on past the terminal, and the last
+// character of one that ends just past a line is lost. Latin text breaks at spaces, Chinese
+// between any two characters but not before closing punctuation.
+QString wrappedForHelp(const QString &text, int columns = kHelpColumns);
+
+// The options added to the parser with their descriptions wrapped for --help.
+void addOptionsWrapped(QCommandLineParser &parser, const QList<QCommandLineOption> &options);
 
 } // namespace geardim

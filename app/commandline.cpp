@@ -100,7 +100,7 @@ void describeOptions(Parsed &p)
     p.parser.setApplicationDescription(
         QCoreApplication::translate("CommandLine", "渐开线圆柱齿轮测量尺寸计算。不带参数启动窗口；命令：\n"
                                                    "  geardim sheet [选项]    齿轮的测量尺寸表（选项见下）\n"
-                                                   "  geardim spline [选项]   花键的跨棒距或棒间距及其上下限（geardim spline --help）\n"
+                                                   "  geardim spline [选项]   花键的跨棒距或棒间距及上下限（见 spline --help）\n"
                                                    "--lang zh|en 选择语言。"));
     p.parser.addHelpOption();
     p.parser.addVersionOption();
@@ -109,17 +109,17 @@ void describeOptions(Parsed &p)
         const QString name = QString::fromLatin1(o.name);
         const QString help = QCoreApplication::translate("SheetOption", o.help);
         if (o.kind == OptionKind::Flag)
-            p.parser.addOption({name, help});
+            addOptionsWrapped(p.parser, {{name, help}});
         else if (o.kind == OptionKind::Gauge)
-            p.parser.addOption({name, help, QStringLiteral("ball|pin")});
+            addOptionsWrapped(p.parser, {{name, help, QStringLiteral("ball|pin")}});
         else if (o.kind == OptionKind::Hand)
-            p.parser.addOption({name, help, QStringLiteral("left|right")});
+            addOptionsWrapped(p.parser, {{name, help, QStringLiteral("left|right")}});
         else if (o.kind == OptionKind::Text)
-            p.parser.addOption({name, help, QStringLiteral("text")});
+            addOptionsWrapped(p.parser, {{name, help, QStringLiteral("text")}});
         else
-            p.parser.addOption({name, help, QStringLiteral("value")});
+            addOptionsWrapped(p.parser, {{name, help, QStringLiteral("value")}});
     }
-    p.parser.addOptions({p.format, p.load, p.save, p.pdf, p.picture, p.pictureSize, p.batch, p.out, p.summary,
+    addOptionsWrapped(p.parser, {p.format, p.load, p.save, p.pdf, p.picture, p.pictureSize, p.batch, p.out, p.summary,
                          p.failExit, p.record, p.drawingNumber, p.part, p.inspector, p.gaugeNumber, p.allowanceTable,
                          p.dataTable});
 }

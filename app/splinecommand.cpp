@@ -58,7 +58,7 @@ int runSplineCommand(const QStringList &arguments)
     const QCommandLineOption inspector{QStringLiteral("inspector"), said(QT_TRANSLATE_NOOP("CommandLine", "检验员（检验记录）")), QStringLiteral("text")};
     const QCommandLineOption gaugeNumber{QStringLiteral("gauge-number"), said(QT_TRANSLATE_NOOP("CommandLine", "量具编号（检验记录）")),
                                          QStringLiteral("text")};
-    parser.addOptions({designation, pin, length, upper, lower, variation, format, batch, outFile, load, save, pdf, picture, pictureSize, measured,
+    addOptionsWrapped(parser, {designation, pin, length, upper, lower, variation, format, batch, outFile, load, save, pdf, picture, pictureSize, measured,
                        failExit, allowanceTable, drawing, part, inspector, gaugeNumber});
     parser.addPositionalArgument(QStringLiteral("spline"), said(QT_TRANSLATE_NOOP("CommandLine", "命令")));
     if (!parser.parse(arguments))

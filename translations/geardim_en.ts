@@ -172,11 +172,13 @@
     <message>
         <source>渐开线圆柱齿轮测量尺寸计算。不带参数启动窗口；命令：
   geardim sheet [选项]    齿轮的测量尺寸表（选项见下）
-  geardim spline [选项]   花键的跨棒距或棒间距及其上下限（geardim spline --help）
+  geardim spline [选项]   花键的跨棒距或棒间距及上下限（见 spline --help）
 --lang zh|en 选择语言。</source>
-        <translation>Inspection dimensions of involute cylindrical gears. Without arguments the windows start; commands:
+        <translation>Inspection dimensions of involute cylindrical gears.
+Without arguments the windows start; commands:
   geardim sheet [options]    a gear&apos;s inspection sheet (options below)
-  geardim spline [options]   a spline&apos;s dimension over or between pins with its limits (geardim spline --help)
+  geardim spline [options]   a spline&apos;s dimension over or between pins
+                             with its limits (geardim spline --help)
 --lang zh|en chooses the language.</translation>
     </message>
     <message>

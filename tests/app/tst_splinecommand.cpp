@@ -15,6 +15,8 @@ private slots:
     void answers();
     void jsonNamesTheLimits();
     void picturesAreWritten();
+    void helpFitsATerminalAndLosesNothing_data();
+    void helpFitsATerminalAndLosesNothing();
     void splineFilesReadBackWhatTheyWrite();
     void splineFilesRefuseWhatTheyCannotHold_data();
     void splineFilesRefuseWhatTheyCannotHold();
@@ -126,6 +128,37 @@ void TestSplineCommand::picturesAreWritten()
     QVERIFY(small.err.contains("99x100"));
     const Run noFit = runGeardim({"spline", "--designation", "INT 24z × 2m × 30P × 6H", "--pin-diameter", "6", "--picture", svg});
     QCOMPARE(noFit.status, 1);
+}
+
+void TestSplineCommand::helpFitsATerminalAndLosesNothing_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("complete"); // a description that must come out whole, its lines joined
+    QTest::newRow("sheet") << QStringList{"--help"} << "批量计算后给出各实测尺寸的汇总：件数、合格数、平均、最小、最大、s、Cp、Cpk";
+    QTest::newRow("sheet, english") << QStringList{"--lang", "en", "--help"} << "s, Cp, Cpk";
+    QTest::newRow("spline") << QStringList{"spline", "--help"} << "DIN 5480：从齿厚偏差表按标记中的公差代号（如 8f）和参考直径 dB 取上下偏差";
+    QTest::newRow("spline, english") << QStringList{"--lang", "en", "spline", "--help"} << "--allowance-table";
+}
+
+// Every line of the help fits 80 terminal columns (a Chinese character takes two), and a long
+// description comes out whole.
+void TestSplineCommand::helpFitsATerminalAndLosesNothing()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, complete);
+    const Run run = runGeardim(arguments);
+    QCOMPARE(run.status, 0);
+    const QStringList lines = QString::fromUtf8(run.out).split(u'\n');
+    QString joined;
+    for (const QString &line : lines) {
+        int columns = 0;
+        for (const uint c : line.toUcs4())
+            columns += c >= 0x1100 ? 2 : 1;
+        QVERIFY2(columns <= 80, qPrintable(line));
+        joined += line;
+    }
+    const QRegularExpression space(QStringLiteral("\\s+"));
+    QVERIFY2(joined.remove(space).contains(QString(complete).remove(space)), qPrintable(complete));
 }
 
 void TestSplineCommand::splineFilesReadBackWhatTheyWrite()
