@@ -10,6 +10,7 @@ namespace geardim {
 namespace {
 
 const QString kLastInputsKey = QStringLiteral("sheet/lastInputs");
+const QString kLastTextsKey = QStringLiteral("sheet/lastTexts");
 const QString kRecentKey = QStringLiteral("sheet/recentFiles");
 constexpr int kMaxRecent = 8;
 
@@ -98,9 +99,13 @@ std::optional<SheetInput> SheetDocument::rememberedInputs() const
     return read.ok() ? std::optional(read.value().input) : std::nullopt;
 }
 
-void SheetDocument::rememberInputs(const SheetInput &input)
+void SheetDocument::rememberInputs(const SheetInput &input, const QVariantMap &typed)
 {
-    QSettings().setValue(kLastInputsKey, QJsonDocument(gearDocument(input)).toJson(QJsonDocument::Compact));
+    QSettings settings;
+    settings.setValue(kLastInputsKey, QJsonDocument(gearDocument(input)).toJson(QJsonDocument::Compact));
+    settings.setValue(kLastTextsKey, typed);
 }
+
+QVariantMap SheetDocument::rememberedTexts() const { return QSettings().value(kLastTextsKey).toMap(); }
 
 } // namespace geardim

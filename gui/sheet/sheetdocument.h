@@ -4,6 +4,7 @@
 
 #include <QJsonObject>
 #include <QObject>
+#include <QVariantMap>
 #include <QString>
 #include <QStringList>
 
@@ -34,7 +35,9 @@ public:
     QStringList recentFiles() const;
     // The inputs of the last run, if any were remembered.
     std::optional<SheetInput> rememberedInputs() const;
-    void rememberInputs(const SheetInput &input);
+    // With the fields' texts as typed, which the window shows again when they mean the same.
+    void rememberInputs(const SheetInput &input, const QVariantMap &typed = {});
+    QVariantMap rememberedTexts() const;
 
 signals:
     void loaded(const SheetInput &input, const QString &drawing);

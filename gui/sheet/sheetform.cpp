@@ -227,6 +227,32 @@ void SheetForm::write(const SheetInput &in)
     writing_ = false;
 }
 
+QVariantMap SheetForm::typedTexts() const
+{
+    QVariantMap texts;
+    for (const SheetOption &o : sheetOptions()) {
+        if (o.field && o.kind != OptionKind::Text)
+            texts.insert(QString::fromLatin1(o.field), fields_.at(o.field)->text());
+    }
+    return texts;
+}
+
+void SheetForm::keepTypedTexts(const QVariantMap &texts)
+{
+    writing_ = true;
+    for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
+        const auto field = fields_.find(it.key().toStdString());
+        if (field == fields_.end())
+            continue;
+        const QString typed = it.value().toString();
+        const auto shown = parseDouble(field->second->text().toStdString());
+        const auto kept = parseDouble(typed.toStdString());
+        if (shown && kept && *shown == *kept)
+            field->second->setText(typed);
+    }
+    writing_ = false;
+}
+
 bool SheetForm::notGiven(const SheetOption &o, const SheetInput &in)
 {
     return (o.plain == &SheetInput::allowanceUpper && !in.allowanceUpperGiven)

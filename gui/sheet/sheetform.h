@@ -6,6 +6,7 @@
 #include <utility>
 
 #include <QString>
+#include <QVariantMap>
 #include <QWidget>
 
 #include "core/sheet/sheetcalculation.h"
@@ -37,6 +38,10 @@ public:
     std::optional<Problem> outsideFileRanges(const SheetInput &in) const;
     // Shows the inputs; not an edit.
     void write(const SheetInput &in);
+    // The numbers' fields as typed ("44.80"), by field name; and those texts put back in the
+    // fields whose number they still mean, so a restart shows 44.80, not 44.8.
+    QVariantMap typedTexts() const;
+    void keepTypedTexts(const QVariantMap &texts);
     // Which allowances were typed (a field not empty): those win over an allowance code.
     std::pair<bool, bool> typedAllowances() const;
     // The page of the drawing's data (accuracy class, allowance code, hand, mating gear),

@@ -127,7 +127,12 @@ InspectionSheet::InspectionSheet(QWidget *parent)
 
     // The inputs of the last run, when there were any, else a new gear; computed, so
     // that the window never opens with an empty table beside filled fields.
-    form->write(document->rememberedInputs().value_or(newGearInputs()));
+    if (const std::optional<SheetInput> last = document->rememberedInputs()) {
+        form->write(*last);
+        form->keepTypedTexts(document->rememberedTexts());
+    } else {
+        form->write(newGearInputs());
+    }
     computeClicked();
     document->startNew();
     updateTitle();
@@ -448,7 +453,7 @@ void InspectionSheet::computeClicked()
         return;
     }
     // The typed gear comes back at the next start, with or without a sheet.
-    document->rememberInputs(*in);
+    document->rememberInputs(*in, form->typedTexts());
     const auto sheet = computeSheet(*in);
     if (!sheet.ok()) {
         greyOut(tr("没有结果：") + failureMessage(sheet.failure()));
@@ -646,7 +651,7 @@ void InspectionSheet::exitClicked()
         return;
     SheetForm::Problem ignored;
     if (const auto in = form->read(ignored))
-        document->rememberInputs(*in);
+        document->rememberInputs(*in, form->typedTexts());
     WindowRegistry::instance().hide(WindowId::Sheet);
     WindowRegistry::instance().show(WindowId::Menu);
 }

@@ -504,13 +504,19 @@ void TestSheetWindow::remembersInputsAndRecentFiles()
     gui->click(WindowId::Menu, "Command6");
     gui->type(S, "module", "2.75");
     gui->type(S, "teeth", "23");
+    gui->type(S, "tipDiameter", "68.80");
+    gui->type(S, "shift", "0.10");
     gui->click(S, "compute");
+    QCOMPARE(gui->field(S, "tipDiameter")->text(), QString("68.80"));
     const QString path = dir.filePath("remembered.gear");
     QVERIFY(sheet()->saveGearTo(path));
-    // Another run of the program: a new window reads the settings.
+    // Another run of the program: a new window reads the settings, and a number comes back
+    // as it was typed.
     geardim::InspectionSheet again;
     QCOMPARE(again.findChild<QLineEdit *>("module")->text(), QString("2.75"));
     QCOMPARE(again.findChild<QLineEdit *>("teeth")->text(), QString("23"));
+    QCOMPARE(again.findChild<QLineEdit *>("tipDiameter")->text(), QString("68.80"));
+    QCOMPARE(again.findChild<QLineEdit *>("shift")->text(), QString("0.10"));
     QCOMPARE(again.recentFiles(), QStringList{QFileInfo(path).absoluteFilePath()});
     auto *recent = again.findChild<QMenu *>("recentMenu");
     QCOMPARE(recent->actions().size(), 1);
