@@ -94,6 +94,12 @@ const char *failureText(Failure failure)
         return QT_TRANSLATE_NOOP("Failure", "法向模数 mn 须在 0.001 到 10000 mm 之间。");
     case Failure::DiametralPitchOutOfRange:
         return QT_TRANSLATE_NOOP("Failure", "径节 P 须在 0.00254 到 25400 (1/in) 之间。");
+    case Failure::CentreDistanceTooSmall:
+        return QT_TRANSLATE_NOOP("Failure", "中心距 a 须大于两齿轮基圆半径之和，否则不能啮合。请检查中心距及其下偏差。");
+    case Failure::CentreDeviationsReversed:
+        return QT_TRANSLATE_NOOP("Failure", "中心距的上偏差小于下偏差。请交换上、下偏差。");
+    case Failure::PairNoMesh:
+        return QT_TRANSLATE_NOOP("Failure", "两齿轮的变位系数之和太小（负），任何中心距都不能啮合。请检查变位系数。");
     }
     return QT_TRANSLATE_NOOP("Failure", "没有结果。请检查输入的数值。");
 }

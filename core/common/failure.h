@@ -48,6 +48,9 @@ enum class Failure {
     AllowanceCodeNoDiameter, // The code has no row whose diameter range holds the gear's d.
     ModuleOutOfRange, // The sheet's module lies outside 0.001 to 10000 mm: its results would underflow or overflow.
     DiametralPitchOutOfRange, // The sheet's diametral pitch lies outside 0.00254 to 25400 1/in (the same modules).
+    CentreDistanceTooSmall, // The pair's centre distance does not exceed the sum of the base radii: no involute mesh.
+    CentreDeviationsReversed, // The centre distance's upper deviation lies below its lower one.
+    PairNoMesh, // The pair's shifts are so negative that no centre distance gives a mesh (inv α ≤ 0).
 };
 
 // The warning shown for a failure, in plain Chinese, UTF-8: which condition

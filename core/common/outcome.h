@@ -8,20 +8,21 @@
 
 namespace geardim {
 
-// Either the result of a computation or the reason it has none.
-template <typename T>
+// Either the result of a computation or the reason it has none: a Failure, or a feature's
+// failure that carries one with what it belongs to.
+template <typename T, typename E = Failure>
 class Outcome {
 public:
     Outcome(T value) : state_(std::move(value)) {}
-    Outcome(Failure failure) : state_(failure) {}
+    Outcome(E failure) : state_(std::move(failure)) {}
 
     bool ok() const { return std::holds_alternative<T>(state_); }
     const T &value() const { return std::get<T>(state_); }
     T &value() { return std::get<T>(state_); }
-    Failure failure() const { return std::get<Failure>(state_); }
+    const E &failure() const { return std::get<E>(state_); }
 
 private:
-    std::variant<T, Failure> state_;
+    std::variant<T, E> state_;
 };
 
 // A single-precision result as it is shown, or "out of range" when it is not finite.
