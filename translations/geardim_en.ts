@@ -578,6 +578,18 @@ Without arguments the windows start; commands:
         <source>径节 P 须在 0.00254 到 25400 (1/in) 之间。</source>
         <translation>The diametral pitch P must lie between 0.00254 and 25400 (1/in).</translation>
     </message>
+    <message>
+        <source>中心距 a 须大于两齿轮基圆半径之和，否则不能啮合。请检查中心距及其下偏差。</source>
+        <translation>The centre distance a must exceed the sum of both gears&apos; base radii, or they cannot mesh. Check the centre distance and its lower deviation.</translation>
+    </message>
+    <message>
+        <source>中心距的上偏差小于下偏差。请交换上、下偏差。</source>
+        <translation>The centre distance&apos;s upper deviation is below its lower one. Swap the deviations.</translation>
+    </message>
+    <message>
+        <source>两齿轮的变位系数之和太小（负），任何中心距都不能啮合。请检查变位系数。</source>
+        <translation>The sum of the gears&apos; profile shifts is so negative that no centre distance gives a mesh. Check the profile shifts.</translation>
+    </message>
 </context>
 <context>
     <name>Fields</name>

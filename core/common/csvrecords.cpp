@@ -1,7 +1,7 @@
 #include "core/common/csvrecords.h"
 
 #include "core/common/translatable.h"
-#include "core/sheet/sheetreport.h"
+#include "core/common/text.h"
 
 namespace geardim {
 

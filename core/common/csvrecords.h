@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/sheet/sheetreport.h"
+#include "core/common/text.h"
 
 // CSV files read one record at a time (RFC 4180: quoted fields, doubled quotes, line breaks
 // inside quotes), no record longer than 64 KiB held in memory; and records written back.

@@ -41,51 +41,9 @@ const char *gaugeKindName(GaugeKind kind) { return kind == GaugeKind::Ball ? "ba
 
 } // namespace
 
-std::string translated(const TextTranslator &tr, const char *context, const char *text)
-{
-    return tr ? tr(context, text) : std::string(text);
-}
 
-std::string filled(std::string text, const std::string &argument)
-{
-    if (const auto at = text.find("%1"); at != std::string::npos)
-        text.replace(at, 2, argument);
-    return text;
-}
 
-std::size_t displayWidth(const std::string &text)
-{
-    std::size_t width = 0;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        const std::size_t len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-        width += len == 3 ? 2 : 1;
-        i += len;
-    }
-    return width;
-}
 
-std::string jsonString(const std::string &text)
-{
-    std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                out += buf;
-            } else {
-                out += c;
-            }
-        }
-    }
-    return out + "\"";
-}
 
 int sheetDecimals(const SheetResult &r) { return r.unit == LengthUnit::Inch ? 5 : 4; }
 
@@ -144,35 +102,8 @@ std::string sheetRowName(const SheetRow &row, const TextTranslator &tr)
     return filled(translated(tr, "Sheet", row.quantity.c_str()), row.argument);
 }
 
-std::string shortestNumber(double value)
-{
-    // Whole numbers as integers (a tooth count of 100000, not 1e+05), and zero without a sign.
-    if (value == 0)
-        return "0";
-    char buf[32];
-    if (value == std::trunc(value) && std::fabs(value) < 1e15)
-        return std::string(buf, std::to_chars(buf, buf + sizeof buf, static_cast<long long>(value)).ptr);
-    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value);
-    return ec == std::errc() ? std::string(buf, end) : std::string("null");
-}
 
-std::string sheetNumber(double value, int decimals)
-{
-    // std::to_chars: the C library's printf follows the locale Qt's application sets.
-    char buf[400];
-    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
-    std::string text = ec == std::errc() ? std::string(buf, end) : std::string("-");
-    // A value that rounds to zero is shown without a sign.
-    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos)
-        text.erase(0, 1);
-    return text;
-}
 
-std::string sheetSignedNumber(double value, int decimals)
-{
-    const std::string text = sheetNumber(value, decimals);
-    return text.front() == '-' || text.find_first_not_of("0.") == std::string::npos ? text : "+" + text;
-}
 
 std::string sheetDeviations(double upper, double lower, int decimals)
 {
@@ -606,15 +537,6 @@ void appendSheetCsvValues(const SheetResult &r, std::string &out, const TextTran
     visitColumns(r, c, tr);
 }
 
-std::string csvField(const std::string &text)
-{
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
-    std::string out = "\"";
-    for (const char ch : text)
-        out += ch == '"' ? std::string("\"\"") : std::string(1, ch);
-    return out + "\"";
-}
 
 std::string sheetCsv(const SheetResult &r, const TextTranslator &tr)
 {
@@ -655,19 +577,6 @@ std::vector<std::array<std::string, kSheetColumns>> sheetTableCells(const SheetR
     return cells;
 }
 
-std::string markupEscaped(const std::string &text)
-{
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '&': out += "&amp;"; break;
-        default: out += c;
-        }
-    }
-    return out;
-}
 
 
 std::string sheetTsv(const SheetResult &r, const TextTranslator &tr)

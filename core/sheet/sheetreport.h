@@ -7,15 +7,12 @@
 #include <utility>
 #include <vector>
 
+#include "core/common/text.h"
 #include "core/sheet/measurement.h"
 #include "core/sheet/sheetcalculation.h"
 
 // The inspection sheet written out: as the rows of its table, as text, CSV and JSON.
 namespace geardim {
-
-// Turns a text of the sheet (the Chinese the core writes, with its translation
-// context) into the language shown. Empty: the Chinese itself.
-using TextTranslator = std::function<std::string(const char *context, const char *text)>;
 
 // One row of the sheet's table. Single-valued rows (circles, the span count, the
 // gauge) have no limits.
@@ -39,12 +36,6 @@ int sheetDecimals(const SheetResult &r);
 
 // The rows of the table, in the order the window shows them.
 std::vector<SheetRow> sheetRows(const SheetResult &r);
-
-// A value as the sheet shows it, to its decimals ("-0.0000" is written "0.0000").
-std::string sheetNumber(double value, int decimals);
-
-// A value with its sign, "+" too, unless it shows as zero ("+0.0123", "-0.0728", "0.0000").
-std::string sheetSignedNumber(double value, int decimals);
 
 // The two deviations as a drawing writes them beside the nominal: "-0.0728/-0.1467",
 // a sign on each that is not zero, the upper (max − nominal) first.
@@ -97,24 +88,5 @@ std::string sheetHtml(const SheetResult &r, const TextTranslator &tr = {});
 // The JSON document of the sheet.
 std::string sheetJson(const SheetResult &r, const TextTranslator &tr = {});
 
-// The shortest decimal text that reads back to the same double.
-std::string shortestNumber(double value);
-
-// A text of the program in the language shown (tr empty: the Chinese itself), and a text
-// with its first "%1" replaced by argument.
-std::string translated(const TextTranslator &tr, const char *context, const char *text);
-std::string filled(std::string text, const std::string &argument);
-
-// The width of UTF-8 text in a terminal's columns: CJK characters take two.
-std::size_t displayWidth(const std::string &text);
-
-// A text as a JSON string, quoted, with its quotes, backslashes and control characters escaped.
-std::string jsonString(const std::string &text);
-
-// Text for HTML or SVG: <, > and & written as entities.
-std::string markupEscaped(const std::string &text);
-
-// A field of a CSV line, quoted when it holds a comma, a quote or a line break.
-std::string csvField(const std::string &text);
 
 } // namespace geardim
