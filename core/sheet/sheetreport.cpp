@@ -41,10 +41,6 @@ const char *gaugeKindName(GaugeKind kind) { return kind == GaugeKind::Ball ? "ba
 
 } // namespace
 
-
-
-
-
 int sheetDecimals(const SheetResult &r) { return r.unit == LengthUnit::Inch ? 5 : 4; }
 
 const char *measuredCaption(MeasuredDimension dimension, const SheetResult &r)
@@ -101,9 +97,6 @@ std::string sheetRowName(const SheetRow &row, const TextTranslator &tr)
                + filled(translated(tr, "Sheet", suffix.c_str()), row.argument);
     return filled(translated(tr, "Sheet", row.quantity.c_str()), row.argument);
 }
-
-
-
 
 std::string sheetDeviations(double upper, double lower, int decimals)
 {
@@ -576,8 +569,6 @@ std::vector<std::array<std::string, kSheetColumns>> sheetTableCells(const SheetR
     }
     return cells;
 }
-
-
 
 std::string sheetTsv(const SheetResult &r, const TextTranslator &tr)
 {

@@ -6,7 +6,7 @@
 #include <ostream>
 #include <vector>
 
-#include "core/common/csvrecords.h"
+#include "core/common/recordbatch.h"
 #include "core/common/numberparse.h"
 #include "core/common/translatable.h"
 #include "core/spline/splinereport.h"
@@ -57,86 +57,35 @@ std::variant<SplineResult, std::string> splineOfLine(const std::vector<std::stri
 
 SplineBatchSummary runSplineBatch(std::istream &in, std::ostream &out, const TextTranslator &tr, const AllowanceTable *allowances)
 {
-    SplineBatchSummary summary;
-    LineSource source(in);
-    std::vector<std::string> header;
-    RecordProblem problem;
-    bool read;
-    while ((read = readRecord(source, header, problem)) && problem.kind == RecordProblem::None && blankRecord(header)) {
-    }
-    if (!read || problem.kind != RecordProblem::None) {
-        summary.problem = said(tr, QT_TRANSLATE_NOOP("Batch", "没有可读的表头。"));
-        return summary;
-    }
+    RecordBatchFeature feature;
+    feature.columns.assign(kColumns.begin(), kColumns.end());
+    feature.required = {0};
+    feature.missingColumn = QT_TRANSLATE_NOOP("Batch", "表头中缺少 designation 列。");
+    feature.unknownColumn = QT_TRANSLATE_NOOP("Batch", "表头中的列“%1”不是花键的输入。");
+    for (const auto &column : splineColumns(SplineResult{}))
+        feature.resultColumns.push_back(column.first);
     std::array<int, kColumns.size()> at;
-    at.fill(-1);
-    for (std::size_t i = 0; i < header.size(); ++i) {
-        std::string name = header[i];
-        if (i == 0 && name.rfind("\xEF\xBB\xBF", 0) == 0)
-            name.erase(0, 3); // a byte-order mark
-        bool known = false;
-        for (std::size_t c = 0; c < kColumns.size(); ++c) {
-            if (name == kColumns[c]) {
-                if (at[c] >= 0) {
-                    summary.problem = said(tr, QT_TRANSLATE_NOOP("Batch", "表头中的列“%1”出现了两次。"), name);
-                    return summary;
-                }
-                at[c] = int(i);
-                known = true;
-            }
+    for (std::size_t c = 0; c < at.size(); ++c)
+        at[c] = int(c);
+    feature.compute = [&](const std::vector<std::string> &cells) {
+        RecordLine line;
+        const std::variant<SplineResult, std::string> spline = splineOfLine(cells, at, tr, allowances);
+        if (const auto *error = std::get_if<std::string>(&spline)) {
+            line.error = *error;
+            return line;
         }
-        if (!known) {
-            summary.problem = said(tr, QT_TRANSLATE_NOOP("Batch", "表头中的列“%1”不是花键的输入。"), name.substr(0, 40));
-            return summary;
+        const SplineResult &r = std::get<SplineResult>(spline);
+        if (r.measured) {
+            const PartVerdict part = partVerdict({r.measured->verdict});
+            line.fails = part == PartVerdict::Fail;
+            line.notJudged = part == PartVerdict::NotJudged;
         }
-    }
-    if (at[0] < 0) {
-        summary.problem = said(tr, QT_TRANSLATE_NOOP("Batch", "表头中缺少 designation 列。"));
-        return summary;
-    }
-    // The header: the input columns as they came, the result columns, the error column.
-    std::vector<std::string> names = header;
-    SplineResult sample;
-    for (const auto &[name, value] : splineColumns(sample))
-        names.push_back(name);
-    names.push_back("error");
-    writeRecord(out, names);
-    const std::size_t resultColumns = names.size() - header.size() - 1;
-    std::vector<std::string> fields;
-    while (readRecord(source, fields, problem)) {
-        if (problem.kind == RecordProblem::None && blankRecord(fields))
-            continue;
-        ++summary.splines;
-        std::vector<std::string> line(header.size());
-        std::string error;
-        if (problem.kind != RecordProblem::None) {
-            error = recordProblemText(problem, tr);
-        } else {
-            for (std::size_t i = 0; i < header.size() && i < fields.size(); ++i)
-                line[i] = fields[i];
-            if (fields.size() > header.size())
-                error = said(tr, QT_TRANSLATE_NOOP("Batch", "这一行的字段比表头多。"));
-        }
-        std::variant<SplineResult, std::string> spline = error.empty() ? splineOfLine(fields, at, tr, allowances) : std::variant<SplineResult, std::string>(error);
-        if (const auto *r = std::get_if<SplineResult>(&spline); r && r->measured) {
-            const PartVerdict part = partVerdict({r->measured->verdict});
-            summary.partsFailing += part == PartVerdict::Fail;
-            summary.partsNotJudged += part == PartVerdict::NotJudged;
-        }
-        if (const auto *r = std::get_if<SplineResult>(&spline)) {
-            for (auto &[name, value] : splineColumns(*r))
-                line.push_back(std::move(value));
-            line.emplace_back();
-        } else {
-            ++summary.withoutResult;
-            line.resize(line.size() + resultColumns);
-            line.push_back(std::get<std::string>(spline));
-        }
-        writeRecord(out, line);
-        if (!out)
-            break;
-    }
-    return summary;
+        for (auto &column : splineColumns(r))
+            line.values.push_back(std::move(column.second));
+        return line;
+    };
+    const RecordBatchSummary run = runRecordBatch(in, out, feature, tr);
+    return {run.lines, run.withoutResult, run.problem, run.partsFailing, run.partsNotJudged};
 }
 
 } // namespace geardim
