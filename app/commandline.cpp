@@ -21,6 +21,7 @@
 
 #include "app/batchrun.h"
 #include "app/clioutput.h"
+#include "app/paircommand.h"
 #include "app/splinecommand.h"
 #include "core/sheet/batch.h"
 #include "io/allowancefile.h"
@@ -95,16 +96,31 @@ struct Parsed {
                               QStringLiteral("text|csv|json"), QStringLiteral("text")};
 };
 
+// The commands with options of their own, beside the sheet's: each one line in --help.
+struct SubCommand {
+    const char *name;
+    const char *summary; // ("CommandLine")
+    int (*run)(const QStringList &arguments);
+};
+const SubCommand kSubCommands[] = {
+    {"spline", QT_TRANSLATE_NOOP("CommandLine", "花键的跨棒距或棒间距及上下限（见 spline --help）"), runSplineCommand},
+    {"pair", QT_TRANSLATE_NOOP("CommandLine", "齿轮副的中心距、侧隙和重合度（见 pair --help）"), runPairCommand},
+};
+
 void describeOptions(Parsed &p)
 {
-    p.parser.setApplicationDescription(
-        QCoreApplication::translate("CommandLine", "渐开线圆柱齿轮测量尺寸计算。不带参数启动窗口；命令：\n"
-                                                   "  geardim sheet [选项]    齿轮的测量尺寸表（选项见下）\n"
-                                                   "  geardim spline [选项]   花键的跨棒距或棒间距及上下限（见 spline --help）\n"
-                                                   "--lang zh|en 选择语言。"));
+    // The commands, each with its line, from the one list the dispatch uses too.
+    QString description = QCoreApplication::translate("CommandLine", "渐开线圆柱齿轮测量尺寸计算。不带参数启动窗口；命令：") + u'\n'
+                          + QStringLiteral("  geardim sheet [%1]    ").arg(QCoreApplication::translate("CommandLine", "选项"))
+                          + QCoreApplication::translate("CommandLine", "齿轮的测量尺寸表（选项见下）") + u'\n';
+    for (const SubCommand &c : kSubCommands)
+        description += QStringLiteral("  geardim %1 [%2]   ").arg(QString::fromLatin1(c.name).leftJustified(6), QCoreApplication::translate("CommandLine", "选项"))
+                       + QCoreApplication::translate("CommandLine", c.summary) + u'\n';
+    description += QCoreApplication::translate("CommandLine", "--lang zh|en 选择语言。");
+    p.parser.setApplicationDescription(description);
     p.parser.addHelpOption();
     p.parser.addVersionOption();
-    p.parser.addPositionalArgument(QStringLiteral("command"), QCoreApplication::translate("CommandLine", "sheet 或 spline"));
+    p.parser.addPositionalArgument(QStringLiteral("command"), QCoreApplication::translate("CommandLine", "sheet、spline 或 pair"));
     for (const SheetOption &o : sheetOptions()) {
         const QString name = QString::fromLatin1(o.name);
         const QString help = QCoreApplication::translate("SheetOption", o.help);
@@ -350,8 +366,10 @@ int runCommandLine(int argc, char *argv[], Language language)
             continue;
         }
         if (!arguments[i].startsWith(u'-')) {
-            if (arguments[i] == QLatin1String("spline"))
-                return runSplineCommand(arguments);
+            for (const SubCommand &c : kSubCommands) {
+                if (arguments[i] == QLatin1String(c.name))
+                    return c.run(arguments);
+            }
             break;
         }
     }
@@ -379,7 +397,7 @@ int runCommandLine(int argc, char *argv[], Language language)
     }
     const QStringList words = p->parser.positionalArguments();
     if (words.size() != 1 || words.first() != QLatin1String("sheet"))
-        return usageError(words.isEmpty() ? QCoreApplication::translate("CommandLine", "缺少命令：sheet 或 spline。")
+        return usageError(words.isEmpty() ? QCoreApplication::translate("CommandLine", "缺少命令：sheet、spline 或 pair。")
                                           : QCoreApplication::translate("CommandLine", "未知的命令“%1”。").arg(words.join(u' ')));
     return runSheet(*p);
 }

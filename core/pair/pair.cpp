@@ -6,6 +6,7 @@
 #include "core/common/angle.h"
 #include "core/geometry/helix.h"
 #include "core/geometry/involute.h"
+#include "core/pair/pairinputs.h"
 
 namespace geardim {
 
@@ -66,6 +67,8 @@ Outcome<PairResult, PairFailure> computePair(const PairInput &in)
     PairResult r;
     r.input = in;
     const auto gearFailure = [](const Outcome<SheetResult> &sheet, int which) { return PairFailure{sheet.failure(), which}; };
+    if (const std::optional<Failure> refused = checkPairInput(in))
+        return PairFailure{*refused};
     if (in.centreDistanceUpper < in.centreDistanceLower)
         return PairFailure{Failure::CentreDeviationsReversed};
 
@@ -155,7 +158,8 @@ Outcome<PairResult, PairFailure> computePair(const PairInput &in)
     r.tipClearance1 = a - g1.tipDiameter / 2 - r.gear2.rootDiameter / 2;
     r.tipClearance2 = a - g2.tipDiameter / 2 - r.gear1.rootDiameter / 2;
 
-    if (r.normal.min < 0)
+    // Negative beyond the rounding of the calculation: zero backlash is tight, not jammed.
+    if (r.normal.min < -1e-9 * mn)
         r.warnings.push_back(PairWarning::BacklashNegative);
     else if (r.normal.min < r.recommendedMinimum)
         r.warnings.push_back(PairWarning::BacklashBelowRecommended);

@@ -467,6 +467,8 @@ void svgPanel(std::string &svg, const MeasurementDrawing &d, const Box &box, dou
             polyline(ghost);
     }
     polyline(d.outline);
+    for (const Polyline &mate : d.mates)
+        polyline(mate);
     for (const Circle &g : d.gauges)
         circle(g, true);
     for (const Polyline &face : d.anvils)

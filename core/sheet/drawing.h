@@ -92,6 +92,7 @@ inline constexpr double kContactDotRadius = 2.6;
 
 struct MeasurementDrawing {
     Polyline outline;                  // every tooth, flank by flank, closed
+    std::vector<Polyline> mates;       // other parts' outlines drawn with it (a mating gear), in both panels
     std::vector<Polyline> ghosts;      // the teeth beside the measured space at the max and min thickness
     std::vector<Circle> circles;       // reference, base, tip, root and the gauges' contact circle
     std::vector<Circle> gauges;        // the two balls or pins in this section

@@ -86,6 +86,8 @@ void drawPanel(QPainter &painter, const QRectF &panel, const Box &box, const Mea
             drawPolyline(painter, m, ghost, unit, detail);
     }
     drawPolyline(painter, m, d.outline, unit, detail);
+    for (const Polyline &mate : d.mates)
+        drawPolyline(painter, m, mate, unit, detail);
     painter.setBrush(QColor(30, 90, 200, 40));
     for (const Circle &g : d.gauges)
         drawCircle(painter, m, g, unit);
