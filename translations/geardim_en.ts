@@ -98,6 +98,14 @@
         <source>这一行的字段比表头多。</source>
         <translation>This line has more fields than the header.</translation>
     </message>
+    <message>
+        <source>表头中缺少 %1 列。</source>
+        <translation>The header has no %1 column.</translation>
+    </message>
+    <message>
+        <source>表头中的列“%1”不是齿轮副的输入。</source>
+        <translation>The header&apos;s column “%1” is not an input of a gear pair.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -134,10 +142,6 @@
         <translation>output format: text (default), csv or json</translation>
     </message>
     <message>
-        <source>sheet 或 spline</source>
-        <translation>sheet or spline</translation>
-    </message>
-    <message>
         <source>--gauge 只能是 ball 或 pin，而不是“%1”。</source>
         <translation>--gauge must be ball or pin, not &quot;%1&quot;.</translation>
     </message>
@@ -168,18 +172,6 @@
     <message>
         <source>用 geardim --help 查看用法。</source>
         <translation>see geardim --help for the usage.</translation>
-    </message>
-    <message>
-        <source>渐开线圆柱齿轮测量尺寸计算。不带参数启动窗口；命令：
-  geardim sheet [选项]    齿轮的测量尺寸表（选项见下）
-  geardim spline [选项]   花键的跨棒距或棒间距及上下限（见 spline --help）
---lang zh|en 选择语言。</source>
-        <translation>Inspection dimensions of involute cylindrical gears.
-Without arguments the windows start; commands:
-  geardim sheet [options]    a gear&apos;s inspection sheet (options below)
-  geardim spline [options]   a spline&apos;s dimension over or between pins
-                             with its limits (geardim spline --help)
---lang zh|en chooses the language.</translation>
     </message>
     <message>
         <source>%1 行（共 %2 行）没有结果，原因见 error 列。</source>
@@ -256,10 +248,6 @@ Without arguments the windows start; commands:
     <message>
         <source>--%1 的值是空的。</source>
         <translation>the value of --%1 is empty.</translation>
-    </message>
-    <message>
-        <source>缺少命令：sheet 或 spline。</source>
-        <translation>Missing command: sheet or spline.</translation>
     </message>
     <message>
         <source>花键：按标记计算跨棒距或棒间距及其上下限</source>
@@ -357,6 +345,79 @@ Without arguments the windows start; commands:
         <source>量棒不能同时接触齿槽两侧的齿面：没有测量图。</source>
         <translation>The pins cannot touch both flanks of a space: no measurement picture.</translation>
     </message>
+    <message>
+        <source>花键的跨棒距或棒间距及上下限（见 spline --help）</source>
+        <translation>spline: M over or between pins (spline --help)</translation>
+    </message>
+    <message>
+        <source>齿轮副的中心距、侧隙和重合度（见 pair --help）</source>
+        <translation>gear pair: backlash, contact ratio (pair --help)</translation>
+    </message>
+    <message>
+        <source>渐开线圆柱齿轮测量尺寸计算。不带参数启动窗口；命令：</source>
+        <translation>Inspection dimensions of involute cylindrical gears.
+Without arguments the windows start; commands:</translation>
+    </message>
+    <message>
+        <source>选项</source>
+        <translation>options</translation>
+    </message>
+    <message>
+        <source>齿轮的测量尺寸表（选项见下）</source>
+        <translation>a gear&apos;s inspection sheet (options below)</translation>
+    </message>
+    <message>
+        <source>--lang zh|en 选择语言。</source>
+        <translation>--lang zh|en chooses the language.</translation>
+    </message>
+    <message>
+        <source>sheet、spline 或 pair</source>
+        <translation>sheet, spline or pair</translation>
+    </message>
+    <message>
+        <source>缺少命令：sheet、spline 或 pair。</source>
+        <translation>A command is missing: sheet, spline or pair.</translation>
+    </message>
+    <message>
+        <source>齿轮副：中心距、啮合角、侧隙上下限、重合度和齿顶间隙</source>
+        <translation>Gear pair: centre distance, working pressure angle, backlash limits, contact ratio and tip clearances</translation>
+    </message>
+    <message>
+        <source>从齿轮文件读取齿轮 1（其他选项覆盖其值）</source>
+        <translation>read gear 1 from a gear file (other options override its values)</translation>
+    </message>
+    <message>
+        <source>从齿轮文件读取齿轮 2（其他选项覆盖其值）</source>
+        <translation>read gear 2 from a gear file (other options override its values)</translation>
+    </message>
+    <message>
+        <source>从齿轮副文件读取输入，其他选项覆盖文件中的值</source>
+        <translation>read the inputs from a pair file; other options override the file&apos;s values</translation>
+    </message>
+    <message>
+        <source>把选项生效后的输入写入齿轮副文件</source>
+        <translation>write the inputs, options applied, to a pair file</translation>
+    </message>
+    <message>
+        <source>把齿轮副的计算表导出为 A4 PDF</source>
+        <translation>export the gear pair&apos;s tables as an A4 PDF</translation>
+    </message>
+    <message>
+        <source>批量计算：CSV 文件，表头为选项名（不带 --），每行一个齿轮副</source>
+        <translation>batch: a CSV file whose header names the options (without --), one gear pair a line</translation>
+    </message>
+    <message>
+        <source>--%1 不能与 --batch 同用：批量文件的列给出每个齿轮副的输入。</source>
+        <translation>--%1 does not go with --batch: the batch file&apos;s columns give each gear pair&apos;s inputs.</translation>
+    </message>
+    <message>
+        <source>缺少 --module 或 --diametral-pitch。</source>
+        <translation>--module or --diametral-pitch is missing.</translation>
+    </message>
+    <message>
+        <source>缺少 --teeth1 或 --teeth2：两个齿轮的齿数。</source>
+        <translation>--teeth1 or --teeth2 is missing: the tooth counts of both gears.</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>
@@ -402,6 +463,10 @@ Without arguments the windows start; commands:
     <message>
         <source>；公法线量具的测量面在圆 d_W 上接触齿面</source>
         <translation>; the span micrometer&apos;s anvils touch the flanks on the circle d_W</translation>
+    </message>
+    <message>
+        <source>齿轮副的端面截面，按公称齿厚和公称中心距画出；齿轮 2 在左侧齿面接触，节圆上的圆周侧隙在右侧标出（最小 … 最大）</source>
+        <translation>Transverse section of the gear pair at the nominal thicknesses and centre distance; gear 2 touches on the left flank, the circumferential backlash on the working circle is marked on the right (least … greatest)</translation>
     </message>
 </context>
 <context>
@@ -1151,6 +1216,362 @@ Without arguments the windows start; commands:
     </message>
 </context>
 <context>
+    <name>Pair</name>
+    <message>
+        <source>项目</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>单位</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>齿轮 1</source>
+        <translation>Gear 1</translation>
+    </message>
+    <message>
+        <source>齿轮 2</source>
+        <translation>Gear 2</translation>
+    </message>
+    <message>
+        <source>齿数 z</source>
+        <translation>Number of teeth z</translation>
+    </message>
+    <message>
+        <source>变位系数 x（齿轮 2 由中心距求得）</source>
+        <translation>Profile shift x (gear 2 solved for the centre distance)</translation>
+    </message>
+    <message>
+        <source>变位系数 x</source>
+        <translation>Profile shift x</translation>
+    </message>
+    <message>
+        <source>分度圆直径 d</source>
+        <translation>Reference diameter d</translation>
+    </message>
+    <message>
+        <source>基圆直径 db</source>
+        <translation>Base diameter db</translation>
+    </message>
+    <message>
+        <source>齿顶圆直径 da</source>
+        <translation>Tip diameter da</translation>
+    </message>
+    <message>
+        <source>齿根圆直径 df</source>
+        <translation>Root diameter df</translation>
+    </message>
+    <message>
+        <source>节圆直径 dw</source>
+        <translation>Working pitch diameter dw</translation>
+    </message>
+    <message>
+        <source>齿厚上偏差 Esns</source>
+        <translation>Upper thickness allowance Esns</translation>
+    </message>
+    <message>
+        <source>齿厚下偏差 Esni</source>
+        <translation>Lower thickness allowance Esni</translation>
+    </message>
+    <message>
+        <source>法向齿厚 sn（上限）</source>
+        <translation>Normal thickness sn (max)</translation>
+    </message>
+    <message>
+        <source>法向齿厚 sn（下限）</source>
+        <translation>Normal thickness sn (min)</translation>
+    </message>
+    <message>
+        <source>齿顶间隙 c</source>
+        <translation>Tip clearance c</translation>
+    </message>
+    <message>
+        <source>公称</source>
+        <translation>Nominal</translation>
+    </message>
+    <message>
+        <source>最小</source>
+        <translation>Least</translation>
+    </message>
+    <message>
+        <source>最大</source>
+        <translation>Greatest</translation>
+    </message>
+    <message>
+        <source>变位系数和 Σx（齿厚偏差时 ΣxE）</source>
+        <translation>Sum of shifts Σx (at the allowances ΣxE)</translation>
+    </message>
+    <message>
+        <source>标准中心距 a</source>
+        <translation>Reference centre distance a</translation>
+    </message>
+    <message>
+        <source>无侧隙中心距 a0（公称齿厚）</source>
+        <translation>Tight-mesh centre distance a0 (nominal thickness)</translation>
+    </message>
+    <message>
+        <source>中心距 a</source>
+        <translation>Centre distance a</translation>
+    </message>
+    <message>
+        <source>中心距 a（= a0）</source>
+        <translation>Centre distance a (= a0)</translation>
+    </message>
+    <message>
+        <source>端面啮合角 αwt</source>
+        <translation>Working transverse pressure angle αwt</translation>
+    </message>
+    <message>
+        <source>圆周侧隙 jwt（节圆上）</source>
+        <translation>Circumferential backlash jwt (working circle)</translation>
+    </message>
+    <message>
+        <source>法向侧隙 jbn</source>
+        <translation>Normal backlash jbn</translation>
+    </message>
+    <message>
+        <source>推荐最小法向侧隙 jbn,min（ISO/TR 10064-2）</source>
+        <translation>Recommended least normal backlash jbn,min (ISO/TR 10064-2)</translation>
+    </message>
+    <message>
+        <source>端面重合度 εα</source>
+        <translation>Transverse contact ratio εα</translation>
+    </message>
+    <message>
+        <source>纵向重合度 εβ</source>
+        <translation>Overlap ratio εβ</translation>
+    </message>
+    <message>
+        <source>总重合度 εγ</source>
+        <translation>Total contact ratio εγ</translation>
+    </message>
+    <message>
+        <source>最小法向侧隙为 %1：齿厚上偏差与最小中心距下两齿轮会卡死。请减小齿厚上偏差或加大中心距。</source>
+        <translation>The least normal backlash is %1: at the upper allowances and the smallest centre distance the gears jam. Lower the upper allowances or widen the centre distance.</translation>
+    </message>
+    <message>
+        <source>最小法向侧隙 %1 小于 ISO/TR 10064-2 推荐的 %2。</source>
+        <translation>The least normal backlash %1 is below the %2 ISO/TR 10064-2 recommends.</translation>
+    </message>
+    <message>
+        <source>齿顶间隙小于 0.1·mn（%1）：请检查齿顶圆直径或考虑齿顶降低。</source>
+        <translation>A tip clearance is below 0.1·mn (%1): check the tip diameters or shorten the tips.</translation>
+    </message>
+    <message>
+        <source>重合度小于 1：啮合不连续。请检查中心距和齿顶圆直径。</source>
+        <translation>The contact ratio is below 1: the mesh is not continuous. Check the centre distance and the tip diameters.</translation>
+    </message>
+    <message>
+        <source>齿轮副：mn = %1</source>
+        <translation>Gear pair: mn = %1</translation>
+    </message>
+    <message>
+        <source>齿轮 %1：</source>
+        <translation>Gear %1: </translation>
+    </message>
+</context>
+<context>
+    <name>PairFile</name>
+    <message>
+        <source>不是齿轮副文件（缺少 &quot;format&quot;: &quot;geardim-pair&quot;）。</source>
+        <translation>Not a pair file (no &quot;format&quot;: &quot;geardim-pair&quot;).</translation>
+    </message>
+    <message>
+        <source>“version”应为不小于 1 的数字。</source>
+        <translation>&quot;version&quot; should be a number of at least 1.</translation>
+    </message>
+    <message>
+        <source>文件来自较新的版本 %1，本程序只能读取版本 %2。</source>
+        <translation>The file comes from the newer version %1; this program reads version %2.</translation>
+    </message>
+    <message>
+        <source>未知的键“%1”。</source>
+        <translation>unknown key &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>“pair”应为对象。</source>
+        <translation>“pair” must be an object.</translation>
+    </message>
+    <message>
+        <source>“%1”应为数字。</source>
+        <translation>&quot;%1&quot; should be a number.</translation>
+    </message>
+    <message>
+        <source>缺少“%1”：齿轮副文件须有两个齿轮。</source>
+        <translation>“%1” is missing: a pair file holds both gears.</translation>
+    </message>
+    <message>
+        <source>齿轮 %1 是内齿轮：齿轮副只计算两个外齿轮。</source>
+        <translation>Gear %1 is internal: the gear pair takes two external gears only.</translation>
+    </message>
+    <message>
+        <source>齿轮 %1 的模数、压力角或螺旋角与另一个齿轮不同，不能组成齿轮副。</source>
+        <translation>Gear %1 has another module, pressure angle or helix angle than its mate: they do not make a pair.</translation>
+    </message>
+    <message>
+        <source>齿轮 %1：</source>
+        <translation>Gear %1: </translation>
+    </message>
+    <message>
+        <source>无法打开“%1”：%2</source>
+        <translation>Cannot open &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>文件大于 1 MiB，不是齿轮副文件。</source>
+        <translation>The file is larger than 1 MiB: not a pair file.</translation>
+    </message>
+    <message>
+        <source>不是齿轮副文件。</source>
+        <translation>Not a pair file.</translation>
+    </message>
+    <message>
+        <source>无法保存“%1”：%2</source>
+        <translation>Cannot save &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>无法保存“%1”：%2。%3</source>
+        <translation>Cannot save &quot;%1&quot;: %2. %3</translation>
+    </message>
+</context>
+<context>
+    <name>PairInput</name>
+    <message>
+        <source>法向模数 mn</source>
+        <translation>Normal module mn</translation>
+    </message>
+    <message>
+        <source>径节 P</source>
+        <translation>Diametral pitch P</translation>
+    </message>
+    <message>
+        <source>法向压力角 αn (°)</source>
+        <translation>Pressure angle αn (°)</translation>
+    </message>
+    <message>
+        <source>螺旋角 β (°)</source>
+        <translation>Helix angle β (°)</translation>
+    </message>
+    <message>
+        <source>齿顶高系数 ha*</source>
+        <translation>Addendum coeff. ha*</translation>
+    </message>
+    <message>
+        <source>齿数 z</source>
+        <translation>Number of teeth z</translation>
+    </message>
+    <message>
+        <source>变位系数 x</source>
+        <translation>Profile shift x</translation>
+    </message>
+    <message>
+        <source>齿顶圆直径 da</source>
+        <translation>Tip diameter da</translation>
+    </message>
+    <message>
+        <source>齿厚上偏差 Esns</source>
+        <translation>Upper thickness allowance Esns</translation>
+    </message>
+    <message>
+        <source>齿厚下偏差 Esni</source>
+        <translation>Lower thickness allowance Esni</translation>
+    </message>
+    <message>
+        <source>中心距 a</source>
+        <translation>Centre distance a</translation>
+    </message>
+    <message>
+        <source>中心距上偏差</source>
+        <translation>Centre distance upper deviation</translation>
+    </message>
+    <message>
+        <source>中心距下偏差</source>
+        <translation>Centre distance lower deviation</translation>
+    </message>
+    <message>
+        <source>齿宽 b</source>
+        <translation>Face width b</translation>
+    </message>
+</context>
+<context>
+    <name>PairOption</name>
+    <message>
+        <source>两齿轮共同的法向模数 mn (mm)</source>
+        <translation>the normal module mn of both gears (mm)</translation>
+    </message>
+    <message>
+        <source>法向径节 P (1/in)，代替 --module；长度单位为英寸</source>
+        <translation>normal diametral pitch P (1/in) instead of --module; lengths in inches</translation>
+    </message>
+    <message>
+        <source>法向压力角 αn (°)，默认 20</source>
+        <translation>normal pressure angle αn (°), 20 by default</translation>
+    </message>
+    <message>
+        <source>齿轮 1 的螺旋角 β (°)，默认 0；齿轮 2 旋向相反</source>
+        <translation>gear 1&apos;s helix angle β (°), default 0; gear 2 has the opposite hand</translation>
+    </message>
+    <message>
+        <source>齿顶高系数 ha*，默认 1</source>
+        <translation>addendum coefficient ha*, 1 by default</translation>
+    </message>
+    <message>
+        <source>齿轮 1 的齿数 z1</source>
+        <translation>gear 1&apos;s number of teeth z1</translation>
+    </message>
+    <message>
+        <source>齿轮 2 的齿数 z2</source>
+        <translation>gear 2&apos;s number of teeth z2</translation>
+    </message>
+    <message>
+        <source>齿轮 1 的变位系数 x1，默认 0</source>
+        <translation>gear 1&apos;s profile shift x1, default 0</translation>
+    </message>
+    <message>
+        <source>齿轮 2 的变位系数 x2；给了 --centre-distance 而不填时按无侧隙求出，否则默认 0</source>
+        <translation>gear 2&apos;s profile shift x2; left out with --centre-distance it is solved for zero backlash, otherwise 0</translation>
+    </message>
+    <message>
+        <source>齿轮 1 的齿顶圆直径 da1（代替 ha*）</source>
+        <translation>gear 1&apos;s tip diameter da1 (instead of ha*)</translation>
+    </message>
+    <message>
+        <source>齿轮 2 的齿顶圆直径 da2（代替 ha*）</source>
+        <translation>gear 2&apos;s tip diameter da2 (instead of ha*)</translation>
+    </message>
+    <message>
+        <source>齿轮 1 的齿厚上偏差 Esns1，默认 0</source>
+        <translation>gear 1&apos;s upper thickness allowance Esns1, default 0</translation>
+    </message>
+    <message>
+        <source>齿轮 2 的齿厚上偏差 Esns2，默认 0</source>
+        <translation>gear 2&apos;s upper thickness allowance Esns2, default 0</translation>
+    </message>
+    <message>
+        <source>齿轮 1 的齿厚下偏差 Esni1，默认 0</source>
+        <translation>gear 1&apos;s lower thickness allowance Esni1, default 0</translation>
+    </message>
+    <message>
+        <source>齿轮 2 的齿厚下偏差 Esni2，默认 0</source>
+        <translation>gear 2&apos;s lower thickness allowance Esni2, default 0</translation>
+    </message>
+    <message>
+        <source>中心距 a；不填则为公称齿厚下的无侧隙中心距</source>
+        <translation>centre distance a; left out, the tight mesh at the nominal thicknesses</translation>
+    </message>
+    <message>
+        <source>中心距的上偏差（长度），默认 0</source>
+        <translation>the centre distance&apos;s upper deviation (a length), default 0</translation>
+    </message>
+    <message>
+        <source>中心距的下偏差（长度），默认 0</source>
+        <translation>the centre distance&apos;s lower deviation (a length), default 0</translation>
+    </message>
+    <message>
+        <source>齿宽 b（纵向重合度 εβ 用）</source>
+        <translation>face width b (for the overlap ratio εβ)</translation>
+    </message>
+</context>
+<context>
     <name>Picture</name>
     <message>
         <source>无法写入“%1”：图片只能是 .png 或 .svg。</source>
@@ -1397,6 +1818,14 @@ Without arguments the windows start; commands:
     <message>
         <source>【不合格】</source>
         <translation>[FAIL] </translation>
+    </message>
+    <message>
+        <source>Velkor测量尺寸 — 齿轮副</source>
+        <translation>Velkor inspection dimensions — gear pair</translation>
+    </message>
+    <message>
+        <source>齿轮副</source>
+        <translation>Gear pair</translation>
     </message>
 </context>
 <context>
