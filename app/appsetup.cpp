@@ -16,6 +16,7 @@
 #include "app/windows.h"
 #include "io/platform/files.h"
 #include "gui/sheet/sheetwindow.h"
+#include "gui/pair/pairwindow.h"
 #include "gui/spline/splinewindow.h"
 #include "gui/toolkit/firstpaint.h"
 #include "gui/toolkit/fonts.h"
@@ -150,9 +151,11 @@ QString documentArgument(int argc, char *argv[])
     if (argc != 2 || argv[1][0] == '-')
         return {};
     const QString path = QString::fromLocal8Bit(argv[1]);
-    return path.endsWith(QLatin1String(".gear"), Qt::CaseInsensitive) || path.endsWith(QLatin1String(".spline"), Qt::CaseInsensitive)
-               ? path
-               : QString();
+    for (const char *suffix : {".gear", ".spline", ".pair"}) {
+        if (path.endsWith(QLatin1String(suffix), Qt::CaseInsensitive))
+            return path;
+    }
+    return QString();
 }
 
 int runProgram(int argc, char *argv[], Language language, const QString &document)
@@ -188,11 +191,14 @@ int runProgram(int argc, char *argv[], Language language, const QString &documen
         // The file's own window, as the menu's button would open it; a file it cannot read
         // is said there.
         const bool spline = document.endsWith(QLatin1String(".spline"), Qt::CaseInsensitive);
-        const WindowId id = spline ? WindowId::Spline : WindowId::Sheet;
+        const bool pair = document.endsWith(QLatin1String(".pair"), Qt::CaseInsensitive);
+        const WindowId id = spline ? WindowId::Spline : pair ? WindowId::Pair : WindowId::Sheet;
         registry.hide(WindowId::Menu);
         registry.show(id);
         if (spline)
             static_cast<SplineWindow *>(registry.window(id))->openFile(document);
+        else if (pair)
+            static_cast<PairWindow *>(registry.window(id))->openFile(document);
         else
             static_cast<InspectionSheet *>(registry.window(id))->openGearFile(document);
     }

@@ -5,6 +5,7 @@
 #include "gui/toolkit/registry.h"
 #include "gui/calc/formz.h"
 #include "gui/sheet/sheetwindow.h"
+#include "gui/pair/pairwindow.h"
 #include "gui/spline/splinewindow.h"
 #include "gui/solvers/forgfxqx.h"
 #include "gui/solvers/forhch.h"
@@ -43,6 +44,15 @@ void registerWindows(WindowRegistry &registry)
         QObject::connect(window.get(), &SplineWindow::backToMenu, [] {
             WindowRegistry &registry = WindowRegistry::instance();
             registry.hide(WindowId::Spline);
+            registry.show(WindowId::Menu);
+        });
+        return window;
+    });
+    registry.setFactory(WindowId::Pair, [] {
+        auto window = std::make_unique<PairWindow>();
+        QObject::connect(window.get(), &PairWindow::backToMenu, [] {
+            WindowRegistry &registry = WindowRegistry::instance();
+            registry.hide(WindowId::Pair);
             registry.show(WindowId::Menu);
         });
         return window;

@@ -827,6 +827,10 @@ Without arguments the windows start; commands:</translation>
         <source>花  键</source>
         <translation>Splines</translation>
     </message>
+    <message>
+        <source>齿轮副</source>
+        <translation>Gear pair</translation>
+    </message>
 </context>
 <context>
     <name>Formz</name>
@@ -2858,6 +2862,137 @@ Without arguments the windows start; commands:</translation>
     <message>
         <source>按“计  算”后显示测量图</source>
         <translation>Press &quot;Compute&quot; to see the picture</translation>
+    </message>
+</context>
+<context>
+    <name>geardim::PairWindow</name>
+    <message>
+        <source>齿轮副</source>
+        <translation>Gear pair</translation>
+    </message>
+    <message>
+        <source>由中心距求出</source>
+        <translation>from the centre distance</translation>
+    </message>
+    <message>
+        <source>无侧隙中心距</source>
+        <translation>tight mesh</translation>
+    </message>
+    <message>
+        <source>由 ha* 求出</source>
+        <translation>from ha*</translation>
+    </message>
+    <message>
+        <source>齿轮 1</source>
+        <translation>Gear 1</translation>
+    </message>
+    <message>
+        <source>齿轮 2</source>
+        <translation>Gear 2</translation>
+    </message>
+    <message>
+        <source>共同参数</source>
+        <translation>Shared data</translation>
+    </message>
+    <message>
+        <source>两个齿轮</source>
+        <translation>The two gears</translation>
+    </message>
+    <message>
+        <source>中心距与齿宽</source>
+        <translation>Centre distance and face width</translation>
+    </message>
+    <message>
+        <source>计  算</source>
+        <translation>Compute</translation>
+    </message>
+    <message>
+        <source>齿轮 1 ← 齿轮文件…</source>
+        <translation>Gear 1 from a gear file…</translation>
+    </message>
+    <message>
+        <source>齿轮 2 ← 齿轮文件…</source>
+        <translation>Gear 2 from a gear file…</translation>
+    </message>
+    <message>
+        <source>打开…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>保存…</source>
+        <translation>Save…</translation>
+    </message>
+    <message>
+        <source>导出 PDF…</source>
+        <translation>Export PDF…</translation>
+    </message>
+    <message>
+        <source>返  回</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>打开齿轮文件</source>
+        <translation>Open Gear File</translation>
+    </message>
+    <message>
+        <source>齿轮文件 (*.gear);;所有文件 (*)</source>
+        <translation>Gear files (*.gear);;All files (*)</translation>
+    </message>
+    <message>
+        <source>打开齿轮副文件</source>
+        <translation>Open a pair file</translation>
+    </message>
+    <message>
+        <source>齿轮副文件 (*.pair);;所有文件 (*)</source>
+        <translation>Pair files (*.pair);;All files (*)</translation>
+    </message>
+    <message>
+        <source>保存齿轮副文件</source>
+        <translation>Save a pair file</translation>
+    </message>
+    <message>
+        <source>齿轮副文件 (*.pair)</source>
+        <translation>Pair files (*.pair)</translation>
+    </message>
+    <message>
+        <source>导出 PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>“%1”的值“%2”不是数。</source>
+        <translation>The value “%2” of “%1” is not a number.</translation>
+    </message>
+    <message>
+        <source>（齿轮 %1）</source>
+        <translation> (gear %1)</translation>
+    </message>
+    <message>
+        <source>请填写两个齿轮的齿数 z。</source>
+        <translation>Enter both gears&apos; numbers of teeth z.</translation>
+    </message>
+    <message>
+        <source>请填写法向模数 mn 或径节 P。</source>
+        <translation>Enter the normal module mn or the diametral pitch P.</translation>
+    </message>
+    <message>
+        <source>没有结果：</source>
+        <translation>No result: </translation>
+    </message>
+    <message>
+        <source>已保存到 %1</source>
+        <translation>Saved to %1</translation>
+    </message>
+    <message>
+        <source>没有结果可导出：请先计算。</source>
+        <translation>No result to export: compute first.</translation>
+    </message>
+    <message>
+        <source>已导出 %1</source>
+        <translation>Exported %1</translation>
     </message>
 </context>
 <context>

@@ -22,6 +22,8 @@ constexpr ControlRow kControls[] = {
     {"Command6", K::Button, QT_TRANSLATE_NOOP("Formain", "测量尺寸表"), 480, 3360, 1815, 615, 12},
     // Splines, below the others.
     {"Command7", K::Button, QT_TRANSLATE_NOOP("Formain", "花  键"), 480, 4440, 1815, 615, 12},
+    // The gear pair, beside the splines.
+    {"pairButton", K::Button, QT_TRANSLATE_NOOP("Formain", "齿轮副"), 3240, 4440, 1815, 615, 12},
 };
 
 constexpr FormTable kForm{"Formain", QT_TRANSLATE_NOOP("Formain", "Velkor测量尺寸"), 5535, 5535, 0, kControls};
@@ -34,7 +36,7 @@ Formain::Formain(QWidget *parent)
     buildForm(this, kForm);
     for (auto [member, name] : {std::pair{&Command1, "Command1"}, {&Command2, "Command2"},
                                 {&Command3, "Command3"}, {&Command4, "Command4"}, {&Command5, "Command5"},
-                                {&Command6, "Command6"}, {&Command7, "Command7"}})
+                                {&Command6, "Command6"}, {&Command7, "Command7"}, {&pairButton, "pairButton"}})
         bindControl(this, *member, name);
 
     connect(Command1, &QPushButton::clicked, this, [this] { open(WindowId::MValue); });
@@ -44,6 +46,7 @@ Formain::Formain(QWidget *parent)
     connect(Command5, &QPushButton::clicked, this, [] { WindowRegistry::instance().endProgram(); });
     connect(Command6, &QPushButton::clicked, this, [this] { open(WindowId::Sheet); });
     connect(Command7, &QPushButton::clicked, this, [this] { open(WindowId::Spline); });
+    connect(pairButton, &QPushButton::clicked, this, [this] { open(WindowId::Pair); });
 }
 
 void Formain::open(WindowId calculator)

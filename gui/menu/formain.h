@@ -22,6 +22,7 @@ private:
     void open(WindowId calculator);
 
     QPushButton *Command1, *Command2, *Command3, *Command4, *Command5, *Command6, *Command7;
+    QPushButton *pairButton; // the gear pair
 };
 
 } // namespace geardim

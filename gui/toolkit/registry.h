@@ -14,7 +14,7 @@ class QWidget;
 // until the program ends; windows reach one another only through here.
 namespace geardim {
 
-enum class WindowId { Menu, MValue, XFromSpan, XFromMValue, XFromThickness, Sheet, Spline };
+enum class WindowId { Menu, MValue, XFromSpan, XFromMValue, XFromThickness, Sheet, Spline, Pair };
 
 class WindowRegistry {
 public:
@@ -44,7 +44,7 @@ public:
     void endProgram();
 
 private:
-    static constexpr std::size_t kCount = 7;
+    static constexpr std::size_t kCount = std::size_t(WindowId::Pair) + 1;
     std::array<Factory, kCount> factories_;
     std::array<QWidget *, kCount> windows_{};
     // Where each window stood when it was last hidden: shown again, it comes back

@@ -146,7 +146,7 @@ void TestLayout::tabOrderFollowsTheDesign_data()
     QTest::addColumn<int>("window");
     QTest::addColumn<QStringList>("order");
     QTest::newRow("Formain") << int(WindowId::Menu)
-                             << QStringList{"Command1", "Command2", "Command3", "Command4", "Command5", "Command6", "Command7"};
+                             << QStringList{"Command1", "Command2", "Command3", "Command4", "Command5", "Command6", "Command7", "pairButton"};
     QTest::newRow("Formz") << int(WindowId::MValue)
                            << QStringList{"Text1", "Text2", "Text3", "Text4", "Text5", "Command1", "Text6",
                                           "Command2", "Command3", "Opwc", "Opnc", "Command4", "Command5"};
