@@ -69,6 +69,7 @@ int main(int argc, char *argv[])
         {WindowId::XFromThickness, "forhch", {"Command1"}},
         {WindowId::Sheet, "sheet", {"compute"}},
         {WindowId::Spline, "spline", {"Command1"}},
+        {WindowId::Pair, "pair", {"compute"}},
     };
     for (const Calculator &c : calculators) {
         QWidget *w = registry.window(c.id);
