@@ -1,5 +1,5 @@
 ; The geardim installer for Windows: the program and what it needs in one folder, a
-; Start-menu entry, gear and spline files opened by double-click, and an uninstaller.
+; Start-menu entry, gear, spline and pair files opened by double-click, and an uninstaller.
 ; makensis -DVERSION=… -DSTAGE=<folder of the portable zip> -DOUTFILE=… geardim.nsi
 Unicode true
 ; A 64-bit installer for a 64-bit program (it runs where the program does).
@@ -50,6 +50,7 @@ Section "geardim"
   CreateShortcut "$SMPROGRAMS\geardim\Uninstall geardim.lnk" "$INSTDIR\uninstall.exe"
   !insertmacro FileType "gear" "geardim.gear" "geardim gear file"
   !insertmacro FileType "spline" "geardim.spline" "geardim spline file"
+  !insertmacro FileType "pair" "geardim.pair" "geardim gear pair file"
   System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
   WriteRegStr HKLM "Software\geardim" "InstallDir" "$INSTDIR"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "geardim"
@@ -65,6 +66,7 @@ Section "Uninstall"
   SetShellVarContext all
   !insertmacro RemoveFileType "gear" "geardim.gear"
   !insertmacro RemoveFileType "spline" "geardim.spline"
+  !insertmacro RemoveFileType "pair" "geardim.pair"
   System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
   Delete "$SMPROGRAMS\geardim\geardim.lnk"
   Delete "$SMPROGRAMS\geardim\Uninstall geardim.lnk"
