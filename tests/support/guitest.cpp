@@ -15,8 +15,11 @@ GuiFixture::GuiFixture()
 {
     setUpApplication();
     installQtTranslation();
-    // Settings of the tests' own, empty at every start: no window remembers another test's inputs.
+    // Settings of the tests' own, empty at every start: no window remembers another test's inputs,
+    // and test programs running side by side (ctest -j) never share a settings file.
     QStandardPaths::setTestModeEnabled(true);
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, settingsDir_.path());
     QSettings().clear();
     installWindowIcon();
     registerWindows(registry);

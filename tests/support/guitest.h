@@ -9,6 +9,7 @@
 #include <QFontDatabase>
 #include <QRadioButton>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "gui/toolkit/dialogs.h"
@@ -69,5 +70,6 @@ public:
     QStringList visibleWindows() const;
 
 private:
+    QTemporaryDir settingsDir_; // this fixture's settings files
     QTimer modalGuard_;
 };
