@@ -1,8 +1,10 @@
 #include "guitest.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/appsetup.h"
@@ -17,9 +19,14 @@ GuiFixture::GuiFixture()
     installQtTranslation();
     // Settings of the tests' own, empty at every start: no window remembers another test's inputs,
     // and test programs running side by side (ctest -j) never share a settings file.
+    // The test mode keeps them under the home folder, a folder of this test program's own here,
+    // so that the language read before the application starts finds the same file.
+#if !defined(Q_OS_WIN)
+    // One home for the whole test program: QSettings fixes its folders at first use.
+    static QTemporaryDir home;
+    qputenv("HOME", QFile::encodeName(home.path()));
+#endif
     QStandardPaths::setTestModeEnabled(true);
-    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
-        QSettings::setPath(format, QSettings::UserScope, settingsDir_.path());
     QSettings().clear();
     installWindowIcon();
     registerWindows(registry);

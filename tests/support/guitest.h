@@ -9,7 +9,6 @@
 #include <QFontDatabase>
 #include <QRadioButton>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include "gui/toolkit/dialogs.h"
@@ -70,6 +69,5 @@ public:
     QStringList visibleWindows() const;
 
 private:
-    QTemporaryDir settingsDir_; // this fixture's settings files
     QTimer modalGuard_;
 };
