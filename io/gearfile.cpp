@@ -19,7 +19,7 @@ namespace {
 
 const QString kFormat = QStringLiteral("geardim-gear");
 constexpr int kVersion = 1;
-constexpr double kOwnVersion = 1.1; // the newest minor version this program writes and knows whole
+constexpr double kOwnVersion = 1.2; // the newest minor version this program writes and knows whole
 
 QString refusedValue(const SheetOption &o, double value)
 {
@@ -29,7 +29,7 @@ QString refusedValue(const SheetOption &o, double value)
         .arg(QCoreApplication::translate("GearFile", o.range));
 }
 
-// The first key of a document that versions 1 and 1.1 do not have, with its place
+// The first key of a document that versions 1 to 1.2 do not have, with its place
 // ("gear.helixAngel"), or nothing.
 QString unknownKey(const QJsonObject &root)
 {
@@ -109,8 +109,8 @@ FileOutcome<GearDocument> gearFromDocument(const QJsonObject &root)
             return Read::refused(QCoreApplication::translate("GearFile", "“%1”应为对象。").arg(QLatin1String(section)));
     }
     // Version 1 itself has exactly these keys: any other is a slip (a misspelt key would
-    // silently compute another gear). Version 1.1 adds the drawing number; a newer minor
-    // version (1.2 …) may add keys of its own.
+    // silently compute another gear). Version 1.1 adds the drawing number, 1.2 the master gear
+    // of the double-flank test; a newer minor version (1.3 …) may add keys of its own.
     if (version.toDouble() <= kOwnVersion) {
         if (const QString unknown = unknownKey(root); !unknown.isEmpty())
             return Read::refused(QCoreApplication::translate("GearFile", "不认识的键“%1”：请检查拼写。").arg(QString::fromStdString(excerpt(unknown.toStdString()))));
@@ -263,12 +263,14 @@ QJsonObject gearDocument(const SheetInput &in, const QJsonObject &kept, const QS
         root.remove(QLatin1String("record"));
     else
         root.insert(QLatin1String("record"), record);
-    // Keys that version 1.1 brought make the file 1.1; older readers keep them as keys they
-    // do not know.
+    // Keys that version 1.1 brought make the file 1.1, the master gear's of version 1.2 make
+    // it 1.2; older readers keep them as keys they do not know.
     const bool newer = !record.isEmpty() || root.contains(QLatin1String("tolerances"))
                        || allowances.contains(QLatin1String("code")) || gear.contains(QLatin1String("hand"));
-    if (newer && root.value(QLatin1String("version")).toDouble() < kOwnVersion)
-        root.insert(QLatin1String("version"), kOwnVersion);
+    const bool master = gauge.contains(QLatin1String("masterTeeth")) || gauge.contains(QLatin1String("masterShift"));
+    const double needed = master ? 1.2 : newer ? 1.1 : kVersion;
+    if (root.value(QLatin1String("version")).toDouble() < needed)
+        root.insert(QLatin1String("version"), needed);
     root.insert(QLatin1String("gear"), gear);
     root.insert(QLatin1String("allowances"), allowances);
     root.insert(QLatin1String("gauge"), gauge);

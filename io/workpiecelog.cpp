@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <optional>
+#include <vector>
 
 #include "core/sheet/sheetinputs.h"
 #include "core/sheet/sheetreport.h"
@@ -26,11 +27,87 @@ namespace {
 // A spreadsheet on a Chinese Windows PC reads a CSV as UTF-8 only with this mark first.
 const QByteArray kByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
 
-void addField(QByteArray &line, const std::string &text)
+// The first count fields as a CSV line.
+QByteArray joined(const std::vector<std::string> &fields, std::size_t count)
 {
-    if (!line.isEmpty())
-        line += ',';
-    line += QByteArray::fromStdString(csvField(text));
+    QByteArray line;
+    for (std::size_t i = 0; i < count && i < fields.size(); ++i) {
+        if (i)
+            line += ',';
+        line += QByteArray::fromStdString(csvField(fields[i]));
+    }
+    return line;
+}
+
+// The columns added after logs were first written (the double-flank test's): always the last,
+// so a log made before them goes on in its own columns.
+bool addedLater(const SheetOption &o) { return o.optional == &SheetInput::masterTeeth || o.optional == &SheetInput::masterShift; }
+bool addedLater(MeasuredDimension d) { return d == MeasuredDimension::TestDistance; }
+
+// The gear's inputs (earlier or later ones), then the measured values, judged.
+template <typename Option, typename Measured>
+void visitColumns(bool later, Option option, Measured measured)
+{
+    for (const SheetOption &o : sheetOptions()) {
+        if (o.group && addedLater(o) == later)
+            option(o);
+    }
+    for (MeasuredDimension d : kMeasuredDimensions) {
+        if (addedLater(d) == later)
+            measured(d);
+    }
+}
+
+std::vector<std::string> headerFields()
+{
+    std::vector<std::string> names{"time", "drawing", "part", "inspector", "gauge-number"};
+    for (const bool later : {false, true}) {
+        visitColumns(later, [&](const SheetOption &o) { names.emplace_back(o.name); },
+                     [&](MeasuredDimension d) {
+                         for (const char *suffix : {".value", ".allowance", ".verdict"})
+                             names.push_back(std::string("measured.") + measuredName(d) + suffix);
+                     });
+    }
+    return names;
+}
+
+// The columns of a log made before the later ones.
+std::size_t earlierColumnCount()
+{
+    std::size_t count = 5;
+    visitColumns(false, [&](const SheetOption &) { ++count; }, [&](MeasuredDimension) { count += 3; });
+    return count;
+}
+
+std::vector<std::string> lineFields(const InspectionRecord &record, const SheetResult &sheet, const QDateTime &when)
+{
+    std::vector<std::string> fields{when.toString(Qt::ISODate).toStdString()};
+    for (const QString &text : {record.drawing, record.partNumber, record.inspector, record.gaugeNumber})
+        fields.push_back(text.toStdString());
+    const SheetInput &in = sheet.input;
+    const auto option = [&](const SheetOption &o) {
+        if (o.kind == OptionKind::Flag)
+            fields.emplace_back(in.internal ? "true" : "false");
+        else if (o.kind == OptionKind::Gauge)
+            fields.emplace_back(in.gauge == GaugeKind::Pin ? "pin" : "ball");
+        else if (o.optional == &SheetInput::gaugeDiameter) // the gauge used, typed or proposed
+            fields.push_back(shortestNumber(sheet.gaugeDiameter));
+        else if (const auto v = optionNumber(o, in))
+            fields.push_back(shortestNumber(*v));
+        else
+            fields.emplace_back();
+    };
+    const auto measured = [&](MeasuredDimension d) {
+        const auto it = std::find_if(sheet.measurements.begin(), sheet.measurements.end(),
+                                     [&](const SheetResult::Measurement &m) { return m.dimension == d; });
+        const bool judged = it != sheet.measurements.end() && it->outcome.measured;
+        fields.push_back(it != sheet.measurements.end() ? shortestNumber(it->value) : "");
+        fields.push_back(judged ? shortestNumber(it->outcome.measured->allowance) : "");
+        fields.push_back(judged ? verdictCode(it->outcome.measured->verdict) : "");
+    };
+    for (const bool later : {false, true})
+        visitColumns(later, option, measured);
+    return fields;
 }
 
 #if defined(Q_OS_UNIX)
@@ -59,16 +136,24 @@ bool writeAll(int fd, const QByteArray &bytes)
 // header first into an empty file, a line break first where the last line is open (a file
 // edited by hand); none when the file begins with another header, which makes it no log
 // of this program's.
-std::optional<QByteArray> bytesForLog(qint64 size, QByteArray first, char last, const QByteArray &line)
+// A log made before the columns added later has the earlier header: its lines go on in its
+// columns (the later ones are the last, so the earlier line is the first of the fields).
+std::optional<QByteArray> bytesForLog(qint64 size, QByteArray first, char last, const std::vector<std::string> &fields)
 {
+    const QByteArray line = joined(fields, fields.size()) + "\n";
     if (size == 0)
         return kByteOrderMark + inspectionLogHeader() + "\n" + line;
     if (first.startsWith("\xEF\xBB\xBF"))
         first.remove(0, 3); // a byte-order mark a spreadsheet may have written
-    const QByteArray header = inspectionLogHeader();
-    if (!first.startsWith(header + "\n") && !first.startsWith(header + "\r\n"))
-        return std::nullopt;
-    return last == '\n' ? line : "\n" + line;
+    const std::vector<std::string> names = headerFields();
+    for (const std::size_t count : {names.size(), earlierColumnCount()}) {
+        const QByteArray header = joined(names, count);
+        if (first.startsWith(header + "\n") || first.startsWith(header + "\r\n")) {
+            const QByteArray written = joined(fields, count) + "\n";
+            return last == '\n' ? written : "\n" + written;
+        }
+    }
+    return std::nullopt;
 }
 
 QString notALog()
@@ -78,52 +163,12 @@ QString notALog()
 
 } // namespace
 
-QByteArray inspectionLogHeader()
-{
-    QByteArray line;
-    for (const char *name : {"time", "drawing", "part", "inspector", "gauge-number"})
-        addField(line, name);
-    for (const SheetOption &o : sheetOptions()) {
-        if (o.group) // the gear's inputs; the measured values follow, judged
-            addField(line, o.name);
-    }
-    for (MeasuredDimension d : kMeasuredDimensions) {
-        for (const char *suffix : {".value", ".allowance", ".verdict"})
-            addField(line, std::string("measured.") + measuredName(d) + suffix);
-    }
-    return line;
-}
+QByteArray inspectionLogHeader() { return joined(headerFields(), headerFields().size()); }
 
 QByteArray inspectionLogLine(const InspectionRecord &record, const SheetResult &sheet, const QDateTime &when)
 {
-    QByteArray line;
-    addField(line, when.toString(Qt::ISODate).toStdString());
-    for (const QString &text : {record.drawing, record.partNumber, record.inspector, record.gaugeNumber})
-        addField(line, text.toStdString());
-    const SheetInput &in = sheet.input;
-    for (const SheetOption &o : sheetOptions()) {
-        if (!o.group)
-            continue;
-        if (o.kind == OptionKind::Flag)
-            addField(line, in.internal ? "true" : "false");
-        else if (o.kind == OptionKind::Gauge)
-            addField(line, in.gauge == GaugeKind::Pin ? "pin" : "ball");
-        else if (o.optional == &SheetInput::gaugeDiameter) // the gauge used, typed or proposed
-            addField(line, shortestNumber(sheet.gaugeDiameter));
-        else if (const auto v = optionNumber(o, in))
-            addField(line, shortestNumber(*v));
-        else
-            addField(line, "");
-    }
-    for (MeasuredDimension d : kMeasuredDimensions) {
-        const auto it = std::find_if(sheet.measurements.begin(), sheet.measurements.end(),
-                                     [&](const SheetResult::Measurement &m) { return m.dimension == d; });
-        const bool judged = it != sheet.measurements.end() && it->outcome.measured;
-        addField(line, it != sheet.measurements.end() ? shortestNumber(it->value) : "");
-        addField(line, judged ? shortestNumber(it->outcome.measured->allowance) : "");
-        addField(line, judged ? verdictCode(it->outcome.measured->verdict) : "");
-    }
-    return line;
+    const std::vector<std::string> fields = lineFields(record, sheet, when);
+    return joined(fields, fields.size());
 }
 
 FileDone appendInspection(const QString &path, const InspectionRecord &record, const SheetResult &sheet,
@@ -136,7 +181,7 @@ FileDone appendInspection(const QString &path, const InspectionRecord &record, c
     };
     if (const FileDone target = checkOutputTarget(path); !target.ok())
         return refused(target.problem());
-    const QByteArray line = inspectionLogLine(record, sheet, when) + "\n";
+    const std::vector<std::string> line = lineFields(record, sheet, when);
 #if defined(Q_OS_UNIX)
     const QByteArray name = QFile::encodeName(path);
     // A new log is made whole, header first, in a file of its own beside it and linked into

@@ -655,6 +655,10 @@ Without arguments the windows start; commands:</translation>
         <source>两齿轮的变位系数之和太小（负），任何中心距都不能啮合。请检查变位系数。</source>
         <translation>The sum of the gears&apos; profile shifts is so negative that no centre distance gives a mesh. Check the profile shifts.</translation>
     </message>
+    <message>
+        <source>样板齿轮齿数 z3 须为不小于 3 的整数。</source>
+        <translation>The master gear&apos;s number of teeth z3 must be a whole number of at least 3.</translation>
+    </message>
 </context>
 <context>
     <name>Fields</name>
@@ -1206,6 +1210,10 @@ Without arguments the windows start; commands:</translation>
     <message>
         <source>0.00254 到 25400</source>
         <translation>0.00254 to 25400</translation>
+    </message>
+    <message>
+        <source>不小于 3 的整数</source>
+        <translation>a whole number of at least 3</translation>
     </message>
 </context>
 <context>
@@ -2009,6 +2017,10 @@ Without arguments the windows start; commands:</translation>
         <source>（= %1 × 0.0001 in）</source>
         <translation> (= %1 × 0.0001 in)</translation>
     </message>
+    <message>
+        <source>双啮中心距 a″</source>
+        <translation>Double-flank centre distance a″</translation>
+    </message>
 </context>
 <context>
     <name>SheetInput</name>
@@ -2116,6 +2128,22 @@ Without arguments the windows start; commands:</translation>
         <source>配对齿轮图号</source>
         <translation>Mating gear drawing</translation>
     </message>
+    <message>
+        <source>样板齿轮齿数 z3</source>
+        <translation>Master gear teeth z3</translation>
+    </message>
+    <message>
+        <source>双啮检查用，可不填</source>
+        <translation>double-flank test, optional</translation>
+    </message>
+    <message>
+        <source>样板齿轮变位系数 x3</source>
+        <translation>Master gear shift x3</translation>
+    </message>
+    <message>
+        <source>默认 0</source>
+        <translation>default 0</translation>
+    </message>
 </context>
 <context>
     <name>SheetOption</name>
@@ -2214,6 +2242,18 @@ Without arguments the windows start; commands:</translation>
     <message>
         <source>配对齿轮的图号，只用于齿轮参数表</source>
         <translation>the mating gear&apos;s drawing number, for the gear data table only</translation>
+    </message>
+    <message>
+        <source>双啮检查的样板齿轮齿数 z3（模数、压力角、螺旋角与被测齿轮相同）</source>
+        <translation>the master gear&apos;s teeth z3 for the double-flank test (module, pressure and helix angle as the gear&apos;s)</translation>
+    </message>
+    <message>
+        <source>样板齿轮的变位系数 x3，默认 0</source>
+        <translation>the master gear&apos;s profile shift x3, default 0</translation>
+    </message>
+    <message>
+        <source>双啮检查实测的中心距 a″（需要 --master-teeth），评定是否合格</source>
+        <translation>the centre distance a″ measured in the double-flank test (needs --master-teeth), judged</translation>
     </message>
 </context>
 <context>
@@ -2554,6 +2594,10 @@ Without arguments the windows start; commands:</translation>
     <message>
         <source>固定弦齿厚</source>
         <translation>Constant chord</translation>
+    </message>
+    <message>
+        <source>双啮中心距 a″</source>
+        <translation>Double-flank centre distance a″</translation>
     </message>
 </context>
 <context>

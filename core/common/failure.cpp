@@ -98,6 +98,8 @@ const char *failureText(Failure failure)
         return QT_TRANSLATE_NOOP("Failure", "中心距 a 须大于两齿轮基圆半径之和，否则不能啮合。请检查中心距及其下偏差。");
     case Failure::CentreDeviationsReversed:
         return QT_TRANSLATE_NOOP("Failure", "中心距的上偏差小于下偏差。请交换上、下偏差。");
+    case Failure::MasterTeethNotWhole:
+        return QT_TRANSLATE_NOOP("Failure", "样板齿轮齿数 z3 须为不小于 3 的整数。");
     case Failure::PairNoMesh:
         return QT_TRANSLATE_NOOP("Failure", "两齿轮的变位系数之和太小（负），任何中心距都不能啮合。请检查变位系数。");
     }

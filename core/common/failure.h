@@ -51,6 +51,7 @@ enum class Failure {
     CentreDistanceTooSmall, // The pair's centre distance does not exceed the sum of the base radii: no involute mesh.
     CentreDeviationsReversed, // The centre distance's upper deviation lies below its lower one.
     PairNoMesh, // The pair's shifts are so negative that no centre distance gives a mesh (inv α ≤ 0).
+    MasterTeethNotWhole, // The master gear's tooth count is not a whole number of at least 3.
 };
 
 // The warning shown for a failure, in plain Chinese, UTF-8: which condition

@@ -24,7 +24,16 @@ std::size_t displayWidth(const std::string &text)
     for (std::size_t i = 0; i < text.size();) {
         const auto c = static_cast<unsigned char>(text[i]);
         const std::size_t len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-        width += len == 3 ? 2 : 1;
+        // The code point, to tell the wide characters (CJK, kana, hangul, full-width forms)
+        // from the narrow ones that also take three bytes (″, …, −).
+        char32_t point = len == 1 ? c : c & (0xFF >> (len + 1));
+        for (std::size_t k = 1; k < len && i + k < text.size(); ++k)
+            point = (point << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        const bool wide = (point >= 0x1100 && point <= 0x115F) || (point >= 0x2E80 && point <= 0xA4CF)
+                          || (point >= 0xAC00 && point <= 0xD7A3) || (point >= 0xF900 && point <= 0xFAFF)
+                          || (point >= 0xFE30 && point <= 0xFE4F) || (point >= 0xFF00 && point <= 0xFF60)
+                          || (point >= 0xFFE0 && point <= 0xFFE6) || point >= 0x20000;
+        width += wide ? 2 : 1;
         i += len;
     }
     return width;

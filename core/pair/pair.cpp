@@ -6,6 +6,7 @@
 #include "core/common/angle.h"
 #include "core/geometry/helix.h"
 #include "core/geometry/involute.h"
+#include "core/geometry/mesh.h"
 #include "core/pair/pairinputs.h"
 
 namespace geardim {
@@ -36,16 +37,6 @@ SheetInput pairGearSheetInput(const PairInput &pair, const PairGear &gear, int w
     in.allowanceUpper = gear.allowanceUpper;
     in.allowanceLower = gear.allowanceLower;
     return in;
-}
-
-std::optional<double> tightMeshDistance(double z1, double z2, double module, double alphaN, double beta, double shiftSum)
-{
-    const double alphaT = transverseAngle(alphaN, beta);
-    const double reference = (z1 + z2) * module / std::cos(beta) / 2;
-    const std::optional<double> alpha0 = involuteAngle(inv(alphaT) + 2 * std::tan(alphaN) * shiftSum / (z1 + z2));
-    if (!alpha0)
-        return std::nullopt;
-    return reference * std::cos(alphaT) / std::cos(*alpha0);
 }
 
 std::optional<double> circumferentialBacklash(const PairResult &pair, double a, double generatingShiftSum)
@@ -94,11 +85,10 @@ Outcome<PairResult, PairFailure> computePair(const PairInput &in)
     if (in.centreDistance && !(*in.centreDistance > 0))
         return PairFailure{Failure::CentreDistanceTooSmall};
     if (solve) {
-        const double cosWorking = r.referenceCentreDistance * std::cos(alphaT) / *in.centreDistance;
-        if (!(cosWorking < 1))
+        const std::optional<double> sum = shiftSumForDistance(z1, z2, mn, alphaN, beta, *in.centreDistance);
+        if (!sum)
             return PairFailure{Failure::CentreDistanceTooSmall};
-        const double sum = (inv(std::acos(cosWorking)) - inv(alphaT)) * (z1 + z2) / (2 * std::tan(alphaN));
-        second.shift = sum - g1.shift;
+        second.shift = *sum - g1.shift;
     }
     const Outcome<SheetResult> sheet2 = computeSheet(pairGearSheetInput(in, second, 2));
     if (!sheet2.ok())

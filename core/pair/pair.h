@@ -96,8 +96,5 @@ SheetInput pairGearSheetInput(const PairInput &pair, const PairGear &gear, int w
 // none when a does not reach the base circles or the shifts give no mesh.
 std::optional<double> circumferentialBacklash(const PairResult &pair, double a, double generatingShiftSum);
 
-// The tight-mesh centre distance of two gears (z1, z2) with the generating shift sum xE,
-// zero backlash: inv α0 = inv αt + 2·tan αn·xE/(z1 + z2), a0 = a_ref·cos αt/cos α0.
-std::optional<double> tightMeshDistance(double z1, double z2, double module, double alphaN, double beta, double shiftSum);
 
 } // namespace geardim

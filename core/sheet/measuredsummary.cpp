@@ -113,6 +113,7 @@ const char *summaryCaption(MeasuredDimension dimension)
     case MeasuredDimension::Span: return QT_TRANSLATE_NOOP("Summary", "公法线长度 W");
     case MeasuredDimension::ChordalThickness: return QT_TRANSLATE_NOOP("Summary", "分度圆弦齿厚");
     case MeasuredDimension::ConstantChord: return QT_TRANSLATE_NOOP("Summary", "固定弦齿厚");
+    case MeasuredDimension::TestDistance: return QT_TRANSLATE_NOOP("Summary", "双啮中心距 a″");
     }
     return "";
 }

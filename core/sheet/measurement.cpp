@@ -6,6 +6,7 @@
 #include "core/common/translatable.h"
 #include "core/geometry/helix.h"
 #include "core/geometry/involute.h"
+#include "core/geometry/mesh.h"
 #include "core/geometry/teeth.h"
 #include "core/sheet/sheetcalculation.h"
 
@@ -84,6 +85,21 @@ std::optional<double> actualThickness(const SheetResult &r, const Angles &a, Mea
         }
         return zvm * std::asin(value / zvm);
     }
+    case MeasuredDimension::TestDistance: {
+        // The double-flank test: a″ is the tight mesh with the master, whose shift sum gives
+        // the gear's generating shift x_E, and that its thickness.
+        if (!r.testCentreDistance) {
+            why = Failure::MeasuredDimensionNotGiven;
+            return std::nullopt;
+        }
+        const double z3 = *r.input.masterTeeth, x3 = r.input.masterShift.value_or(0);
+        const std::optional<double> sum = shiftSumForDistance(r.teeth, z3, r.module, a.alphaN, a.beta, value);
+        if (!sum) {
+            why = Failure::CentreDistanceTooSmall;
+            return std::nullopt;
+        }
+        return thicknessFromShift(r, a, *sum - x3);
+    }
     case MeasuredDimension::ConstantChord:
         if (!r.constantChord) {
             why = Failure::MeasuredDimensionNotGiven;
@@ -105,6 +121,7 @@ const char *measuredName(MeasuredDimension dimension)
     case MeasuredDimension::Span: return "span";
     case MeasuredDimension::ChordalThickness: return "chordalThickness";
     case MeasuredDimension::ConstantChord: return "constantChord";
+    case MeasuredDimension::TestDistance: return "testCentreDistance";
     }
     return "";
 }

@@ -14,12 +14,12 @@ namespace geardim {
 struct SheetResult;
 
 // What an inspector measures, as the sheet gives limits for it.
-enum class MeasuredDimension { OverGauges, Span, ChordalThickness, ConstantChord };
+enum class MeasuredDimension { OverGauges, Span, ChordalThickness, ConstantChord, TestDistance };
 inline constexpr MeasuredDimension kMeasuredDimensions[] = {MeasuredDimension::OverGauges, MeasuredDimension::Span,
                                                             MeasuredDimension::ChordalThickness,
-                                                            MeasuredDimension::ConstantChord};
+                                                            MeasuredDimension::ConstantChord, MeasuredDimension::TestDistance};
 
-// "overGauges", "span", "chordalThickness", "constantChord": names in JSON and CSV.
+// "overGauges", "span", "chordalThickness", "constantChord", "testCentreDistance": names in JSON and CSV.
 const char *measuredName(MeasuredDimension dimension);
 
 // NotJudged: the value has no limits to be judged against (the allowances are equal, or a

@@ -8,6 +8,7 @@
 #include "core/common/translatable.h"
 #include "core/geometry/helix.h"
 #include "core/geometry/involute.h"
+#include "core/geometry/mesh.h"
 #include "core/geometry/teeth.h"
 #include "core/sheet/gaugeseries.h"
 
@@ -37,6 +38,8 @@ std::optional<Failure> checkInput(const SheetInput &in)
         return Failure::DiametralPitchOutOfRange;
     if (!(in.teeth >= 1) || in.teeth != std::floor(in.teeth) || in.teeth > 1e6)
         return Failure::TeethNotWhole;
+    if (in.masterTeeth && (!(*in.masterTeeth >= 3) || *in.masterTeeth != std::floor(*in.masterTeeth) || *in.masterTeeth > 1e6))
+        return Failure::MasterTeethNotWhole;
     // One or two teeth make no gear: a gauge of 10¹⁴ mm would be the answer.
     if (in.teeth < 3)
         return Failure::TooFewTeeth;
@@ -415,6 +418,18 @@ Outcome<SheetResult> computeSheet(const SheetInput &in)
             return tolerances.failure();
         r.accuracy = tolerances.value();
     }
+    // The double-flank test with a master gear: the tight mesh at each thickness.
+    if (in.masterTeeth && !g.internal) {
+        std::array<double, 3> distance{};
+        for (std::size_t i = 0; i < 3; ++i) {
+            const std::optional<double> a = tightMeshDistance(g.z, *in.masterTeeth, g.mn, g.alphaN, g.beta,
+                                                              std::array{g.x, xs[1], xs[2]}[i] + in.masterShift.value_or(0));
+            if (!a || !std::isfinite(*a))
+                return Failure::PairNoMesh;
+            distance[i] = *a;
+        }
+        r.testCentreDistance = limitsOf(distance);
+    }
     if (!(r.allowanceUpper > r.allowanceLower))
         addWarning(r, SheetWarning::AllowancesNotGiven);
     for (MeasuredDimension dimension : kMeasuredDimensions) {
@@ -441,6 +456,7 @@ std::optional<double> SheetInput::*measuredInput(MeasuredDimension dimension)
     case MeasuredDimension::Span: return &SheetInput::measuredSpan;
     case MeasuredDimension::ChordalThickness: return &SheetInput::measuredChordalThickness;
     case MeasuredDimension::ConstantChord: return &SheetInput::measuredConstantChord;
+    case MeasuredDimension::TestDistance: return &SheetInput::measuredTestDistance;
     }
     return &SheetInput::measuredOverGauges;
 }

@@ -45,6 +45,11 @@ struct SheetInput {
     std::optional<double> measuredSpan = std::nullopt;             // W over the sheet's k
     std::optional<double> measuredChordalThickness = std::nullopt; // at the nominal chordal height
     std::optional<double> measuredConstantChord = std::nullopt;
+    // The double-flank test against a master gear (same module, pressure and helix angle):
+    // its teeth z3 and shift x3, and the test centre distance a″ measured.
+    std::optional<double> masterTeeth = std::nullopt;
+    std::optional<double> masterShift = std::nullopt;
+    std::optional<double> measuredTestDistance = std::nullopt;
     // The drawing's tolerances: the flank tolerance class (ISO 1328-1:2013) and the code
     // of the shop's allowance series, which fills the allowances not typed.
     std::optional<double> accuracyClass = std::nullopt;
@@ -141,6 +146,10 @@ struct SheetResult {
     };
     std::vector<Measurement> measurements;
     std::optional<FlankTolerances> accuracy;   // by the class, when one was given
+    // The double-flank test's centre distance a″ with the master (external gears with a
+    // master given): tight mesh at the nominal thickness and at each allowance; the thicker
+    // tooth (Esns) gives the larger distance.
+    std::optional<Limits> testCentreDistance;
 };
 
 // The margin beside the span's anvils: b must exceed W·sin βb by this much.

@@ -14,6 +14,7 @@ bool moduleRange(double v) { return moduleInRange(v); }
 bool pitchRange(double v) { return diametralPitchInRange(v); }
 bool notNegative(double v) { return v >= 0; }
 bool whole(double v) { return v >= 1 && v == std::floor(v) && v <= 1e6; }
+bool masterTeeth(double v) { return v >= 3 && v == std::floor(v) && v <= 1e6; }
 bool pressureAngle(double v) { return v > 0 && v < 90; }
 bool helixAngle(double v) { return v > -90 && v < 90; }
 bool accuracyClass(double v) { return v >= 1 && v <= 11 && v == std::floor(v); }
@@ -76,6 +77,14 @@ constexpr SheetOption kOptions[] = {
     {"mating-drawing", "record", "matingDrawing", "matingDrawing", QT_TRANSLATE_NOOP("SheetInput", "配对齿轮图号"), nullptr,
      QT_TRANSLATE_NOOP("SheetOption", "配对齿轮的图号，只用于齿轮参数表"), OptionKind::Text, nullptr, nullptr, nullptr, "",
      &SheetInput::matingDrawing},
+    // The master gear of the double-flank test, a gauge of the shop's: with the gauge in a file.
+    {"master-teeth", "gauge", "masterTeeth", "masterTeeth", QT_TRANSLATE_NOOP("SheetInput", "样板齿轮齿数 z3"),
+     QT_TRANSLATE_NOOP("SheetInput", "双啮检查用，可不填"),
+     QT_TRANSLATE_NOOP("SheetOption", "双啮检查的样板齿轮齿数 z3（模数、压力角、螺旋角与被测齿轮相同）"), OptionKind::Number,
+     &SheetInput::masterTeeth, nullptr, masterTeeth, QT_TRANSLATE_NOOP("GearFile", "不小于 3 的整数")},
+    {"master-shift", "gauge", "masterShift", "masterShift", QT_TRANSLATE_NOOP("SheetInput", "样板齿轮变位系数 x3"),
+     QT_TRANSLATE_NOOP("SheetInput", "默认 0"), QT_TRANSLATE_NOOP("SheetOption", "样板齿轮的变位系数 x3，默认 0"), OptionKind::Number,
+     &SheetInput::masterShift},
     // Measured on the part, not a property of the gear: no place in a gear file, and the
     // window takes them in its table's 实测 column.
     {"measured-over-gauges", nullptr, nullptr, nullptr, nullptr, nullptr,
@@ -87,6 +96,9 @@ constexpr SheetOption kOptions[] = {
      &SheetInput::measuredChordalThickness},
     {"measured-constant-chord", nullptr, nullptr, nullptr, nullptr, nullptr,
      QT_TRANSLATE_NOOP("SheetOption", "实测固定弦齿厚，评定是否合格"), OptionKind::Number, &SheetInput::measuredConstantChord},
+    {"measured-test-distance", nullptr, nullptr, nullptr, nullptr, nullptr,
+     QT_TRANSLATE_NOOP("SheetOption", "双啮检查实测的中心距 a″（需要 --master-teeth），评定是否合格"), OptionKind::Number,
+     &SheetInput::measuredTestDistance},
 };
 
 std::string lower(std::string_view text)

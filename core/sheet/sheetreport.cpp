@@ -53,6 +53,7 @@ const char *measuredCaption(MeasuredDimension dimension, const SheetResult &r)
     case MeasuredDimension::Span: return QT_TRANSLATE_NOOP("Sheet", "公法线长度 W");
     case MeasuredDimension::ChordalThickness: return QT_TRANSLATE_NOOP("Sheet", "分度圆弦齿厚");
     case MeasuredDimension::ConstantChord: return QT_TRANSLATE_NOOP("Sheet", "固定弦齿厚");
+    case MeasuredDimension::TestDistance: return QT_TRANSLATE_NOOP("Sheet", "双啮中心距 a″");
     }
     return "";
 }
@@ -150,6 +151,11 @@ std::vector<SheetRow> sheetRows(const SheetResult &r)
                             r.radial));
     rows.push_back(limitRow(balls ? QT_TRANSLATE_NOOP("Sheet", "量球接触圆直径") : QT_TRANSLATE_NOOP("Sheet", "量棒接触圆直径"),
                             mm, r.gaugeContactDiameter));
+    // The double-flank test against the master gear.
+    if (r.testCentreDistance) {
+        rows.push_back(limitRow(QT_TRANSLATE_NOOP("Sheet", "双啮中心距 a″"), mm, *r.testCentreDistance));
+        rows.back().measured = MeasuredDimension::TestDistance;
+    }
     // Flank tolerances by the accuracy class, in µm (and in 0.0001 in beside an inch gear).
     if (r.accuracy) {
         const FlankTolerances &t = *r.accuracy;
@@ -302,6 +308,7 @@ void visitColumns(const SheetResult &r, Visitor &v, const TextTranslator &tr)
     v.boolean("gauge.proposed", "", r.gaugeProposed);
     optionalNumber("gauge.ideal", r.gaugeIdeal);
     limits("gauge.contactDiameter", std::optional<Limits>(r.gaugeContactDiameter));
+    limits("testCentreDistance", r.testCentreDistance);
     // Flank tolerances by the accuracy class, µm.
     if (r.accuracy) {
         v.text("accuracy.standard", "", kAccuracyStandard);

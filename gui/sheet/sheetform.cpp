@@ -36,6 +36,8 @@ constexpr Place kPlaces[] = {
     // The drawing's tolerances and the mating gear, on the page of the drawing's data.
     {"accuracyClass", Box::Drawing, 0, 0},      {"allowanceCode", Box::Drawing, 1, 0},
     {"matingDrawing", Box::Drawing, 3, 0},
+    // The master gear of the double-flank test, there too: the gear's own form stays as it is.
+    {"masterTeeth", Box::Drawing, 4, 0},        {"masterShift", Box::Drawing, 5, 0},
 };
 
 QRadioButton *option(QWidget *parent, const char *name, const QString &text)
@@ -104,6 +106,7 @@ SheetForm::SheetForm(QWidget *parent)
 
     // Every input of the input table, in its place; its label carries the unit and names
     // it for screen readers.
+    QHBoxLayout *masterRow = nullptr;
     for (const Place &place : kPlaces) {
         const auto it = std::find_if(sheetOptions().begin(), sheetOptions().end(), [&](const SheetOption &o) {
             return o.field && std::string_view(o.field) == place.field;
@@ -121,6 +124,15 @@ SheetForm::SheetForm(QWidget *parent)
         if (place.box == Box::Gear) {
             gearGrid->addWidget(label, place.row, place.column * 2);
             gearGrid->addWidget(field, place.row, place.column * 2 + 1);
+        } else if (place.box == Box::Drawing && std::string_view(it->field) == "masterTeeth") {
+            // The master's teeth and shift share one row, so the page is no taller.
+            masterRow = new QHBoxLayout;
+            masterRow->addWidget(field, 1);
+            drawingForm->addRow(label, masterRow);
+        } else if (place.box == Box::Drawing && std::string_view(it->field) == "masterShift" && masterRow) {
+            label->setText(QStringLiteral("x3"));
+            masterRow->addWidget(label);
+            masterRow->addWidget(field, 1);
         } else if (place.box == Box::Drawing) {
             drawingForm->addRow(label, field);
             if (std::string_view(it->field) == "allowanceCode") {

@@ -544,7 +544,7 @@ void TestFiles::gearFileKeysAndVersions_data()
                                   << 1 << "gear.helixAngel";
     QTest::newRow("unknown_section") << QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"module": 2, "teeth": 30}, "gauges": {}})")
                                      << 1 << "gauges";
-    QTest::newRow("newer_minor_may_add") << QByteArray(R"({"format": "geardim-gear", "version": 1.2, "gear": {"module": 2, "teeth": 30, "helixAngel": 15}})")
+    QTest::newRow("newer_minor_may_add") << QByteArray(R"({"format": "geardim-gear", "version": 1.3, "gear": {"module": 2, "teeth": 30, "helixAngel": 15}})")
                                          << 0 << "";
     QTest::newRow("version_below_1") << QByteArray(R"({"format": "geardim-gear", "version": 0.9, "gear": {"module": 2, "teeth": 30}})")
                                      << 1 << "version";

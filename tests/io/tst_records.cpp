@@ -81,6 +81,7 @@ private slots:
     void batchStopsWhenItsOutputFails();
     void tableForSpreadsheets();
     void twoProgramsLogToOneFile();
+    void logOfTheEarlierColumnsGoesOn();
     void drawingNumberTravelsWithTheGear();
     void gearDataTableReadsBack();
 
@@ -498,6 +499,36 @@ void TestRecords::twoProgramsLogToOneFile()
 #else
     QSKIP("fork() is POSIX: under wine the two logging programs would need CreateProcess");
 #endif
+}
+
+// A log made before the double-flank test's columns takes new parts in its own columns; a new
+// log has them, last.
+void TestRecords::logOfTheEarlierColumnsGoesOn()
+{
+    const QByteArray header = inspectionLogHeader();
+    QVERIFY(header.endsWith(",master-teeth,master-shift,measured.testCentreDistance.value,measured.testCentreDistance.allowance,"
+                            "measured.testCentreDistance.verdict"));
+    QByteArray earlier = header;
+    earlier.replace(",master-teeth,master-shift,measured.testCentreDistance.value,measured.testCentreDistance.allowance,"
+                    "measured.testCentreDistance.verdict", "");
+    const QString log = dir.filePath("earlier.csv");
+    writeAll(log, "\xEF\xBB\xBF" + earlier + "\n");
+    SheetInput in = kGear;
+    in.measuredOverGauges = computeSheet(kGear).value().overGauges.nominal;
+    in.masterTeeth = 40;
+    const SheetResult sheet = computeSheet(in).value();
+    const FileDone appended = appendInspection(log, {"D-7", "P1", "Li", "G"}, sheet);
+    QVERIFY2(appended.ok(), qPrintable(appended.problem()));
+    const QList<QByteArray> lines = readAll(log).split('\n');
+    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines[1].count(','), earlier.count(','));
+    QVERIFY2(lines[1].contains(",thick,"), lines[1].constData()); // M judged, in the earlier columns
+    // A fresh log: every column, the master's teeth among them.
+    const QString fresh = dir.filePath("fresh.csv");
+    QVERIFY(appendInspection(fresh, {"D-7", "P2", "Li", "G"}, sheet).ok());
+    const QList<QByteArray> freshLines = readAll(fresh).split('\n');
+    QCOMPARE(freshLines[1].count(','), header.count(','));
+    QVERIFY(freshLines[1].endsWith(",40,,,,"));
 }
 
 void TestRecords::drawingNumberTravelsWithTheGear()

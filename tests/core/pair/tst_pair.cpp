@@ -37,6 +37,9 @@ private slots:
     void contactRatioAndClearances();
     void warningsAndFailures_data();
     void warningsAndFailures();
+    void doubleFlankTestOnTheSheet();
+    void doubleFlankTestJudgesThickAndThin_data();
+    void doubleFlankTestJudgesThickAndThin();
 };
 
 // A published profile-shift example: m 3, z 12/24, x 0.6/0.36: inv αw 0.034316,
@@ -201,6 +204,69 @@ void TestPair::warningsAndFailures()
     for (PairWarning w : out.value().warnings)
         got << pairWarningCode(w);
     QCOMPARE(got.join(u' '), codes);
+}
+
+// The double-flank test's a″ on the sheet is the tight mesh of the gear with its master: the
+// pair of the two has no backlash there, at the nominal thickness and at each allowance.
+void TestPair::doubleFlankTestOnTheSheet()
+{
+    const SheetInput gear{.module = 2, .teeth = 30, .helixAngleDeg = 12, .shift = 0.15, .allowanceUpper = -0.05,
+                          .allowanceLower = -0.1, .masterTeeth = 40, .masterShift = 0.1};
+    const Outcome<SheetResult> sheet = computeSheet(gear);
+    QVERIFY(sheet.ok());
+    const Limits &a = *sheet.value().testCentreDistance;
+    QVERIFY(a.max < a.nominal && a.min < a.max); // both allowances thin the teeth: the distance shrinks
+    const PairInput pair{.module = 2, .helixAngleDeg = 12,
+                         .gear1 = {.teeth = 30, .shift = 0.15, .allowanceUpper = -0.05, .allowanceLower = -0.1},
+                         .gear2 = {.teeth = 40, .shift = 0.1}};
+    QCOMPARE(rounded(computed(pair).tightMeshCentreDistance, 12), rounded(a.nominal, 12));
+    PairInput atUpper = pair;
+    atUpper.centreDistance = a.max;
+    QVERIFY(std::fabs(computed(atUpper).normal.min) < 1e-12);
+    PairInput atLower = pair;
+    atLower.centreDistance = a.min;
+    QVERIFY(std::fabs(computed(atLower).normal.max) < 1e-12);
+    // Not for an internal gear; a master of too few teeth is refused.
+    SheetInput internal = gear;
+    internal.internal = true;
+    internal.teeth = 80;
+    internal.measuredTestDistance = 20;
+    const Outcome<SheetResult> ring = computeSheet(internal);
+    QVERIFY(ring.ok() && !ring.value().testCentreDistance);
+    QCOMPARE(ring.value().measurements.front().outcome.failure, std::optional(Failure::MeasuredDimensionNotGiven));
+    SheetInput tiny = gear;
+    tiny.masterTeeth = 2;
+    QCOMPARE(computeSheet(tiny).failure(), Failure::MasterTeethNotWhole);
+    tiny.masterTeeth = 40.5;
+    QCOMPARE(computeSheet(tiny).failure(), Failure::MasterTeethNotWhole);
+}
+
+// A measured a″ above the upper limit is thick, below the lower thin, on a limit a pass; the
+// actual allowance read back is the allowance that gives that distance.
+void TestPair::doubleFlankTestJudgesThickAndThin_data()
+{
+    QTest::addColumn<double>("offset"); // from the limit named by which
+    QTest::addColumn<int>("which");     // 1: at Esns (max), 2: at Esni (min)
+    QTest::addColumn<int>("verdict");
+    QTest::newRow("on the upper limit") << 0.0 << 1 << int(Verdict::Pass);
+    QTest::newRow("just above") << 1e-6 << 1 << int(Verdict::Thick);
+    QTest::newRow("on the lower limit") << 0.0 << 2 << int(Verdict::Pass);
+    QTest::newRow("just below") << -1e-6 << 2 << int(Verdict::Thin);
+}
+
+void TestPair::doubleFlankTestJudgesThickAndThin()
+{
+    QFETCH(double, offset);
+    QFETCH(int, which);
+    QFETCH(int, verdict);
+    SheetInput gear{.module = 2.5, .teeth = 23, .shift = -0.1, .allowanceUpper = -0.04, .allowanceLower = -0.09, .masterTeeth = 50};
+    const Limits a = *computeSheet(gear).value().testCentreDistance;
+    gear.measuredTestDistance = (which == 1 ? a.max : a.min) + offset;
+    const SheetResult sheet = computeSheet(gear).value();
+    const Measured &m = *sheet.measurements.front().outcome.measured;
+    QCOMPARE(int(m.verdict), verdict);
+    if (offset == 0)
+        QCOMPARE(rounded(m.allowance, 9), which == 1 ? -0.04 : -0.09);
 }
 
 QTEST_GUILESS_MAIN(TestPair)
