@@ -3,6 +3,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QImage>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include "tests/support/program.h"
@@ -16,6 +17,9 @@ private slots:
     void jsonNamesTheLimits();
     void picturesAreWritten();
     void helpFitsATerminalAndLosesNothing_data();
+    void scriptsGetTheirStatus_data();
+    void scriptsGetTheirStatus();
+    void batchToAFullDiskFails();
     void helpFitsATerminalAndLosesNothing();
     void splineFilesReadBackWhatTheyWrite();
     void splineFilesRefuseWhatTheyCannotHold_data();
@@ -128,6 +132,71 @@ void TestSplineCommand::picturesAreWritten()
     QVERIFY(small.err.contains("99x100"));
     const Run noFit = runGeardim({"spline", "--designation", "INT 24z × 2m × 30P × 6H", "--pin-diameter", "6", "--picture", svg});
     QCOMPARE(noFit.status, 1);
+}
+
+// What a script reads from the exit status, for every command: 4 only with --fail-exit and a
+// part that fails (thick or thin), 2 for options that cannot be used, 0 for a result.
+void TestSplineCommand::scriptsGetTheirStatus_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("err");
+    const QStringList gear{"sheet", "--module", "2", "--teeth", "30", "--allowance-upper", "-0.05", "--allowance-lower", "-0.1"};
+    QTest::newRow("thin gear, for a script") << gear + QStringList{"--measured-over-gauges", "64.8", "--fail-exit"} << 4 << "";
+    QTest::newRow("thick gear, for a script") << gear + QStringList{"--measured-over-gauges", "65.3", "--fail-exit"} << 4 << "";
+    QTest::newRow("gear within, for a script") << gear + QStringList{"--measured-over-gauges", "65.0", "--fail-exit"} << 0 << "";
+    QTest::newRow("thin gear is a result") << gear + QStringList{"--measured-over-gauges", "64.8"} << 0 << "";
+    QTest::newRow("thin spline is a result")
+        << QStringList{"spline", "--designation", "EXT 25z x 1m x 30R x 6e", "--measured", "27.2"} << 0 << "";
+    QTest::newRow("thin spline, for a script")
+        << QStringList{"spline", "--designation", "EXT 25z x 1m x 30R x 6e", "--measured", "27.2", "--fail-exit"} << 4 << "";
+    QTest::newRow("a blank shift") << gear + QStringList{"--shift", " "} << 2 << "--shift";
+    QTest::newRow("a measured value with a spline batch")
+        << QStringList{"spline", "--batch", "/dev/null", "--measured", "5"} << 2 << "--measured";
+    QTest::newRow("the least picture") << gear + QStringList{"--picture", "PICTURE.png", "--picture-size", "100x100"} << 0 << "";
+    QTest::newRow("below the least picture") << gear + QStringList{"--picture", "PICTURE.png", "--picture-size", "100x99"} << 2
+                                             << "100x99";
+    QTest::newRow("a data table named in capitals") << gear + QStringList{"--data-table", "TABLE.DXF"} << 0 << "";
+}
+
+void TestSplineCommand::scriptsGetTheirStatus()
+{
+    QFETCH(QStringList, arguments);
+    QTemporaryDir dir;
+    for (QString &a : arguments) {
+        if (a == "PICTURE.png" || a == "TABLE.DXF")
+            a = dir.filePath(a);
+    }
+    const Run run = runGeardim(arguments);
+    QTEST(run.status, "status");
+    QFETCH(QString, err);
+    QVERIFY2(QString::fromUtf8(run.err).contains(err), run.err.constData());
+    // A data table named X.DXF is a DXF, whatever the case of its suffix.
+    if (arguments.contains(dir.filePath("TABLE.DXF"))) {
+        QFile table(dir.filePath("TABLE.DXF"));
+        QVERIFY(table.open(QIODevice::ReadOnly));
+        QVERIFY(table.readAll().contains("SECTION"));
+    }
+}
+
+// A batch whose results cannot be written (a full disk) says so and fails.
+void TestSplineCommand::batchToAFullDiskFails()
+{
+#if defined(Q_OS_UNIX)
+    QTemporaryDir dir;
+    QFile in(dir.filePath("gears.csv"));
+    QVERIFY(in.open(QIODevice::WriteOnly));
+    in.write("module,teeth\n2,30\n");
+    in.close();
+    QProcess process;
+    process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    process.start(QStringLiteral(GEARDIM_EXE), {"sheet", "--batch", in.fileName()});
+    QVERIFY(process.waitForFinished(30000));
+    QVERIFY(process.exitCode() != 0);
+    QVERIFY(!process.readAllStandardError().isEmpty());
+#else
+    QSKIP("/dev/full is Linux's");
+#endif
 }
 
 void TestSplineCommand::helpFitsATerminalAndLosesNothing_data()
