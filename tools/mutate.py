@@ -22,7 +22,7 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
 # The tests nearest each folder, run first; a fault they miss goes to the whole suite.
 NEAREST = [
-    ("core/common", ["tst_numberparse", "tst_resulttext", "tst_sheet", "tst_spline", "tst_pair", "tst_records"]),
+    ("core/common", ["tst_text", "tst_numberparse", "tst_resulttext", "tst_sheet", "tst_spline", "tst_pair", "tst_records"]),
     ("core/geometry", ["tst_involute", "tst_mvalue", "tst_sheet", "tst_pair"]),
     ("core/calc", ["tst_mvalue", "tst_pins", "tst_formz"]),
     ("core/solvers", ["tst_shift", "tst_solverwindows"]),

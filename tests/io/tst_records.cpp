@@ -7,12 +7,14 @@
 
 #include <sstream>
 #if defined(Q_OS_UNIX)
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
 
 #include "core/sheet/batch.h"
 #include "io/gearfile.h"
+#include "io/splinefile.h"
 #include "io/geardatatable.h"
 #include "io/workpiecelog.h"
 
@@ -82,6 +84,9 @@ private slots:
     void tableForSpreadsheets();
     void twoProgramsLogToOneFile();
     void logOfTheEarlierColumnsGoesOn();
+    void filesReadWhatTheyMean_data();
+    void filesReadWhatTheyMean();
+    void newLogIsWholeAndReadable();
     void drawingNumberTravelsWithTheGear();
     void gearDataTableReadsBack();
 
@@ -529,6 +534,67 @@ void TestRecords::logOfTheEarlierColumnsGoesOn()
     const QList<QByteArray> freshLines = readAll(fresh).split('\n');
     QCOMPARE(freshLines[1].count(','), header.count(','));
     QVERIFY(freshLines[1].endsWith(",40,,,,"));
+}
+
+// Gear and spline files: a null is a value left out; a version below 1 is no version.
+void TestRecords::filesReadWhatTheyMean_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<QString>("problem"); // empty: read
+    QTest::newRow("gear: a null shift is no shift")
+        << "gear" << QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"module": 2, "teeth": 30, "shift": null}})") << "";
+    QTest::newRow("gear: version 0.9") << "gear" << QByteArray(R"({"format": "geardim-gear", "version": 0.9, "gear": {"module": 2, "teeth": 30}})")
+                                       << "version";
+    QTest::newRow("spline: version 0.5")
+        << "spline" << QByteArray(R"({"format": "geardim-spline", "version": 0.5, "designation": "INT 25z x 1m x 30P"})") << "version";
+    QTest::newRow("spline: version 1")
+        << "spline" << QByteArray(R"({"format": "geardim-spline", "version": 1, "designation": "INT 25z x 1m x 30P"})") << "";
+    QTest::newRow("spline: one deviation")
+        << "spline" << QByteArray(R"({"format": "geardim-spline", "version": 1, "designation": "DIN 5480 W 50x2x24", "upperDeviation": -0.04})")
+        << "上偏差和下偏差要一起给出";
+}
+
+void TestRecords::filesReadWhatTheyMean()
+{
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, json);
+    QFETCH(QString, problem);
+    const QString path = dir.filePath("file." + kind);
+    writeAll(path, json);
+    if (kind == "gear") {
+        const auto read = readGearFile(path);
+        QCOMPARE(read.ok(), problem.isEmpty());
+        if (read.ok())
+            QVERIFY(!read.value().input.shift);
+        else
+            QVERIFY2(read.problem().contains(problem), qPrintable(read.problem()));
+    } else {
+        const auto read = readSplineFile(path);
+        QCOMPARE(read.ok(), problem.isEmpty());
+        if (!read.ok())
+            QVERIFY2(read.problem().contains(problem), qPrintable(read.problem()));
+    }
+}
+
+// A new log appears whole, readable by everyone (0644 under umask 022), and leaves no file of
+// its making behind.
+void TestRecords::newLogIsWholeAndReadable()
+{
+#if defined(Q_OS_UNIX)
+    QTemporaryDir folder;
+    const mode_t previous = ::umask(022);
+    const QString log = folder.filePath("log.csv");
+    const bool ok = appendInspection(log, {"D", "P", "I", "G"}, computeSheet(kGear).value()).ok();
+    ::umask(previous);
+    QVERIFY(ok);
+    QCOMPARE(QFileInfo(log).permissions() & (QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup
+                                             | QFile::ReadOther | QFile::WriteOther),
+             QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"log.csv"});
+#else
+    QSKIP("file modes are POSIX");
+#endif
 }
 
 void TestRecords::drawingNumberTravelsWithTheGear()

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "core/common/angle.h"
 #include "core/spline/spline.h"
 #include "core/spline/splinebatch.h"
 #include "core/spline/splinereport.h"
@@ -54,6 +55,11 @@ private slots:
     void shaftFitsMoveTheirDiameters_data();
     void shaftFitsMoveTheirDiameters();
     void smallHubsKeepTheirLimits();
+    void batchLinesSayWhatIsWrong_data();
+    void batchLinesSayWhatIsWrong();
+    void reportNamesWhatIsMeasured();
+    void fitFFollowsIso286ByDiameter_data();
+    void fitFFollowsIso286ByDiameter();
     void splineTeethAreDrawnAsSplines_data();
     void splineTeethAreDrawnAsSplines();
     void spanTiesGoUp_data();
@@ -499,6 +505,78 @@ void TestSpline::batchWritesALineForEveryLine()
 }
 
 QTEST_APPLESS_MAIN(TestSpline)
+// Each line of a spline batch: its result, or the reason it has none in its error column.
+void TestSpline::batchLinesSayWhatIsWrong_data()
+{
+    QTest::addColumn<QString>("line");   // designation,upper-deviation,lower-deviation,effective-variation,pin-diameter
+    QTest::addColumn<QString>("error");  // empty: a result
+    QTest::newRow("both deviations") << "DIN 5480 W 50x2x24,-0.04,-0.1,0.02," << "";
+    QTest::newRow("upper alone") << "DIN 5480 W 50x2x24,-0.04,,," << "upper-deviation 和 lower-deviation 要一起给出";
+    QTest::newRow("lower alone") << "DIN 5480 W 50x2x24,,-0.1,," << "upper-deviation 和 lower-deviation 要一起给出";
+    QTest::newRow("blanks are no value") << "DIN 5480 W 50x2x24,  ,  ,  ,  " << "";
+    QTest::newRow("not a number") << "DIN 5480 W 50x2x24,,,,4x" << "pin-diameter 列的值不是数";
+    QTest::newRow("unreadable designation") << "DIN 5480 W 50y2x24,,,," << "50y2";
+}
+
+void TestSpline::batchLinesSayWhatIsWrong()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, error);
+    std::istringstream in("designation,upper-deviation,lower-deviation,effective-variation,pin-diameter\n" + line.toStdString() + "\n");
+    std::ostringstream out;
+    const SplineBatchSummary summary = runSplineBatch(in, out);
+    QCOMPARE(summary.splines, 1L);
+    QCOMPARE(summary.withoutResult, error.isEmpty() ? 0L : 1L);
+    const QString written = QString::fromStdString(out.str());
+    QVERIFY2(error.isEmpty() ? written.trimmed().endsWith(u',') : written.contains(error), qPrintable(written));
+}
+
+// The report's words and columns: a hub's measured line is between pins, a DIN profile shift is
+// the coefficient x (not x·m), W's limits are in their columns.
+void TestSpline::reportNamesWhatIsMeasured()
+{
+    const SplineResult hub = computed({.designation = designation("INT 25z × 1m × 30P × 5H"), .splineLength = 15, .measured = 22.3});
+    QVERIFY(splineMeasuredLine(hub).find("棒间距") != std::string::npos);
+    const SplineResult shaft = computed({.designation = designation("EXT 25z × 1m × 30R × 6e"), .splineLength = 15, .measured = 27.45});
+    QVERIFY(splineMeasuredLine(shaft).find("跨棒距") != std::string::npos);
+    const SplineResult din = computed({.designation = designation("DIN 5480 - W 50 x 2 x 24 x 8f"), .upperDeviation = -0.04,
+                                       .lowerDeviation = -0.1, .effectiveVariation = 0.02});
+    const auto columns = splineColumns(din);
+    const auto column = [&](const char *name) {
+        for (const auto &[n, v] : columns) {
+            if (n == name)
+                return QString::fromStdString(v);
+        }
+        return QStringLiteral("<none>");
+    };
+    QCOMPARE(column("profileShift").toDouble(), -0.05);
+    QCOMPARE(column("span.actualMax").toDouble(), *din.spanMax);
+    QVERIFY(*din.spanMax > *din.spanMin && *din.span > *din.spanMax);
+}
+
+// ISO 286's fundamental deviation of f by the reference diameter D, a diameter on a row's
+// upper bound in that row (10 < D ≤ 18: −16 µm); the major diameter moves by es_v/tan αD.
+void TestSpline::fitFFollowsIso286ByDiameter_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("es"); // µm
+    QTest::newRow("D 10, upper bound of 6-10") << "EXT 10z x 1m x 30P x 5f" << -13.0;
+    QTest::newRow("D 12") << "EXT 12z x 1m x 30P x 5f" << -16.0;
+    QTest::newRow("D 18, upper bound of 10-18") << "EXT 18z x 1m x 30P x 5f" << -16.0;
+    QTest::newRow("D 19") << "EXT 19z x 1m x 30P x 5f" << -20.0;
+    QTest::newRow("D 20 by module 2") << "EXT 10z x 2m x 30P x 5f" << -20.0;
+}
+
+void TestSpline::fitFFollowsIso286ByDiameter()
+{
+    QFETCH(QString, text);
+    QFETCH(double, es);
+    const SplineResult r = computed({.designation = designation(text.toUtf8().constData()), .splineLength = 10});
+    QCOMPARE(rounded((*r.thickness.effectiveMax - r.thickness.nominal) * 1000, 6), es);
+    const double m = r.input.designation.module;
+    QCOMPARE(rounded(r.majorDiameter, 9), rounded(m * (r.input.designation.teeth + 1) + es / 1000 / std::tan(kPi / 6), 9));
+}
+
 // The picture draws the spline's own teeth: between its root and tip circles, no two flanks
 // crossing anywhere, the pins touching the drawn flanks, a hub in its ring.
 void TestSpline::splineTeethAreDrawnAsSplines_data()
