@@ -20,6 +20,7 @@ private slots:
     void scriptsGetTheirStatus_data();
     void scriptsGetTheirStatus();
     void batchToAFullDiskFails();
+    void typedAllowancesWinOverTheCode();
     void helpFitsATerminalAndLosesNothing();
     void splineFilesReadBackWhatTheyWrite();
     void splineFilesRefuseWhatTheyCannotHold_data();
@@ -179,6 +180,44 @@ void TestSplineCommand::scriptsGetTheirStatus()
     }
 }
 
+// An allowance typed (as an option, in a gear file, or in a batch column) wins over the code's;
+// the code fills only what was not typed. The helical gear picks its row by d = z·mn/cos β.
+void TestSplineCommand::typedAllowancesWinOverTheCode()
+{
+    QTemporaryDir dir;
+    const QString table = dir.filePath("allowances.csv"), gear = dir.filePath("coded.gear"), batch = dir.filePath("gears.csv");
+    QFile t(table);
+    QVERIFY(t.open(QIODevice::WriteOnly));
+    // z 30 × mn 2: d 60 (spur) in the first row, 63.85 at β 20° in the second.
+    t.write("code,diameterFrom,diameterTo,upper,lower\nh7,0,62,-40,-90\nh7,62,100,-50,-110\n");
+    t.close();
+    const auto allowances = [](const Run &run) {
+        const QJsonObject a = QJsonDocument::fromJson(run.out).object()["allowances"].toObject();
+        return QStringLiteral("%1/%2").arg(a["upper"].toDouble()).arg(a["lower"].toDouble());
+    };
+    const QStringList coded{"sheet", "--module", "2", "--teeth", "30", "--allowance-code", "h7", "--allowance-table", table, "--format", "json"};
+    QCOMPARE(allowances(runGeardim(coded)), QString("-0.04/-0.09"));
+    QCOMPARE(allowances(runGeardim(coded + QStringList{"--helix-angle", "20"})), QString("-0.05/-0.11"));
+    QCOMPARE(allowances(runGeardim(coded + QStringList{"--allowance-upper", "-0.02"})), QString("-0.02/-0.09"));
+    // A gear file holding the code and Esns: --load keeps the file's Esns, the code gives Esni.
+    QCOMPARE(runGeardim({"sheet", "--module", "2", "--teeth", "30", "--allowance-code", "h7", "--allowance-table", table,
+                         "--allowance-upper", "-0.03", "--save", gear}).status, 0);
+    QCOMPARE(allowances(runGeardim({"sheet", "--load", gear, "--allowance-table", table, "--format", "json"})), QString("-0.03/-0.09"));
+    // A batch: the code column with a typed upper column.
+    QFile b(batch);
+    QVERIFY(b.open(QIODevice::WriteOnly));
+    b.write("module,teeth,allowance-code,allowance-upper\n2,30,h7,-0.01\n2,30,h7,\n");
+    b.close();
+    const Run lines = runGeardim({"sheet", "--batch", batch, "--allowance-table", table});
+    QCOMPARE(lines.status, 0);
+    const QStringList out = QString::fromUtf8(lines.out).split(u'\n', Qt::SkipEmptyParts);
+    const QStringList header = out[0].split(u',');
+    const int upper = int(header.indexOf("allowances.upper")), lower = int(header.indexOf("allowances.lower"));
+    QVERIFY(upper > 0 && lower > 0);
+    QCOMPARE(out[1].split(u',')[upper] + "/" + out[1].split(u',')[lower], QString("-0.01/-0.09"));
+    QCOMPARE(out[2].split(u',')[upper] + "/" + out[2].split(u',')[lower], QString("-0.04/-0.09"));
+}
+
 // A batch whose results cannot be written (a full disk) says so and fails.
 void TestSplineCommand::batchToAFullDiskFails()
 {
@@ -204,6 +243,12 @@ void TestSplineCommand::helpFitsATerminalAndLosesNothing_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("complete"); // a description that must come out whole, its lines joined
     QTest::newRow("sheet") << QStringList{"--help"} << "批量计算后给出各实测尺寸的汇总：件数、合格数、平均、最小、最大、s、Cp、Cpk";
+    // Each option's value named as it is typed.
+    QTest::newRow("sheet, value names") << QStringList{"--help"} << "--gauge <ball|pin>";
+    QTest::newRow("sheet, hand") << QStringList{"--help"} << "--hand <left|right>";
+    QTest::newRow("sheet, code") << QStringList{"--help"} << "--allowance-code <text>";
+    QTest::newRow("sheet, flag") << QStringList{"--help"} << "--internal 内齿轮";
+    QTest::newRow("pair") << QStringList{"pair", "--help"} << "--centre-distance <value>";
     QTest::newRow("sheet, english") << QStringList{"--lang", "en", "--help"} << "s, Cp, Cpk";
     QTest::newRow("spline") << QStringList{"spline", "--help"} << "DIN 5480：从齿厚偏差表按标记中的公差代号（如 8f）和参考直径 dB 取上下偏差";
     QTest::newRow("spline, english") << QStringList{"--lang", "en", "spline", "--help"} << "--allowance-table";
@@ -226,6 +271,8 @@ void TestSplineCommand::helpFitsATerminalAndLosesNothing()
         QVERIFY2(columns <= 80, qPrintable(line));
         joined += line;
     }
+    // Blank lines only between the help's parts (before the options and the arguments).
+    QVERIFY2(lines.count(QString()) <= 3, run.out.constData());
     const QRegularExpression space(QStringLiteral("\\s+"));
     QVERIFY2(joined.remove(space).contains(QString(complete).remove(space)), qPrintable(complete));
 }

@@ -168,6 +168,10 @@ void TestRecords::refusesWhatIsNotAGearFile_data()
     QTest::newRow("face_zero") << QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"module": 2, "teeth": 30, "faceWidth": 0}})") << "gear.faceWidth";
     QTest::newRow("span_zero") << QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"module": 2, "teeth": 30, "spanTeeth": 0}})") << "gear.spanTeeth";
     QTest::newRow("gauge_zero") << gear("\"gauge\": ", R"({"diameter": 0})") << "gauge.diameter";
+    // Version 1.2 is this program's own, known whole: a misspelt key there is a slip too.
+    QTest::newRow("misspelt_in_1_2") << QByteArray(R"({"format": "geardim-gear", "version": 1.2, "gear": {"module": 2, "teeth": 30, "helixAngel": 15}})")
+                                     << "helixAngel";
+    QTest::newRow("master_of_two_teeth") << gear("\"gauge\": ", R"({"masterTeeth": 2})") << "gauge.masterTeeth";
 }
 
 void TestRecords::refusesWhatIsNotAGearFile()
@@ -550,6 +554,9 @@ void TestRecords::filesReadWhatTheyMean_data()
         << "spline" << QByteArray(R"({"format": "geardim-spline", "version": 0.5, "designation": "INT 25z x 1m x 30P"})") << "version";
     QTest::newRow("spline: version 1")
         << "spline" << QByteArray(R"({"format": "geardim-spline", "version": 1, "designation": "INT 25z x 1m x 30P"})") << "";
+    QTest::newRow("spline: a pin written as text")
+        << "spline" << QByteArray(R"({"format": "geardim-spline", "version": 1, "designation": "INT 25z x 1m x 30P", "pinDiameter": "1.8"})")
+        << "pinDiameter";
     QTest::newRow("spline: one deviation")
         << "spline" << QByteArray(R"({"format": "geardim-spline", "version": 1, "designation": "DIN 5480 W 50x2x24", "upperDeviation": -0.04})")
         << "上偏差和下偏差要一起给出";

@@ -4,7 +4,9 @@
 
 #include "core/common/angle.h"
 #include "core/geometry/involute.h"
+#include "core/geometry/mesh.h"
 #include "core/pair/pair.h"
+#include "core/pair/pairdrawing.h"
 
 using namespace geardim;
 
@@ -38,6 +40,8 @@ private slots:
     void warningsAndFailures_data();
     void warningsAndFailures();
     void doubleFlankTestOnTheSheet();
+    void meshEndsAtTheBaseCircles();
+    void drawingHoldsBothGears();
     void doubleFlankTestJudgesThickAndThin_data();
     void doubleFlankTestJudgesThickAndThin();
 };
@@ -204,6 +208,40 @@ void TestPair::warningsAndFailures()
     for (PairWarning w : out.value().warnings)
         got << pairWarningCode(w);
     QCOMPARE(got.join(u' '), codes);
+}
+
+// A centre distance that only reaches the sum of the base radii gives no mesh.
+void TestPair::meshEndsAtTheBaseCircles()
+{
+    const double alpha = radians(20);
+    const double baseSum = 60 * std::cos(alpha); // z 20/40, m 2: a_ref·cos αt
+    QVERIFY(!shiftSumForDistance(20, 40, 2, alpha, 0, baseSum));
+    QVERIFY(shiftSumForDistance(20, 40, 2, alpha, 0, baseSum * (1 + 1e-12)));
+    QVERIFY(!shiftSumForDistance(20, 40, 2, alpha, 0, 0));
+    const auto out = computePair({.module = 2, .gear1 = {.teeth = 20, .shift = 0}, .gear2 = {.teeth = 40, .shift = 0}, .centreDistance = baseSum});
+    QVERIFY(!out.ok());
+    QCOMPARE(out.failure().failure, Failure::CentreDistanceTooSmall);
+    // Equal deviations (none) are in order; reversed ones are not.
+    QVERIFY(computePair({.module = 2, .gear1 = {.teeth = 20}, .gear2 = {.teeth = 40}, .centreDistanceUpper = 0.01, .centreDistanceLower = 0.01}).ok());
+}
+
+// The picture of the mesh: both gears inside the whole panel, the pitch point in the detail.
+void TestPair::drawingHoldsBothGears()
+{
+    const PairResult r = computed({.module = 3, .gear1 = {.teeth = 12, .shift = 0.6}, .gear2 = {.teeth = 24, .shift = 0.36}});
+    const MeasurementDrawing d = pairDrawing(r);
+    QCOMPARE(d.mates.size(), std::size_t(1));
+    for (const Polyline *line : {&d.outline, &d.mates.front()}) {
+        for (const Point &p : line->points)
+            QVERIFY(p.x >= d.whole.left && p.x <= d.whole.right && p.y >= d.whole.bottom && p.y <= d.whole.top);
+    }
+    const double pitch = r.gear1.workingDiameter / 2;
+    QVERIFY(d.detail.bottom < pitch && d.detail.top > pitch && d.detail.left < 0 && d.detail.right > 0);
+    // Gear 2 sits at the centre distance above gear 1.
+    double top = -INFINITY;
+    for (const Point &p : d.mates.front().points)
+        top = std::max(top, p.y);
+    QCOMPARE(rounded(top, 6), rounded(r.centreDistance.nominal + r.gear2.sheet.tipDiameter / 2, 6));
 }
 
 // The double-flank test's a″ on the sheet is the tight mesh of the gear with its master: the

@@ -92,6 +92,9 @@ void TestPairWindow::badInputSaysWhyAndGreysTheTables()
     auto *warnings = gui->label(P, "warnings");
     QVERIFY2(warnings->text().contains("2x"), qPrintable(warnings->text()));
     QVERIFY(!gui->window(P)->findChild<QTableWidget *>("pairTable")->isEnabled());
+    gui->type(P, "teeth2", "");
+    gui->click(P, "compute");
+    QVERIFY2(warnings->text().contains("齿数"), qPrintable(warnings->text()));
     gui->type(P, "teeth2", "24");
     gui->type(P, "centre-distance", "40");
     gui->click(P, "compute");
