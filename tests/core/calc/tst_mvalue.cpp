@@ -28,9 +28,19 @@ private slots:
     void helixSignDoesNotMatter();
     void chordalThicknessFollowsThePressureAngle_data();
     void chordalThicknessFollowsThePressureAngle();
+    void spanOverOneToothIsASpan();
     void noResult_data();
     void noResult();
 };
+
+// A gear small enough for a span over one tooth still shows k = 1 and its L.
+void TestMValue::spanOverOneToothIsASpan()
+{
+    const auto out = computeMValue(gear(2, 5, 20, 0, 0, 3.5f, true));
+    QVERIFY(out.ok());
+    QCOMPARE(out.value().k.value_or(0), 1.0f);
+    QVERIFY(out.value().L && *out.value().L > 0);
+}
 
 void TestMValue::showsPublishedFigures_data()
 {

@@ -18,6 +18,7 @@ QString text(double v) { return QString::fromStdString(resultText(v)); }
 class TestPins : public QObject {
     Q_OBJECT
 private slots:
+    void pinDataBounds();
     void estimate_data();
     void estimate();
     void estimateToFourDecimals_data();
@@ -213,4 +214,12 @@ void TestPins::noVerdict()
 }
 
 QTEST_APPLESS_MAIN(TestPins)
+// The pin check takes one tooth or more and a pin of no diameter or more.
+void TestPins::pinDataBounds()
+{
+    QVERIFY(!checkPinData(1, 0));
+    QCOMPARE(checkPinData(0.99f, 0), std::optional(Failure::TeethBelowOne));
+    QCOMPARE(checkPinData(30, -0.001f), std::optional(Failure::PinNegative));
+}
+
 #include "tst_pins.moc"
