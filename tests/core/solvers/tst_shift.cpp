@@ -26,6 +26,7 @@ const SpanMeasurement kSpanDefaults{.m = 2, .z = 50, .betaDeg = 30, .alphaDeg = 
 class TestShift : public QObject {
     Q_OBJECT
 private slots:
+    void pinOfNoDiameterIsNotNegative();
     void fromMValue_data();
     void fromMValue();
     void spanEstimate_data();
@@ -297,6 +298,18 @@ void TestShift::noResult()
     }
     QVERIFY(!out.ok());
     QCOMPARE(out.failure(), reason);
+}
+
+// A pin of no diameter is a value like any other (the centres on the reference circle); only a
+// negative one is refused.
+void TestShift::pinOfNoDiameterIsNotNegative()
+{
+    const MValueMeasurement zero{.M = 60, .m = 2, .z = 30, .alphaDeg = 20, .betaDeg = 0, .d = 0};
+    const auto out = shiftFromMValue(zero);
+    QVERIFY(out.ok() || out.failure() != Failure::PinNegative);
+    MValueMeasurement negative = zero;
+    negative.d = -0.001f;
+    QCOMPARE(shiftFromMValue(negative).failure(), Failure::PinNegative);
 }
 
 QTEST_APPLESS_MAIN(TestShift)
