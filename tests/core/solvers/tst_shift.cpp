@@ -95,6 +95,7 @@ void TestShift::spanEstimate_data()
     QTest::newRow("default_gear_over_9") << 50.787 << 50.f << 30.f << 7.f << "9";
     QTest::newRow("spur_z20_over_3") << 15.321 << 20.f << 0.f << 7.f << "3";
     QTest::newRow("spur_z20_over_2") << 9.42 << 20.f << 0.f << 7.f << "2";
+    QTest::newRow("spur_z20_over_1") << 3.512 << 20.f << 0.f << 7.f << "1"; // m 2: 2·cos 20°·(π/2 + 20·inv 20°)
     QTest::newRow("below_one_tooth") << 1.0 << 50.f << 30.f << 7.f << "";
     QTest::newRow("far_below") << -1000.0 << 50.f << 30.f << 7.f << "";
 }
