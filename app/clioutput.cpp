@@ -57,6 +57,23 @@ QString wrappedForHelp(const QString &text, int columns)
     return out;
 }
 
+std::optional<int> parseCommand(QCommandLineParser &parser, const QStringList &arguments, const QString &command,
+                                const QCommandLineOption &format)
+{
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
+    if (parser.isSet(QStringLiteral("help"))) {
+        printTo(stdout, parser.helpText().toStdString());
+        return kResult;
+    }
+    if (parser.positionalArguments() != QStringList{command})
+        return usageError(QCoreApplication::translate("CommandLine", "未知的命令“%1”。").arg(parser.positionalArguments().join(u' ')));
+    const QString form = parser.value(format);
+    if (form != QLatin1String("text") && form != QLatin1String("csv") && form != QLatin1String("json"))
+        return usageError(QCoreApplication::translate("CommandLine", "未知的输出格式“%1”。").arg(form));
+    return std::nullopt;
+}
+
 void addOptionsWrapped(QCommandLineParser &parser, const QList<QCommandLineOption> &options)
 {
     for (QCommandLineOption option : options) {

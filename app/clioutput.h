@@ -70,6 +70,12 @@ inline int pictureSizeError(const QString &text)
                           .arg(text));
 }
 
+// A command's arguments parsed: nothing when the command goes on, or its exit status with what
+// it printed (the help, or why the arguments cannot be used: an unknown option, a word that
+// is not the command, an output format other than text, csv or json).
+std::optional<int> parseCommand(QCommandLineParser &parser, const QStringList &arguments, const QString &command,
+                                const QCommandLineOption &format);
+
 // The columns an option's description may take in --help: the help's 79 less the widest
 // option column, 40.
 inline constexpr int kHelpColumns = 38;

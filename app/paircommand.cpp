@@ -47,17 +47,9 @@ int runPairCommand(const QStringList &arguments)
     all << load1 << load2 << load << save << format << pdf << batch << outFile;
     addOptionsWrapped(parser, all);
     parser.addPositionalArgument(QStringLiteral("pair"), said(QT_TRANSLATE_NOOP("CommandLine", "命令")));
-    if (!parser.parse(arguments))
-        return usageError(parser.errorText());
-    if (parser.isSet(QStringLiteral("help"))) {
-        printTo(stdout, parser.helpText().toStdString());
-        return kResult;
-    }
-    if (parser.positionalArguments() != QStringList{QStringLiteral("pair")})
-        return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "未知的命令“%1”。")).arg(parser.positionalArguments().join(u' ')));
+    if (const std::optional<int> ended = parseCommand(parser, arguments, QStringLiteral("pair"), format))
+        return *ended;
     const QString form = parser.value(format);
-    if (form != QLatin1String("text") && form != QLatin1String("csv") && form != QLatin1String("json"))
-        return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "未知的输出格式“%1”。")).arg(form));
     if (const auto refused = refuseOutputOverInput(parser, {&load, &load1, &load2, &batch}, {&save, &pdf, &outFile}))
         return *refused;
 

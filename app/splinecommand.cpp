@@ -61,17 +61,9 @@ int runSplineCommand(const QStringList &arguments)
     addOptionsWrapped(parser, {designation, pin, length, upper, lower, variation, format, batch, outFile, load, save, pdf, picture, pictureSize, measured,
                        failExit, allowanceTable, drawing, part, inspector, gaugeNumber});
     parser.addPositionalArgument(QStringLiteral("spline"), said(QT_TRANSLATE_NOOP("CommandLine", "命令")));
-    if (!parser.parse(arguments))
-        return usageError(parser.errorText());
-    if (parser.isSet(QStringLiteral("help"))) {
-        printTo(stdout, parser.helpText().toStdString());
-        return kResult;
-    }
-    if (parser.positionalArguments() != QStringList{QStringLiteral("spline")})
-        return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "未知的命令“%1”。")).arg(parser.positionalArguments().join(u' ')));
+    if (const std::optional<int> ended = parseCommand(parser, arguments, QStringLiteral("spline"), format))
+        return *ended;
     const QString form = parser.value(format);
-    if (form != QLatin1String("text") && form != QLatin1String("csv") && form != QLatin1String("json"))
-        return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "未知的输出格式“%1”。")).arg(form));
     if (const auto refused = refuseOutputOverInput(parser, {&load, &allowanceTable, &batch}, {&save, &pdf, &picture, &outFile}))
         return *refused;
     const std::optional<QSize> pictureArea = pictureSizeFrom(parser.value(pictureSize));

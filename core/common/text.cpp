@@ -115,4 +115,14 @@ std::string markupEscaped(const std::string &text)
     return out;
 }
 
+std::string jsonWarningLists(const std::vector<std::string> &messages, const std::vector<std::string> &codes)
+{
+    std::string warnings = "[", written = "[";
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        warnings += (i ? ", " : "") + jsonString(i < messages.size() ? messages[i] : std::string());
+        written += (i ? ", " : "") + jsonString(codes[i]);
+    }
+    return ",\n \"warnings\": " + warnings + "],\n \"warningCodes\": " + written + "]";
+}
+
 } // namespace geardim

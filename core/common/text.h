@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <vector>
 
 // The text tools every feature's report shares: the translator hook, numbers as the program
 // writes them, the terminal width of a text, and the escapes of JSON, CSV and markup.
@@ -37,5 +38,9 @@ std::string markupEscaped(const std::string &text);
 
 // A field of a CSV line, quoted when it holds a comma, a quote or a line break.
 std::string csvField(const std::string &text);
+
+// The end of a report's JSON document: ",\n \"warnings\": [...]" with the messages and
+// ",\n \"warningCodes\": [...]" with their stable codes.
+std::string jsonWarningLists(const std::vector<std::string> &messages, const std::vector<std::string> &codes);
 
 } // namespace geardim

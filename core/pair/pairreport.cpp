@@ -236,15 +236,10 @@ std::string pairJson(const PairResult &r, const TextTranslator &tr)
     j += ",\n \"contactRatio\": {\"transverse\": " + shortestNumber(r.transverseContactRatio) + ", \"overlap\": " + number(r.overlapRatio)
          + ", \"total\": " + number(r.totalContactRatio) + "}";
     j += ",\n \"tipClearance\": {\"gear1\": " + shortestNumber(r.tipClearance1) + ", \"gear2\": " + shortestNumber(r.tipClearance2) + "}";
-    std::string warnings = "[", codes = "[";
-    const std::vector<std::string> messages = pairWarningMessages(r, tr);
-    for (std::size_t i = 0; i < r.warnings.size(); ++i) {
-        warnings += (i ? ", " : "") + jsonString(messages[i]);
-        codes += (i ? ", " : "") + jsonString(pairWarningCode(r.warnings[i]));
-    }
-    j += ",\n \"warnings\": " + warnings + "]";
-    j += ",\n \"warningCodes\": " + codes + "]";
-    return j + "}\n";
+    std::vector<std::string> codes;
+    for (PairWarning w : r.warnings)
+        codes.emplace_back(pairWarningCode(w));
+    return j + jsonWarningLists(pairWarningMessages(r, tr), codes) + "}\n";
 }
 
 std::string pairFailureText(const PairFailure &failure, const TextTranslator &tr)

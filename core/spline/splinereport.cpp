@@ -220,15 +220,10 @@ std::string splineJson(const SplineResult &r, const TextTranslator &tr)
     if (r.span)
         j += ",\n \"span\": {\"teeth\": " + shortestNumber(r.spanTeeth) + ", \"length\": " + number(r.span)
              + (r.spanMax ? ", \"actualMax\": " + number(r.spanMax) + ", \"actualMin\": " + number(r.spanMin) : std::string()) + "}";
-    std::string warnings = "[", codes = "[";
-    const std::vector<std::string> messages = splineWarningMessages(r, tr);
-    for (std::size_t i = 0; i < r.warnings.size(); ++i) {
-        warnings += (i ? ", " : "") + jsonString(messages[i]);
-        codes += (i ? ", " : "") + jsonString(warningCode(r.warnings[i]));
-    }
-    j += ",\n \"warnings\": " + warnings + "]";
-    j += ",\n \"warningCodes\": " + codes + "]";
-    return j + "}\n";
+    std::vector<std::string> codes;
+    for (SplineWarning w : r.warnings)
+        codes.emplace_back(warningCode(w));
+    return j + jsonWarningLists(splineWarningMessages(r, tr), codes) + "}\n";
 }
 
 std::string splineHeading(const SplineResult &r, const TextTranslator &tr)
