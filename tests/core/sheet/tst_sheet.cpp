@@ -42,6 +42,7 @@ const double kHelicalTip = 16 * 5 / std::cos(25 * 3.14159265358979 / 180) + 12;
 class TestSheet : public QObject {
     Q_OBJECT
 private slots:
+    void histogramOfEqualValuesHasARange();
     void publishedCaliperValues_data();
     void publishedCaliperValues();
     void publishedSpans_data();
@@ -1086,6 +1087,18 @@ void TestSheet::anyInputGivesFiniteFiguresOrAReason()
             QVERIFY2(std::isfinite(p.x) && std::isfinite(p.y), json.c_str());
     }
     QVERIFY(sheets > 1000);
+}
+
+// Parts all measured alike, with equal allowances, still make a histogram of finite bins
+// holding every part.
+void TestSheet::histogramOfEqualValuesHasARange()
+{
+    const AllowanceHistogram h = allowanceHistogram({-0.05, -0.05, -0.05}, -0.05, -0.05, 10);
+    QVERIFY(h.width > 0 && std::isfinite(h.from));
+    long total = 0;
+    for (long c : h.counts)
+        total += c;
+    QCOMPARE(total, 3L);
 }
 
 QTEST_APPLESS_MAIN(TestSheet)
