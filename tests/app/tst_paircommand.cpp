@@ -4,6 +4,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "tests/support/program.h"
@@ -18,6 +20,7 @@ private slots:
     void jsonNamesEveryQuantity();
     void gearFilesMakeAPairAndPairFilesReadBack();
     void batchLinesAndTheirErrors();
+    void pdfsCarryTheTables();
 };
 
 void TestPairCommand::answers_data()
@@ -150,6 +153,31 @@ void TestPairCommand::batchLinesAndTheirErrors()
     QVERIFY2(lines[3].contains("teeth2 列的值不是数"), qPrintable(lines[3]));
     const Run refused = runGeardim({"pair", "--batch", in, "--teeth1", "20"});
     QCOMPARE(refused.status, 2);
+}
+
+// The pair's PDF and the spline's read back: the tables as text, the spline's W with its limits
+// and the measured verdict with the part's conclusion.
+void TestPairCommand::pdfsCarryTheTables()
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        QSKIP("pdftotext is not installed");
+    QTemporaryDir dir;
+    const auto text = [](const QString &pdf) {
+        QProcess p;
+        p.start("pdftotext", {"-layout", pdf, "-"});
+        p.waitForFinished();
+        return QString::fromUtf8(p.readAllStandardOutput());
+    };
+    const QString pair = dir.filePath("pair.pdf"), spline = dir.filePath("spline.pdf");
+    QCOMPARE(runGeardim({"pair", "--module", "3", "--teeth1", "12", "--teeth2", "24", "--shift1", "0.6", "--shift2", "0.36", "--pdf", pair}).status, 0);
+    const QString page = text(pair);
+    for (const char *expected : {"齿轮副", "无侧隙中心距", "56.4999", "26.0886", "法向侧隙 jbn", "签字"})
+        QVERIFY2(page.contains(QString::fromUtf8(expected)), expected);
+    QCOMPARE(runGeardim({"spline", "--designation", "EXT 25z x 1m x 30R x 6e", "--spline-length", "15", "--measured", "27.2", "--pdf", spline}).status, 0);
+    const QString sheet = text(spline);
+    QVERIFY2(sheet.contains(QRegularExpression("公法线长度 W（k = 5）\\s+mm\\s+13\\.4069\\s+13\\.3440\\s+13\\.2978")), qPrintable(sheet));
+    for (const char *expected : {"偏薄", "结论：不合格", "签字"})
+        QVERIFY2(sheet.contains(QString::fromUtf8(expected)), expected);
 }
 
 QTEST_GUILESS_MAIN(TestPairCommand)
