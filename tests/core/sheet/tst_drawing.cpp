@@ -200,6 +200,11 @@ void TestDrawing::captionWrapsToTheWidth()
     }
     // Nothing lost but the spaces where a line broke.
     QCOMPARE(QString::fromStdString(joined).remove(' '), QString(caption).remove(' '));
+    // A caption exactly as wide as the room is one line: 25 ideographs of 12 px in 300 px.
+    std::string full;
+    for (int i = 0; i < 25; ++i)
+        full += "齿";
+    QCOMPARE(wrappedCaption(full, 300, 12).size(), std::size_t(1));
     // Odd helical pins stand half an axial pitch apart, and the caption says so; balls do not.
     const auto captionOf = [](GaugeKind kind) {
         std::string text;
