@@ -14,6 +14,7 @@ import argparse
 import collections
 import os
 import re
+import signal
 import subprocess
 import sys
 import time
@@ -89,6 +90,8 @@ def tests_pass(build_dir, names, jobs):
 
 
 def main():
+    # A run stopped with Ctrl-C or a kill's SIGTERM still puts the mutated file back.
+    signal.signal(signal.SIGTERM, lambda *_: (_ for _ in ()).throw(KeyboardInterrupt()))
     parser = argparse.ArgumentParser()
     parser.add_argument("--build", default=os.path.join(ROOT, "build-mutate"))
     parser.add_argument("--list", default=os.path.join(ROOT, "tools", "mutants.txt"))
