@@ -308,7 +308,6 @@ void visitColumns(const SheetResult &r, Visitor &v, const TextTranslator &tr)
     v.boolean("gauge.proposed", "", r.gaugeProposed);
     optionalNumber("gauge.ideal", r.gaugeIdeal);
     limits("gauge.contactDiameter", std::optional<Limits>(r.gaugeContactDiameter));
-    limits("testCentreDistance", r.testCentreDistance);
     // Flank tolerances by the accuracy class, µm.
     if (r.accuracy) {
         v.text("accuracy.standard", "", kAccuracyStandard);
@@ -329,7 +328,7 @@ void visitColumns(const SheetResult &r, Visitor &v, const TextTranslator &tr)
             v.empty("accuracy", key);
     }
     // The measured values: every column for each dimension, empty where none was given.
-    for (MeasuredDimension dimension : kMeasuredDimensions) {
+    const auto measured = [&](MeasuredDimension dimension) {
         const std::string key = std::string("measured.") + measuredName(dimension);
         const auto it = std::find_if(r.measurements.begin(), r.measurements.end(),
                                      [&](const SheetResult::Measurement &m) { return m.dimension == dimension; });
@@ -351,12 +350,20 @@ void visitColumns(const SheetResult &r, Visitor &v, const TextTranslator &tr)
             v.text(key, ".problem", translated(tr, "Failure", failureText(*it->outcome.failure)));
         else
             v.empty(key, ".problem");
+    };
+    for (MeasuredDimension dimension : kMeasuredDimensions) {
+        if (dimension != MeasuredDimension::TestDistance)
+            measured(dimension);
     }
     v.list("warnings", warningTexts(r, tr), " | ");
     std::vector<std::string> codes;
     for (SheetWarning w : r.warnings)
         codes.emplace_back(sheetWarningCode(w));
     v.list("warningCodes", codes, "|");
+    // The double-flank test's columns came later: last, so a script's earlier columns keep
+    // their places.
+    limits("testCentreDistance", r.testCentreDistance);
+    measured(MeasuredDimension::TestDistance);
 }
 
 std::string joined(std::string_view key, std::string_view suffix) { return std::string(key).append(suffix); }
