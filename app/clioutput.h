@@ -50,6 +50,21 @@ inline int noResult(const QString &reason)
     return kNoResult;
 }
 
+// After a batch: the status 3 with the count of lines that have no result said, or nothing
+// when every line has one.
+inline std::optional<int> linesWithoutResult(long withoutResult, long lines)
+{
+    if (withoutResult == 0)
+        return std::nullopt;
+    printTo(stderr, "geardim: "
+                        + QCoreApplication::translate("CommandLine", "%1 行（共 %2 行）没有结果，原因见 error 列。")
+                              .arg(withoutResult)
+                              .arg(lines)
+                              .toStdString()
+                        + "\n");
+    return kSomeLinesFailed;
+}
+
 // The largest picture side: 8000 pixels take about 250 MB to paint.
 inline constexpr int kMaxPictureSide = 8000;
 

@@ -210,15 +210,8 @@ int runBatchCommand(Parsed &p, const SheetInput &defaults, const QSize &pictureS
                 return noResult(drawn.problem());
         }
     }
-    if (summary.withoutResult > 0) {
-        printTo(stderr, "geardim: "
-                            + QCoreApplication::translate("CommandLine", "%1 行（共 %2 行）没有结果，原因见 error 列。")
-                                  .arg(summary.withoutResult)
-                                  .arg(summary.gears)
-                                  .toStdString()
-                            + "\n");
-        return kSomeLinesFailed;
-    }
+    if (const std::optional<int> status = linesWithoutResult(summary.withoutResult, summary.gears))
+        return *status;
     return judgedStatus(p.parser.isSet(p.failExit), summary.partsFailing > 0, summary.partsNotJudged > 0);
 }
 

@@ -69,15 +69,8 @@ int runPairCommand(const QStringList &arguments)
         const RecordBatchSummary summary = runPairBatch(run.in(), run.out(), qtTextTranslator());
         if (const std::optional<int> failed = run.finish(summary.problem))
             return *failed;
-        if (summary.withoutResult > 0) {
-            printTo(stderr, "geardim: "
-                                + said(QT_TRANSLATE_NOOP("CommandLine", "%1 行（共 %2 行）没有结果，原因见 error 列。"))
-                                      .arg(summary.withoutResult)
-                                      .arg(summary.lines)
-                                      .toStdString()
-                                + "\n");
-            return kSomeLinesFailed;
-        }
+        if (const std::optional<int> status = linesWithoutResult(summary.withoutResult, summary.lines))
+            return *status;
         return kResult;
     }
     if (parser.isSet(outFile))

@@ -91,15 +91,8 @@ int runSplineCommand(const QStringList &arguments)
         const SplineBatchSummary summary = runSplineBatch(run.in(), run.out(), qtTextTranslator(), table ? &*table : nullptr);
         if (const std::optional<int> failed = run.finish(summary.problem))
             return *failed;
-        if (summary.withoutResult > 0) {
-            printTo(stderr, "geardim: "
-                                + said(QT_TRANSLATE_NOOP("CommandLine", "%1 行（共 %2 行）没有结果，原因见 error 列。"))
-                                      .arg(summary.withoutResult)
-                                      .arg(summary.splines)
-                                      .toStdString()
-                                + "\n");
-            return kSomeLinesFailed;
-        }
+        if (const std::optional<int> status = linesWithoutResult(summary.withoutResult, summary.splines))
+            return *status;
         return judgedStatus(parser.isSet(failExit), summary.partsFailing > 0, summary.partsNotJudged > 0);
     }
     if (parser.isSet(outFile))

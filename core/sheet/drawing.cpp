@@ -58,6 +58,21 @@ std::vector<double> flankRadii(const Section &s)
     return radii;
 }
 
+// One pitch worked out about the centre line at angle c, turned onto teeth first to last:
+// one sine and cosine per tooth, not per point.
+Polyline everyTooth(const Section &s, const std::vector<Point> &pitch, double c, int first, int last)
+{
+    Polyline out;
+    out.points.reserve(pitch.size() * std::size_t(std::max(0, last - first + 1)));
+    for (int n = first; n <= last; ++n) {
+        const double turn = s.toothCentre(n) - c;
+        const double cosTurn = std::cos(turn), sinTurn = std::sin(turn);
+        for (const Point &p : pitch)
+            out.points.push_back({p.x * cosTurn - p.y * sinTurn, p.x * sinTurn + p.y * cosTurn});
+    }
+    return out;
+}
+
 // Teeth first to last (the measured space lies between teeth −1 and 0), flank by flank;
 // every tooth makes the closed outline of the gear. One pitch is worked out once, about the
 // first tooth's centre line, and turned onto every other tooth: a 3000-tooth gear costs one
@@ -88,15 +103,7 @@ Polyline toothOutline(const Section &s, int first, int last)
     // Across the inner end to the next tooth.
     arc(innerEnd, c + s.toothHalfAngle(radii.front()), s.toothCentre(first + 1) - s.toothHalfAngle(radii.front()));
 
-    Polyline out;
-    out.points.reserve(pitch.size() * std::size_t(std::max(0, last - first + 1)));
-    for (int n = first; n <= last; ++n) {
-        const double turn = s.toothCentre(n) - c;
-        const double cosTurn = std::cos(turn), sinTurn = std::sin(turn);
-        for (const Point &p : pitch)
-            out.points.push_back({p.x * cosTurn - p.y * sinTurn, p.x * sinTurn + p.y * cosTurn});
-    }
-    return out;
+    return everyTooth(s, pitch, c, first, last);
 }
 
 // A point of the space centred on the angle centre, given in the space's own frame
@@ -213,15 +220,7 @@ Polyline rootFormOutline(const Section &s, const ToothRoot &root, int first, int
     for (const Point &p : rootOfSpace(root, formR, phi, direction, s.mn))
         pitch.push_back(turned(p, spaceCentre));
 
-    Polyline out;
-    out.points.reserve(pitch.size() * std::size_t(std::max(0, last - first + 1)));
-    for (int n = first; n <= last; ++n) {
-        const double turn = s.toothCentre(n) - c;
-        const double cosTurn = std::cos(turn), sinTurn = std::sin(turn);
-        for (const Point &p : pitch)
-            out.points.push_back({p.x * cosTurn - p.y * sinTurn, p.x * sinTurn + p.y * cosTurn});
-    }
-    return out;
+    return everyTooth(s, pitch, c, first, last);
 }
 
 std::string dimensionText(const char *name, double value, const SheetResult &sheet)
