@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "core/sheet/measurement.h"
+#include "core/measure/measurement.h"
 
 // What the command line's commands share: their exit statuses and how they speak.
 namespace geardim {

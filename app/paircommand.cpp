@@ -11,7 +11,7 @@
 #include "core/pair/pairbatch.h"
 #include "core/pair/pairinputs.h"
 #include "core/pair/pairreport.h"
-#include "gui/painting/pairreport.h"
+#include "gui/pair/pairpdf.h"
 #include "io/gearfile.h"
 #include "io/language.h"
 #include "io/pairfile.h"

@@ -9,7 +9,7 @@
 #include "core/spline/splinebatch.h"
 #include "core/spline/splinereport.h"
 #include "gui/painting/measurementpicture.h"
-#include "gui/painting/splinereport.h"
+#include "gui/spline/splinepdf.h"
 #include "io/allowancefile.h"
 #include "io/language.h"
 #include "io/splinefile.h"

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "bench/spawn.h"
-#include "core/sheet/sheetcalculation.h"
+#include "core/gear/gear.h"
 
 namespace {
 

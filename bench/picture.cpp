@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "bench/spawn.h"
-#include "core/sheet/sheetcalculation.h"
-#include "gui/sheet/measurementview.h"
+#include "core/gear/gear.h"
+#include "gui/painting/measurementview.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "core/sheet/allowancetable.h"
+#include "core/gear/allowancetable.h"
 #include "io/fileoutcome.h"
 
 namespace geardim {

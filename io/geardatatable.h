@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/sheet/sheetcalculation.h"
+#include "core/gear/gear.h"
 #include "io/fileoutcome.h"
 
 namespace geardim {

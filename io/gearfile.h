@@ -5,7 +5,7 @@
 #include <QJsonObject>
 #include <QString>
 
-#include "core/sheet/sheetcalculation.h"
+#include "core/gear/gear.h"
 #include "io/fileoutcome.h"
 
 // Gear files (.gear): UTF-8 JSON holding the inspection sheet's inputs only,

@@ -3,7 +3,7 @@
 #include <QDateTime>
 #include <QString>
 
-#include "core/sheet/sheetcalculation.h"
+#include "core/gear/gear.h"
 #include "io/fileoutcome.h"
 
 // The inspection record: who inspected which workpiece of which drawing with which gauge,

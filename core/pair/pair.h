@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/common/outcome.h"
-#include "core/sheet/sheetcalculation.h"
+#include "core/gear/gear.h"
 
 // A pair of external cylindrical gears in mesh (ISO 21771 / DIN 3960): the centre distances,
 // the working pressure angle, the backlash limits from both gears' tooth-thickness

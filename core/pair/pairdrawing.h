@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/pair/pair.h"
-#include "core/sheet/drawing.h"
+#include "core/drawing/drawing.h"
 
 // The two gears in mesh at the nominal centre distance, drawn to scale: gear 1 about the
 // origin, gear 2 above it, their teeth at the nominal thickness, gear 2 turned until its

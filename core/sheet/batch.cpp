@@ -14,7 +14,7 @@
 #include "core/common/failure.h"
 #include "core/common/translatable.h"
 #include "core/common/csvrecords.h"
-#include "core/sheet/allowancetable.h"
+#include "core/gear/allowancetable.h"
 #include "core/sheet/sheetinputs.h"
 #include "core/sheet/sheetreport.h"
 

@@ -3,7 +3,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "core/sheet/sheetcalculation.h"
+#include "core/gear/gear.h"
 #include "core/sheet/measuredsummary.h"
 #include "core/sheet/sheetreport.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/sheet/sheetcalculation.h"
+#include "core/gear/gear.h"
 #include "core/sheet/sheetreport.h"
 
 // The gear data table in a drawing's corner: the gear's data, its accuracy class and the

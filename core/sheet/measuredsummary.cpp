@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "core/common/translatable.h"
-#include "core/sheet/sheetcalculation.h"
+#include "core/gear/gear.h"
 
 namespace geardim {
 

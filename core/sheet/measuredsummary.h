@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/sheet/measurement.h"
+#include "core/measure/measurement.h"
 #include "core/sheet/sheetreport.h"
 
 // The statistics of many measured parts, per measured dimension: how many, how many pass,

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/sheet/sheetcalculation.h"
+#include "core/gear/gear.h"
 
 // Every input of the sheet, described once: its command-line option and batch column
 // ("pressure-angle"), its place in a gear file ("gear" / "pressureAngle"), the window's

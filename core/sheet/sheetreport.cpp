@@ -41,8 +41,6 @@ const char *gaugeKindName(GaugeKind kind) { return kind == GaugeKind::Ball ? "ba
 
 } // namespace
 
-int sheetDecimals(const SheetResult &r) { return r.unit == LengthUnit::Inch ? 5 : 4; }
-
 const char *measuredCaption(MeasuredDimension dimension, const SheetResult &r)
 {
     const bool balls = r.gauge == GaugeKind::Ball;

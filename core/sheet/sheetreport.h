@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "core/common/text.h"
-#include "core/sheet/measurement.h"
-#include "core/sheet/sheetcalculation.h"
+#include "core/measure/measurement.h"
+#include "core/gear/gear.h"
 
 // The inspection sheet written out: as the rows of its table, as text, CSV and JSON.
 namespace geardim {
@@ -30,9 +30,6 @@ struct SheetRow {
 
 // The row's name in the language shown, its "%1" filled in.
 std::string sheetRowName(const SheetRow &row, const TextTranslator &tr = {});
-
-// Decimals the sheet shows: 4 in mm, 5 in inches.
-int sheetDecimals(const SheetResult &r);
 
 // The rows of the table, in the order the window shows them.
 std::vector<SheetRow> sheetRows(const SheetResult &r);

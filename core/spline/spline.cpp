@@ -9,7 +9,7 @@
 
 #include "core/common/numberparse.h"
 #include "core/geometry/involute.h"
-#include "core/sheet/gaugeseries.h"
+#include "core/gear/gaugeseries.h"
 
 namespace geardim {
 namespace {

@@ -6,10 +6,10 @@
 #include <variant>
 #include <vector>
 
-#include "core/sheet/allowancetable.h"
-#include "core/sheet/drawing.h"
-#include "core/sheet/measurement.h"
-#include "core/sheet/sheetcalculation.h"
+#include "core/gear/allowancetable.h"
+#include "core/drawing/drawing.h"
+#include "core/measure/measurement.h"
+#include "core/gear/gear.h"
 
 // Involute splines as drawings designate them, ISO 4156 (identical in GB/T 3478.1) and
 // DIN 5480: their basic dimensions, the limits of the tooth thickness or space width, and the

@@ -3,7 +3,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "core/sheet/sheetreport.h"
+#include "core/common/text.h"
 
 // Many splines at once: a CSV file in, one spline a line; a CSV file out.
 namespace geardim {

@@ -2,7 +2,7 @@
 
 #include "core/common/excerpt.h"
 #include "core/common/translatable.h"
-#include "core/sheet/measurement.h"
+#include "core/measure/measurement.h"
 
 namespace geardim {
 namespace {

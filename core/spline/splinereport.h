@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/sheet/sheetreport.h"
+#include "core/common/text.h"
 #include "core/spline/spline.h"
 
 // A spline's dimensions written out: as a table of text, as (name, value) pairs for CSV, and

@@ -10,7 +10,7 @@
 #include "core/calc/mvalue.h"
 #include "core/calc/pincheck.h"
 #include "core/calc/pinestimate.h"
-#include "core/sheet/sheetcalculation.h"
+#include "core/gear/gear.h"
 #include "core/sheet/sheetreport.h"
 #include "gui/toolkit/dialogs.h"
 #include "gui/toolkit/fields.h"

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QSize>
 
-#include "core/sheet/drawing.h"
+#include "core/drawing/drawing.h"
 #include "io/fileoutcome.h"
 
 class QPainter;

@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "core/sheet/sheetcalculation.h"
+#include "core/gear/gear.h"
 #include "io/fileoutcome.h"
 
 namespace geardim {

@@ -9,7 +9,7 @@
 #include <QVariantMap>
 #include <QWidget>
 
-#include "core/sheet/sheetcalculation.h"
+#include "core/gear/gear.h"
 
 class QLineEdit;
 class QPushButton;

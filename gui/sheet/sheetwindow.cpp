@@ -25,11 +25,12 @@
 #include <QVBoxLayout>
 
 #include "core/common/numberparse.h"
-#include "core/sheet/drawing.h"
+#include "core/drawing/drawing.h"
 #include "core/sheet/sheetreport.h"
 #include "gui/painting/printdialog.h"
-#include "gui/painting/report.h"
-#include "gui/sheet/measurementview.h"
+#include "gui/painting/page.h"
+#include "gui/sheet/sheetpdf.h"
+#include "gui/painting/measurementview.h"
 #include "gui/sheet/sheetdocument.h"
 #include "gui/toolkit/dialogs.h"
 #include "gui/toolkit/fields.h"

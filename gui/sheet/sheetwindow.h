@@ -5,7 +5,7 @@
 #include <QMainWindow>
 #include <QStringList>
 
-#include "core/sheet/sheetcalculation.h"
+#include "core/gear/gear.h"
 #include "gui/sheet/sheetform.h"
 #include "io/workpiecelog.h"
 

@@ -18,11 +18,11 @@
 
 #include "core/common/numberparse.h"
 #include "core/spline/splinereport.h"
-#include "gui/sheet/measurementview.h"
+#include "gui/painting/measurementview.h"
 #include "gui/toolkit/allowancechoice.h"
 #include "gui/toolkit/dialogs.h"
 #include "io/allowancefile.h"
-#include "gui/painting/splinereport.h"
+#include "gui/spline/splinepdf.h"
 #include "io/language.h"
 #include "io/splinefile.h"
 

@@ -20,7 +20,8 @@
 
 #include <dxflib/dl_creationadapter.h>
 #include <dxflib/dl_dxf.h>
-#include "gui/painting/report.h"
+#include "gui/painting/page.h"
+#include "gui/sheet/sheetpdf.h"
 #include "core/sheet/sheetreport.h"
 
 using namespace geardim;

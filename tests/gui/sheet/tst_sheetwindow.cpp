@@ -16,13 +16,14 @@
 
 #include "tests/support/guitest.h"
 #include "tests/support/program.h"
-#include "core/sheet/sheetcalculation.h"
+#include "core/gear/gear.h"
 #include "io/language.h"
 #include "gui/painting/printdialog.h"
-#include "gui/painting/report.h"
+#include "gui/painting/page.h"
+#include "gui/sheet/sheetpdf.h"
 #include "io/gearfile.h"
 #include "gui/sheet/sheetwindow.h"
-#include "gui/sheet/measurementview.h"
+#include "gui/painting/measurementview.h"
 #include "core/sheet/sheetreport.h"
 
 using geardim::WindowId;

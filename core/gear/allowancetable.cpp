@@ -1,11 +1,11 @@
-#include "core/sheet/allowancetable.h"
+#include "core/gear/allowancetable.h"
 
 #include <cmath>
 
 #include "core/common/angle.h"
 #include "core/common/numberparse.h"
 #include "core/common/translatable.h"
-#include "core/sheet/sheetcalculation.h"
+#include "core/gear/gear.h"
 
 namespace geardim {
 namespace {

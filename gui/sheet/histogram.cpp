@@ -1,4 +1,4 @@
-#include "gui/painting/histogram.h"
+#include "gui/sheet/histogram.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "gui/painting/pairreport.h"
+#include "gui/pair/pairpdf.h"
 
 #include <QCoreApplication>
 #include <QPagedPaintDevice>
@@ -7,7 +7,7 @@
 #include "core/pair/pairdrawing.h"
 #include "core/pair/pairreport.h"
 #include "gui/painting/measurementpicture.h"
-#include "gui/painting/report.h"
+#include "gui/painting/page.h"
 #include "io/language.h"
 
 namespace geardim {

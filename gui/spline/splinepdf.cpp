@@ -1,13 +1,13 @@
-#include "gui/painting/splinereport.h"
+#include "gui/spline/splinepdf.h"
 
 #include <QCoreApplication>
 #include <QPagedPaintDevice>
 #include <QPainter>
 
-#include "core/sheet/drawing.h"
+#include "core/drawing/drawing.h"
 #include "core/spline/splinereport.h"
 #include "gui/painting/measurementpicture.h"
-#include "gui/painting/report.h"
+#include "gui/painting/page.h"
 #include "io/language.h"
 
 namespace geardim {

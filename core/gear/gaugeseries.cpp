@@ -1,4 +1,4 @@
-#include "core/sheet/gaugeseries.h"
+#include "core/gear/gaugeseries.h"
 
 #include <cmath>
 

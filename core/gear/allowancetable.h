@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/common/outcome.h"
-#include "core/sheet/sheetreport.h"
+#include "core/common/text.h"
 
 // The shop's own tooth-thickness allowance series: a table of allowance codes, each with
 // rows by reference-diameter range, read from a CSV file the user brings

@@ -1,4 +1,4 @@
-#include "gui/sheet/measurementview.h"
+#include "gui/painting/measurementview.h"
 
 #include <QPainter>
 

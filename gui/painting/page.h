@@ -8,16 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "core/sheet/sheetcalculation.h"
+#include "core/measure/measurement.h"
 #include "io/fileoutcome.h"
 #include "io/workpiecelog.h"
 
 class QPagedPaintDevice;
 class QPainter;
 
-// The printed inspection sheet: one A4 page with the program's name, the gear's data,
-// the allowances, the gauge, the table with units and the window's decimals, the
-// warnings and the date. The same painting serves the printer and the PDF.
+// What every printed page of the program is made of: its fonts, paragraphs, tables, the
+// measured lines with their verdicts, the record block with the inspector's line, and the
+// one way a page is written as a PDF. The same painting serves the printer and the PDF.
 namespace geardim {
 
 // What the printed pages share: the Song face at a size in points; text wrapped into a
@@ -44,16 +44,5 @@ double paintTable(QPainter &p, QPagedPaintDevice &device, const std::vector<std:
 // Writes one A4 page as a PDF with its fonts embedded, all or nothing, painted by paint;
 // the problem names the file. Needs a QGuiApplication (the offscreen platform will do).
 FileDone writePdfPage(const QString &path, const QString &title, const std::function<void(QPainter &, QPagedPaintDevice &)> &paint);
-
-// Paints the page on a device whose page layout is set (A4 for the PDF).
-// The page also prints the measured values with their verdicts and the inspection record
-// (drawing, part, gauge, inspector) with a line to sign.
-void paintReport(QPainter &painter, QPagedPaintDevice &device, const SheetResult &sheet, const QDate &date,
-                 const InspectionRecord &record = {});
-
-// Writes the page as an A4 PDF with its fonts embedded, all or nothing; the problem
-// names the file. Needs a QGuiApplication (the offscreen platform will do).
-FileDone writeReportPdf(const QString &path, const SheetResult &sheet, const QDate &date,
-                        const InspectionRecord &record = {});
 
 } // namespace geardim

@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "core/sheet/drawing.h"
+#include "core/drawing/drawing.h"
 
 // The measuring set-up of the sheet last shown, drawn to scale and antialiased: the
 // whole gear beside the measured tooth space. It scales with the window.

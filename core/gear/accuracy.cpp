@@ -1,4 +1,4 @@
-#include "core/sheet/accuracy.h"
+#include "core/gear/accuracy.h"
 
 #include <cmath>
 

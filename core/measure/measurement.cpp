@@ -1,4 +1,4 @@
-#include "core/sheet/measurement.h"
+#include "core/measure/measurement.h"
 
 #include <cmath>
 
@@ -8,7 +8,7 @@
 #include "core/geometry/involute.h"
 #include "core/geometry/mesh.h"
 #include "core/geometry/teeth.h"
-#include "core/sheet/sheetcalculation.h"
+#include "core/gear/gear.h"
 
 namespace geardim {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/sheet/sheetcalculation.h"
+#include "core/gear/gear.h"
 
 #include <algorithm>
 #include <array>
@@ -10,7 +10,7 @@
 #include "core/geometry/involute.h"
 #include "core/geometry/mesh.h"
 #include "core/geometry/teeth.h"
-#include "core/sheet/gaugeseries.h"
+#include "core/gear/gaugeseries.h"
 
 namespace geardim {
 namespace {
@@ -515,5 +515,7 @@ const char *sheetWarningCode(SheetWarning warning)
     }
     return "";
 }
+
+int sheetDecimals(const SheetResult &r) { return r.unit == LengthUnit::Inch ? 5 : 4; }
 
 } // namespace geardim

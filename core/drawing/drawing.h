@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "core/sheet/sheetcalculation.h"
-#include "core/sheet/sheetreport.h"
+#include "core/gear/gear.h"
+#include "core/common/text.h"
 
 // The measuring set-up of a sheet drawn to scale, as geometry: the transverse section
 // of the gear with its true involute flanks, the two gauges at their computed centres

@@ -1,4 +1,4 @@
-#include "core/sheet/drawing.h"
+#include "core/drawing/drawing.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,7 +10,6 @@
 #include "core/geometry/involute.h"
 #include "core/geometry/teeth.h"
 #include "core/common/translatable.h"
-#include "core/sheet/sheetreport.h"
 
 namespace geardim {
 namespace {

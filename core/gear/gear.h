@@ -5,12 +5,13 @@
 #include <vector>
 
 #include "core/common/outcome.h"
-#include "core/sheet/accuracy.h"
-#include "core/sheet/measurement.h"
+#include "core/gear/accuracy.h"
+#include "core/measure/measurement.h"
 
-// The inspection sheet of one gear: every inspection dimension with the upper and
-// lower limit that follow from the drawing's tooth-thickness allowances, the values
-// for a gear-tooth caliper, the span and the gauges over which M is measured.
+// One gear and its inspection dimensions: every dimension with the upper and lower limit
+// that follow from the drawing's tooth-thickness allowances, the values for a gear-tooth
+// caliper, the span and the gauges over which M is measured. The gear sheet shows it, the
+// gear pair is made of two, the spline's picture draws one.
 // Double precision throughout, textbook formulas; lengths in mm, or in inches when
 // the gear is given by its diametral pitch.
 namespace geardim {
@@ -165,5 +166,8 @@ std::optional<PartVerdict> sheetPartVerdict(const SheetResult &sheet);
 // The warning in plain Chinese, UTF-8; "%1" in it stands for a figure of the sheet
 // (the least shift of the undercut warning), filled in by the report.
 const char *sheetWarningText(SheetWarning warning);
+
+// Decimals a gear's lengths are shown with: 4 in mm, 5 in inches.
+int sheetDecimals(const SheetResult &r);
 
 } // namespace geardim

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "core/common/angle.h"
-#include "core/sheet/drawing.h"
-#include "core/sheet/sheetcalculation.h"
+#include "core/drawing/drawing.h"
+#include "core/gear/gear.h"
 
 using namespace geardim;
 
