@@ -7,6 +7,7 @@
 #include "app/clioutput.h"
 #include "core/common/numberparse.h"
 #include "core/spline/splinebatch.h"
+#include "core/spline/splineinputs.h"
 #include "core/spline/splinereport.h"
 #include "gui/painting/measurementpicture.h"
 #include "gui/spline/splinepdf.h"
@@ -24,11 +25,10 @@ int runSplineCommand(const QStringList &arguments)
     const QCommandLineOption designation{QStringLiteral("designation"),
                                          said(QT_TRANSLATE_NOOP("CommandLine", "花键标记，如 \"INT 25z × 1m × 30P × 5H ISO 4156\" 或 \"DIN 5480 - W 50 x 2 x 24 x 8f\"")),
                                          QStringLiteral("text")};
-    const QCommandLineOption pin{QStringLiteral("pin-diameter"), said(QT_TRANSLATE_NOOP("CommandLine", "量棒直径，默认为建议值")), QStringLiteral("D")};
-    const QCommandLineOption length{QStringLiteral("spline-length"), said(QT_TRANSLATE_NOOP("CommandLine", "花键长度 g（综合公差 λ 用）")), QStringLiteral("g")};
-    const QCommandLineOption upper{QStringLiteral("upper-deviation"), said(QT_TRANSLATE_NOOP("CommandLine", "DIN 5480：齿厚或齿槽宽的上偏差（mm）")), QStringLiteral("mm")};
-    const QCommandLineOption lower{QStringLiteral("lower-deviation"), said(QT_TRANSLATE_NOOP("CommandLine", "DIN 5480：齿厚或齿槽宽的下偏差（mm）")), QStringLiteral("mm")};
-    const QCommandLineOption variation{QStringLiteral("effective-variation"), said(QT_TRANSLATE_NOOP("CommandLine", "DIN 5480：综合公差 λ（mm）")), QStringLiteral("mm")};
+    // The spline's numbers, from its inputs table.
+    std::vector<QCommandLineOption> numbers;
+    for (const SplineOption &o : splineOptions())
+        numbers.emplace_back(QString::fromLatin1(o.name), said(o.help), QString::fromLatin1(o.valueName));
     const QCommandLineOption format{QStringLiteral("format"), said(QT_TRANSLATE_NOOP("CommandLine", "输出格式：text（默认）、csv 或 json")), QStringLiteral("text|csv|json"),
                                     QStringLiteral("text")};
     const QCommandLineOption batch{QStringLiteral("batch"),
@@ -40,8 +40,6 @@ int runSplineCommand(const QStringList &arguments)
                                   QStringLiteral("file")};
     const QCommandLineOption save{QStringLiteral("save"), said(QT_TRANSLATE_NOOP("CommandLine", "把选项生效后的输入写入花键文件")),
                                   QStringLiteral("file")};
-    const QCommandLineOption measured{QStringLiteral("measured"), said(QT_TRANSLATE_NOOP("CommandLine", "实测的跨棒距或棒间距 M，给出实际尺寸和判定")),
-                                      QStringLiteral("M")};
     const QCommandLineOption allowanceTable{QStringLiteral("allowance-table"),
                                             said(QT_TRANSLATE_NOOP("CommandLine", "DIN 5480：从齿厚偏差表按标记中的公差代号（如 8f）和参考直径 dB 取上下偏差")),
                                             QStringLiteral("table.csv")};
@@ -58,8 +56,10 @@ int runSplineCommand(const QStringList &arguments)
     const QCommandLineOption inspector{QStringLiteral("inspector"), said(QT_TRANSLATE_NOOP("CommandLine", "检验员（检验记录）")), QStringLiteral("text")};
     const QCommandLineOption gaugeNumber{QStringLiteral("gauge-number"), said(QT_TRANSLATE_NOOP("CommandLine", "量具编号（检验记录）")),
                                          QStringLiteral("text")};
-    addOptionsWrapped(parser, {designation, pin, length, upper, lower, variation, format, batch, outFile, load, save, pdf, picture, pictureSize, measured,
-                       failExit, allowanceTable, drawing, part, inspector, gaugeNumber});
+    QList<QCommandLineOption> options{designation};
+    options.append(QList<QCommandLineOption>(numbers.begin(), numbers.end()));
+    options.append({format, batch, outFile, load, save, pdf, picture, pictureSize, failExit, allowanceTable, drawing, part, inspector, gaugeNumber});
+    addOptionsWrapped(parser, options);
     parser.addPositionalArgument(QStringLiteral("spline"), said(QT_TRANSLATE_NOOP("CommandLine", "命令")));
     if (const std::optional<int> ended = parseCommand(parser, arguments, QStringLiteral("spline"), format))
         return *ended;
@@ -79,8 +79,10 @@ int runSplineCommand(const QStringList &arguments)
     }
     if (parser.isSet(batch)) {
         // The batch's lines carry every input.
-        for (const QCommandLineOption *single : {&designation, &pin, &length, &upper, &lower, &variation, &load, &save, &pdf, &picture, &measured,
-                                                 &drawing, &part, &inspector, &gaugeNumber}) {
+        std::vector<const QCommandLineOption *> singles{&designation, &load, &save, &pdf, &picture, &drawing, &part, &inspector, &gaugeNumber};
+        for (const QCommandLineOption &number : numbers)
+            singles.push_back(&number);
+        for (const QCommandLineOption *single : singles) {
             if (parser.isSet(*single))
                 return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "--%1 不能与 --batch 同用：批量文件的列给出每个花键的输入。"))
                                       .arg(single->names().first()));
@@ -98,40 +100,32 @@ int runSplineCommand(const QStringList &arguments)
     if (parser.isSet(outFile))
         return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "--out 只用于 --batch。")));
     // The inputs: a spline file's, then the options over them.
-    SplineFileInputs inputs;
+    SplineFields inputs;
     if (parser.isSet(load)) {
-        const FileOutcome<SplineFileInputs> read = readSplineFile(parser.value(load));
+        const FileOutcome<SplineFields> read = readSplineFile(parser.value(load));
         if (!read.ok())
             return noResult(read.problem());
         inputs = read.value();
     }
     if (parser.isSet(designation))
-        inputs.designation = parser.value(designation);
-    if (inputs.designation.isEmpty())
+        inputs.designation = parser.value(designation).toStdString();
+    if (inputs.designation.empty())
         return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "缺少 --designation：花键标记。")));
-    for (const auto &[option, field] : {std::pair{&pin, &inputs.pinDiameter}, {&length, &inputs.splineLength},
-                                        {&upper, &inputs.upperDeviation}, {&lower, &inputs.lowerDeviation},
-                                        {&variation, &inputs.effectiveVariation}}) {
-        if (!parser.isSet(*option))
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        if (!parser.isSet(numbers[i]))
             continue;
-        const std::optional<double> v = parseDouble(parser.value(*option).toStdString());
+        const std::optional<double> v = parseDouble(parser.value(numbers[i]).toStdString());
         if (!v)
-            return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "--%1 的值“%2”不是数。")).arg(option->names().first(), parser.value(*option)));
-        *field = *v;
+            return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "--%1 的值“%2”不是数。")).arg(numbers[i].names().first(), parser.value(numbers[i])));
+        inputs.*splineOptions()[i].field = *v;
     }
-    if (inputs.upperDeviation.has_value() != inputs.lowerDeviation.has_value())
-        return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "--upper-deviation 和 --lower-deviation 要一起给出。")));
-    FileOutcome<SplineInput> read = splineInputOf(inputs);
-    if (!read.ok())
-        return noResult(read.problem());
-    SplineInput &input = read.value();
+    if (const std::string unpaired = unpairedDeviationsText(inputs, "--", qtTextTranslator()); !unpaired.empty())
+        return usageError(QString::fromStdString(unpaired));
+    auto read = splineInputOf(inputs, qtTextTranslator());
+    if (const auto *problem = std::get_if<std::string>(&read))
+        return noResult(QString::fromStdString(*problem));
+    SplineInput &input = std::get<SplineInput>(read);
     input.allowances = table ? &*table : nullptr;
-    if (parser.isSet(measured)) {
-        const std::optional<double> v = parseDouble(parser.value(measured).toStdString());
-        if (!v)
-            return usageError(said(QT_TRANSLATE_NOOP("CommandLine", "--%1 的值“%2”不是数。")).arg(QStringLiteral("measured"), parser.value(measured)));
-        input.measured = *v;
-    }
     if (parser.isSet(save)) {
         if (const FileDone written = writeSplineFile(parser.value(save), inputs); !written.ok())
             return noResult(written.problem());
@@ -154,14 +148,7 @@ int runSplineCommand(const QStringList &arguments)
     if (form == QLatin1String("json")) {
         printTo(stdout, splineJson(*out.result, qtTextTranslator()));
     } else if (form == QLatin1String("csv")) {
-        std::string names, values;
-        bool first = true;
-        for (const auto &[name, value] : splineColumns(*out.result)) {
-            names += (first ? "" : ",") + name;
-            values += (first ? "" : ",") + csvField(value);
-            first = false;
-        }
-        printTo(stdout, names + "\n" + values + "\n");
+        printTo(stdout, csvRecord(splineColumns(*out.result)));
     } else {
         printTo(stdout, splineText(*out.result, qtTextTranslator()));
     }

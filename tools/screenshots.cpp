@@ -68,7 +68,7 @@ int main(int argc, char *argv[])
         {WindowId::XFromSpan, "forgfxqx", {"Command1", "Command2"}},
         {WindowId::XFromThickness, "forhch", {"Command1"}},
         {WindowId::Sheet, "sheet", {"compute"}},
-        {WindowId::Spline, "spline", {"Command1"}},
+        {WindowId::Spline, "spline", {"compute"}},
         {WindowId::Pair, "pair", {"compute"}},
     };
     for (const Calculator &c : calculators) {

@@ -75,10 +75,6 @@
         <translation>The value in column %1 is not a number.</translation>
     </message>
     <message>
-        <source>upper-deviation 和 lower-deviation 要一起给出。</source>
-        <translation>upper-deviation and lower-deviation go together.</translation>
-    </message>
-    <message>
         <source>没有可读的表头。</source>
         <translation>There is no header to read.</translation>
     </message>
@@ -292,10 +288,6 @@
     <message>
         <source>--%1 的值“%2”不是数。</source>
         <translation>The value &apos;%2&apos; of --%1 is not a number.</translation>
-    </message>
-    <message>
-        <source>--upper-deviation 和 --lower-deviation 要一起给出。</source>
-        <translation>--upper-deviation and --lower-deviation go together.</translation>
     </message>
     <message>
         <source>批量计算：CSV 文件，表头为选项名（不带 --），每行一个花键</source>
@@ -2517,6 +2509,14 @@ Without arguments the windows start; commands:</translation>
         <source>综合公差 λ 大于总公差 T+λ：实际尺寸的上、下限颠倒，请检查花键长度 g。</source>
         <translation>The effective variation λ exceeds the total tolerance T+λ: the actual limits cross. Check the spline length g.</translation>
     </message>
+    <message>
+        <source>%1 和 %2 要一起给出。</source>
+        <translation>%1 and %2 go together.</translation>
+    </message>
+    <message>
+        <source>上偏差和下偏差要一起给出。</source>
+        <translation>The upper and lower deviations go together.</translation>
+    </message>
 </context>
 <context>
     <name>SplineFile</name>
@@ -2545,10 +2545,6 @@ Without arguments the windows start; commands:</translation>
         <translation>unknown key &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>上偏差和下偏差要一起给出。</source>
-        <translation>The upper and lower deviations go together.</translation>
-    </message>
-    <message>
         <source>无法打开“%1”：%2</source>
         <translation>Cannot open &quot;%1&quot;: %2</translation>
     </message>
@@ -2567,6 +2563,45 @@ Without arguments the windows start; commands:</translation>
     <message>
         <source>无法保存“%1”：%2。%3</source>
         <translation>Cannot save &quot;%1&quot;: %2. %3</translation>
+    </message>
+</context>
+<context>
+    <name>SplineWindow</name>
+    <message>
+        <source>量棒直径 DR</source>
+        <translation>Pin diameter DR</translation>
+    </message>
+    <message>
+        <source>建议值</source>
+        <translation>proposed</translation>
+    </message>
+    <message>
+        <source>花键长度 g</source>
+        <translation>Spline length g</translation>
+    </message>
+    <message>
+        <source>上偏差</source>
+        <translation>Upper deviation</translation>
+    </message>
+    <message>
+        <source>仅 DIN 5480</source>
+        <translation>DIN 5480 only</translation>
+    </message>
+    <message>
+        <source>下偏差</source>
+        <translation>Lower deviation</translation>
+    </message>
+    <message>
+        <source>综合公差 λ</source>
+        <translation>Effective variation λ</translation>
+    </message>
+    <message>
+        <source>实测 M</source>
+        <translation>Measured M</translation>
+    </message>
+    <message>
+        <source>实测的跨棒距或棒间距</source>
+        <translation>measured over or between pins</translation>
     </message>
 </context>
 <context>
@@ -3120,28 +3155,8 @@ Without arguments the windows start; commands:</translation>
         <translation>Splines</translation>
     </message>
     <message>
-        <source>建议值</source>
-        <translation>proposed</translation>
-    </message>
-    <message>
-        <source>仅 DIN 5480</source>
-        <translation>DIN 5480 only</translation>
-    </message>
-    <message>
         <source>花键标记</source>
         <translation>Designation</translation>
-    </message>
-    <message>
-        <source>量棒直径 DR</source>
-        <translation>Pin diameter DR</translation>
-    </message>
-    <message>
-        <source>花键长度 g</source>
-        <translation>Spline length g</translation>
-    </message>
-    <message>
-        <source>上偏差 / 下偏差 / λ</source>
-        <translation>Upper / lower deviation / λ</translation>
     </message>
     <message>
         <source>计  算</source>
@@ -3154,10 +3169,6 @@ Without arguments the windows start; commands:</translation>
     <message>
         <source>“%1”不是数。</source>
         <translation>&apos;%1&apos; is not a number.</translation>
-    </message>
-    <message>
-        <source>上偏差和下偏差要一起给出。</source>
-        <translation>The upper and lower deviations go together.</translation>
     </message>
     <message>
         <source>打开…</source>
@@ -3206,14 +3217,6 @@ Without arguments the windows start; commands:</translation>
     <message>
         <source>已导出到“%1”。</source>
         <translation>Exported to &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>实测的跨棒距或棒间距</source>
-        <translation>measured over or between pins</translation>
-    </message>
-    <message>
-        <source>实测 M</source>
-        <translation>Measured M</translation>
     </message>
     <message>
         <source>偏差表…</source>

@@ -125,4 +125,18 @@ std::string jsonWarningLists(const std::vector<std::string> &messages, const std
     return ",\n \"warnings\": " + warnings + "],\n \"warningCodes\": " + written + "]";
 }
 
+std::string csvRecord(const std::vector<std::pair<std::string, std::string>> &columns)
+{
+    std::string header, values;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (i) {
+            header += ',';
+            values += ',';
+        }
+        header += csvField(columns[i].first);
+        values += csvField(columns[i].second);
+    }
+    return header + "\n" + values + "\n";
+}
+
 } // namespace geardim

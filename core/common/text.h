@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The text tools every feature's report shares: the translator hook, numbers as the program
@@ -38,6 +39,10 @@ std::string markupEscaped(const std::string &text);
 
 // A field of a CSV line, quoted when it holds a comma, a quote or a line break.
 std::string csvField(const std::string &text);
+
+// Named values as a CSV document: a header line of the names, a line of the values, RFC 4180
+// quoting; the --format csv of every feature.
+std::string csvRecord(const std::vector<std::pair<std::string, std::string>> &columns);
 
 // The end of a report's JSON document: ",\n \"warnings\": [...]" with the messages and
 // ",\n \"warningCodes\": [...]" with their stable codes.

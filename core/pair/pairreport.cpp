@@ -196,17 +196,7 @@ std::vector<std::pair<std::string, std::string>> pairColumns(const PairResult &r
     return c;
 }
 
-std::string pairCsv(const PairResult &r)
-{
-    std::string names, values;
-    bool first = true;
-    for (const auto &[name, value] : pairColumns(r)) {
-        names += (first ? "" : ",") + csvField(name);
-        values += (first ? "" : ",") + csvField(value);
-        first = false;
-    }
-    return names + "\n" + values + "\n";
-}
+std::string pairCsv(const PairResult &r) { return csvRecord(pairColumns(r)); }
 
 std::string pairJson(const PairResult &r, const TextTranslator &tr)
 {

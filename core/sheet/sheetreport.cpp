@@ -543,20 +543,7 @@ void appendSheetCsvValues(const SheetResult &r, std::string &out, const TextTran
 }
 
 
-std::string sheetCsv(const SheetResult &r, const TextTranslator &tr)
-{
-    const auto columns = sheetColumns(r, tr);
-    std::string header, values;
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        if (i) {
-            header += ',';
-            values += ',';
-        }
-        header += csvField(columns[i].first);
-        values += csvField(columns[i].second);
-    }
-    return header + "\n" + values + "\n";
-}
+std::string sheetCsv(const SheetResult &r, const TextTranslator &tr) { return csvRecord(sheetColumns(r, tr)); }
 
 std::string sheetJson(const SheetResult &r, const TextTranslator &tr)
 {

@@ -9,6 +9,7 @@
 
 #include "core/common/numberparse.h"
 #include "core/geometry/involute.h"
+#include "core/spline/splineinputs.h"
 #include "core/gear/gaugeseries.h"
 
 namespace geardim {
@@ -338,20 +339,8 @@ SplineOutcome computeSpline(const SplineInput &input)
         return {std::nullopt, SplineFailure::ModuleNotPositive};
     if (d.teeth < 6)
         return {std::nullopt, SplineFailure::TooFewTeeth};
-    if (input.pinDiameter && !(*input.pinDiameter > 0 && std::isfinite(*input.pinDiameter)))
-        return {std::nullopt, SplineFailure::PinNotPositive};
-    if (input.splineLength && !(*input.splineLength > 0 && std::isfinite(*input.splineLength)))
-        return {std::nullopt, SplineFailure::LengthNotPositive};
-    for (const std::optional<double> &typed : {input.upperDeviation, input.lowerDeviation, input.effectiveVariation, input.measured}) {
-        if (typed && !std::isfinite(*typed))
-            return {std::nullopt, SplineFailure::ResultOutOfRange};
-    }
-    if (input.upperDeviation.has_value() != input.lowerDeviation.has_value())
-        return {std::nullopt, SplineFailure::DeviationsReversed};
-    if (input.upperDeviation && input.lowerDeviation && *input.upperDeviation < *input.lowerDeviation)
-        return {std::nullopt, SplineFailure::DeviationsReversed};
-    if (input.effectiveVariation && *input.effectiveVariation < 0)
-        return {std::nullopt, SplineFailure::VariationNegative};
+    if (const std::optional<SplineFailure> refused = checkSplineInput(input))
+        return {std::nullopt, *refused};
     // ISO 4156's classes are 4 to 7 (a designation that reads is one of them).
     if (d.standard == SplineStandard::Iso4156 && d.toleranceClass != 0 && (d.toleranceClass < 4 || d.toleranceClass > 7))
         return {std::nullopt, SplineFailure::FitOutsideTable};

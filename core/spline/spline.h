@@ -118,6 +118,7 @@ enum class SplineFailure {
     ReferenceDiameterTooSmall, // DIN 5480: dB does not hold the teeth
     ReferenceDiameterMismatch, // DIN 5480: dB lies so far from m·z that the profile shift passes ±1
     DeviationsReversed,
+    DeviationsUnpaired,   // an upper deviation without the lower, or the lower without the upper
     FitOutsideTable,      // f, e or d for a reference diameter above 500 mm
     MeasuredNotPossible,  // the measured dimension cannot come from these pins (centres inside the base circle)
     ToleranceNotInTable,  // DIN 5480: the allowance table has no row for the tolerance at dB

@@ -1,6 +1,5 @@
 #include "core/spline/splinebatch.h"
 
-#include <array>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -9,6 +8,7 @@
 #include "core/common/recordbatch.h"
 #include "core/common/numberparse.h"
 #include "core/common/translatable.h"
+#include "core/spline/splineinputs.h"
 #include "core/spline/splinereport.h"
 
 namespace geardim {
@@ -19,35 +19,29 @@ std::string said(const TextTranslator &tr, const char *text, const std::string &
     return filled(translated(tr, "Batch", text), argument);
 }
 
-constexpr std::array<const char *, 7> kColumns = {"designation", "pin-diameter", "spline-length", "upper-deviation",
-                                                  "lower-deviation", "effective-variation", "measured"};
-
-// The spline of one line, or why it has none.
-std::variant<SplineResult, std::string> splineOfLine(const std::vector<std::string> &fields, const std::array<int, kColumns.size()> &at,
-                                                     const TextTranslator &tr, const AllowanceTable *allowances)
+// The spline of one line (its cells in the order of the inputs table, the designation
+// first), or why it has none.
+std::variant<SplineResult, std::string> splineOfLine(const std::vector<std::string> &cells, const TextTranslator &tr,
+                                                     const AllowanceTable *allowances)
 {
-    const auto cell = [&](std::size_t column) -> std::string {
-        const int i = at[column];
-        return i >= 0 && std::size_t(i) < fields.size() ? fields[std::size_t(i)] : std::string();
-    };
-    const auto parsed = parseSplineDesignation(cell(0));
-    if (const auto *error = std::get_if<DesignationError>(&parsed))
-        return designationErrorText(*error, tr);
-    SplineInput input{.designation = std::get<SplineDesignation>(parsed), .allowances = allowances};
-    std::optional<double> *values[] = {&input.pinDiameter, &input.splineLength, &input.upperDeviation,
-                                       &input.lowerDeviation, &input.effectiveVariation, &input.measured};
-    for (std::size_t c = 1; c < kColumns.size(); ++c) {
-        const std::string text = cell(c);
+    SplineFields fields{.designation = cells.at(0)};
+    const std::span<const SplineOption> options = splineOptions();
+    for (std::size_t c = 0; c < options.size(); ++c) {
+        const std::string &text = cells.at(c + 1);
         if (text.find_first_not_of(" \t\r") == std::string::npos)
             continue;
         const std::optional<double> v = parseDouble(text);
         if (!v)
-            return said(tr, QT_TRANSLATE_NOOP("Batch", "%1 列的值不是数。"), kColumns[c]);
-        *values[c - 1] = *v;
+            return said(tr, QT_TRANSLATE_NOOP("Batch", "%1 列的值不是数。"), options[c].name);
+        fields.*options[c].field = *v;
     }
-    if (input.upperDeviation.has_value() != input.lowerDeviation.has_value())
-        return said(tr, QT_TRANSLATE_NOOP("Batch", "upper-deviation 和 lower-deviation 要一起给出。"));
-    const SplineOutcome out = computeSpline(input);
+    if (std::string unpaired = unpairedDeviationsText(fields, "", tr); !unpaired.empty())
+        return unpaired;
+    auto input = splineInputOf(fields, tr);
+    if (auto *problem = std::get_if<std::string>(&input))
+        return std::move(*problem);
+    std::get<SplineInput>(input).allowances = allowances;
+    const SplineOutcome out = computeSpline(std::get<SplineInput>(input));
     if (!out.result)
         return splineFailureText(*out.failure, tr);
     return *out.result;
@@ -58,18 +52,17 @@ std::variant<SplineResult, std::string> splineOfLine(const std::vector<std::stri
 SplineBatchSummary runSplineBatch(std::istream &in, std::ostream &out, const TextTranslator &tr, const AllowanceTable *allowances)
 {
     RecordBatchFeature feature;
-    feature.columns.assign(kColumns.begin(), kColumns.end());
+    feature.columns = {kSplineDesignation};
+    for (const SplineOption &o : splineOptions())
+        feature.columns.push_back(o.name);
     feature.required = {0};
     feature.missingColumn = QT_TRANSLATE_NOOP("Batch", "表头中缺少 designation 列。");
     feature.unknownColumn = QT_TRANSLATE_NOOP("Batch", "表头中的列“%1”不是花键的输入。");
     for (const auto &column : splineColumns(SplineResult{}))
         feature.resultColumns.push_back(column.first);
-    std::array<int, kColumns.size()> at;
-    for (std::size_t c = 0; c < at.size(); ++c)
-        at[c] = int(c);
     feature.compute = [&](const std::vector<std::string> &cells) {
         RecordLine line;
-        const std::variant<SplineResult, std::string> spline = splineOfLine(cells, at, tr, allowances);
+        const std::variant<SplineResult, std::string> spline = splineOfLine(cells, tr, allowances);
         if (const auto *error = std::get_if<std::string>(&spline)) {
             line.error = *error;
             return line;

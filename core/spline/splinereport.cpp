@@ -68,6 +68,7 @@ std::string splineFailureText(SplineFailure failure, const TextTranslator &tr)
         return translated(tr, QT_TRANSLATE_NOOP("Spline", "参考直径 dB 与 m·z 不相配：变位系数超出 −1 到 1，请检查标记。"));
     case SplineFailure::DeviationsReversed:
         return translated(tr, QT_TRANSLATE_NOOP("Spline", "上偏差小于下偏差，或齿厚（齿槽宽）的下限不为正。"));
+    case SplineFailure::DeviationsUnpaired: return translated(tr, QT_TRANSLATE_NOOP("Spline", "上偏差和下偏差要一起给出。"));
     case SplineFailure::MeasuredNotPossible:
         return translated(tr, QT_TRANSLATE_NOOP("Spline", "实测值不可能出自这对量棒：量棒中心落在基圆以内，请检查实测值和量棒直径。"));
     case SplineFailure::ToleranceNotInTable:

@@ -72,6 +72,8 @@ QTableWidget *resultTable(QWidget *parent, const char *name)
 
 PairWindow::PairWindow(QWidget *parent)
     : QWidget(parent)
+    , document_(this, {tr("齿轮副"), tr("保存齿轮副文件"), tr("齿轮副文件 (*.pair)"), QStringLiteral("pair.pair"), QStringLiteral(".pair")},
+                [this](const QString &path) { return saveTo(path); })
 {
     setObjectName(QStringLiteral("PairWindow"));
     setWindowTitle(tr("齿轮副"));
@@ -81,7 +83,7 @@ PairWindow::PairWindow(QWidget *parent)
         edit->setAccessibleName(QCoreApplication::translate("PairInput", o.caption));
         edit->setToolTip(QCoreApplication::translate("PairOption", o.help));
         connect(edit, &QLineEdit::returnPressed, this, &PairWindow::computeClicked);
-        connect(edit, &QLineEdit::textEdited, this, [this] { modified_ = true; });
+        document_.watch(edit);
         fields_[o.name] = edit;
     }
     fields_.at("pressure-angle")->setPlaceholderText(QStringLiteral("20"));
@@ -140,27 +142,17 @@ PairWindow::PairWindow(QWidget *parent)
         });
     }
     connect(open, &QPushButton::clicked, this, [this] {
-        if (!maySwitch())
+        if (!document_.maySwitch())
             return;
         const QString path = chooseFile(this, FileChoice::Open, tr("打开齿轮副文件"), tr("齿轮副文件 (*.pair);;所有文件 (*)"));
         if (!path.isEmpty())
             openFile(path);
     });
-    connect(save, &QPushButton::clicked, this, [this] {
-        QString path = chooseFile(this, FileChoice::Save, tr("保存齿轮副文件"), tr("齿轮副文件 (*.pair)"), QStringLiteral("pair.pair"));
-        if (path.isEmpty())
-            return;
-        if (QFileInfo(path).suffix().isEmpty())
-            path += QStringLiteral(".pair");
-        saveTo(path);
-    });
+    connect(save, &QPushButton::clicked, this, [this] { document_.saveAs(); });
     connect(pdf, &QPushButton::clicked, this, [this] {
-        QString path = chooseFile(this, FileChoice::Save, tr("导出 PDF"), tr("PDF 文件 (*.pdf)"), QStringLiteral("pair.pdf"));
-        if (path.isEmpty())
-            return;
-        if (QFileInfo(path).suffix().isEmpty())
-            path += QStringLiteral(".pdf");
-        exportPdfTo(path);
+        const QString path = chooseSavePath(this, tr("导出 PDF"), tr("PDF 文件 (*.pdf)"), QStringLiteral("pair.pdf"), QStringLiteral(".pdf"));
+        if (!path.isEmpty())
+            exportPdfTo(path);
     });
     connect(back, &QPushButton::clicked, this, &PairWindow::leave);
     auto *buttons = new QVBoxLayout;
@@ -293,7 +285,7 @@ bool PairWindow::openFile(const QString &path)
         return false;
     }
     write(read.value());
-    modified_ = false;
+    document_.setModified(false);
     computeClicked();
     return true;
 }
@@ -316,7 +308,7 @@ bool PairWindow::loadGear(int which, const QString &path)
     }
     (which == 1 ? in.gear1 : in.gear2) = taken.value();
     write(in);
-    modified_ = true;
+    document_.setModified(true);
     computeClicked();
     return true;
 }
@@ -333,7 +325,7 @@ bool PairWindow::saveTo(const QString &path)
         showProblem(written.problem(), false);
         return false;
     }
-    modified_ = false;
+    document_.setModified(false);
     warnings_->setText(tr("已保存到 %1").arg(QFileInfo(path).fileName()));
     warnings_->setStyleSheet(QString());
     return true;
@@ -354,28 +346,9 @@ bool PairWindow::exportPdfTo(const QString &path)
     return true;
 }
 
-bool PairWindow::maySwitch()
-{
-    if (!modified_)
-        return true;
-    switch (askUnsavedChanges(this, tr("齿轮副"))) {
-    case UnsavedAnswer::Cancel: return false;
-    case UnsavedAnswer::Discard: modified_ = false; return true;
-    case UnsavedAnswer::Save: {
-        QString path = chooseFile(this, FileChoice::Save, tr("保存齿轮副文件"), tr("齿轮副文件 (*.pair)"), QStringLiteral("pair.pair"));
-        if (path.isEmpty())
-            return false;
-        if (QFileInfo(path).suffix().isEmpty())
-            path += QStringLiteral(".pair");
-        return saveTo(path);
-    }
-    }
-    return false;
-}
-
 void PairWindow::leave()
 {
-    if (maySwitch())
+    if (document_.maySwitch())
         emit backToMenu();
 }
 

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "core/pair/pair.h"
+#include "gui/toolkit/windowdocument.h"
 
 class QLabel;
 class QLineEdit;
@@ -32,7 +33,7 @@ public:
     bool loadGear(int which, const QString &path);
     bool saveTo(const QString &path);
     bool exportPdfTo(const QString &path);
-    bool isModified() const { return modified_; }
+    bool isModified() const { return document_.modified(); }
     // The inputs the fields give, or nothing and the reason (the field made current).
     std::optional<PairInput> read(QString &problem) const;
 
@@ -50,8 +51,6 @@ private:
     void write(const PairInput &input);
     void showProblem(const QString &text, bool stale);
     void showResult(const PairResult &result);
-    // Asks about unsaved changes; false when the user cancels.
-    bool maySwitch();
     void leave();
 
     std::map<std::string, QLineEdit *> fields_; // by the inputs table's option name
@@ -60,7 +59,7 @@ private:
     QLabel *warnings_ = nullptr;
     MeasurementView *picture_ = nullptr;
     std::optional<PairResult> shown_;
-    bool modified_ = false;
+    WindowDocument document_;
     bool writing_ = false;
 };
 

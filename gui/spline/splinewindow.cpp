@@ -1,9 +1,9 @@
 #include "gui/spline/splinewindow.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "core/common/numberparse.h"
+#include "core/spline/splineinputs.h"
 #include "core/spline/splinereport.h"
 #include "gui/painting/measurementview.h"
 #include "gui/toolkit/allowancechoice.h"
@@ -30,6 +31,8 @@ namespace geardim {
 
 SplineWindow::SplineWindow(QWidget *parent)
     : QWidget(parent)
+    , document_(this, {tr("花键"), tr("保存花键文件"), tr("花键文件 (*.spline)"), QStringLiteral("spline.spline"), QStringLiteral(".spline")},
+                [this](const QString &path) { return saveTo(path); })
 {
     setObjectName(QStringLiteral("SplineWindow"));
     setWindowTitle(tr("花键"));
@@ -40,52 +43,46 @@ SplineWindow::SplineWindow(QWidget *parent)
         return edit;
     };
     // A fresh window shows ISO 4156's own example of a shaft.
-    designation = field("designation", QStringLiteral("EXT 25z × 1m × 30R × 6e ISO 4156"));
+    designation = field(kSplineDesignation, QStringLiteral("EXT 25z × 1m × 30R × 6e ISO 4156"));
     designation->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 36);
-    pin = field("pin");
-    pin->setPlaceholderText(tr("建议值"));
-    length = field("length", QStringLiteral("15"));
-    upper = field("upper");
-    lower = field("lower");
-    variation = field("variation");
-    measured = field("measured");
-    measured->setPlaceholderText(tr("实测的跨棒距或棒间距"));
-    for (QLineEdit *din : {upper, lower, variation})
-        din->setPlaceholderText(tr("仅 DIN 5480"));
-
+    document_.watch(designation);
     auto *form = new QFormLayout;
     form->addRow(tr("花键标记"), designation);
-    form->addRow(tr("量棒直径 DR"), pin);
-    form->addRow(tr("花键长度 g"), length);
-    auto *deviations = new QHBoxLayout;
-    deviations->addWidget(upper);
-    deviations->addWidget(lower);
-    deviations->addWidget(variation);
-    form->addRow(tr("上偏差 / 下偏差 / λ"), deviations);
-    form->addRow(tr("实测 M"), measured);
+    // The numbers, from the spline's inputs table; the measured value is the part's, not
+    // the document's.
+    for (const SplineOption &o : splineOptions()) {
+        QLineEdit *edit = field(o.name);
+        if (o.hint)
+            edit->setPlaceholderText(QCoreApplication::translate("SplineWindow", o.hint));
+        edit->setToolTip(QCoreApplication::translate("CommandLine", o.help));
+        if (o.key)
+            document_.watch(edit);
+        form->addRow(QCoreApplication::translate("SplineWindow", o.caption), edit);
+        numbers.push_back(edit);
+    }
+    numberField("spline-length")->setText(QStringLiteral("15")); // the spline length of the example
 
-    Command1 = new QPushButton(tr("计  算"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setDefault(true);
-    Command2 = new QPushButton(tr("返  回"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    connect(Command1, &QPushButton::clicked, this, &SplineWindow::computeClicked);
-    connect(Command2, &QPushButton::clicked, this, &SplineWindow::backToMenu);
-    Command3 = new QPushButton(tr("打开…"), this);
-    Command3->setObjectName(QStringLiteral("Command3"));
-    Command4 = new QPushButton(tr("保存…"), this);
-    Command4->setObjectName(QStringLiteral("Command4"));
-    Command5 = new QPushButton(tr("导出 PDF…"), this);
-    Command5->setObjectName(QStringLiteral("Command5"));
-    connect(Command3, &QPushButton::clicked, this, &SplineWindow::openClicked);
-    connect(Command4, &QPushButton::clicked, this, &SplineWindow::saveClicked);
-    connect(Command5, &QPushButton::clicked, this, &SplineWindow::exportPdfClicked);
-    allowanceTableButton = new QPushButton(tr("偏差表…"), this);
-    allowanceTableButton->setObjectName(QStringLiteral("allowanceTableButton"));
-    allowanceTableButton->setToolTip(tr("DIN 5480：未输入偏差时，按标记中的公差代号和参考直径 dB 从齿厚偏差表取上下偏差"));
-    connect(allowanceTableButton, &QPushButton::clicked, this, &SplineWindow::chooseAllowanceTable);
+    const auto button = [this](const char *name, const QString &text) {
+        auto *b = new QPushButton(text, this);
+        b->setObjectName(QString::fromLatin1(name));
+        return b;
+    };
+    QPushButton *compute = button("compute", tr("计  算"));
+    compute->setDefault(true);
+    QPushButton *open = button("open", tr("打开…"));
+    QPushButton *save = button("save", tr("保存…"));
+    QPushButton *pdf = button("exportPdf", tr("导出 PDF…"));
+    QPushButton *table = button("allowanceTableButton", tr("偏差表…"));
+    table->setToolTip(tr("DIN 5480：未输入偏差时，按标记中的公差代号和参考直径 dB 从齿厚偏差表取上下偏差"));
+    QPushButton *back = button("back", tr("返  回"));
+    connect(compute, &QPushButton::clicked, this, &SplineWindow::computeClicked);
+    connect(open, &QPushButton::clicked, this, &SplineWindow::openClicked);
+    connect(save, &QPushButton::clicked, this, &SplineWindow::saveClicked);
+    connect(pdf, &QPushButton::clicked, this, &SplineWindow::exportPdfClicked);
+    connect(table, &QPushButton::clicked, this, &SplineWindow::chooseAllowanceTable);
+    connect(back, &QPushButton::clicked, this, &SplineWindow::leave);
     auto *buttons = new QVBoxLayout;
-    for (QPushButton *b : {Command1, Command3, Command4, Command5, allowanceTableButton, Command2})
+    for (QPushButton *b : {compute, open, save, pdf, table, back})
         buttons->addWidget(b);
     buttons->addStretch();
 
@@ -119,7 +116,7 @@ SplineWindow::SplineWindow(QWidget *parent)
     layout->addWidget(heading);
     layout->addWidget(split, 1);
     layout->addWidget(warnings);
-    resize(760, 700);
+    resize(760, 760);
     computeClicked();
 }
 
@@ -143,44 +140,40 @@ void SplineWindow::showNote(const QString &text)
 
 void SplineWindow::openClicked()
 {
-    const QString path = QFileDialog::getOpenFileName(this, tr("打开花键文件"), QString(), tr("花键文件 (*.spline);;所有文件 (*)"));
+    if (!document_.maySwitch())
+        return;
+    const QString path = chooseFile(this, FileChoice::Open, tr("打开花键文件"), tr("花键文件 (*.spline);;所有文件 (*)"));
     if (!path.isEmpty())
         openFile(path);
 }
 
-void SplineWindow::saveClicked()
-{
-    QString path = QFileDialog::getSaveFileName(this, tr("保存花键文件"), QString(), tr("花键文件 (*.spline)"));
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".spline");
-    saveTo(path);
-}
+void SplineWindow::saveClicked() { document_.saveAs(); }
 
 void SplineWindow::exportPdfClicked()
 {
-    QString path = QFileDialog::getSaveFileName(this, tr("导出 PDF"), QString(), tr("PDF 文件 (*.pdf)"));
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".pdf");
-    exportPdfTo(path);
+    const QString path = chooseSavePath(this, tr("导出 PDF"), tr("PDF 文件 (*.pdf)"), QStringLiteral("spline.pdf"), QStringLiteral(".pdf"));
+    if (!path.isEmpty())
+        exportPdfTo(path);
 }
 
 bool SplineWindow::openFile(const QString &path)
 {
-    const FileOutcome<SplineFileInputs> read = readSplineFile(path);
+    const FileOutcome<SplineFields> read = readSplineFile(path);
     if (!read.ok()) {
         // The fields stay as they were.
         showProblem(read.problem(), false);
         return false;
     }
-    const SplineFileInputs &in = read.value();
-    designation->setText(in.designation);
-    for (const auto &[edit, value] : {std::pair{pin, in.pinDiameter}, {length, in.splineLength}, {upper, in.upperDeviation},
-                                      {lower, in.lowerDeviation}, {variation, in.effectiveVariation}})
-        edit->setText(value ? QString::fromStdString(shortestNumber(*value)) : QString());
+    const SplineFields &in = read.value();
+    designation->setText(QString::fromStdString(in.designation));
+    const std::span<const SplineOption> options = splineOptions();
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        if (!options[i].key)
+            continue; // the measured value stays: it is the part's
+        const std::optional<double> value = in.*options[i].field;
+        numbers[i]->setText(value ? QString::fromStdString(shortestNumber(*value)) : QString());
+    }
+    document_.setModified(false);
     computeClicked();
     return true;
 }
@@ -188,18 +181,19 @@ bool SplineWindow::openFile(const QString &path)
 bool SplineWindow::saveTo(const QString &path)
 {
     // What is saved is what the fields say, read as a computation reads them.
-    const std::optional<SplineFileInputs> in = readFields();
+    const std::optional<SplineFields> in = readFields();
     if (!in)
         return false;
-    if (const FileOutcome<SplineInput> input = splineInputOf(*in); !input.ok()) {
+    if (const auto input = splineInputOf(*in, qtTextTranslator()); std::holds_alternative<std::string>(input)) {
         designation->setFocus();
-        showProblem(input.problem());
+        showProblem(QString::fromStdString(std::get<std::string>(input)));
         return false;
     }
     if (const FileDone written = writeSplineFile(path, *in); !written.ok()) {
         showProblem(written.problem(), false);
         return false;
     }
+    document_.setModified(false);
     showNote(tr("已保存到“%1”。").arg(QDir::toNativeSeparators(path)));
     return true;
 }
@@ -219,12 +213,13 @@ bool SplineWindow::exportPdfTo(const QString &path)
     return true;
 }
 
-std::optional<SplineFileInputs> SplineWindow::readFields()
+std::optional<SplineFields> SplineWindow::readFields()
 {
-    SplineFileInputs in;
-    in.designation = designation->text().trimmed();
-    for (const auto &[edit, value] : {std::pair{pin, &in.pinDiameter}, {length, &in.splineLength}, {upper, &in.upperDeviation},
-                                      {lower, &in.lowerDeviation}, {variation, &in.effectiveVariation}}) {
+    SplineFields in;
+    in.designation = designation->text().trimmed().toStdString();
+    const std::span<const SplineOption> options = splineOptions();
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        QLineEdit *edit = numbers[i];
         if (edit->text().trimmed().isEmpty())
             continue;
         const std::optional<double> v = parseDouble(edit->text().toStdString());
@@ -234,11 +229,11 @@ std::optional<SplineFileInputs> SplineWindow::readFields()
             showProblem(tr("“%1”不是数。").arg(edit->text()));
             return std::nullopt;
         }
-        *value = *v;
+        in.*options[i].field = *v;
     }
-    if (in.upperDeviation.has_value() != in.lowerDeviation.has_value()) {
-        (in.upperDeviation ? lower : upper)->setFocus();
-        showProblem(tr("上偏差和下偏差要一起给出。"));
+    if (oneDeviationAlone(in.upperDeviation, in.lowerDeviation)) {
+        numberField(in.upperDeviation ? "lower-deviation" : "upper-deviation")->setFocus();
+        showProblem(QString::fromStdString(splineFailureText(SplineFailure::DeviationsUnpaired, qtTextTranslator())));
         return std::nullopt;
     }
     return in;
@@ -247,27 +242,16 @@ std::optional<SplineFileInputs> SplineWindow::readFields()
 void SplineWindow::computeClicked()
 {
     const TextTranslator &translate = qtTextTranslator();
-    const std::optional<SplineFileInputs> in = readFields();
+    const std::optional<SplineFields> in = readFields();
     if (!in)
         return;
-    FileOutcome<SplineInput> read = splineInputOf(*in);
-    if (!read.ok()) {
+    auto read = splineInputOf(*in, translate);
+    if (const auto *problem = std::get_if<std::string>(&read)) {
         designation->setFocus();
-        showProblem(read.problem());
+        showProblem(QString::fromStdString(*problem));
         return;
     }
-    SplineInput &input = read.value();
-    // The measured value belongs to the workpiece, not to the spline's file.
-    if (!measured->text().trimmed().isEmpty()) {
-        const std::optional<double> v = parseDouble(measured->text().toStdString());
-        if (!v) {
-            measured->setFocus();
-            measured->selectAll();
-            showProblem(tr("“%1”不是数。").arg(measured->text()));
-            return;
-        }
-        input.measured = *v;
-    }
+    SplineInput &input = std::get<SplineInput>(read);
     // The shop's allowance table, chosen here or in the inspection sheet, for a DIN 5480
     // tolerance.
     FileOutcome<std::optional<AllowanceTable>> table;
@@ -342,17 +326,28 @@ void SplineWindow::chooseAllowanceTable()
     computeClicked();
 }
 
+QLineEdit *SplineWindow::numberField(const char *name) const
+{
+    return numbers.at(std::size_t(findSplineOption(name) - splineOptions().data()));
+}
+
+void SplineWindow::leave()
+{
+    if (document_.maySwitch())
+        emit backToMenu();
+}
+
 void SplineWindow::closeEvent(QCloseEvent *event)
 {
     // Closing returns to the menu; the window lives on for the next opening.
     event->ignore();
-    emit backToMenu();
+    leave();
 }
 
 void SplineWindow::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape) {
-        emit backToMenu();
+        leave();
         return;
     }
     QWidget::keyPressEvent(event);

@@ -1,15 +1,16 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include <QWidget>
 
 #include "core/spline/spline.h"
-#include "io/splinefile.h"
+#include "core/spline/splineinputs.h"
+#include "gui/toolkit/windowdocument.h"
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QTableWidget;
 
 namespace geardim {
@@ -38,6 +39,9 @@ public:
     bool openFile(const QString &path);
     bool saveTo(const QString &path);
     bool exportPdfTo(const QString &path);
+    // Whether the spline's inputs changed since they were opened or saved (the measured value
+    // is the part's and does not count).
+    bool isModified() const { return document_.modified(); }
     // 偏差表…: the shop's allowance table, shared with the inspection sheet, from which a
     // DIN 5480 designation without typed deviations takes them by its tolerance and dB.
     void chooseAllowanceTable();
@@ -53,11 +57,16 @@ protected:
 private:
     void showProblem(const QString &text, bool stale = true);
     void showNote(const QString &text);
+    // Back to the menu, once unsaved changes are saved or let go.
+    void leave();
+    // The field of a number of the inputs table, by its option name.
+    QLineEdit *numberField(const char *name) const;
     // The fields as a file takes them (their numbers read), or none with the reason shown.
-    std::optional<SplineFileInputs> readFields();
+    std::optional<SplineFields> readFields();
 
-    QLineEdit *designation, *pin, *length, *upper, *lower, *variation, *measured;
-    QPushButton *Command1, *Command2, *Command3, *Command4, *Command5, *allowanceTableButton;
+    WindowDocument document_;
+    QLineEdit *designation;
+    std::vector<QLineEdit *> numbers; // in the order of the spline's inputs table
     QLabel *heading, *warnings;
     QTableWidget *results;
     MeasurementView *picture;

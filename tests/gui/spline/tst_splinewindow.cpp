@@ -33,6 +33,8 @@ private slots:
     void savesOpensAndExports();
     void keepsTheSplineWhatEverThePinOrMeasuredValue();
     void takesDinDeviationsFromTheAllowanceTable();
+    void asksBeforeUnsavedChangesAreLost_data();
+    void asksBeforeUnsavedChangesAreLost();
 
 private:
     std::unique_ptr<GuiFixture> gui;
@@ -70,7 +72,7 @@ void TestSplineWindow::opensFromTheMenuAndGoesBack()
     QTest::keyClick(gui->window(P), Qt::Key_Escape);
     QCOMPARE(gui->visibleWindows(), QStringList{"Formain"});
     gui->click(WindowId::Menu, "Command7");
-    gui->click(P, "Command2");
+    gui->click(P, "back");
     QCOMPARE(gui->visibleWindows(), QStringList{"Formain"});
     gui->click(WindowId::Menu, "Command7");
     gui->window(P)->close();
@@ -96,9 +98,9 @@ void TestSplineWindow::showsTheSameNumbersAsTheCommandLine()
     QFETCH(QString, dimension);
     gui->click(WindowId::Menu, "Command7");
     gui->type(P, "designation", designation);
-    gui->type(P, "pin", pin);
-    gui->type(P, "length", "20");
-    gui->click(P, "Command1");
+    gui->type(P, "pin-diameter", pin);
+    gui->type(P, "spline-length", "20");
+    gui->click(P, "compute");
     QStringList args{"spline", "--designation", designation, "--spline-length", "20", "--format", "json"};
     if (!pin.isEmpty())
         args << "--pin-diameter" << pin;
@@ -122,8 +124,8 @@ void TestSplineWindow::badInputSaysWhyAndGreysTheTable_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
     QTest::newRow("designation") << "designation" << "EXT 24z × 2m × 20P × 6h" << "“20P”";
-    QTest::newRow("pin not a number") << "pin" << "abc" << "“abc”不是数";
-    QTest::newRow("one deviation") << "upper" << "-0.04" << "上偏差和下偏差要一起给出";
+    QTest::newRow("pin not a number") << "pin-diameter" << "abc" << "“abc”不是数";
+    QTest::newRow("one deviation") << "upper-deviation" << "-0.04" << "上偏差和下偏差要一起给出";
 }
 
 void TestSplineWindow::badInputSaysWhyAndGreysTheTable()
@@ -146,11 +148,11 @@ void TestSplineWindow::savesOpensAndExports()
     gui->click(WindowId::Menu, "Command7");
     auto *window = qobject_cast<geardim::SplineWindow *>(gui->window(P));
     gui->type(P, "designation", "DIN 5480 - N 50 x 2 x 24 x 9H");
-    gui->type(P, "pin", "3.5");
-    gui->type(P, "upper", "0.08");
-    gui->type(P, "lower", "0.02");
-    gui->type(P, "variation", "0.025");
-    gui->click(P, "Command1");
+    gui->type(P, "pin-diameter", "3.5");
+    gui->type(P, "upper-deviation", "0.08");
+    gui->type(P, "lower-deviation", "0.02");
+    gui->type(P, "effective-variation", "0.025");
+    gui->click(P, "compute");
     const QString shown = cell("棒间距 M", 3);
     QVERIFY(window->saveTo(dir.filePath("hub.spline")));
     // A file it cannot read leaves the fields and the result as they were.
@@ -158,13 +160,13 @@ void TestSplineWindow::savesOpensAndExports()
     QVERIFY(gui->text(P, "warnings").contains("missing.spline"));
     QVERIFY(table()->isEnabled());
     gui->type(P, "designation", "EXT 24z × 2m × 30P");
-    gui->type(P, "pin", "");
-    for (const char *f : {"upper", "lower", "variation"})
+    gui->type(P, "pin-diameter", "");
+    for (const char *f : {"upper-deviation", "lower-deviation", "effective-variation"})
         gui->type(P, f, "");
-    gui->click(P, "Command1");
+    gui->click(P, "compute");
     QVERIFY(window->openFile(dir.filePath("hub.spline")));
     QCOMPARE(gui->field(P, "designation")->text(), QString("DIN 5480 - N 50 x 2 x 24 x 9H"));
-    QCOMPARE(gui->field(P, "variation")->text(), QString("0.025"));
+    QCOMPARE(gui->field(P, "effective-variation")->text(), QString("0.025"));
     QCOMPARE(cell("棒间距 M", 3), shown);
     // The PDF holds the table's figures.
     const QString pdf = dir.filePath("hub.pdf");
@@ -187,17 +189,17 @@ void TestSplineWindow::keepsTheSplineWhatEverThePinOrMeasuredValue()
 {
     gui->click(WindowId::Menu, "Command7");
     gui->type(P, "designation", "INT 24z × 2m × 30P × 6H");
-    gui->type(P, "pin", "6");
-    gui->click(P, "Command1");
+    gui->type(P, "pin-diameter", "6");
+    gui->click(P, "compute");
     QVERIFY(table()->isEnabled());
     QVERIFY(!cell("齿槽宽 E", 3).isEmpty());
     QCOMPARE(cell("棒间距 M", 2), QString());
     QVERIFY(gui->text(P, "warnings").contains("量棒不能同时接触"));
-    gui->type(P, "pin", "");
+    gui->type(P, "pin-diameter", "");
     gui->type(P, "measured", "22.25");
-    gui->click(P, "Command1");
+    gui->click(P, "compute");
     gui->type(P, "designation", "EXT 25z × 1m × 30R × 6e");
-    gui->click(P, "Command1");
+    gui->click(P, "compute");
     QVERIFY(table()->isEnabled());
     QCOMPARE(cell("齿厚 S", 4), QString("1.4448"));
     QVERIFY2(gui->text(P, "warnings").contains("未判定") && gui->text(P, "warnings").contains("实测值不可能"),
@@ -219,7 +221,7 @@ void TestSplineWindow::takesDinDeviationsFromTheAllowanceTable()
     gui->click(WindowId::Menu, "Command7");
     gui->type(P, "designation", "DIN 5480 - W 50 x 2 x 24 x 8f");
     gui->type(P, "measured", "54");
-    gui->click(P, "Command1");
+    gui->click(P, "compute");
     QVERIFY(gui->text(P, "warnings").contains("没有偏差"));
     QVERIFY(gui->text(P, "warnings").contains("未判定"));
     gui->files.push_back(path);
@@ -231,3 +233,42 @@ void TestSplineWindow::takesDinDeviationsFromTheAllowanceTable()
 
 QTEST_MAIN(TestSplineWindow)
 #include "tst_splinewindow.moc"
+
+// A changed spline is asked about before 返  回 or 打开… loses it: 取消 keeps the window, 不保存
+// lets it go, 保存 writes the file chosen in the toolkit's dialog first (its suffix added). The
+// measured value is the part's: typing it alone asks nothing.
+void TestSplineWindow::asksBeforeUnsavedChangesAreLost_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("answer"); // an UnsavedAnswer; -1: no question expected
+    QTest::addColumn<bool>("leaves");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("pin typed, cancel") << "pin-diameter" << int(geardim::UnsavedAnswer::Cancel) << false << false;
+    QTest::newRow("pin typed, discard") << "pin-diameter" << int(geardim::UnsavedAnswer::Discard) << true << false;
+    QTest::newRow("designation typed, save") << "designation" << int(geardim::UnsavedAnswer::Save) << true << true;
+    QTest::newRow("measured typed only") << "measured" << -1 << true << false;
+}
+
+void TestSplineWindow::asksBeforeUnsavedChangesAreLost()
+{
+    QFETCH(QString, field);
+    QFETCH(int, answer);
+    QFETCH(bool, leaves);
+    QFETCH(bool, saved);
+    QTemporaryDir dir;
+    gui->click(WindowId::Menu, "Command7");
+    gui->type(P, field.toLatin1().constData(), field == "designation" ? "EXT 24z × 2m × 30P × 5h" : "3.1");
+    if (answer >= 0)
+        gui->unsavedAnswers.push_back(geardim::UnsavedAnswer(answer));
+    gui->files.push_back(dir.filePath("kept")); // the save dialog's choice, without a suffix
+    gui->click(P, "back");
+    QCOMPARE(gui->unsavedAsked, answer >= 0 ? QStringList{"花键"} : QStringList{});
+    QCOMPARE(!gui->visibleWindows().contains("SplineWindow"), leaves);
+    QCOMPARE(QFile::exists(dir.filePath("kept.spline")), saved);
+    if (saved) {
+        // Saved, the window leaves without another question the next time.
+        gui->click(WindowId::Menu, "Command7");
+        gui->click(P, "back");
+        QCOMPARE(gui->unsavedAsked.size(), 1);
+    }
+}
