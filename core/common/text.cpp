@@ -1,5 +1,7 @@
 #include "core/common/text.h"
 
+#include <algorithm>
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -14,6 +16,13 @@ std::string translated(const TextTranslator &tr, const char *context, const char
 std::string filled(std::string text, const std::string &argument)
 {
     if (const auto at = text.find("%1"); at != std::string::npos)
+        text.replace(at, 2, argument);
+    return text;
+}
+
+std::string secondFilled(std::string text, const std::string &argument)
+{
+    if (const auto at = text.find("%2"); at != std::string::npos)
         text.replace(at, 2, argument);
     return text;
 }
@@ -137,6 +146,28 @@ std::string csvRecord(const std::vector<std::pair<std::string, std::string>> &co
         values += csvField(columns[i].second);
     }
     return header + "\n" + values + "\n";
+}
+
+std::string alignedText(const std::vector<std::vector<std::string>> &cells)
+{
+    std::vector<std::size_t> widths;
+    for (const auto &line : cells) {
+        widths.resize(std::max(widths.size(), line.size()), 0);
+        for (std::size_t i = 0; i < line.size(); ++i)
+            widths[i] = std::max(widths[i], displayWidth(line[i]));
+    }
+    std::string out;
+    for (const auto &line : cells) {
+        std::string text;
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            const std::string pad(widths[i] - displayWidth(line[i]), ' ');
+            text += (i ? "  " : "") + (i < 2 ? line[i] + pad : pad + line[i]);
+        }
+        while (!text.empty() && text.back() == ' ')
+            text.pop_back();
+        out += text + "\n";
+    }
+    return out;
 }
 
 } // namespace geardim

@@ -18,6 +18,8 @@ using TextTranslator = std::function<std::string(const char *context, const char
 // with its first "%1" replaced by argument.
 std::string translated(const TextTranslator &tr, const char *context, const char *text);
 std::string filled(std::string text, const std::string &argument);
+// The same for its first "%2".
+std::string secondFilled(std::string text, const std::string &argument);
 
 // The shortest decimal text that reads back to the same double.
 std::string shortestNumber(double value);
@@ -39,6 +41,10 @@ std::string markupEscaped(const std::string &text);
 
 // A field of a CSV line, quoted when it holds a comma, a quote or a line break.
 std::string csvField(const std::string &text);
+
+// A table as plain text for a terminal: the first two columns (names and units) aligned left,
+// the rest (numbers) right, by terminal columns, two spaces between, no trailing blanks.
+std::string alignedText(const std::vector<std::vector<std::string>> &cells);
 
 // Named values as a CSV document: a header line of the names, a line of the values, RFC 4180
 // quoting; the --format csv of every feature.

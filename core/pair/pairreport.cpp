@@ -11,37 +11,6 @@ const char *kContext = "Pair";
 
 std::string tr_(const TextTranslator &tr, const char *text) { return translated(tr, kContext, text); }
 
-// The aligned text of a table: names left, numbers right, by terminal columns.
-std::string alignedText(const std::vector<std::vector<std::string>> &cells)
-{
-    std::vector<std::size_t> widths;
-    for (const auto &line : cells) {
-        widths.resize(std::max(widths.size(), line.size()), 0);
-        for (std::size_t i = 0; i < line.size(); ++i)
-            widths[i] = std::max(widths[i], displayWidth(line[i]));
-    }
-    std::string out;
-    for (const auto &line : cells) {
-        std::string text;
-        for (std::size_t i = 0; i < line.size(); ++i) {
-            const std::string pad(widths[i] - displayWidth(line[i]), ' ');
-            text += (i ? "  " : "") + (i < 2 ? line[i] + pad : pad + line[i]);
-        }
-        while (!text.empty() && text.back() == ' ')
-            text.pop_back();
-        out += text + "\n";
-    }
-    return out;
-}
-
-// A text with its "%2" replaced by argument.
-std::string secondFilled(std::string text, const std::string &argument)
-{
-    if (const auto at = text.find("%2"); at != std::string::npos)
-        text.replace(at, 2, argument);
-    return text;
-}
-
 std::string number(const std::optional<double> &v) { return v ? shortestNumber(*v) : std::string("null"); }
 
 } // namespace

@@ -79,10 +79,7 @@ std::string unpairedDeviationsText(const SplineFields &f, std::string_view prefi
         return {};
     const std::string upper = std::string(prefix) + findSplineOption("upper-deviation")->name;
     const std::string lower = std::string(prefix) + findSplineOption("lower-deviation")->name;
-    std::string text = filled(translated(tr, "Spline", QT_TRANSLATE_NOOP("Spline", "%1 和 %2 要一起给出。")), upper);
-    if (const auto at = text.find("%2"); at != std::string::npos)
-        text.replace(at, 2, lower);
-    return text;
+    return secondFilled(filled(translated(tr, "Spline", QT_TRANSLATE_NOOP("Spline", "%1 和 %2 要一起给出。")), upper), lower);
 }
 
 } // namespace geardim

@@ -285,32 +285,22 @@ std::vector<std::string> splineColumnHeadings(const TextTranslator &tr)
             translated(tr, QT_TRANSLATE_NOOP("Spline", "作用最小"))};
 }
 
-std::string splineText(const SplineResult &r, const TextTranslator &tr)
+std::vector<std::vector<std::string>> splineTableCells(const SplineResult &r, const TextTranslator &tr)
 {
     std::vector<std::vector<std::string>> cells{splineColumnHeadings(tr)};
     for (const SplineRow &row : splineRows(r, tr)) {
         std::vector<std::string> line{row.name, row.unit};
         for (const std::optional<double> &v : row.values)
             line.push_back(v ? sheetNumber(*v, row.decimals) : std::string());
-        cells.push_back(line);
+        line.resize(cells.front().size());
+        cells.push_back(std::move(line));
     }
-    std::vector<std::size_t> widths(7, 0);
-    for (const auto &line : cells) {
-        for (std::size_t i = 0; i < line.size(); ++i)
-            widths[i] = std::max(widths[i], displayWidth(line[i]));
-    }
-    std::string out = splineHeading(r, tr) + "\n";
-    for (const auto &line : cells) {
-        std::string text;
-        for (std::size_t i = 0; i < line.size(); ++i) {
-            const std::string pad(widths[i] - displayWidth(line[i]), ' ');
-            // Names and units to the left, numbers to the right.
-            text += (i ? "  " : "") + (i < 2 ? line[i] + pad : pad + line[i]);
-        }
-        while (!text.empty() && text.back() == ' ')
-            text.pop_back();
-        out += text + "\n";
-    }
+    return cells;
+}
+
+std::string splineText(const SplineResult &r, const TextTranslator &tr)
+{
+    std::string out = splineHeading(r, tr) + "\n" + alignedText(splineTableCells(r, tr));
     if (const std::string m = splineMeasuredLine(r, tr); !m.empty())
         out += m + "\n";
     for (const std::string &w : splineWarningMessages(r, tr))

@@ -28,6 +28,10 @@ std::vector<SplineRow> splineRows(const SplineResult &r, const TextTranslator &t
 std::vector<std::string> splineColumnHeadings(const TextTranslator &tr = {});
 
 // The heading line: standard, kind, teeth, module, root form, class and fit.
+// The table's cells as shown: the headings, then one line per row, numbers to the row's
+// decimals, an absent value empty; the window, the text and the PDF show these.
+std::vector<std::vector<std::string>> splineTableCells(const SplineResult &r, const TextTranslator &tr = {});
+
 std::string splineHeading(const SplineResult &r, const TextTranslator &tr = {});
 
 // The rows as plain text, columns aligned, then the warnings.

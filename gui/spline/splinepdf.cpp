@@ -36,15 +36,7 @@ void paintSplineReport(QPainter &p, QPagedPaintDevice &device, const SplineResul
                      .arg(in.effectiveVariation.value_or(0));
     y = paragraph(p, given.join(QCoreApplication::translate("Report", "，")), left, width, y) + 4 * mm;
 
-    std::vector<std::vector<std::string>> lines{splineColumnHeadings(translate)};
-    for (const SplineRow &row : splineRows(r, translate)) {
-        std::vector<std::string> line{row.name, row.unit};
-        for (const std::optional<double> &v : row.values)
-            line.push_back(v ? sheetNumber(*v, row.decimals) : std::string());
-        line.resize(7);
-        lines.push_back(line);
-    }
-    y = paintTable(p, device, lines, {0.27, 0.07, 0.12, 0.135, 0.135, 0.135, 0.135}, 2, left, width, y) + 4 * mm;
+    y = paintTable(p, device, splineTableCells(r, translate), {0.27, 0.07, 0.12, 0.135, 0.135, 0.135, 0.135}, 2, left, width, y) + 4 * mm;
     // The measured dimension, its verdict and the part's conclusion.
     if (r.measured) {
         p.setFont(reportFont(10));

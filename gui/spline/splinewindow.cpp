@@ -281,24 +281,19 @@ void SplineWindow::computeClicked()
     shown_ = *out.result;
     shown_->input.allowances = nullptr; // the table lives only for this computation
     heading->setText(QString::fromStdString(splineHeading(*shown_, translate)));
-    const std::vector<std::string> headings = splineColumnHeadings(translate);
+    const std::vector<std::vector<std::string>> cells = splineTableCells(*shown_, translate);
     QStringList labels;
-    for (const std::string &h : headings)
+    for (const std::string &h : cells.front())
         labels << QString::fromStdString(h);
     results->setHorizontalHeaderLabels(labels);
-    const std::vector<SplineRow> rows = splineRows(*shown_, translate);
-    results->setRowCount(int(rows.size()));
-    for (int i = 0; i < int(rows.size()); ++i) {
-        const SplineRow &row = rows[std::size_t(i)];
-        results->setItem(i, 0, new QTableWidgetItem(QString::fromStdString(row.name)));
-        results->setItem(i, 1, new QTableWidgetItem(QString::fromStdString(row.unit)));
-        for (int c = 0; c < 5; ++c) {
-            std::optional<double> v;
-            if (std::size_t(c) < row.values.size())
-                v = row.values[std::size_t(c)];
-            auto *item = new QTableWidgetItem(v ? QString::fromStdString(sheetNumber(*v, row.decimals)) : QString());
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            results->setItem(i, 2 + c, item);
+    results->setRowCount(int(cells.size()) - 1);
+    for (int i = 0; i + 1 < int(cells.size()); ++i) {
+        const std::vector<std::string> &line = cells[std::size_t(i) + 1];
+        for (int c = 0; c < int(line.size()); ++c) {
+            auto *item = new QTableWidgetItem(QString::fromStdString(line[std::size_t(c)]));
+            if (c >= 2) // numbers to the right
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            results->setItem(i, c, item);
         }
     }
     results->setEnabled(true);
