@@ -7,10 +7,18 @@ CMAKE_FLAGS ?=
 
 all: build
 
-deps:
+# The packages are checked once per build folder (again when the list changes), and the
+# build folder configured once: Ninja reconfigures by itself when a CMakeLists.txt changes.
+deps: $(BUILD)/.deps-installed
+$(BUILD)/.deps-installed: scripts/install-deps
 	scripts/install-deps
+	mkdir -p $(BUILD) && touch $@
 
-configure: deps
+configure: $(BUILD)/build.ninja
+ifneq ($(CMAKE_FLAGS),)
+.PHONY: $(BUILD)/build.ninja   # flags given: configure with them every time
+endif
+$(BUILD)/build.ninja: | $(BUILD)/.deps-installed
 	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
 
 build: configure

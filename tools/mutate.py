@@ -23,24 +23,24 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
 # The tests nearest each folder, run first; a fault they miss goes to the whole suite.
 NEAREST = [
-    ("core/common", ["tst_text", "tst_numberparse", "tst_resulttext", "tst_sheet", "tst_spline", "tst_pair", "tst_records"]),
+    ("core/common", ["tst_text", "tst_numberparse", "tst_resulttext", "tst_sheet", "tst_spline", "tst_pair", "tst_batch", "tst_records"]),
     ("core/geometry", ["tst_involute", "tst_mvalue", "tst_sheet", "tst_pair"]),
     ("core/calc", ["tst_mvalue", "tst_pins", "tst_formz"]),
     ("core/solvers", ["tst_shift", "tst_solverwindows"]),
     ("core/gear", ["tst_sheet", "tst_records", "tst_pair"]),
     ("core/measure", ["tst_sheet", "tst_records"]),
     ("core/drawing", ["tst_drawing", "tst_sheet"]),
-    ("core/sheet", ["tst_sheet", "tst_records"]),
+    ("core/sheet", ["tst_sheet", "tst_batch", "tst_records"]),
     ("core/spline", ["tst_spline", "tst_splinecommand"]),
     ("core/pair", ["tst_pair", "tst_paircommand"]),
     ("io", ["tst_records", "tst_files"]),
     ("app", ["tst_files", "tst_hostile", "tst_choice", "tst_splinecommand", "tst_paircommand", "tst_navigation"]),
-    ("gui/sheet", ["tst_sheetwindow", "tst_records"]),
+    ("gui/sheet", ["tst_sheetwindow", "tst_sheetpdf"]),
     ("gui/spline", ["tst_splinewindow"]),
     ("gui/pair", ["tst_pairwindow"]),
     ("gui/calc", ["tst_formz"]),
     ("gui/solvers", ["tst_solverwindows"]),
-    ("gui/painting", ["tst_records", "tst_sheetwindow", "tst_splinewindow", "tst_pairwindow"]),
+    ("gui/painting", ["tst_sheetpdf", "tst_sheetwindow", "tst_splinewindow", "tst_pairwindow"]),
     ("gui", ["tst_layout", "tst_navigation"]),
 ]
 

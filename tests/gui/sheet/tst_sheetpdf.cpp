@@ -1,0 +1,49 @@
+#include <QtTest>
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "core/sheet/sheetreport.h"
+#include "gui/painting/page.h"
+#include "gui/sheet/sheetpdf.h"
+
+using namespace geardim;
+
+// The sheet's PDF page: the table as text a PDF reader can copy, its fonts embedded.
+class TestSheetPdf : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pdfHasTheSheetAsTextAndItsFontsEmbedded();
+
+private:
+    QTemporaryDir dir;
+};
+
+void TestSheetPdf::pdfHasTheSheetAsTextAndItsFontsEmbedded()
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty() || QStandardPaths::findExecutable("pdffonts").isEmpty())
+        QSKIP("poppler-utils (pdftotext, pdffonts) are not installed; scripts/install-deps installs them");
+    const SheetInput in{.module = 1, .teeth = 30, .allowanceUpper = -0.03, .allowanceLower = -0.06,
+                        .gaugeDiameter = 1.7};
+    const QString path = dir.filePath("sheet.pdf");
+    QVERIFY(writeReportPdf(path, computeSheet(in).value(), QDate(2026, 12, 7)).ok());
+    QProcess text;
+    text.start("pdftotext", {"-layout", path, "-"});
+    QVERIFY(text.waitForFinished());
+    const QString page = QString::fromUtf8(text.readAllStandardOutput());
+    for (const char *expected : {"测量尺寸表", "齿轮：法向模数 mn = 1 mm", "齿数 z = 30", "上偏差 Esns = -0.0300 mm",
+                                 "量球", "跨球距 M", "32.3108", "32.2380", "32.1641", "公法线长度 W", "10.7526",
+                                 "跨测齿数 k", "2026-12-07"})
+        QVERIFY2(page.contains(QString::fromUtf8(expected)), expected);
+    QProcess fonts;
+    fonts.start("pdffonts", {path});
+    QVERIFY(fonts.waitForFinished());
+    const QStringList lines = QString::fromUtf8(fonts.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    QVERIFY(lines.size() > 2);
+    for (const QString &line : lines.mid(2)) // every font embedded, with a map back to Unicode
+        QVERIFY2(line.contains(QRegularExpression(R"(\syes\s+(yes|no)\s+yes\s)")), qPrintable(line));
+}
+
+QTEST_MAIN(TestSheetPdf)
+#include "tst_sheetpdf.moc"
