@@ -1,7 +1,8 @@
-// The batch run against the sheet calculation itself: the same gears computed by
-// `geardim sheet --batch` (a real process: reading, computing, writing every column)
-// and by a loop over computeSheet in this process, and the batch's peak memory for
-// 10,000 and for 1,000,000 lines.
+// The batch run against its floor: the same gears computed by `geardim sheet --batch` (a real
+// process: reading, computing, writing every column) and by a loop in this process that
+// computes each gear and writes as many columns (the input cells, every result column) with
+// std::to_chars into one buffer; and the batch's peak memory for 10,000 and for 1,000,000 lines.
+#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +11,7 @@
 
 #include "bench/spawn.h"
 #include "core/gear/gear.h"
+#include "core/sheet/sheetreport.h"
 
 namespace {
 
@@ -44,19 +46,45 @@ bench::Sample runBatch(const char *program, const std::string &in)
     return bench::runOnce({program, "sheet", "--batch", in}, false);
 }
 
-double loopSeconds(long lines)
+// The floor: computeSheet for every gear, then its line with std::to_chars into one buffer
+// written in large blocks: the input cells, and as many numbers as the sheet's CSV has result
+// columns, taken from the sheet's dimensions in turn.
+double floorSeconds(long lines)
 {
+    std::FILE *sink = std::fopen("/dev/null", "wb");
+    const std::size_t columns = geardim::sheetColumnNames().size() + 1; // and the error column
+    std::string buffer;
+    buffer.reserve(1 << 21);
+    char number[32];
+    const auto append = [&](double v) {
+        buffer.append(number, std::to_chars(number, number + sizeof number, v).ptr);
+        buffer += ',';
+    };
     const auto start = std::chrono::steady_clock::now();
-    double sink = 0;
     for (long i = 0; i < lines; ++i) {
-        const auto sheet = geardim::computeSheet(gear(i));
-        if (sheet.ok())
-            sink += sheet.value().overGauges.nominal;
+        const geardim::SheetInput in = gear(i);
+        for (double v : {*in.module, in.teeth, in.helixAngleDeg, *in.shift, in.allowanceUpper, in.allowanceLower})
+            append(v);
+        const auto sheet = geardim::computeSheet(in);
+        if (!sheet.ok()) {
+            buffer.append(columns, ',');
+        } else {
+            const geardim::SheetResult &r = sheet.value();
+            const double values[] = {r.module, r.referenceDiameter, r.baseDiameter, r.tipDiameter, r.thickness.nominal,
+                                     r.thickness.max, r.thickness.min, r.overGauges.nominal, r.overGauges.max,
+                                     r.overGauges.min, r.radial.nominal, r.radial.max, r.radial.min, r.gaugeDiameter};
+            for (std::size_t c = 0; c < columns; ++c)
+                append(values[c % std::size(values)]);
+        }
+        buffer.back() = '\n';
+        if (buffer.size() > (1 << 20)) {
+            std::fwrite(buffer.data(), 1, buffer.size(), sink);
+            buffer.clear();
+        }
     }
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    if (sink == 0)
-        std::printf("(no sheet computed)\n");
-    return seconds;
+    std::fwrite(buffer.data(), 1, buffer.size(), sink);
+    std::fclose(sink);
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 } // namespace
@@ -74,7 +102,7 @@ int main(int argc, char *argv[])
     runBatch(argv[1], small); // fills the file caches
     const bench::Sample smallRun = runBatch(argv[1], small);
     const bench::Sample largeRun = runBatch(argv[1], large);
-    const double loop = loopSeconds(lines);
+    const double floor = floorSeconds(lines);
     std::remove(small.c_str());
     std::remove(large.c_str());
     if (smallRun.status != 0 || largeRun.status != 0) {
@@ -83,16 +111,16 @@ int main(int argc, char *argv[])
         return 1;
     }
     const double largeSeconds = largeRun.toExit / 1000;
-    const double speedRatio = loop / largeSeconds;
+    const double speedRatio = floor / largeSeconds;
     const double memoryRatio = double(largeRun.peakKilobytes) / double(smallRun.peakKilobytes);
     std::printf("batch of %ld gears\n", lines);
     std::printf("  geardim sheet --batch   %8.3f s  %7.0f gears/s   peak %ld KiB\n", largeSeconds,
                 lines / largeSeconds, largeRun.peakKilobytes);
-    std::printf("  computeSheet in a loop  %8.3f s  %7.0f gears/s\n", loop, lines / loop);
-    std::printf("  speed ratio %.3f (target >= 0.5)\n", speedRatio);
+    std::printf("  floor (compute, to_chars) %6.3f s  %7.0f gears/s\n", floor, lines / floor);
+    std::printf("  speed ratio %.3f (target >= 0.7)\n", speedRatio);
     std::printf("  peak memory, 10,000 lines %ld KiB, %ld lines %ld KiB: ratio %.3f (target <= 1.10)\n",
                 smallRun.peakKilobytes, lines, largeRun.peakKilobytes, memoryRatio);
-    const bool met = speedRatio >= 0.5 && memoryRatio <= 1.10;
+    const bool met = speedRatio >= 0.7 && memoryRatio <= 1.10;
     std::printf("  %s\n", met ? "targets met" : "TARGETS MISSED");
     return met ? 0 : 1;
 }

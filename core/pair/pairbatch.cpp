@@ -1,5 +1,8 @@
 #include "core/pair/pairbatch.h"
 
+#include <array>
+#include <optional>
+
 #include "core/common/numberparse.h"
 #include "core/common/translatable.h"
 #include "core/pair/pairinputs.h"
@@ -22,27 +25,30 @@ RecordBatchSummary runPairBatch(std::istream &in, std::ostream &out, const TextT
     const auto sample = computePair({.module = 1, .gear1 = {.teeth = 20}, .gear2 = {.teeth = 40}});
     for (const auto &column : pairColumns(sample.value()))
         feature.resultColumns.push_back(column.first);
-    feature.compute = [&](const std::vector<std::string> &cells) {
-        RecordLine line;
+    std::array<std::optional<PairResult>, kRecordRing> pairs;
+    feature.compute = [&](std::size_t slot, const RecordCells &cells) -> std::string {
+        pairs[slot].reset();
         PairInput input;
-        for (std::size_t c = 0; c < cells.size(); ++c) {
-            if (blankCell(cells[c]))
+        for (std::size_t c = 0; c < cells.byColumn.size(); ++c) {
+            if (blankCell(cells.byColumn[c]))
                 continue;
-            const std::optional<double> v = parseDouble(cells[c]);
-            if (!v) {
-                line.error = filled(translated(tr, "Batch", QT_TRANSLATE_NOOP("Batch", "%1 列的值不是数。")), feature.columns[c]);
-                return line;
-            }
+            const std::optional<double> v = parseDouble(cells.byColumn[c]);
+            if (!v)
+                return filled(translated(tr, "Batch", QT_TRANSLATE_NOOP("Batch", "%1 列的值不是数。")), feature.columns[c]);
             setPairOptionNumber(pairOptions()[c], input, v);
         }
-        const Outcome<PairResult, PairFailure> pair = computePair(input);
-        if (!pair.ok()) {
-            line.error = pairFailureText(pair.failure(), tr);
-            return line;
+        Outcome<PairResult, PairFailure> pair = computePair(input);
+        if (!pair.ok())
+            return pairFailureText(pair.failure(), tr);
+        pairs[slot] = std::move(pair.value());
+        return {};
+    };
+    feature.write = [&](std::size_t slot, std::string &line) {
+        for (const auto &column : pairColumns(*pairs[slot])) {
+            line += ',';
+            line += csvField(column.second);
         }
-        for (auto &column : pairColumns(pair.value()))
-            line.values.push_back(std::move(column.second));
-        return line;
+        return RecordJudged{};
     };
     return runRecordBatch(in, out, feature, tr);
 }

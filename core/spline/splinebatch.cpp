@@ -1,5 +1,6 @@
 #include "core/spline/splinebatch.h"
 
+#include <array>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -60,22 +61,27 @@ SplineBatchSummary runSplineBatch(std::istream &in, std::ostream &out, const Tex
     feature.unknownColumn = QT_TRANSLATE_NOOP("Batch", "表头中的列“%1”不是花键的输入。");
     for (const auto &column : splineColumns(SplineResult{}))
         feature.resultColumns.push_back(column.first);
-    feature.compute = [&](const std::vector<std::string> &cells) {
-        RecordLine line;
-        const std::variant<SplineResult, std::string> spline = splineOfLine(cells, tr, allowances);
-        if (const auto *error = std::get_if<std::string>(&spline)) {
-            line.error = *error;
-            return line;
+    std::array<std::optional<SplineResult>, kRecordRing> splines;
+    feature.compute = [&](std::size_t slot, const RecordCells &cells) -> std::string {
+        splines[slot].reset();
+        std::variant<SplineResult, std::string> spline = splineOfLine(cells.byColumn, tr, allowances);
+        if (auto *error = std::get_if<std::string>(&spline))
+            return std::move(*error);
+        splines[slot] = std::move(std::get<SplineResult>(spline));
+        return {};
+    };
+    feature.write = [&](std::size_t slot, std::string &line) {
+        const SplineResult &r = *splines[slot];
+        for (const auto &column : splineColumns(r)) {
+            line += ',';
+            line += csvField(column.second);
         }
-        const SplineResult &r = std::get<SplineResult>(spline);
+        RecordJudged judged;
         if (r.measured) {
             const PartVerdict part = partVerdict({r.measured->verdict});
-            line.fails = part == PartVerdict::Fail;
-            line.notJudged = part == PartVerdict::NotJudged;
+            judged = {part == PartVerdict::Fail, part == PartVerdict::NotJudged};
         }
-        for (auto &column : splineColumns(r))
-            line.values.push_back(std::move(column.second));
-        return line;
+        return judged;
     };
     const RecordBatchSummary run = runRecordBatch(in, out, feature, tr);
     return {run.lines, run.withoutResult, run.problem, run.partsFailing, run.partsNotJudged};

@@ -472,7 +472,8 @@ void TestSpline::batchWritesALineForEveryLine_data()
     QTest::newRow("byte-order mark, carriage returns") << "\xEF\xBB\xBF" "designation,spline-length\r\nEXT 25z x 1m x 30R x 6e,15\r\n" << 1 << 0 << "";
     QTest::newRow("unknown column") << "designation,teeth\nEXT 25z x 1m x 30R,25\n" << 0 << 0 << "“teeth”";
     QTest::newRow("no designation column") << "pin-diameter\n4\n" << 0 << 0 << "designation";
-    QTest::newRow("column twice") << "designation,designation\na,b\n" << 0 << 0 << "两次";
+    QTest::newRow("column twice") << "designation,designation\na,b\n" << 0 << 0 << "两列“designation”";
+    QTest::newRow("a line shorter than the header") << "designation,pin-diameter\nEXT 25z x 1m x 30R\n" << 1 << 1 << "";
     QTest::newRow("empty") << "" << 0 << 0 << "表头";
 }
 
