@@ -124,16 +124,6 @@ std::string markupEscaped(const std::string &text)
     return out;
 }
 
-std::string jsonWarningLists(const std::vector<std::string> &messages, const std::vector<std::string> &codes)
-{
-    std::string warnings = "[", written = "[";
-    for (std::size_t i = 0; i < codes.size(); ++i) {
-        warnings += (i ? ", " : "") + jsonString(i < messages.size() ? messages[i] : std::string());
-        written += (i ? ", " : "") + jsonString(codes[i]);
-    }
-    return ",\n \"warnings\": " + warnings + "],\n \"warningCodes\": " + written + "]";
-}
-
 std::string csvRecord(const std::vector<std::pair<std::string, std::string>> &columns)
 {
     std::string header, values;

@@ -50,8 +50,4 @@ std::string alignedText(const std::vector<std::vector<std::string>> &cells);
 // quoting; the --format csv of every feature.
 std::string csvRecord(const std::vector<std::pair<std::string, std::string>> &columns);
 
-// The end of a report's JSON document: ",\n \"warnings\": [...]" with the messages and
-// ",\n \"warningCodes\": [...]" with their stable codes.
-std::string jsonWarningLists(const std::vector<std::string> &messages, const std::vector<std::string> &codes);
-
 } // namespace geardim

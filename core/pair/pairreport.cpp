@@ -1,5 +1,7 @@
 #include "core/pair/pairreport.h"
 
+#include "core/common/json.h"
+
 #include <algorithm>
 
 #include "core/common/translatable.h"
@@ -10,8 +12,6 @@ namespace {
 const char *kContext = "Pair";
 
 std::string tr_(const TextTranslator &tr, const char *text) { return translated(tr, kContext, text); }
-
-std::string number(const std::optional<double> &v) { return v ? shortestNumber(*v) : std::string("null"); }
 
 } // namespace
 
@@ -170,35 +170,48 @@ std::string pairCsv(const PairResult &r) { return csvRecord(pairColumns(r)); }
 std::string pairJson(const PairResult &r, const TextTranslator &tr)
 {
     const auto gear = [&](const PairGearResult &g) {
-        return "{\"teeth\": " + shortestNumber(g.sheet.teeth) + ", \"shift\": " + shortestNumber(g.shift)
-               + ", \"shiftSolved\": " + (g.shiftSolved ? "true" : "false") + ", \"referenceDiameter\": "
-               + shortestNumber(g.sheet.referenceDiameter) + ", \"baseDiameter\": " + shortestNumber(g.sheet.baseDiameter)
-               + ", \"tipDiameter\": " + shortestNumber(g.sheet.tipDiameter) + ", \"rootDiameter\": " + shortestNumber(g.rootDiameter)
-               + ", \"workingDiameter\": " + shortestNumber(g.workingDiameter) + ", \"allowances\": {\"upper\": "
-               + shortestNumber(g.sheet.allowanceUpper) + ", \"lower\": " + shortestNumber(g.sheet.allowanceLower) + "}}";
+        return JsonObject()
+            .number("teeth", g.sheet.teeth)
+            .number("shift", g.shift)
+            .boolean("shiftSolved", g.shiftSolved)
+            .number("referenceDiameter", g.sheet.referenceDiameter)
+            .number("baseDiameter", g.sheet.baseDiameter)
+            .number("tipDiameter", g.sheet.tipDiameter)
+            .number("rootDiameter", g.rootDiameter)
+            .number("workingDiameter", g.workingDiameter)
+            .object("allowances", JsonObject().number("upper", g.sheet.allowanceUpper).number("lower", g.sheet.allowanceLower));
     };
-    std::string j = "{\"unit\": " + jsonString(unitName(r.unit));
-    j += ",\n \"module\": " + shortestNumber(r.module);
-    j += ",\n \"pressureAngle\": " + shortestNumber(r.pressureAngleDeg);
-    j += ",\n \"helixAngle\": " + shortestNumber(r.helixAngleDeg);
-    j += ",\n \"gear1\": " + gear(r.gear1);
-    j += ",\n \"gear2\": " + gear(r.gear2);
-    j += ",\n \"sumShift\": " + shortestNumber(r.sumShift);
-    j += ",\n \"referenceCentreDistance\": " + shortestNumber(r.referenceCentreDistance);
-    j += ",\n \"centreDistance\": {\"nominal\": " + shortestNumber(r.centreDistance.nominal) + ", \"max\": "
-         + shortestNumber(r.centreDistance.max) + ", \"min\": " + shortestNumber(r.centreDistance.min) + "}";
-    j += ",\n \"tightMeshCentreDistance\": " + shortestNumber(r.tightMeshCentreDistance);
-    j += ",\n \"workingPressureAngle\": " + shortestNumber(r.workingPressureAngleDeg);
-    j += ",\n \"backlash\": {\"circumferential\": {\"min\": " + shortestNumber(r.circumferential.min) + ", \"max\": "
-         + shortestNumber(r.circumferential.max) + "}, \"normal\": {\"min\": " + shortestNumber(r.normal.min) + ", \"max\": "
-         + shortestNumber(r.normal.max) + "}, \"recommendedMinimum\": " + shortestNumber(r.recommendedMinimum) + "}";
-    j += ",\n \"contactRatio\": {\"transverse\": " + shortestNumber(r.transverseContactRatio) + ", \"overlap\": " + number(r.overlapRatio)
-         + ", \"total\": " + number(r.totalContactRatio) + "}";
-    j += ",\n \"tipClearance\": {\"gear1\": " + shortestNumber(r.tipClearance1) + ", \"gear2\": " + shortestNumber(r.tipClearance2) + "}";
+    const auto range = [](double low, double high, const char *lowName = "min", const char *highName = "max") {
+        return JsonObject().number(lowName, low).number(highName, high);
+    };
+    JsonObject j;
+    j.text("unit", unitName(r.unit));
+    j.number("module", r.module);
+    j.number("pressureAngle", r.pressureAngleDeg);
+    j.number("helixAngle", r.helixAngleDeg);
+    j.object("gear1", gear(r.gear1));
+    j.object("gear2", gear(r.gear2));
+    j.number("sumShift", r.sumShift);
+    j.number("referenceCentreDistance", r.referenceCentreDistance);
+    j.object("centreDistance", JsonObject()
+                                   .number("nominal", r.centreDistance.nominal)
+                                   .number("max", r.centreDistance.max)
+                                   .number("min", r.centreDistance.min));
+    j.number("tightMeshCentreDistance", r.tightMeshCentreDistance);
+    j.number("workingPressureAngle", r.workingPressureAngleDeg);
+    j.object("backlash", JsonObject()
+                             .object("circumferential", range(r.circumferential.min, r.circumferential.max))
+                             .object("normal", range(r.normal.min, r.normal.max))
+                             .number("recommendedMinimum", r.recommendedMinimum));
+    j.object("contactRatio", JsonObject()
+                                 .number("transverse", r.transverseContactRatio)
+                                 .number("overlap", r.overlapRatio)
+                                 .number("total", r.totalContactRatio));
+    j.object("tipClearance", range(r.tipClearance1, r.tipClearance2, "gear1", "gear2"));
     std::vector<std::string> codes;
     for (PairWarning w : r.warnings)
         codes.emplace_back(pairWarningCode(w));
-    return j + jsonWarningLists(pairWarningMessages(r, tr), codes) + "}\n";
+    return j.texts("warnings", pairWarningMessages(r, tr)).texts("warningCodes", codes).document();
 }
 
 std::string pairFailureText(const PairFailure &failure, const TextTranslator &tr)

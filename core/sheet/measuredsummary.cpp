@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/common/json.h"
 #include "core/common/translatable.h"
 #include "core/gear/gear.h"
 
@@ -94,7 +95,6 @@ std::string optionalText(const std::optional<double> &v, int decimals)
     return v ? sheetNumber(*v, decimals) : std::string("-");
 }
 
-std::string optionalJson(const std::optional<double> &v) { return v ? shortestNumber(*v) : std::string("null"); }
 
 std::string translatedText(const TextTranslator &tr, const char *context, const char *text)
 {
@@ -145,20 +145,24 @@ std::string measuredSummaryText(const MeasuredSummary &summary, const TextTransl
 
 std::string measuredSummaryJson(const MeasuredSummary &summary)
 {
-    std::string out = "{\"summary\": {";
-    bool first = true;
+    JsonObject byDimension;
     for (std::size_t i = 0; i < summary.byDimension.size(); ++i) {
         const AllowanceStatistics &s = summary.byDimension[i];
         if (s.count == 0)
             continue;
-        out += std::string(first ? "" : ",\n ") + "\"" + measuredName(kMeasuredDimensions[i]) + "\": {\"count\": "
-               + std::to_string(s.count) + ", \"pass\": " + std::to_string(s.pass) + ", \"fail\": " + std::to_string(s.fail)
-               + ", \"mean\": " + shortestNumber(s.mean) + ", \"min\": " + shortestNumber(s.min) + ", \"max\": "
-               + shortestNumber(s.max) + ", \"stddev\": " + optionalJson(s.stddev()) + ", \"cp\": " + optionalJson(s.cp())
-               + ", \"cpk\": " + optionalJson(s.cpk()) + "}";
-        first = false;
+        byDimension.object(measuredName(kMeasuredDimensions[i]), JsonObject()
+                                                                     .number("count", double(s.count))
+                                                                     .number("pass", double(s.pass))
+                                                                     .number("fail", double(s.fail))
+                                                                     .number("mean", s.mean)
+                                                                     .number("min", s.min)
+                                                                     .number("max", s.max)
+                                                                     .number("stddev", s.stddev())
+                                                                     .number("cp", s.cp())
+                                                                     .number("cpk", s.cpk()));
     }
-    return out + "}}\n";
+    // The dimensions one a line inside "summary".
+    return JsonObject().json("summary", byDimension.lines()).inlineText() + "\n";
 }
 
 } // namespace geardim

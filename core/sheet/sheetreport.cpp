@@ -1,6 +1,7 @@
 #include "core/sheet/sheetreport.h"
 
 #include "core/common/failure.h"
+#include "core/common/json.h"
 #include "core/common/translatable.h"
 
 #include <algorithm>
@@ -447,10 +448,10 @@ public:
 
     std::string document() const
     {
-        std::string out = "{";
-        for (std::size_t i = 0; i < root_.children.size(); ++i)
-            out += std::string(i ? ",\n " : "") + jsonString(root_.children[i].name) + ": " + write(root_.children[i]);
-        return out + "}\n";
+        JsonObject out;
+        for (const Node &child : root_.children)
+            out.json(child.name, write(child));
+        return out.document();
     }
 
 private:
@@ -476,24 +477,23 @@ private:
             return "null";
         if (n.children.empty())
             return n.value;
-        std::size_t count = n.children.size();
         if (n.list) {
+            std::size_t count = n.children.size();
             while (count > 0 && absent(n.children[count - 1]))
                 --count;
+            std::string out = "[";
+            for (std::size_t i = 0; i < count; ++i)
+                out += (i ? ", " : "") + write(n.children[i]);
+            return out + "]";
         }
-        std::string out = n.list ? "[" : "{";
-        bool first = true;
-        for (std::size_t i = 0; i < count; ++i) {
+        JsonObject out;
+        for (const Node &child : n.children) {
             // The measured values: only those given.
-            if (n.name == "measured" && absent(n.children[i]))
+            if (n.name == "measured" && absent(child))
                 continue;
-            out += first ? "" : ", ";
-            first = false;
-            if (!n.list)
-                out += jsonString(n.children[i].name) + ": ";
-            out += write(n.children[i]);
+            out.json(child.name, write(child));
         }
-        return out + (n.list ? "]" : "}");
+        return out.inlineText();
     }
 
     void add(const std::string &path, std::string value)

@@ -1,6 +1,7 @@
 #include "core/spline/splinereport.h"
 
 #include "core/common/excerpt.h"
+#include "core/common/json.h"
 #include "core/common/translatable.h"
 #include "core/measure/measurement.h"
 
@@ -181,50 +182,64 @@ std::vector<std::pair<std::string, std::string>> splineColumns(const SplineResul
 std::string splineJson(const SplineResult &r, const TextTranslator &tr)
 {
     const SplineDesignation &d = r.input.designation;
-    const auto number = [](const std::optional<double> &v) { return v ? shortestNumber(*v) : std::string("null"); };
-    const auto sizes = [&](const std::optional<SplineLimits> &l) {
+    const auto sizes = [&](JsonObject &j, std::string_view name, const std::optional<SplineLimits> &l) {
         // Without tolerances only the nominal; without a dimension, null.
-        if (!l)
-            return std::string("null");
-        std::string out = "{";
+        if (!l) {
+            j.null(name);
+            return;
+        }
+        JsonObject size;
         for (const Limit &x : limits(l)) {
             if (x.value)
-                out += std::string(out.size() > 1 ? ", " : "") + "\"" + x.name + "\": " + shortestNumber(*x.value);
+                size.number(x.name, *x.value);
         }
-        return out + "}";
+        j.object(name, size);
     };
-    std::string j = "{\"standard\": " + jsonString(d.standard == SplineStandard::Iso4156 ? "ISO 4156" : "DIN 5480");
-    j += ",\n \"internal\": " + std::string(d.internal ? "true" : "false");
-    j += ",\n \"module\": " + shortestNumber(d.module);
-    j += ",\n \"teeth\": " + shortestNumber(d.teeth);
-    j += ",\n \"pressureAngle\": " + shortestNumber(d.pressureAngle);
-    j += ",\n \"rootForm\": " + jsonString(rootName(d));
-    j += ",\n \"class\": " + (d.toleranceClass ? shortestNumber(d.toleranceClass) : std::string("null"));
-    j += ",\n \"fit\": " + (d.fit.empty() ? std::string("null") : jsonString(d.fit));
-    j += ",\n \"referenceDiameter\": " + shortestNumber(r.referenceDiameter);
-    j += ",\n \"baseDiameter\": " + shortestNumber(r.baseDiameter);
-    j += ",\n \"majorDiameter\": " + shortestNumber(r.majorDiameter);
-    j += ",\n \"minorDiameter\": " + shortestNumber(r.minorDiameter);
-    j += ",\n \"formDiameter\": " + number(r.formDiameter);
+    const auto positive = [](double v) { return v > 0 ? std::optional(v) : std::nullopt; };
+    JsonObject j;
+    j.text("standard", d.standard == SplineStandard::Iso4156 ? "ISO 4156" : "DIN 5480");
+    j.boolean("internal", d.internal);
+    j.number("module", d.module);
+    j.number("teeth", d.teeth);
+    j.number("pressureAngle", d.pressureAngle);
+    j.text("rootForm", rootName(d));
+    j.number("class", d.toleranceClass ? std::optional<double>(d.toleranceClass) : std::nullopt);
+    if (d.fit.empty())
+        j.null("fit");
+    else
+        j.text("fit", d.fit);
+    j.number("referenceDiameter", r.referenceDiameter);
+    j.number("baseDiameter", r.baseDiameter);
+    j.number("majorDiameter", r.majorDiameter);
+    j.number("minorDiameter", r.minorDiameter);
+    j.number("formDiameter", r.formDiameter);
     if (d.standard == SplineStandard::Din5480) {
-        j += ",\n \"dB\": " + shortestNumber(d.referenceDiameter);
-        j += ",\n \"profileShift\": " + shortestNumber(r.profileShift / d.module);
+        j.number("dB", d.referenceDiameter);
+        j.number("profileShift", r.profileShift / d.module);
     }
-    j += ",\n \"totalTolerance\": " + (r.totalTolerance > 0 ? shortestNumber(r.totalTolerance) : std::string("null"));
-    j += ",\n \"effectiveVariation\": " + (r.effectiveVariation > 0 ? shortestNumber(r.effectiveVariation) : std::string("null"));
-    j += ",\n " + jsonString(d.internal ? "spaceWidth" : "toothThickness") + ": " + sizes(r.thickness);
-    j += ",\n \"pins\": {\"diameter\": " + shortestNumber(r.pinDiameter) + ", \"proposed\": " + shortestNumber(r.proposedPin)
-         + ", \"contactDiameter\": " + number(r.contactDiameter) + ", \"dimension\": " + sizes(r.dimension) + "}";
+    j.number("totalTolerance", positive(r.totalTolerance));
+    j.number("effectiveVariation", positive(r.effectiveVariation));
+    sizes(j, d.internal ? "spaceWidth" : "toothThickness", r.thickness);
+    JsonObject pins;
+    pins.number("diameter", r.pinDiameter).number("proposed", r.proposedPin).number("contactDiameter", r.contactDiameter);
+    sizes(pins, "dimension", r.dimension);
+    j.object("pins", pins);
     if (r.measured)
-        j += ",\n \"measured\": {\"value\": " + shortestNumber(r.measured->value) + ", \"size\": " + number(r.measured->size)
-             + ", \"verdict\": " + jsonString(verdictCode(r.measured->verdict)) + "}";
-    if (r.span)
-        j += ",\n \"span\": {\"teeth\": " + shortestNumber(r.spanTeeth) + ", \"length\": " + number(r.span)
-             + (r.spanMax ? ", \"actualMax\": " + number(r.spanMax) + ", \"actualMin\": " + number(r.spanMin) : std::string()) + "}";
+        j.object("measured", JsonObject()
+                                 .number("value", r.measured->value)
+                                 .number("size", r.measured->size)
+                                 .text("verdict", verdictCode(r.measured->verdict)));
+    if (r.span) {
+        JsonObject span;
+        span.number("teeth", r.spanTeeth).number("length", r.span);
+        if (r.spanMax)
+            span.number("actualMax", r.spanMax).number("actualMin", r.spanMin);
+        j.object("span", span);
+    }
     std::vector<std::string> codes;
     for (SplineWarning w : r.warnings)
         codes.emplace_back(warningCode(w));
-    return j + jsonWarningLists(splineWarningMessages(r, tr), codes) + "}\n";
+    return j.texts("warnings", splineWarningMessages(r, tr)).texts("warningCodes", codes).document();
 }
 
 std::string splineHeading(const SplineResult &r, const TextTranslator &tr)
