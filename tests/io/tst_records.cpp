@@ -155,6 +155,8 @@ void TestRecords::refusesWhatIsNotAGearFile_data()
     QTest::newRow("face_zero") << QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"module": 2, "teeth": 30, "faceWidth": 0}})") << "gear.faceWidth";
     QTest::newRow("span_zero") << QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"module": 2, "teeth": 30, "spanTeeth": 0}})") << "gear.spanTeeth";
     QTest::newRow("gauge_zero") << gear("\"gauge\": ", R"({"diameter": 0})") << "gauge.diameter";
+    QTest::newRow("accuracy_class_12") << gear("\"tolerances\": ", R"({"accuracyClass": 12})") << "tolerances.accuracyClass";
+    QTest::newRow("accuracy_class_0") << gear("\"tolerances\": ", R"({"accuracyClass": 0})") << "tolerances.accuracyClass";
     // Version 1.2 is this program's own, known whole: a misspelt key there is a slip too.
     QTest::newRow("misspelt_in_1_2") << QByteArray(R"({"format": "geardim-gear", "version": 1.2, "gear": {"module": 2, "teeth": 30, "helixAngel": 15}})")
                                      << "helixAngel";
@@ -187,6 +189,9 @@ void TestRecords::acceptsEveryBound_data()
     QTest::newRow("addendum_zero") << QByteArray(R"("module": 2, "teeth": 30, "addendum": 0)");
     QTest::newRow("span_one") << QByteArray(R"("module": 2, "teeth": 30, "spanTeeth": 1)");
     QTest::newRow("shift_any") << QByteArray(R"("module": 2, "teeth": 30, "shift": -40)");
+    // The accuracy classes of ISO 1328-1, 1 to 11, both ends.
+    QTest::newRow("accuracy_class_1") << QByteArray(R"("module": 2, "teeth": 30}, "tolerances": {"accuracyClass": 1)");
+    QTest::newRow("accuracy_class_11") << QByteArray(R"("module": 2, "teeth": 30}, "tolerances": {"accuracyClass": 11)");
 }
 
 void TestRecords::acceptsEveryBound()

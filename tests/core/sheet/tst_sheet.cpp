@@ -344,6 +344,12 @@ void TestSheet::warningCodes()
     };
     QVERIFY2(codesOf(pairs[row].raises).contains(code), qPrintable(codesOf(pairs[row].raises).join(',')));
     QVERIFY2(!codesOf(pairs[row].quiet).contains(code), qPrintable(codesOf(pairs[row].quiet).join(',')));
+    // Every message has its figures filled in; the undercut names the least shift, 0.4151.
+    for (const std::string &message : sheetWarningMessages(sheetOf(pairs[row].raises))) {
+        QVERIFY2(message.find("%1") == std::string::npos, message.c_str());
+        if (code == "undercut" && message.find("根切") != std::string::npos)
+            QVERIFY2(message.find("0.4151") != std::string::npos, message.c_str());
+    }
 }
 
 void TestSheet::deviationsAsTheDrawingStatesThem()

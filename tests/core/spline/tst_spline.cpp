@@ -553,6 +553,10 @@ void TestSpline::reportNamesWhatIsMeasured()
     QCOMPARE(column("profileShift").toDouble(), -0.05);
     QCOMPARE(column("span.actualMax").toDouble(), *din.spanMax);
     QVERIFY(*din.spanMax > *din.spanMin && *din.span > *din.spanMax);
+    // Only a DIN 5480 spline has dB and a profile shift in its JSON.
+    QVERIFY(splineJson(din).find("\"dB\": 50,\n \"profileShift\": -0.0500") != std::string::npos);
+    QVERIFY(splineJson(shaft).find("\"dB\"") == std::string::npos);
+    QVERIFY(splineJson(shaft).find("\"profileShift\"") == std::string::npos);
 }
 
 // ISO 286's fundamental deviation of f by the reference diameter D, a diameter on a row's
@@ -622,6 +626,14 @@ void TestSpline::splineTeethAreDrawnAsSplines()
             const bool crosses = side(a, b, c) * side(a, b, e) < 0 && side(c, e, a) * side(c, e, b) < 0;
             QVERIFY2(!crosses, qPrintable(QStringLiteral("segments %1 and %2 cross").arg(i).arg(j)));
         }
+    }
+    // The teeth are symmetric: the outline is its own mirror image across the measured
+    // space's centre line (the y axis), root forms and all.
+    for (const Point &q : p) {
+        double nearest = INFINITY;
+        for (const Point &o : p)
+            nearest = std::min(nearest, (o.x + q.x) * (o.x + q.x) + (o.y - q.y) * (o.y - q.y));
+        QVERIFY2(std::sqrt(nearest) < 1e-7 * m, qPrintable(QStringLiteral("(%1, %2) has no mirror image").arg(q.x).arg(q.y)));
     }
     // The pins touch the flanks where the outline is drawn.
     for (const Point &contact : d->gaugeContacts) {
