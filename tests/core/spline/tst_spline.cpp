@@ -121,6 +121,8 @@ void TestSpline::namesThePartItCannotRead_data()
     QTest::newRow("kind") << "SHAFT 24z × 1m × 30P" << "SHAFT";
     QTest::newRow("din kind") << "DIN 5480 - X 50 x 2 x 24" << "X";
     QTest::newRow("din teeth") << "DIN 5480 W 50 x 2 x 24.5" << "24.5";
+    QTest::newRow("din module zero") << "DIN 5480 W 50 x 0 x 24" << "0";
+    QTest::newRow("din dB zero") << "DIN 5480 W 0 x 2 x 24" << "0";
     QTest::newRow("din shaft deviation in capitals") << "DIN 5480 W 50 x 2 x 24 x 8H" << "8H";
     QTest::newRow("empty") << "  " << "";
 }
