@@ -12,6 +12,7 @@
 #include <QPdfWriter>
 #include <QBuffer>
 
+#include "gui/painting/measurementpicture.h"
 #include "gui/toolkit/fonts.h"
 
 namespace geardim {
@@ -166,6 +167,40 @@ FileDone writePdfPage(const QString &path, const QString &title, const std::func
         paint(painter, pdf);
     }
     return saveWholeFile(path, bytes, QCoreApplication::translate("Report", "无法导出“%1”：%2。%3"));
+}
+
+PageColumn pageColumn(const QPagedPaintDevice &device)
+{
+    PageColumn c;
+    c.mm = device.logicalDpiX() / 25.4;
+    c.left = 5 * c.mm;
+    c.width = device.width() - 10 * c.mm;
+    c.top = 5 * c.mm;
+    c.bottom = device.height();
+    return c;
+}
+
+double pageTitle(QPainter &p, const PageColumn &c, const QString &title)
+{
+    p.setFont(reportFont(16, true));
+    const double y = paragraph(p, title, c.left, c.width, c.top) + 2 * c.mm;
+    p.setFont(reportFont(10));
+    return y;
+}
+
+double pictureAndWarnings(QPainter &p, const PageColumn &c, double y, double maxHeight, double keptBelow,
+                          const MeasurementDrawing *drawing, const std::vector<std::string> &warnings)
+{
+    const double pictureHeight = std::min(maxHeight, c.bottom - y - keptBelow);
+    if (drawing && pictureHeight > 25 * c.mm) {
+        paintMeasurement(p, QRectF(c.left, y, c.width, pictureHeight), *drawing);
+        y += pictureHeight + 3 * c.mm;
+    }
+    p.setPen(Qt::black);
+    p.setFont(reportFont(10));
+    for (const std::string &w : warnings)
+        y = paragraph(p, QCoreApplication::translate("Report", "注意：") + QString::fromStdString(w), c.left, c.width, y) + 1 * c.mm;
+    return y;
 }
 
 } // namespace geardim

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/drawing/drawing.h"
 #include "core/measure/measurement.h"
 #include "io/fileoutcome.h"
 #include "io/workpiecelog.h"
@@ -40,6 +41,18 @@ double paintRecordBlock(QPainter &p, const InspectionRecord &inspection, const Q
 double conclusionParagraph(QPainter &p, PartVerdict verdict, double left, double width, double y);
 double paintTable(QPainter &p, QPagedPaintDevice &device, const std::vector<std::vector<std::string>> &lines,
                   const std::vector<double> &columns, int leftAligned, double left, double width, double y);
+
+// The printable column of a page: 5 mm margins; mm is the device's millimetre.
+struct PageColumn {
+    double mm = 1, left = 0, width = 0, top = 0, bottom = 0;
+};
+PageColumn pageColumn(const QPagedPaintDevice &device);
+// The page's title in bold, leaving the body font set; returns the y below it.
+double pageTitle(QPainter &p, const PageColumn &column, const QString &title);
+// The measuring picture, at most maxHeight high and only if 25 mm of it fits above the room
+// kept below it, then each warning after 注意：; returns the y below them.
+double pictureAndWarnings(QPainter &p, const PageColumn &column, double y, double maxHeight, double keptBelow,
+                          const MeasurementDrawing *drawing, const std::vector<std::string> &warnings);
 
 // Writes one A4 page as a PDF with its fonts embedded, all or nothing, painted by paint;
 // the problem names the file. Needs a QGuiApplication (the offscreen platform will do).

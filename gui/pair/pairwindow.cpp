@@ -24,6 +24,7 @@
 #include "gui/pair/pairpdf.h"
 #include "gui/painting/measurementview.h"
 #include "gui/toolkit/dialogs.h"
+#include "gui/toolkit/fields.h"
 #include "io/gearfile.h"
 #include "io/language.h"
 #include "io/pairfile.h"
@@ -120,11 +121,7 @@ PairWindow::PairWindow(QWidget *parent)
     auto *ownBox = new QGroupBox(tr("中心距与齿宽"), this);
     ownBox->setLayout(own);
 
-    const auto button = [this](const char *name, const QString &text) {
-        auto *b = new QPushButton(text, this);
-        b->setObjectName(QString::fromLatin1(name));
-        return b;
-    };
+    const auto button = [this](const char *name, const QString &text) { return namedButton(this, name, text); };
     QPushButton *compute = button("compute", tr("计  算"));
     compute->setDefault(true);
     QPushButton *gear1 = button("loadGear1", tr("齿轮 1 ← 齿轮文件…"));

@@ -70,14 +70,9 @@ QStringList inputLines(const SheetResult &r)
 void paintReport(QPainter &p, QPagedPaintDevice &device, const SheetResult &r, const QDate &date,
                  const InspectionRecord &inspection)
 {
-    const QRectF page(0, 0, device.width(), device.height());
-    const double mm = device.logicalDpiX() / 25.4; // device units per millimetre
-    const double left = page.left() + 5 * mm, width = page.width() - 10 * mm;
-    double y = page.top() + 5 * mm;
-
-    p.setFont(reportFont(16, true));
-    y = paragraph(p, QCoreApplication::translate("Report", "Velkor测量尺寸 — 测量尺寸表"), left, width, y) + 2 * mm;
-    p.setFont(reportFont(10));
+    const PageColumn column = pageColumn(device);
+    const double mm = column.mm, left = column.left, width = column.width;
+    double y = pageTitle(p, column, QCoreApplication::translate("Report", "Velkor测量尺寸 — 测量尺寸表"));
     for (const QString &line : inputLines(r))
         y = paragraph(p, line, left, width, y) + 1 * mm;
     y += 3 * mm;
@@ -103,15 +98,8 @@ void paintReport(QPainter &p, QPagedPaintDevice &device, const SheetResult &r, c
         y = conclusionParagraph(p, *part, left, width, y + 1 * mm) + 3 * mm;
 
     // The measuring set-up, as vector graphics; room kept below for the record.
-    const double pictureHeight = std::min(80 * mm, page.bottom() - y - 32 * mm);
-    if (pictureHeight > 25 * mm) {
-        paintMeasurement(p, QRectF(left, y, width, pictureHeight), measurementDrawing(r));
-        y += pictureHeight + 3 * mm;
-    }
-    p.setPen(Qt::black);
-    p.setFont(reportFont(10));
-    for (const std::string &w : sheetWarningMessages(r, translate))
-        y = paragraph(p, QCoreApplication::translate("Report", "注意：") + QString::fromStdString(w), left, width, y) + 1 * mm;
+    const MeasurementDrawing drawing = measurementDrawing(r);
+    y = pictureAndWarnings(p, column, y, 80 * mm, 32 * mm, &drawing, sheetWarningMessages(r, translate));
     y += 3 * mm;
     paintRecordBlock(p, inspection, date, mm, left, width, y);
 }

@@ -15,15 +15,10 @@ namespace geardim {
 void paintSplineReport(QPainter &p, QPagedPaintDevice &device, const SplineResult &r, const QDate &date,
                        const InspectionRecord &record)
 {
-    const QRectF page(0, 0, device.width(), device.height());
-    const double mm = device.logicalDpiX() / 25.4;
-    const double left = page.left() + 5 * mm, width = page.width() - 10 * mm;
-    double y = page.top() + 5 * mm;
+    const PageColumn column = pageColumn(device);
+    const double mm = column.mm, left = column.left, width = column.width;
     const TextTranslator &translate = qtTextTranslator();
-
-    p.setFont(reportFont(16, true));
-    y = paragraph(p, QCoreApplication::translate("Report", "Velkor测量尺寸 — 花键"), left, width, y) + 2 * mm;
-    p.setFont(reportFont(10));
+    double y = pageTitle(p, column, QCoreApplication::translate("Report", "Velkor测量尺寸 — 花键"));
     const SplineInput &in = r.input;
     QStringList given;
     given << QCoreApplication::translate("Report", "花键：") + QString::fromStdString(splineHeading(r, translate));
@@ -47,15 +42,7 @@ void paintSplineReport(QPainter &p, QPagedPaintDevice &device, const SplineResul
 
     // The pins in the spline at its nominal size, the spline's own teeth drawn to scale.
     const std::optional<MeasurementDrawing> drawing = splineDrawing(r);
-    const double pictureHeight = std::min(80 * mm, page.bottom() - y - 20 * mm);
-    if (drawing && pictureHeight > 25 * mm) {
-        paintMeasurement(p, QRectF(left, y, width, pictureHeight), *drawing);
-        y += pictureHeight + 3 * mm;
-    }
-    p.setPen(Qt::black);
-    p.setFont(reportFont(10));
-    for (const std::string &w : splineWarningMessages(r, translate))
-        y = paragraph(p, QCoreApplication::translate("Report", "注意：") + QString::fromStdString(w), left, width, y) + 1 * mm;
+    y = pictureAndWarnings(p, column, y, 80 * mm, 20 * mm, drawing ? &*drawing : nullptr, splineWarningMessages(r, translate));
     paintRecordBlock(p, record, date, mm, left, width, y + 2 * mm);
 }
 

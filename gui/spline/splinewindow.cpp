@@ -22,6 +22,7 @@
 #include "gui/painting/measurementview.h"
 #include "gui/toolkit/allowancechoice.h"
 #include "gui/toolkit/dialogs.h"
+#include "gui/toolkit/fields.h"
 #include "io/allowancefile.h"
 #include "gui/spline/splinepdf.h"
 #include "io/language.h"
@@ -62,11 +63,7 @@ SplineWindow::SplineWindow(QWidget *parent)
     }
     numberField("spline-length")->setText(QStringLiteral("15")); // the spline length of the example
 
-    const auto button = [this](const char *name, const QString &text) {
-        auto *b = new QPushButton(text, this);
-        b->setObjectName(QString::fromLatin1(name));
-        return b;
-    };
+    const auto button = [this](const char *name, const QString &text) { return namedButton(this, name, text); };
     QPushButton *compute = button("compute", tr("计  算"));
     compute->setDefault(true);
     QPushButton *open = button("open", tr("打开…"));

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include "gui/toolkit/dialogs.h"
 #include "core/common/numberparse.h"
@@ -98,6 +99,13 @@ void showOutcome(QWidget *window, QLabel *label, const Outcome<float> &outcome)
         showResult(label, outcome.value());
     else
         warnFailure(window, outcome.failure());
+}
+
+QPushButton *namedButton(QWidget *parent, const char *name, const QString &text)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
 }
 
 } // namespace geardim

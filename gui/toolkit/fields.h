@@ -10,6 +10,7 @@
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QString;
 class QWidget;
 
@@ -58,5 +59,8 @@ void showResult(QLabel *label, double value);
 // Writes a computed value into its result label, or warns why there is none and
 // leaves the label as it was.
 void showOutcome(QWidget *window, QLabel *label, const Outcome<float> &outcome);
+
+// A push button with its object name (what tests and the screenshots click) and its text.
+QPushButton *namedButton(QWidget *parent, const char *name, const QString &text);
 
 } // namespace geardim
