@@ -20,6 +20,15 @@ std::string filled(std::string text, const std::string &argument)
     return text;
 }
 
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
+        text.remove_suffix(1);
+    return text;
+}
+
 std::string secondFilled(std::string text, const std::string &argument)
 {
     if (const auto at = text.find("%2"); at != std::string::npos)

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -20,6 +21,9 @@ std::string translated(const TextTranslator &tr, const char *context, const char
 std::string filled(std::string text, const std::string &argument);
 // The same for its first "%2".
 std::string secondFilled(std::string text, const std::string &argument);
+
+// A text without the blanks around it (spaces and tabs; a carriage return at its end).
+std::string_view trimmed(std::string_view text);
 
 // The shortest decimal text that reads back to the same double.
 std::string shortestNumber(double value);

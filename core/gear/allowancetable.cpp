@@ -12,15 +12,6 @@ namespace {
 
 constexpr const char *kContext = "AllowanceTable"; // the texts' translation context
 
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
-        text.remove_suffix(1);
-    return text;
-}
-
 std::vector<std::string_view> fields(std::string_view line)
 {
     std::vector<std::string_view> out;

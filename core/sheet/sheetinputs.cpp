@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/common/numberparse.h"
+#include "core/common/text.h"
 #include "core/common/translatable.h"
 
 namespace geardim {
@@ -106,15 +107,6 @@ std::string lower(std::string_view text)
     std::string out(text);
     std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return char(std::tolower(c)); });
     return out;
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
-        text.remove_suffix(1);
-    return text;
 }
 
 } // namespace

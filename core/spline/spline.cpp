@@ -17,7 +17,7 @@ namespace {
 
 constexpr double kPiExact = std::numbers::pi;
 
-std::string_view trimmed(std::string_view s)
+std::string_view spaceTrimmed(std::string_view s)
 {
     while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front())))
         s.remove_prefix(1);
@@ -134,13 +134,13 @@ std::variant<SplineDesignation, DesignationError> parseIso(std::string_view s)
         const bool known = std::string_view(name) == "ISO" ? (number == "4156" || number == "4156-1")
                                                            : (number == "3478.1" || number == "3478");
         if (!known)
-            return DesignationError{std::string(trimmed(s.substr(at)))};
+            return DesignationError{std::string(spaceTrimmed(s.substr(at)))};
         s = s.substr(0, at);
         break;
     }
     const std::vector<std::string> f = fields(s);
     if (f.size() < 3 || f.size() > 4)
-        return DesignationError{std::string(trimmed(s))};
+        return DesignationError{std::string(spaceTrimmed(s))};
     const std::optional<int> z = wholeTeeth(f[0], true);
     if (!z)
         return DesignationError{f[0]};
@@ -177,7 +177,7 @@ std::variant<SplineDesignation, DesignationError> parseDin(std::string_view s)
     d.root = SplineRoot::FilletRoot30;
     std::string rest = withoutSpaces(s.substr(3)); // after "DIN"
     if (rest.rfind("5480", 0) != 0)
-        return DesignationError{std::string(trimmed(s.substr(0, std::min<std::size_t>(s.size(), 12))))};
+        return DesignationError{std::string(spaceTrimmed(s.substr(0, std::min<std::size_t>(s.size(), 12))))};
     rest = rest.substr(4);
     if (!rest.empty() && rest.front() == '-')
         rest = rest.substr(1);
@@ -296,7 +296,7 @@ double pinTouchingReference(const SplineResult &g, double w)
 
 std::variant<SplineDesignation, DesignationError> parseSplineDesignation(std::string_view text)
 {
-    const std::string_view s = trimmed(text);
+    const std::string_view s = spaceTrimmed(text);
     if (s.empty())
         return DesignationError{""};
     if (startsWithNoCase(s, "DIN"))
