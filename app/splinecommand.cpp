@@ -122,39 +122,39 @@ int runSplineCommand(const QStringList &arguments)
     if (const std::string unpaired = unpairedDeviationsText(inputs, "--", qtTextTranslator()); !unpaired.empty())
         return usageError(QString::fromStdString(unpaired));
     auto read = splineInputOf(inputs, qtTextTranslator());
-    if (const auto *problem = std::get_if<std::string>(&read))
-        return noResult(QString::fromStdString(*problem));
-    SplineInput &input = std::get<SplineInput>(read);
+    if (!read.ok())
+        return noResult(QString::fromStdString(read.failure()));
+    SplineInput &input = read.value();
     input.allowances = table ? &*table : nullptr;
     if (parser.isSet(save)) {
         if (const FileDone written = writeSplineFile(parser.value(save), inputs); !written.ok())
             return noResult(written.problem());
     }
     const SplineOutcome out = computeSpline(input);
-    if (!out.result)
-        return noResult(QString::fromStdString(splineFailureText(*out.failure, qtTextTranslator())));
+    if (!out.ok())
+        return noResult(QString::fromStdString(splineFailureText(out.failure(), qtTextTranslator())));
     if (parser.isSet(pdf)) {
         const InspectionRecord record{parser.value(drawing), parser.value(part), parser.value(inspector), parser.value(gaugeNumber)};
-        if (const FileDone written = writeSplineReportPdf(parser.value(pdf), *out.result, QDate::currentDate(), record); !written.ok())
+        if (const FileDone written = writeSplineReportPdf(parser.value(pdf), out.value(), QDate::currentDate(), record); !written.ok())
             return noResult(written.problem());
     }
     if (parser.isSet(picture)) {
-        const std::optional<MeasurementDrawing> drawn = splineDrawing(*out.result);
+        const std::optional<MeasurementDrawing> drawn = splineDrawing(out.value());
         if (!drawn)
             return noResult(said(QT_TRANSLATE_NOOP("CommandLine", "量棒不能同时接触齿槽两侧的齿面：没有测量图。")));
         if (const FileDone written = writeMeasurementPicture(parser.value(picture), *pictureArea, *drawn); !written.ok())
             return noResult(written.problem());
     }
     if (form == QLatin1String("json")) {
-        printTo(stdout, splineJson(*out.result, qtTextTranslator()));
+        printTo(stdout, splineJson(out.value(), qtTextTranslator()));
     } else if (form == QLatin1String("csv")) {
-        printTo(stdout, csvRecord(splineColumns(*out.result)));
+        printTo(stdout, csvRecord(splineColumns(out.value())));
     } else {
-        printTo(stdout, splineText(*out.result, qtTextTranslator()));
+        printTo(stdout, splineText(out.value(), qtTextTranslator()));
     }
     // A part that fails is a result (0); for scripts, --fail-exit makes it 4, and 5 when the
     // value could not be judged.
-    const std::optional<SplineMeasured> &judged = out.result->measured;
+    const std::optional<SplineMeasured> &judged = out.value().measured;
     return judgedStatus(parser.isSet(failExit), judged ? std::optional(partVerdict({judged->verdict})) : std::nullopt);
 }
 

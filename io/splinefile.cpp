@@ -59,8 +59,8 @@ FileOutcome<SplineFields> fromDocument(const QJsonObject &root)
             return Read::refused(said(QT_TRANSLATE_NOOP("SplineFile", "未知的键“%1”。")).arg(QString::fromStdString(excerpt(key.toStdString()))));
     }
     const auto input = splineInputOf(in, qtTextTranslator());
-    if (const auto *problem = std::get_if<std::string>(&input))
-        return Read::refused(QString::fromStdString(*problem));
+    if (!input.ok())
+        return Read::refused(QString::fromStdString(input.failure()));
     if (oneDeviationAlone(in.upperDeviation, in.lowerDeviation))
         return Read::refused(QString::fromStdString(splineFailureText(SplineFailure::DeviationsUnpaired, qtTextTranslator())));
     return in;

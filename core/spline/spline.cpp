@@ -336,14 +336,14 @@ SplineOutcome computeSpline(const SplineInput &input)
 {
     const SplineDesignation &d = input.designation;
     if (!moduleInRange(d.module))
-        return {std::nullopt, SplineFailure::ModuleNotPositive};
+        return SplineFailure::ModuleNotPositive;
     if (d.teeth < 6)
-        return {std::nullopt, SplineFailure::TooFewTeeth};
+        return SplineFailure::TooFewTeeth;
     if (const std::optional<SplineFailure> refused = checkSplineInput(input))
-        return {std::nullopt, *refused};
+        return *refused;
     // ISO 4156's classes are 4 to 7 (a designation that reads is one of them).
     if (d.standard == SplineStandard::Iso4156 && d.toleranceClass != 0 && (d.toleranceClass < 4 || d.toleranceClass > 7))
-        return {std::nullopt, SplineFailure::FitOutsideTable};
+        return SplineFailure::FitOutsideTable;
 
     SplineResult r;
     r.input = input;
@@ -364,10 +364,10 @@ SplineOutcome computeSpline(const SplineInput &input)
         // The hub's shift is the shaft's, negative: its space is as wide as the shaft's tooth.
         r.profileShift = (d.internal ? -1 : 1) * (dB - m * z - 1.1 * m) / 2;
         if (!(dB - 2 * m > r.baseDiameter))
-            return {std::nullopt, SplineFailure::ReferenceDiameterTooSmall};
+            return SplineFailure::ReferenceDiameterTooSmall;
         // DIN 5480's shifts lie between −0.05 and 0.45; beyond ±1 the teeth are no spline's.
         if (!(std::fabs(r.profileShift) <= m))
-            return {std::nullopt, SplineFailure::ReferenceDiameterMismatch};
+            return SplineFailure::ReferenceDiameterMismatch;
         r.majorDiameter = d.internal ? dB : dB - 0.2 * m;
         r.minorDiameter = d.internal ? dB - 2 * m : dB - 2.2 * m;
     }
@@ -408,7 +408,7 @@ SplineOutcome computeSpline(const SplineInput &input)
         } else {
             const std::optional<double> esv = effectiveUpperDeviation(d.fit, D, T);
             if (!esv)
-                return {std::nullopt, SplineFailure::FitOutsideTable};
+                return SplineFailure::FitOutsideTable;
             effectiveUpper = *esv;
             t.effectiveMax = E + *esv;
             t.actualMax = *t.effectiveMax - l;
@@ -421,11 +421,11 @@ SplineOutcome computeSpline(const SplineInput &input)
             const Outcome<AllowanceRow> row =
                 lookupAllowance(*input.allowances, std::to_string(d.toleranceClass) + d.fit, d.referenceDiameter);
             if (!row.ok())
-                return {std::nullopt, SplineFailure::ToleranceNotInTable};
+                return SplineFailure::ToleranceNotInTable;
             upper = row.value().upper / 1000;
             lower = row.value().lower / 1000;
             if (*upper < *lower)
-                return {std::nullopt, SplineFailure::DeviationsReversed};
+                return SplineFailure::DeviationsReversed;
         }
         // Typed deviations of the actual size, and the effective variation: the mate sees a
         // shaft thicker and a hub narrower by λ.
@@ -442,7 +442,7 @@ SplineOutcome computeSpline(const SplineInput &input)
         r.warnings.push_back(SplineWarning::ToleranceNotApplied);
     }
     if (r.thickness.actualMin && !(*r.thickness.actualMin > 0))
-        return {std::nullopt, SplineFailure::DeviationsReversed};
+        return SplineFailure::DeviationsReversed;
 
     // ISO 4156's limiting diameters (as the CAD vendors' spline generators list them): the
     // minor diameter of a shaft moves with its fit by es_v/tan αD, its major diameter only
@@ -509,7 +509,7 @@ SplineOutcome computeSpline(const SplineInput &input)
         if (r.dimension) {
             judged.size = *input.measured > 0 ? splineSizeFromDimension(r, *input.measured, r.pinDiameter) : std::nullopt;
             if (!judged.size)
-                return {std::nullopt, SplineFailure::MeasuredNotPossible};
+                return SplineFailure::MeasuredNotPossible;
             if (t.actualMax && t.actualMin && *t.actualMax > *t.actualMin) {
                 // Within a billionth of a millimetre of a limit is on it, as the sheet judges.
                 const bool over = *judged.size > *t.actualMax + kOnTheLimit, under = *judged.size < *t.actualMin - kOnTheLimit;
@@ -551,8 +551,8 @@ SplineOutcome computeSpline(const SplineInput &input)
             finite = finite && (!v || std::isfinite(*v));
     }
     if (!finite || (r.measured && r.measured->size && !std::isfinite(*r.measured->size)))
-        return {std::nullopt, SplineFailure::ResultOutOfRange};
-    return {r, std::nullopt};
+        return SplineFailure::ResultOutOfRange;
+    return r;
 }
 
 SheetInput splineAsGear(const SplineResult &r)

@@ -9,6 +9,7 @@
 #include "core/gear/allowancetable.h"
 #include "core/drawing/drawing.h"
 #include "core/measure/measurement.h"
+#include "core/common/outcome.h"
 #include "core/gear/gear.h"
 
 // Involute splines as drawings designate them, ISO 4156 (identical in GB/T 3478.1) and
@@ -126,10 +127,7 @@ enum class SplineFailure {
     ResultOutOfRange,     // a result overflows or is not a finite number
 };
 
-struct SplineOutcome {
-    std::optional<SplineResult> result;
-    std::optional<SplineFailure> failure;
-};
+using SplineOutcome = Outcome<SplineResult, SplineFailure>;
 
 SplineOutcome computeSpline(const SplineInput &input);
 

@@ -39,13 +39,13 @@ std::variant<SplineResult, std::string> splineOfLine(const std::vector<std::stri
     if (std::string unpaired = unpairedDeviationsText(fields, "", tr); !unpaired.empty())
         return unpaired;
     auto input = splineInputOf(fields, tr);
-    if (auto *problem = std::get_if<std::string>(&input))
-        return std::move(*problem);
-    std::get<SplineInput>(input).allowances = allowances;
-    const SplineOutcome out = computeSpline(std::get<SplineInput>(input));
-    if (!out.result)
-        return splineFailureText(*out.failure, tr);
-    return *out.result;
+    if (!input.ok())
+        return input.failure();
+    input.value().allowances = allowances;
+    const SplineOutcome out = computeSpline(input.value());
+    if (!out.ok())
+        return splineFailureText(out.failure(), tr);
+    return out.value();
 }
 
 } // namespace

@@ -39,7 +39,7 @@ const SplineOption *findSplineOption(std::string_view name)
     return nullptr;
 }
 
-std::variant<SplineInput, std::string> splineInputOf(const SplineFields &f, const TextTranslator &tr)
+Outcome<SplineInput, std::string> splineInputOf(const SplineFields &f, const TextTranslator &tr)
 {
     const auto parsed = parseSplineDesignation(f.designation);
     if (const auto *error = std::get_if<DesignationError>(&parsed))

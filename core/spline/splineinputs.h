@@ -38,7 +38,7 @@ std::span<const SplineOption> splineOptions();
 const SplineOption *findSplineOption(std::string_view name);
 
 // The calculation's input from the typed fields, or the designation's error in words.
-std::variant<SplineInput, std::string> splineInputOf(const SplineFields &fields, const TextTranslator &tr = {});
+Outcome<SplineInput, std::string> splineInputOf(const SplineFields &fields, const TextTranslator &tr = {});
 
 // The deviations' pairing rule: one given without the other.
 bool oneDeviationAlone(const std::optional<double> &upper, const std::optional<double> &lower);

@@ -181,9 +181,9 @@ bool SplineWindow::saveTo(const QString &path)
     const std::optional<SplineFields> in = readFields();
     if (!in)
         return false;
-    if (const auto input = splineInputOf(*in, qtTextTranslator()); std::holds_alternative<std::string>(input)) {
+    if (const auto input = splineInputOf(*in, qtTextTranslator()); !input.ok()) {
         designation->setFocus();
-        showProblem(QString::fromStdString(std::get<std::string>(input)));
+        showProblem(QString::fromStdString(input.failure()));
         return false;
     }
     if (const FileDone written = writeSplineFile(path, *in); !written.ok()) {
@@ -243,12 +243,12 @@ void SplineWindow::computeClicked()
     if (!in)
         return;
     auto read = splineInputOf(*in, translate);
-    if (const auto *problem = std::get_if<std::string>(&read)) {
+    if (!read.ok()) {
         designation->setFocus();
-        showProblem(QString::fromStdString(*problem));
+        showProblem(QString::fromStdString(read.failure()));
         return;
     }
-    SplineInput &input = std::get<SplineInput>(read);
+    SplineInput &input = read.value();
     // The shop's allowance table, chosen here or in the inspection sheet, for a DIN 5480
     // tolerance.
     FileOutcome<std::optional<AllowanceTable>> table;
@@ -263,19 +263,19 @@ void SplineWindow::computeClicked()
     SplineOutcome out = computeSpline(input);
     // A measured M left from another spline is not judged, and the spline is still shown.
     std::optional<QString> staleMeasured;
-    if (!out.result && *out.failure == SplineFailure::MeasuredNotPossible && input.measured) {
-        staleMeasured = QString::fromStdString(splineFailureText(*out.failure, translate));
+    if (!out.ok() && out.failure() == SplineFailure::MeasuredNotPossible && input.measured) {
+        staleMeasured = QString::fromStdString(splineFailureText(out.failure(), translate));
         SplineInput withoutMeasured = input;
         withoutMeasured.measured.reset();
         out = computeSpline(withoutMeasured);
-        if (out.result)
-            out.result->measured = SplineMeasured{*input.measured, std::nullopt, Verdict::NotJudged};
+        if (out.ok())
+            out.value().measured = SplineMeasured{*input.measured, std::nullopt, Verdict::NotJudged};
     }
-    if (!out.result) {
-        showProblem(QString::fromStdString(splineFailureText(*out.failure, translate)));
+    if (!out.ok()) {
+        showProblem(QString::fromStdString(splineFailureText(out.failure(), translate)));
         return;
     }
-    shown_ = *out.result;
+    shown_ = out.value();
     shown_->input.allowances = nullptr; // the table lives only for this computation
     heading->setText(QString::fromStdString(splineHeading(*shown_, translate)));
     const std::vector<std::vector<std::string>> cells = splineTableCells(*shown_, translate);
