@@ -4,16 +4,10 @@
 #include <QGuiApplication>
 #include <QCoreApplication>
 #include <QDate>
-#include <QFile>
-#include <QFileInfo>
 #include <QSize>
 
-#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iostream>
 #include <memory>
 #include <optional>
 
@@ -28,12 +22,10 @@
 #include "io/batchoutput.h"
 #include "io/geardatatable.h"
 #include "io/workpiecelog.h"
-#include "io/safefile.h"
 #include "io/gearfile.h"
 #include "core/drawing/drawing.h"
 #include "gui/sheet/histogram.h"
 #include "gui/painting/measurementpicture.h"
-#include "gui/painting/page.h"
 #include "gui/sheet/sheetpdf.h"
 #include "core/gear/gear.h"
 #include "core/sheet/sheetinputs.h"
