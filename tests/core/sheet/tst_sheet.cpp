@@ -669,6 +669,12 @@ void TestSheet::allowanceTable()
         table += row.caption + "=" + row.value + ";";
     for (const char *expected : {"螺旋角 β=15° 左旋;", "精度等级=6 ISO 1328-1:2013;", "配对齿轮图号=ZG-2;", "跨测齿数 k=4;"})
         QVERIFY2(table.find(expected) != std::string::npos, table.c_str());
+    // A helix angle typed negative is written as its size beside the hand.
+    gear.helixAngleDeg = -15;
+    table.clear();
+    for (const GearDataRow &row : gearDataRows(sheetOf(gear)))
+        table += row.caption + "=" + row.value + ";";
+    QVERIFY2(table.find("螺旋角 β=15° 左旋;") != std::string::npos, table.c_str());
 }
 
 // The M-value window works in single precision with its designed factors; on the same
@@ -905,6 +911,19 @@ void TestSheet::inchesFromDiametralPitch()
     QCOMPARE(sheetDecimals(inch), 5);
     QCOMPARE(fixed(inch.overGauges.nominal * 25.4, 9), fixed(mm.overGauges.nominal, 9));
     QCOMPARE(fixed(inch.referenceDiameter, 5), QString("3.00000"));
+    // With a class and a face width, the tolerances are the equal mm gear's (ISO 1328 in µm),
+    // each also shown in 0.0001 in.
+    SheetInput inchClass{.diametralPitch = 10, .teeth = 30}, mmClass{.module = 2.54, .teeth = 30};
+    inchClass.faceWidth = 0.8;
+    mmClass.faceWidth = 20.32;
+    inchClass.accuracyClass = mmClass.accuracyClass = 6;
+    const SheetResult a = sheetOf(inchClass), b = sheetOf(mmClass);
+    QVERIFY(a.accuracy && b.accuracy);
+    for (double FlankTolerances::*t : {&FlankTolerances::singlePitch, &FlankTolerances::cumulativePitch, &FlankTolerances::profileTotal,
+                                       &FlankTolerances::helixTotal, &FlankTolerances::runout})
+        QCOMPARE((*a.accuracy).*t, (*b.accuracy).*t);
+    QVERIFY2(sheetText(a).find("径向跳动公差 FrT（= 9.4 × 0.0001 in）") != std::string::npos, sheetText(a).c_str());
+    QVERIFY(sheetText(b).find("0.0001 in") == std::string::npos);
 }
 
 void TestSheet::involuteAngleInvertsTheInvolute()
