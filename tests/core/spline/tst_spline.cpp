@@ -118,6 +118,8 @@ void TestSpline::namesThePartItCannotRead_data()
     QTest::newRow("hub fit") << "INT 24z × 1m × 30P × 5h" << "5h";
     QTest::newRow("shaft fit") << "EXT 24z × 1m × 30P × 5g" << "5g";
     QTest::newRow("standard") << "EXT 24z × 1m × 30P × 5h ISO 4165" << "ISO 4165";
+    QTest::newRow("standard without its number") << "EXT 24z × 1m × 30P ISO" << "ISO";
+    QTest::newRow("GB/T without its number") << "EXT 24z × 1m × 30P × 5h GB/T" << "GB/T";
     QTest::newRow("kind") << "SHAFT 24z × 1m × 30P" << "SHAFT";
     QTest::newRow("din kind") << "DIN 5480 - X 50 x 2 x 24" << "X";
     QTest::newRow("din teeth") << "DIN 5480 W 50 x 2 x 24.5" << "24.5";
@@ -309,6 +311,13 @@ void TestSpline::refusesWhatCannotBeMeasured()
     // A measured M smaller than the pins' own diameter over the base circle cannot be.
     QCOMPARE(computeSpline({.designation = d, .measured = 40}).failure(), SplineFailure::MeasuredNotPossible);
     QCOMPARE(computeSpline({.designation = d, .measured = -1}).failure(), SplineFailure::MeasuredNotPossible);
+    // Pin centres exactly on the base circle (an even count: across the base diameter) are
+    // no contact either; just outside it they are.
+    const SplineResult even = computed({.designation = d});
+    const double onBase = even.baseDiameter + 2;
+    QCOMPARE(onBase - 2, even.baseDiameter); // the sum is exact, so the boundary is met to the bit
+    QVERIFY(!splineSizeFromDimension(even, onBase, 2));
+    QVERIFY(splineSizeFromDimension(even, onBase + 1e-9, 2));
     // Without limits the size is read back but not judged.
     const SplineResult plain = computed({.designation = designation("EXT 24z × 2m × 30P"), .measured = 53.1});
     QVERIFY(plain.measured && plain.measured->size && plain.measured->verdict == Verdict::NotJudged);
