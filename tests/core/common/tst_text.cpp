@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "core/common/json.h"
 #include "core/common/text.h"
 
 using namespace geardim;
@@ -15,6 +16,7 @@ private slots:
     void escapes();
     void numbers_data();
     void numbers();
+    void writers();
 };
 
 void TestText::displayWidthCountsWideCharactersTwice_data()
@@ -91,6 +93,23 @@ void TestText::numbers()
     QFETCH(QString, written);
     const std::string out = decimals == -1 ? shortestNumber(value) : decimals == -2 ? sheetSignedNumber(value, 4) : sheetNumber(value, decimals);
     QCOMPARE(QString::fromStdString(out), written);
+}
+
+// The shared writers of every report: the aligned table (names and units left, numbers right,
+// wide characters counted twice), the CSV record, the JSON object, the blanks trimmed.
+void TestText::writers()
+{
+    QCOMPARE(alignedText({{"项目", "单位", "公称"}, {"M", "mm", "1.5"}, {"k", "", "12.25"}}),
+             std::string("项目  单位   公称\nM     mm      1.5\nk           12.25\n"));
+    QCOMPARE(csvRecord({{"a", "1"}, {"b", "x,y"}}), std::string("a,b\n1,\"x,y\"\n"));
+    JsonObject inner;
+    inner.number("max", 1.5).number("min", std::optional<double>());
+    JsonObject outer;
+    outer.text("unit", "mm").boolean("internal", false).object("size", inner).texts("warnings", {"a\"b"});
+    QCOMPARE(outer.document(), std::string("{\"unit\": \"mm\",\n \"internal\": false,\n \"size\": {\"max\": 1.5, \"min\": null},\n "
+                                           "\"warnings\": [\"a\\\"b\"]}\n"));
+    QCOMPARE(std::string(trimmed(" \t x y \r")), std::string("x y"));
+    QCOMPARE(secondFilled(filled("%1 和 %2", "a"), "b"), std::string("a 和 b"));
 }
 
 QTEST_GUILESS_MAIN(TestText)

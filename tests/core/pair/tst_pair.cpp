@@ -1,12 +1,15 @@
 #include <QtTest>
 
 #include <cmath>
+#include <sstream>
 
 #include "core/common/angle.h"
 #include "core/geometry/involute.h"
 #include "core/geometry/mesh.h"
 #include "core/pair/pair.h"
+#include "core/pair/pairbatch.h"
 #include "core/pair/pairdrawing.h"
+#include "core/pair/pairreport.h"
 
 using namespace geardim;
 
@@ -42,6 +45,8 @@ private slots:
     void doubleFlankTestOnTheSheet();
     void meshEndsAtTheBaseCircles();
     void drawingHoldsBothGears();
+    void batchNeedsBothTeethColumns_data();
+    void batchNeedsBothTeethColumns();
     void doubleFlankTestJudgesThickAndThin_data();
     void doubleFlankTestJudgesThickAndThin();
 };
@@ -208,6 +213,11 @@ void TestPair::warningsAndFailures()
     for (PairWarning w : out.value().warnings)
         got << pairWarningCode(w);
     QCOMPARE(got.join(u' '), codes);
+    // The tip clearance warned about is the smaller of the two.
+    const PairResult &r = out.value();
+    for (const std::string &message : pairWarningMessages(r))
+        if (message.find("齿顶间隙") != std::string::npos)
+            QVERIFY2(message.find(sheetNumber(std::min(r.tipClearance1, r.tipClearance2), 4)) != std::string::npos, message.c_str());
 }
 
 // A centre distance that only reaches the sum of the base radii gives no mesh.
@@ -305,6 +315,27 @@ void TestPair::doubleFlankTestJudgesThickAndThin()
     QCOMPARE(int(m.verdict), verdict);
     if (offset == 0)
         QCOMPARE(rounded(m.allowance, 9), which == 1 ? -0.04 : -0.09);
+}
+
+// A pair batch's header must name both tooth counts; the rest may be left to their defaults.
+void TestPair::batchNeedsBothTeethColumns_data()
+{
+    QTest::addColumn<QString>("csv");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("both") << "module,teeth1,teeth2\n2,20,40\n" << "";
+    QTest::newRow("no teeth2") << "module,teeth1\n2,20\n" << "缺少 teeth2 列";
+    QTest::newRow("no teeth1") << "module,teeth2\n2,40\n" << "缺少 teeth1 列";
+}
+
+void TestPair::batchNeedsBothTeethColumns()
+{
+    QFETCH(QString, csv);
+    QFETCH(QString, problem);
+    std::istringstream in(csv.toStdString());
+    std::ostringstream out;
+    const RecordBatchSummary summary = runPairBatch(in, out);
+    QVERIFY2(problem.isEmpty() ? summary.problem.empty() : QString::fromStdString(summary.problem).contains(problem), summary.problem.c_str());
+    QCOMPARE(summary.lines, problem.isEmpty() ? 1L : 0L);
 }
 
 QTEST_GUILESS_MAIN(TestPair)
