@@ -175,32 +175,32 @@ int runProgram(int argc, char *argv[], Language language, const QString &documen
     installLanguage(language);
     WindowRegistry registry;
     registerWindows(registry);
-    QWidget *menu = registry.window(WindowId::Menu);
-    // Neither the icon nor Qt's own texts (context menus, dialogs) show on the menu's
+    // A file given opens in its own window, as the menu's button would open it; a file it
+    // cannot read is said there.
+    const bool spline = document.endsWith(QLatin1String(".spline"), Qt::CaseInsensitive);
+    const bool pair = document.endsWith(QLatin1String(".pair"), Qt::CaseInsensitive);
+    const WindowId first = document.isEmpty() ? WindowId::Menu : spline ? WindowId::Spline : pair ? WindowId::Pair : WindowId::Sheet;
+    QWidget *firstWindow = registry.window(first);
+    // Neither the icon nor Qt's own texts (context menus, dialogs) show on the first window's
     // first paint: they wait until after it.
-    afterFirstPaint(menu, [language] {
+    afterFirstPaint(firstWindow, [language] {
         installWindowIcon();
         // In English, Qt's own texts are already English.
         if (language == Language::Chinese)
             installQtTranslation();
     });
     if (qEnvironmentVariableIsSet("GEARDIM_QUIT_AFTER_FIRST_PAINT"))
-        quitAfterFirstPaint(menu);
+        quitAfterFirstPaint(firstWindow);
     registry.show(WindowId::Menu);
-    if (!document.isEmpty()) {
-        // The file's own window, as the menu's button would open it; a file it cannot read
-        // is said there.
-        const bool spline = document.endsWith(QLatin1String(".spline"), Qt::CaseInsensitive);
-        const bool pair = document.endsWith(QLatin1String(".pair"), Qt::CaseInsensitive);
-        const WindowId id = spline ? WindowId::Spline : pair ? WindowId::Pair : WindowId::Sheet;
+    if (first != WindowId::Menu) {
         registry.hide(WindowId::Menu);
-        registry.show(id);
+        registry.show(first);
         if (spline)
-            static_cast<SplineWindow *>(registry.window(id))->openFile(document);
+            static_cast<SplineWindow *>(firstWindow)->openFile(document);
         else if (pair)
-            static_cast<PairWindow *>(registry.window(id))->openFile(document);
+            static_cast<PairWindow *>(firstWindow)->openFile(document);
         else
-            static_cast<InspectionSheet *>(registry.window(id))->openGearFile(document);
+            static_cast<InspectionSheet *>(firstWindow)->openGearFile(document);
     }
     return QApplication::exec();
 }

@@ -56,7 +56,7 @@ inline void quitAfterFirstPaint(QObject *window)
     afterFirstPaint(window, [] {
         std::fputs("shown\n", stdout);
         std::fflush(stdout);
-        QCoreApplication::quit();
+        QCoreApplication::exit(0); // at once: a window that keeps itself open on close cannot stop it
     });
 }
 

@@ -361,13 +361,19 @@ void TestSheetWindow::programShowsItsMenuAndCanSaySo_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("chinese") << QStringList{};
     QTest::newRow("english") << QStringList{"--lang", "en"};
+    QTest::newRow("opening a gear file") << QStringList{"@gear"};
 }
 
 // The program as installed starts its windows from the module, and for the start-up
-// bench says when the menu has been painted, then ends.
+// bench says when the menu has been painted, then ends; given a gear file, it opens it.
 void TestSheetWindow::programShowsItsMenuAndCanSaySo()
 {
     QFETCH(QStringList, arguments);
+    QTemporaryDir dir;
+    if (arguments == QStringList{"@gear"}) {
+        arguments = QStringList{dir.filePath("opened.gear")};
+        QVERIFY(geardim::writeGearFile(arguments.front(), geardim::SheetInput{.module = 2, .teeth = 30}).ok());
+    }
     const Run run = runGeardim(arguments, {.environment = {"QT_QPA_PLATFORM=offscreen", "GEARDIM_QUIT_AFTER_FIRST_PAINT=1"}});
     QCOMPARE(run.status, 0);
     QCOMPARE(run.out, QByteArray("shown\n"));
