@@ -12,6 +12,7 @@
 #endif
 
 #include "io/gearfile.h"
+#include "io/pairfile.h"
 #include "io/splinefile.h"
 #include "io/geardatatable.h"
 #include "io/workpiecelog.h"
@@ -76,6 +77,7 @@ private slots:
     void newLogIsWholeAndReadable();
     void drawingNumberTravelsWithTheGear();
     void gearDataTableReadsBack();
+    void gearFileIntoAPairTakesItsHand();
 
 private:
     QTemporaryDir dir;
@@ -426,8 +428,13 @@ public:
         textStarts << data.ipx;
     }
     void addTextStyle(const DL_StyleData &data) override { styles << QString::fromStdString(data.primaryFontFile + "|" + data.bigFontFile); }
-    void addLine(const DL_LineData &data) override { rightmost = std::max({rightmost, data.x1, data.x2}); }
-    QList<double> textStarts;
+    void addLine(const DL_LineData &data) override
+    {
+        rightmost = std::max({rightmost, data.x1, data.x2});
+        if (data.x1 == data.x2)
+            verticals << data.x1;
+    }
+    QList<double> textStarts, verticals;
     QStringList styles;
     double rightmost = 0;
 };
@@ -460,6 +467,9 @@ void TestRecords::gearDataTableReadsBack()
         for (const char32_t c : collector.texts[i].toUcs4())
             width += (c >= 0x2E80 ? 1.0 : 0.7) * 3.5;
         QVERIFY2(collector.textStarts[i] + width < collector.rightmost, qPrintable(collector.texts[i]));
+        // Nor does any text cross the line between the captions and the values.
+        for (double x : collector.verticals)
+            QVERIFY2(!(collector.textStarts[i] < x && collector.textStarts[i] + width > x), qPrintable(collector.texts[i]));
     }
     // SVG and CSV from the same rows; any other suffix is refused.
     QVERIFY(writeGearDataTable(dir.filePath("table.csv"), sheet).ok());
@@ -475,6 +485,21 @@ void TestRecords::gearDataTableReadsBack()
     QCOMPARE(back.value().input.hand, SheetInput::Hand::Right);
     QCOMPARE(back.value().input.matingDrawing, std::string("ZG-2"));
     QCOMPARE(QJsonDocument::fromJson(readAll(dir.filePath("drawn2.gear"))).object()["version"].toDouble(), 1.1);
+}
+
+// A gear file taken as either gear of a pair brings the shared data; the pair's helix angle
+// is gear 1's, so a gear 2 of β = 15° makes the pair's −15°.
+void TestRecords::gearFileIntoAPairTakesItsHand()
+{
+    const SheetInput helical{.module = 2, .teeth = 40, .helixAngleDeg = 15};
+    for (const int which : {1, 2}) {
+        PairInput pair;
+        const FileOutcome<PairGear> taken = pairGearOf(helical, pair, which, false);
+        QVERIFY2(taken.ok(), qPrintable(taken.problem()));
+        QCOMPARE(pair.helixAngleDeg, which == 1 ? 15.0 : -15.0);
+        QCOMPARE(*pair.module, 2.0);
+        QCOMPARE(taken.value().teeth, 40.0);
+    }
 }
 
 QTEST_MAIN(TestRecords)
