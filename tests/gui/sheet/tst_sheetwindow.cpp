@@ -11,6 +11,7 @@
 #include <QXmlStreamReader>
 #include <QJsonObject>
 #include <QProcess>
+#include <QLineEdit>
 #include <QTableWidget>
 #include <QTextLayout>
 
@@ -77,6 +78,7 @@ private slots:
     void allowanceCodeSurvivesARestartAndAFile();
     void notJudgedWithoutAllowances();
     void verdictsDoNotBreakWhenWrapped();
+    void fieldsHaveACellEach();
 
 private:
     std::unique_ptr<GuiFixture> gui;
@@ -667,11 +669,14 @@ void TestSheetWindow::measuredValuesAreJudgedRecordedAndPrinted()
     QVERIFY(table()->item(row, 4)->flags() & Qt::ItemIsEditable);
     QVERIFY(!(table()->item(row, 0)->flags() & Qt::ItemIsEditable));
     // Limits M 32.2380 / 32.1641 (allowances −0.03 / −0.06).
-    for (const auto &[typed, verdict] : {std::pair{32.2, "合格"}, {32.3, "偏厚"}, {32.1, "偏薄"}}) {
+    // The verdict in words and in colour: green for a pass, red for a fail.
+    const QColor pass(0, 110, 40), fail(176, 0, 32);
+    for (const auto &[typed, verdict, colour] : {std::tuple{32.2, "合格", pass}, {32.3, "偏厚", fail}, {32.1, "偏薄", fail}}) {
         table()->item(row, 4)->setText(QString::number(typed));
         const auto m = geardim::measure(*sheet()->shown(), geardim::MeasuredDimension::OverGauges, typed);
         QCOMPARE(table()->item(row, 5)->text(), QString::fromStdString(geardim::sheetSignedNumber(m.measured->allowance, 4)));
         QCOMPARE(table()->item(row, 6)->text(), QString::fromUtf8(verdict));
+        QCOMPARE(table()->item(row, 6)->foreground().color(), colour);
     }
     // Computed anew, the table keeps the measured value and judges it again.
     table()->item(row, 4)->setText("32.2000");
@@ -796,6 +801,27 @@ void TestSheetWindow::verdictsDoNotBreakWhenWrapped()
         }
         QVERIFY(brokeBefore);
     }
+}
+
+// Every field of the sheet has a place of its own: no two fields overlap once laid out.
+void TestSheetWindow::fieldsHaveACellEach()
+{
+    gui->click(WindowId::Menu, "Command6");
+    QWidget *w = gui->window(S);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    QList<QRect> places;
+    QStringList names;
+    for (QLineEdit *field : w->findChildren<QLineEdit *>()) {
+        if (!field->isVisible() || qobject_cast<QAbstractItemView *>(field->parentWidget()))
+            continue;
+        places << QRect(field->mapTo(w, QPoint(0, 0)), field->size());
+        names << field->objectName();
+    }
+    QVERIFY(places.size() > 10);
+    for (int i = 0; i < places.size(); ++i)
+        for (int j = i + 1; j < places.size(); ++j)
+            QVERIFY2(!places[i].intersects(places[j]), qPrintable(names[i] + " overlaps " + names[j]));
 }
 
 QTEST_MAIN(TestSheetWindow)
