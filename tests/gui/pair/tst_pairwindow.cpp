@@ -94,7 +94,7 @@ void TestPairWindow::badInputSaysWhyAndGreysTheTables()
     QVERIFY(!gui->window(P)->findChild<QTableWidget *>("pairTable")->isEnabled());
     gui->type(P, "teeth2", "");
     gui->click(P, "compute");
-    QVERIFY2(warnings->text().contains("齿数"), qPrintable(warnings->text()));
+    QVERIFY2(warnings->text().contains("请填写两个齿轮的齿数 z"), qPrintable(warnings->text()));
     gui->type(P, "teeth2", "24");
     gui->type(P, "centre-distance", "40");
     gui->click(P, "compute");
