@@ -15,6 +15,8 @@ class TestSheetPdf : public QObject {
 
 private slots:
     void pdfHasTheSheetAsTextAndItsFontsEmbedded();
+    void verdictIsJoinedWhole_data();
+    void verdictIsJoinedWhole();
 
 private:
     QTemporaryDir dir;
@@ -43,6 +45,25 @@ void TestSheetPdf::pdfHasTheSheetAsTextAndItsFontsEmbedded()
     QVERIFY(lines.size() > 2);
     for (const QString &line : lines.mid(2)) // every font embedded, with a map back to Unicode
         QVERIFY2(line.contains(QRegularExpression(R"(\syes\s+(yes|no)\s+yes\s)")), qPrintable(line));
+}
+
+// A measured line's verdict (after its last comma) is joined by word joiners between its
+// characters, nothing else changed: no joiner at a space, none after the last character.
+void TestSheetPdf::verdictIsJoinedWhole_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("joined");
+    const QString j(QChar(0x2060));
+    QTest::newRow("chinese") << "实测 M = 32.2000，合格" << "实测 M = 32.2000，合" + j + "格";
+    QTest::newRow("english") << "M = 32.2000, too thick" << "M = 32.2000, t" + j + "o" + j + "o t" + j + "h" + j + "i" + j + "c" + j + "k";
+    QTest::newRow("no comma") << "合格" << "合格";
+}
+
+void TestSheetPdf::verdictIsJoinedWhole()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, joined);
+    QCOMPARE(verdictKeptWhole(line), joined);
 }
 
 QTEST_MAIN(TestSheetPdf)
