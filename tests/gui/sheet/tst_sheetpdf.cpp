@@ -45,6 +45,18 @@ void TestSheetPdf::pdfHasTheSheetAsTextAndItsFontsEmbedded()
     QVERIFY(lines.size() > 2);
     for (const QString &line : lines.mid(2)) // every font embedded, with a map back to Unicode
         QVERIFY2(line.contains(QRegularExpression(R"(\syes\s+(yes|no)\s+yes\s)")), qPrintable(line));
+    // Every word stands inside the page's 5 mm margins (A4: 595 points wide, 5 mm = 14.2 pt).
+    QProcess boxes;
+    boxes.start("pdftotext", {"-bbox", path, "-"});
+    QVERIFY(boxes.waitForFinished());
+    const QString html = QString::fromUtf8(boxes.readAllStandardOutput());
+    static const QRegularExpression word(R"re(<word xMin="([0-9.]+)" yMin="[0-9.]+" xMax="([0-9.]+)")re");
+    int words = 0;
+    for (auto it = word.globalMatch(html); it.hasNext(); ++words) {
+        const auto m = it.next();
+        QVERIFY2(m.captured(1).toDouble() >= 14.0 && m.captured(2).toDouble() <= 595.3 - 14.0, qPrintable(m.captured(0)));
+    }
+    QVERIFY(words > 50);
 }
 
 // A measured line's verdict (after its last comma) is joined by word joiners between its
