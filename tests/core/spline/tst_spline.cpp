@@ -329,6 +329,8 @@ void TestSpline::refusesWhatCannotBeMeasured()
     const SplineDesignation din = designation("DIN 5480 W 50 x 2 x 24");
     QCOMPARE(computeSpline({.designation = din, .upperDeviation = -0.1, .lowerDeviation = -0.04}).failure(),
              SplineFailure::DeviationsReversed);
+    // Equal deviations are a size without tolerance, not reversed ones.
+    QVERIFY(computeSpline({.designation = din, .upperDeviation = -0.05, .lowerDeviation = -0.05}).ok());
 }
 
 // ISO 4156-1, A.6 (EXT 25z × 1m × 30P × 5js, g 15 mm): s_v,max 1.599, s_min 1.544 with es_v
