@@ -331,6 +331,10 @@ void TestSpline::refusesWhatCannotBeMeasured()
              SplineFailure::DeviationsReversed);
     // Equal deviations are a size without tolerance, not reversed ones.
     QVERIFY(computeSpline({.designation = din, .upperDeviation = -0.05, .lowerDeviation = -0.05}).ok());
+    // A λ of 0 is typed on purpose (no effective variation); below 0 it is refused.
+    QVERIFY(computeSpline({.designation = din, .upperDeviation = -0.04, .lowerDeviation = -0.1, .effectiveVariation = 0}).ok());
+    QCOMPARE(computeSpline({.designation = din, .upperDeviation = -0.04, .lowerDeviation = -0.1, .effectiveVariation = -1e-9}).failure(),
+             SplineFailure::VariationNegative);
 }
 
 // ISO 4156-1, A.6 (EXT 25z × 1m × 30P × 5js, g 15 mm): s_v,max 1.599, s_min 1.544 with es_v
