@@ -78,6 +78,7 @@ private slots:
     void drawingNumberTravelsWithTheGear();
     void gearDataTableReadsBack();
     void gearFileIntoAPairTakesItsHand();
+    void splineFileKeepsNoMeasuredValue();
 
 private:
     QTemporaryDir dir;
@@ -500,6 +501,20 @@ void TestRecords::gearFileIntoAPairTakesItsHand()
         QCOMPARE(*pair.module, 2.0);
         QCOMPARE(taken.value().teeth, 40.0);
     }
+}
+
+// A spline file holds the spline, not the part: a measured value typed with it is not saved.
+void TestRecords::splineFileKeepsNoMeasuredValue()
+{
+    const QString path = dir.filePath("measured.spline");
+    SplineFields fields{.designation = "EXT 25z x 1m x 30R x 6e", .splineLength = 15};
+    fields.measured = 27.1;
+    const FileDone written = writeSplineFile(path, fields);
+    QVERIFY2(written.ok(), qPrintable(written.problem()));
+    const QJsonObject root = QJsonDocument::fromJson(readAll(path)).object();
+    QCOMPARE(root.keys(), (QStringList{"designation", "format", "splineLength", "version"}));
+    const FileOutcome<SplineFields> back = readSplineFile(path);
+    QVERIFY(back.ok() && !back.value().measured && back.value().splineLength == 15.0);
 }
 
 QTEST_MAIN(TestRecords)

@@ -141,6 +141,7 @@ void TestBatch::batchRefusesHeaders_data()
     QTest::newRow("twice") << QByteArray("module,teeth,module\n1,30,2\n") << "两列“module”";
     QTest::newRow("long_unknown_is_cut") << QByteArray("module," + QByteArray(300, 'q') + "\n1,2\n")
                                          << QString(40, 'q') + "…”";
+    QTest::newRow("unknown_of_40_is_whole") << QByteArray("module," + QByteArray(40, 'q') + "\n1,2\n") << "“" + QString(40, 'q') + "”";
     QTest::newRow("empty") << QByteArray("") << "表头";
     QTest::newRow("blank_only") << QByteArray("\n\n  \n") << "表头";
 }
