@@ -75,24 +75,12 @@
         <translation>The value in column %1 is not a number.</translation>
     </message>
     <message>
-        <source>没有可读的表头。</source>
-        <translation>There is no header to read.</translation>
-    </message>
-    <message>
-        <source>表头中的列“%1”出现了两次。</source>
-        <translation>The column &apos;%1&apos; appears twice in the header.</translation>
-    </message>
-    <message>
         <source>表头中的列“%1”不是花键的输入。</source>
         <translation>The column &apos;%1&apos; in the header is not an input of a spline.</translation>
     </message>
     <message>
         <source>表头中缺少 designation 列。</source>
         <translation>The header has no designation column.</translation>
-    </message>
-    <message>
-        <source>这一行的字段比表头多。</source>
-        <translation>This line has more fields than the header.</translation>
     </message>
     <message>
         <source>表头中缺少 %1 列。</source>
