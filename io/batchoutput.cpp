@@ -2,49 +2,13 @@
 
 #include <QFileInfo>
 
-#include <csignal>
 #include <cstdio>
-#include <cstring>
 
 #include "io/platform/files.h"
 #include "io/safefile.h"
 
-#if defined(Q_OS_UNIX)
-#include <unistd.h>
-#endif
-
 namespace geardim {
 namespace {
-
-// The temporary file a signal removes: a plain C string, as a signal handler may read.
-char pendingFile[4096];
-
-extern "C" void removePendingAndDie(int signal)
-{
-    if (pendingFile[0]) {
-#if defined(Q_OS_UNIX)
-        ::unlink(pendingFile);
-#else
-        std::remove(pendingFile);
-#endif
-    }
-    std::signal(signal, SIG_DFL);
-    std::raise(signal);
-}
-
-void watchSignals(bool on)
-{
-    // A closed pipe downstream ends the program as a terminal's Ctrl+C does.
-    for (int signal : {SIGINT, SIGTERM
-#if defined(SIGHUP)
-                       , SIGHUP
-#endif
-#if defined(SIGPIPE)
-                       , SIGPIPE
-#endif
-         })
-        std::signal(signal, on ? removePendingAndDie : SIG_DFL);
-}
 
 constexpr std::size_t kBlock = 64 * 1024;
 
@@ -87,8 +51,7 @@ BatchOutputFile::~BatchOutputFile()
 {
     // An uncommitted temporary file goes with temporary_ (it removes itself).
     if (!committed_) {
-        watchSignals(false);
-        pendingFile[0] = 0;
+        forgetFileOnFatalSignal();
     }
 }
 
@@ -112,10 +75,7 @@ FileDone BatchOutputFile::open()
     if (!temporary_->openUnbuffered())
         return FileDone::refused(temporary_->errorString());
     const QByteArray name = QFile::encodeName(temporary_->fileName());
-    if (std::size_t(name.size()) < sizeof pendingFile) {
-        std::memcpy(pendingFile, name.constData(), std::size_t(name.size()) + 1);
-        watchSignals(true);
-    }
+    removeFileOnFatalSignal(name);
     return {};
 }
 
@@ -144,8 +104,7 @@ FileDone BatchOutputFile::commit()
         return FileDone::refused(why);
     }
     committed_ = true;
-    watchSignals(false);
-    pendingFile[0] = 0;
+    forgetFileOnFatalSignal();
     return {};
 }
 
@@ -158,15 +117,11 @@ FileDone BatchOutputFile::commitUnnamed()
     if (!nameUnnamedFile(unnamed_.handle(), path_, named, why))
         return FileDone::refused(why);
     const QByteArray name = QFile::encodeName(named);
-    if (std::size_t(name.size()) < sizeof pendingFile) {
-        std::memcpy(pendingFile, name.constData(), std::size_t(name.size()) + 1);
-        watchSignals(true);
-    }
+    removeFileOnFatalSignal(name);
     const bool renamed = replaceFile(named, path_, why);
     if (!renamed)
         QFile::remove(named);
-    watchSignals(false);
-    pendingFile[0] = 0;
+    forgetFileOnFatalSignal();
     if (!renamed)
         return FileDone::refused(why);
     committed_ = true;

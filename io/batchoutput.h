@@ -13,9 +13,9 @@
 
 // The batch's output file, replaced all or nothing: the lines go into a temporary file
 // beside it, which is renamed over it only when the batch has ended and every byte is
-// on the disk. Where the file system has them the temporary file has no name until then
-// (O_TMPFILE), so that not even a kill -9 leaves it behind; elsewhere a failure, or SIGINT,
-// SIGTERM, SIGHUP or SIGPIPE, removes it. Either way the old output stays as it was.
+// on the disk. Where the file system has them the temporary file has no name until then,
+// so that not even a kill -9 leaves it behind; elsewhere a failure, or a signal that ends
+// the program (removeFileOnFatalSignal), removes it. Either way the old output stays as it was.
 namespace geardim {
 
 class BatchOutputFile {

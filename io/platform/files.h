@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFile>
+#include <QByteArray>
 #include <QString>
 
 // What the program's files need from the system and each system does its own way: a
@@ -53,5 +54,12 @@ bool nameUnnamedFile(int handle, const QString &target, QString &named, QString 
 // program (SIGXFSZ), so that every writer keeps the old file and says why. Windows has no
 // such limit or signal: nothing to do there.
 void failWritesBeyondSizeLimits();
+
+// Until forgotten, a signal that ends the program (Ctrl+C, a kill; on POSIX also a closed
+// terminal or pipe) first removes the file at path (its encoded name), then ends the program
+// as it would have: a half-written temporary file is not left behind. A name too long for the
+// handler's buffer is not watched.
+void removeFileOnFatalSignal(const QByteArray &path);
+void forgetFileOnFatalSignal();
 
 } // namespace geardim

@@ -1,5 +1,7 @@
 #include "io/platform/files.h"
 
+#include <cstring>
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -112,5 +114,41 @@ bool nameUnnamedFile(int handle, const QString &target, QString &named, QString 
 }
 
 void failWritesBeyondSizeLimits() { std::signal(SIGXFSZ, SIG_IGN); }
+
+namespace {
+
+// The file a signal removes: a plain C string, as a signal handler may read.
+char pendingFile[4096];
+
+extern "C" void removePendingAndDie(int signal)
+{
+    if (pendingFile[0])
+        ::unlink(pendingFile);
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+void watchSignals(bool on)
+{
+    // A closed pipe downstream ends the program as a terminal's Ctrl+C does.
+    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE})
+        std::signal(signal, on ? removePendingAndDie : SIG_DFL);
+}
+
+} // namespace
+
+void removeFileOnFatalSignal(const QByteArray &path)
+{
+    if (std::size_t(path.size()) >= sizeof pendingFile)
+        return;
+    std::memcpy(pendingFile, path.constData(), std::size_t(path.size()) + 1);
+    watchSignals(true);
+}
+
+void forgetFileOnFatalSignal()
+{
+    watchSignals(false);
+    pendingFile[0] = 0;
+}
 
 } // namespace geardim

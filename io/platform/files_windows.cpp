@@ -1,5 +1,9 @@
 #include "io/platform/files.h"
 
+#include <cstdio>
+
+#include <csignal>
+
 #include <QDir>
 
 #include <cstring>
@@ -82,5 +86,40 @@ bool nameUnnamedFile(int, const QString &, QString &, QString &why)
 }
 
 void failWritesBeyondSizeLimits() {}
+
+namespace {
+
+// The file a signal removes: a plain C string, as a signal handler may read.
+char pendingFile[4096];
+
+extern "C" void removePendingAndDie(int signal)
+{
+    if (pendingFile[0])
+        std::remove(pendingFile);
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+void watchSignals(bool on)
+{
+    for (int signal : {SIGINT, SIGTERM})
+        std::signal(signal, on ? removePendingAndDie : SIG_DFL);
+}
+
+} // namespace
+
+void removeFileOnFatalSignal(const QByteArray &path)
+{
+    if (std::size_t(path.size()) >= sizeof pendingFile)
+        return;
+    std::memcpy(pendingFile, path.constData(), std::size_t(path.size()) + 1);
+    watchSignals(true);
+}
+
+void forgetFileOnFatalSignal()
+{
+    watchSignals(false);
+    pendingFile[0] = 0;
+}
 
 } // namespace geardim
