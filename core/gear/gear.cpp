@@ -516,6 +516,8 @@ const char *sheetWarningCode(SheetWarning warning)
     return "";
 }
 
-int sheetDecimals(const SheetResult &r) { return r.unit == LengthUnit::Inch ? 5 : 4; }
+int lengthDecimals(LengthUnit unit) { return unit == LengthUnit::Inch ? 5 : 4; }
+
+int sheetDecimals(const SheetResult &r) { return lengthDecimals(r.unit); }
 
 } // namespace geardim

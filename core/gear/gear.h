@@ -167,7 +167,8 @@ std::optional<PartVerdict> sheetPartVerdict(const SheetResult &sheet);
 // (the least shift of the undercut warning), filled in by the report.
 const char *sheetWarningText(SheetWarning warning);
 
-// Decimals a gear's lengths are shown with: 4 in mm, 5 in inches.
+// Decimals lengths are shown with: 4 in mm, 5 in inches.
+int lengthDecimals(LengthUnit unit);
 int sheetDecimals(const SheetResult &r);
 
 } // namespace geardim

@@ -45,7 +45,7 @@ MeasurementDrawing pairDrawing(const PairResult &r)
     const double turn = kPi - kPi / g2.teeth - backlash / 2 / rw2;
     d.mates.push_back(turnedAndMoved(second.outline, turn, {0, a}));
     d.circles = {{{0, 0}, rw1, Stroke::Thin}, {{0, a}, rw2, Stroke::Thin}};
-    const int decimals = r.unit == LengthUnit::Inch ? 5 : 4;
+    const int decimals = lengthDecimals(r.unit);
     d.dimensions.push_back({{0, 0}, {0, a}, "a = " + sheetNumber(a, decimals), Panel::Whole, {0, a / 2}});
     // The backlash on gear 1's working circle, from its right flank back to gear 2's tooth.
     const double right = kPi / 2 - spaceHalf1;

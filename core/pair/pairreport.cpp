@@ -15,7 +15,7 @@ std::string tr_(const TextTranslator &tr, const char *text) { return translated(
 
 } // namespace
 
-int pairDecimals(const PairResult &r) { return r.unit == LengthUnit::Inch ? 5 : 4; }
+int pairDecimals(const PairResult &r) { return lengthDecimals(r.unit); }
 
 PairTable pairGearTable(const PairResult &r, const TextTranslator &tr)
 {
