@@ -30,7 +30,7 @@ std::optional<Failure> checkInput(const SheetInput &in)
 {
     if (in.module.has_value() == in.diametralPitch.has_value())
         return Failure::SizeNotGiven;
-    if (!(in.module.value_or(*in.diametralPitch) > 0))
+    if (!((in.module ? *in.module : *in.diametralPitch) > 0))
         return Failure::ModuleNotPositive;
     if (in.module && !moduleInRange(*in.module))
         return Failure::ModuleOutOfRange;

@@ -119,6 +119,10 @@ std::vector<SheetRow> sheetRows(const SheetResult &r)
         rows.push_back(limitRow(QT_TRANSLATE_NOOP("Sheet", "分度圆弦齿厚"), mm, *r.chordalThickness));
         rows.back().measured = MeasuredDimension::ChordalThickness;
         rows.push_back(limitRow(QT_TRANSLATE_NOOP("Sheet", "弦齿高"), mm, *r.chordalHeight));
+    }
+    // A low tip can leave the constant chord above it while the chord on the reference circle
+    // still lies below: each pair of rows stands on its own.
+    if (r.constantChord) {
         rows.push_back(limitRow(QT_TRANSLATE_NOOP("Sheet", "固定弦齿厚"), mm, *r.constantChord));
         rows.back().measured = MeasuredDimension::ConstantChord;
         rows.push_back(limitRow(QT_TRANSLATE_NOOP("Sheet", "固定弦齿高"), mm, *r.constantChordHeight));

@@ -74,6 +74,8 @@ private slots:
     void gaugesOnOddGears();
     void proposedGaugeTouchesOnTheShiftedCircle_data();
     void proposedGaugeTouchesOnTheShiftedCircle();
+    void caliperRowsStandOnTheirOwn_data();
+    void caliperRowsStandOnTheirOwn();
     void warns_data();
     void warns();
     void noResult_data();
@@ -812,6 +814,37 @@ void TestSheet::proposedGaugeTouchesOnTheShiftedCircle()
     QVERIFY2(proposed.gaugeDiameter - hi < 0.1 * proposed.gaugeDiameter,
              qPrintable(QString("ideal %1, proposed %2").arg(hi).arg(proposed.gaugeDiameter)));
     QCOMPARE(nextSeriesDiameter(hi), proposed.gaugeDiameter);
+}
+
+// m 2, z 30, sn = π: the chordal height is ha + 0.0411, the constant chord's ha − 0.5048.
+void TestSheet::caliperRowsStandOnTheirOwn_data()
+{
+    QTest::addColumn<double>("tip");
+    QTest::addColumn<bool>("chordal");
+    QTest::addColumn<bool>("constant");
+    QTest::newRow("both below the tip") << 64.0 << true << true;
+    QTest::newRow("constant chord above the tip") << 60.2 << true << false;
+    QTest::newRow("both above the tip") << 59.9 << false << false;
+}
+
+void TestSheet::caliperRowsStandOnTheirOwn()
+{
+    QFETCH(double, tip);
+    QFETCH(bool, chordal);
+    QFETCH(bool, constant);
+    const SheetResult r = sheetOf({.module = 2, .teeth = 30, .tipDiameter = tip});
+    QCOMPARE(r.chordalThickness.has_value(), chordal);
+    QCOMPARE(r.constantChord.has_value(), constant);
+    QCOMPARE(std::count(r.warnings.begin(), r.warnings.end(), SheetWarning::ChordAboveTip) > 0, !(chordal && constant));
+    QStringList names;
+    for (const SheetRow &row : sheetRows(r))
+        names << QString::fromStdString(row.quantity);
+    QCOMPARE(names.contains("分度圆弦齿厚"), chordal);
+    QCOMPARE(names.contains("弦齿高"), chordal);
+    QCOMPARE(names.contains("固定弦齿厚"), constant);
+    QCOMPARE(names.contains("固定弦齿高"), constant);
+    const std::string json = sheetJson(r);
+    QCOMPARE(json.find("\"constantChord\": null") != std::string::npos, !constant);
 }
 
 void TestSheet::warns_data()
