@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <optional>
+#include <utility>
 
 #include "core/common/angle.h"
 #include "core/geometry/helix.h"
@@ -265,6 +266,10 @@ StrokeColour strokeColour(Stroke stroke)
     return {0, 0, 0};
 }
 
+Stroke gaugeContactStroke(const MeasurementDrawing &d) { return d.circles.empty() ? Stroke::Contact : d.circles.back().stroke; }
+
+Stroke spanContactStroke(const MeasurementDrawing &d) { return d.spanLine.stroke == Stroke::Anvil ? Stroke::Contact : d.spanLine.stroke; }
+
 MeasurementDrawing measurementDrawing(const SheetResult &sheet, const std::optional<ToothRoot> &root)
 {
     MeasurementDrawing d;
@@ -472,12 +477,11 @@ void svgPanel(std::string &svg, const MeasurementDrawing &d, const Box &box, dou
     for (const Polyline &face : d.anvils)
         polyline(face);
     polyline(d.spanLine);
-    const std::string gaugeContact = svgColour(d.circles.empty() ? Stroke::Contact : d.circles.back().stroke);
-    for (const Point &p : d.gaugeContacts)
-        svg += "<circle cx=\"" + m.x(p) + "\" cy=\"" + m.y(p) + "\" r=\"" + svgNumber(kContactDotRadius) + "\" fill=\"" + gaugeContact + "\" stroke=\"none\"/>\n";
-    for (const Point &p : d.spanContacts)
-        svg += "<circle cx=\"" + m.x(p) + "\" cy=\"" + m.y(p) + "\" r=\"" + svgNumber(kContactDotRadius) + "\" fill=\"" + svgColour(Stroke::Contact)
-               + "\" stroke=\"none\"/>\n";
+    for (const auto &[points, stroke] : {std::pair{&d.gaugeContacts, gaugeContactStroke(d)}, {&d.spanContacts, spanContactStroke(d)}}) {
+        for (const Point &p : *points)
+            svg += "<circle cx=\"" + m.x(p) + "\" cy=\"" + m.y(p) + "\" r=\"" + svgNumber(kContactDotRadius) + "\" fill=\"" + svgColour(stroke)
+                   + "\" stroke=\"none\"/>\n";
+    }
     for (const DimensionLine &dim : d.dimensions) {
         if ((dim.panel == Panel::Detail) != detail)
             continue;

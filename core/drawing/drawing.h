@@ -107,6 +107,12 @@ struct MeasurementDrawing {
     std::vector<const char *> captionParts; // the caption's pieces, each a text to translate
 };
 
+// The colours of the contact points' dots, for the painted picture and the SVG alike: a
+// gauge's in the colour of its contact circle, the span's red like a gauge's contact; both
+// orange where the gauge or the span is warned of.
+Stroke gaugeContactStroke(const MeasurementDrawing &d);
+Stroke spanContactStroke(const MeasurementDrawing &d);
+
 // The root of a part whose teeth do not end in the gear's generated root: a spline's flat or
 // fillet root between its form circle (where the involute ends) and its root circle (a shaft's
 // minor diameter, a hub's major diameter).

@@ -95,13 +95,11 @@ void drawPanel(QPainter &painter, const QRectF &panel, const Box &box, const Mea
     for (const Polyline &face : d.anvils)
         drawPolyline(painter, m, face, unit, detail);
     drawPolyline(painter, m, d.spanLine, unit, detail);
-    // Contact points as dots, in the colour of their contact circle or anvil.
-    const Stroke gaugeContact = d.circles.empty() ? Stroke::Contact : d.circles.back().stroke;
-    for (const auto &[points, stroke] : {std::pair{d.gaugeContacts, gaugeContact},
-                                         {d.spanContacts, d.spanLine.stroke}}) {
+    // Contact points as dots, in the colours the drawing gives them.
+    for (const auto &[points, stroke] : {std::pair{&d.gaugeContacts, gaugeContactStroke(d)}, {&d.spanContacts, spanContactStroke(d)}}) {
         painter.setPen(Qt::NoPen);
-        painter.setBrush(colour(stroke == Stroke::Anvil ? Stroke::Contact : stroke));
-        for (const Point &p : points)
+        painter.setBrush(colour(stroke));
+        for (const Point &p : *points)
             painter.drawEllipse(m(p), kContactDotRadius * unit, kContactDotRadius * unit);
     }
     painter.setBrush(Qt::NoBrush);

@@ -12,6 +12,7 @@
 #include "gui/toolkit/registry.h"
 
 using geardim::WindowId;
+using geardim::WindowRegistry;
 
 class TestNavigation : public QObject {
     Q_OBJECT
@@ -24,6 +25,7 @@ private slots:
     void menuOpensTheMValueWindowAndBack();
     void typedInputSurvivesLeaving();
     void closingTheMenuEndsTheProgram();
+    void anEndedProgramsWindowsAreNotAskedFor();
     void enterOnAFocusedButtonPressesIt_data();
     void enterOnAFocusedButtonPressesIt();
     void escapeLeavesACalculator_data();
@@ -106,6 +108,19 @@ void TestNavigation::closingTheMenuEndsTheProgram()
     gui->start();
     gui->window(WindowId::Menu)->close();
     QCOMPARE(gui->programEnds, 1);
+}
+
+// Once the program's registry is gone (the program ending), a window made afterwards asks
+// the empty registry, never the one that was.
+void TestNavigation::anEndedProgramsWindowsAreNotAskedFor()
+{
+    gui->start();
+    const WindowRegistry *ended = &gui->registry;
+    QCOMPARE(&WindowRegistry::instance(), ended);
+    gui.reset();
+    QVERIFY(&WindowRegistry::instance() != ended);
+    QVERIFY(!WindowRegistry::instance().existing(WindowId::Menu));
+    gui = std::make_unique<GuiFixture>();
 }
 
 void TestNavigation::enterOnAFocusedButtonPressesIt_data()

@@ -45,6 +45,8 @@ private slots:
     void anvilsTouchTheFlanksOnTheSpanCircle_data();
     void anvilsTouchTheFlanksOnTheSpanCircle();
     void contactOutsideTheInvoluteIsAWarning();
+    void contactDotsTakeTheirGaugesColour_data();
+    void contactDotsTakeTheirGaugesColour();
     void ghostsShowTheThicknessLimits();
 };
 
@@ -151,6 +153,43 @@ void TestDrawing::contactOutsideTheInvoluteIsAWarning()
     // The circle of the contacts lies beyond the tip circle exactly when the sheet says so.
     const MeasurementDrawing d = measurementDrawing(big);
     QVERIFY(d.circles.back().radius > big.tipDiameter / 2);
+}
+
+void TestDrawing::contactDotsTakeTheirGaugesColour_data()
+{
+    QTest::addColumn<double>("gaugeDiameter");
+    QTest::addColumn<double>("spanTeeth");
+    QTest::addColumn<int>("gaugeDot");
+    QTest::addColumn<int>("spanDot");
+    // Red where a contact is sound, orange where the sheet warns of it; never the anvil's green.
+    QTest::newRow("both sound") << 3.5 << 3.0 << int(Stroke::Contact) << int(Stroke::Contact);
+    QTest::newRow("ball above the tip") << 9.0 << 3.0 << int(Stroke::Warning) << int(Stroke::Contact);
+    QTest::newRow("span above the tip") << 3.5 << 9.0 << int(Stroke::Contact) << int(Stroke::Warning);
+}
+
+void TestDrawing::contactDotsTakeTheirGaugesColour()
+{
+    QFETCH(double, gaugeDiameter);
+    QFETCH(double, spanTeeth);
+    QFETCH(int, gaugeDot);
+    QFETCH(int, spanDot);
+    const MeasurementDrawing d = measurementDrawing(sheetOf({.module = 2, .teeth = 21, .gaugeDiameter = gaugeDiameter,
+                                                             .spanTeeth = spanTeeth}));
+    QCOMPARE(int(gaugeContactStroke(d)), gaugeDot);
+    QCOMPARE(int(spanContactStroke(d)), spanDot);
+    // The SVG fills the dots in those colours, in each of its two panels the gauge's first.
+    const std::string svg = measurementSvg(d, 400, 300);
+    std::vector<std::string> fills;
+    const std::string dot = "r=\"2.60\" fill=\"";
+    for (std::size_t at = svg.find(dot); at != std::string::npos; at = svg.find(dot, at + 1))
+        fills.push_back(svg.substr(at + dot.size(), svg.find('"', at + dot.size()) - at - dot.size()));
+    QCOMPARE(fills.size(), 2 * (d.gaugeContacts.size() + d.spanContacts.size()));
+    const std::size_t gauges = d.gaugeContacts.size();
+    for (std::size_t i = 0; i < fills.size(); ++i) {
+        const bool gauge = i % (fills.size() / 2) < gauges;
+        const StrokeColour c = strokeColour(Stroke(gauge ? gaugeDot : spanDot));
+        QCOMPARE(QString::fromStdString(fills[i]), QString::asprintf("#%02x%02x%02x", c.red, c.green, c.blue));
+    }
 }
 
 void TestDrawing::ghostsShowTheThicknessLimits()
