@@ -86,16 +86,10 @@ std::vector<std::string> lineFields(const InspectionRecord &record, const SheetR
         fields.push_back(text.toStdString());
     const SheetInput &in = sheet.input;
     const auto option = [&](const SheetOption &o) {
-        if (o.kind == OptionKind::Flag)
-            fields.emplace_back(in.internal ? "true" : "false");
-        else if (o.kind == OptionKind::Gauge)
-            fields.emplace_back(in.gauge == GaugeKind::Pin ? "pin" : "ball");
-        else if (o.optional == &SheetInput::gaugeDiameter) // the gauge used, typed or proposed
+        if (o.optional == &SheetInput::gaugeDiameter) // the gauge used, typed or proposed
             fields.push_back(shortestNumber(sheet.gaugeDiameter));
-        else if (const auto v = optionNumber(o, in))
-            fields.push_back(shortestNumber(*v));
         else
-            fields.emplace_back();
+            fields.push_back(sheetOptionText(o, in));
     };
     const auto measured = [&](MeasuredDimension d) {
         const auto it = std::find_if(sheet.measurements.begin(), sheet.measurements.end(),

@@ -197,4 +197,19 @@ bool applySheetOption(const SheetOption &option, std::string_view text, SheetInp
     return false;
 }
 
+std::string sheetOptionText(const SheetOption &option, const SheetInput &in)
+{
+    switch (option.kind) {
+    case OptionKind::Number: {
+        const auto value = optionNumber(option, in);
+        return value ? shortestNumber(*value) : std::string();
+    }
+    case OptionKind::Flag: return in.internal ? "true" : "false";
+    case OptionKind::Gauge: return in.gauge == GaugeKind::Pin ? "pin" : "ball";
+    case OptionKind::Text: return in.*option.text;
+    case OptionKind::Hand: return in.hand == SheetInput::Hand::Left ? "left" : in.hand == SheetInput::Hand::Right ? "right" : "";
+    }
+    return {};
+}
+
 } // namespace geardim

@@ -55,5 +55,8 @@ bool optionAccepts(const SheetOption &option, double value);
 // Returns false, leaving the input as it was, when the text is not a valid value
 // (not a number, not ball or pin, not a yes or no).
 bool applySheetOption(const SheetOption &option, std::string_view text, SheetInput &in);
+// The input as applySheetOption reads it back: a number in its shortest exact form, true or
+// false, ball or pin, left or right, the text as typed; empty when not given.
+std::string sheetOptionText(const SheetOption &option, const SheetInput &in);
 
 } // namespace geardim

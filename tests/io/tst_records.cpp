@@ -72,10 +72,14 @@ private slots:
     void failedSaveLeavesTheOldFile();
     void twoProgramsLogToOneFile();
     void logOfTheEarlierColumnsGoesOn();
+    void logLineHoldsTheGearAsGiven_data();
+    void logLineHoldsTheGearAsGiven();
     void filesReadWhatTheyMean_data();
     void filesReadWhatTheyMean();
     void newLogIsWholeAndReadable();
     void drawingNumberTravelsWithTheGear();
+    void gearFileTakesTheOldestVersionThatHoldsIt_data();
+    void gearFileTakesTheOldestVersionThatHoldsIt();
     void gearDataTableReadsBack();
     void gearFileIntoAPairTakesItsHand();
     void splineFileKeepsNoMeasuredValue();
@@ -333,6 +337,43 @@ void TestRecords::logOfTheEarlierColumnsGoesOn()
     QVERIFY(freshLines[1].endsWith(",40,,,,"));
 }
 
+// Every input column of a log line holds what was given, in the words a batch column takes.
+void TestRecords::logLineHoldsTheGearAsGiven_data()
+{
+    QTest::addColumn<bool>("internal");
+    QTest::addColumn<int>("hand");
+    QTest::addColumn<QString>("words"); // column=value …
+    QTest::newRow("external, balls, no hand") << false << int(SheetInput::Hand::None)
+                                           << "internal=false gauge=ball hand= mating-drawing= allowance-code= teeth=41";
+    QTest::newRow("internal, pins, left") << true << int(SheetInput::Hand::Left)
+                                          << "internal=true gauge=pin hand=left mating-drawing=ZG-2 allowance-code=c helix-angle=-12.5";
+    QTest::newRow("right") << false << int(SheetInput::Hand::Right) << "hand=right module=2.5 gauge-diameter=4.25";
+}
+
+void TestRecords::logLineHoldsTheGearAsGiven()
+{
+    QFETCH(bool, internal);
+    QFETCH(int, hand);
+    QFETCH(QString, words);
+    SheetInput in = kGear;
+    in.internal = internal;
+    in.gauge = internal ? GaugeKind::Pin : GaugeKind::Ball;
+    in.hand = SheetInput::Hand(hand);
+    if (internal) {
+        in.matingDrawing = "ZG-2";
+        in.allowanceCode = "c";
+    }
+    const QList<QByteArray> names = inspectionLogHeader().split(',');
+    const QList<QByteArray> fields = inspectionLogLine({"D", "P", "I", "G"}, computeSheet(in).value(), QDateTime::currentDateTime()).split(',');
+    QCOMPARE(fields.size(), names.size());
+    for (const QString &word : words.split(' ')) {
+        const QStringList pair = word.split('=');
+        const qsizetype at = names.indexOf(pair[0].toUtf8());
+        QVERIFY2(at >= 0, qPrintable(pair[0]));
+        QCOMPARE(QString::fromUtf8(fields[at]), pair[1]);
+    }
+}
+
 // Gear and spline files: a null is a value left out; a version below 1 is no version.
 void TestRecords::filesReadWhatTheyMean_data()
 {
@@ -341,6 +382,9 @@ void TestRecords::filesReadWhatTheyMean_data()
     QTest::addColumn<QString>("problem"); // empty: read
     QTest::newRow("gear: a null shift is no shift")
         << "gear" << QByteArray(R"({"format": "geardim-gear", "version": 1, "gear": {"module": 2, "teeth": 30, "shift": null}})") << "";
+    QTest::newRow("gear: a null drawing number is none")
+        << "gear" << QByteArray(R"({"format": "geardim-gear", "version": 1.1, "gear": {"module": 2, "teeth": 30}, "record": {"drawing": null}})")
+        << "";
     QTest::newRow("gear: version 0.9") << "gear" << QByteArray(R"({"format": "geardim-gear", "version": 0.9, "gear": {"module": 2, "teeth": 30}})")
                                        << "version";
     QTest::newRow("spline: version 0.5")
@@ -395,6 +439,41 @@ void TestRecords::newLogIsWholeAndReadable()
 #else
     QSKIP("file modes are POSIX");
 #endif
+}
+
+// A file says the oldest version whose readers know all its keys: 1.1 brought the hand, the
+// code, the tolerances and the record, 1.2 the master gear.
+void TestRecords::gearFileTakesTheOldestVersionThatHoldsIt_data()
+{
+    QTest::addColumn<QString>("given");
+    QTest::addColumn<double>("version");
+    QTest::newRow("the gear alone") << "" << 1.0;
+    QTest::newRow("a hand") << "hand" << 1.1;
+    QTest::newRow("an allowance code") << "code" << 1.1;
+    QTest::newRow("an accuracy class") << "class" << 1.1;
+    QTest::newRow("a drawing number") << "drawing" << 1.1;
+    QTest::newRow("a master gear") << "master" << 1.2;
+}
+
+void TestRecords::gearFileTakesTheOldestVersionThatHoldsIt()
+{
+    QFETCH(QString, given);
+    QFETCH(double, version);
+    SheetInput in{.module = 2, .teeth = 30, .helixAngleDeg = 10};
+    if (given == "hand")
+        in.hand = SheetInput::Hand::Left;
+    if (given == "code")
+        in.allowanceCode = "c";
+    if (given == "class") {
+        in.accuracyClass = 6;
+        in.faceWidth = 20;
+    }
+    if (given == "master")
+        in.masterTeeth = 40;
+    const QString path = dir.filePath("versioned.gear");
+    QVERIFY(writeGearFile(path, in, QJsonObject(), given == "drawing" ? "ZG-1" : "").ok());
+    QCOMPARE(QJsonDocument::fromJson(readAll(path)).object()["version"].toDouble(), version);
+    QVERIFY(readGearFile(path).ok());
 }
 
 void TestRecords::drawingNumberTravelsWithTheGear()
