@@ -622,7 +622,7 @@ void TestSheet::toleranceRounding()
 
 void TestSheet::allowanceTable_data()
 {
-    QTest::addColumn<double>("teeth");   // mn 2, spur: d = 2z
+    QTest::addColumn<double>("teeth");   // mn 2, spur: d = 2z; negative: that many teeth of P 10 (1/in)
     QTest::addColumn<QString>("code");
     QTest::addColumn<bool>("typed");     // the allowances were typed: they win
     QTest::addColumn<QString>("result"); // "upper/lower" in mm, or the failure
@@ -632,6 +632,8 @@ void TestSheet::allowanceTable_data()
     QTest::newRow("typed_wins") << 20.0 << "cd25" << true << "-0.0100/-0.0200";
     QTest::newRow("unknown_code") << 20.0 << "cd26" << false << "unknown";
     QTest::newRow("no_row_for_d") << 100.0 << "cd25" << false << "no row";
+    // P 10: d = z/P in = 2 in = 50.8 mm, the second row; its µm in inches (−40 µm = −0.0016 in).
+    QTest::newRow("inch_gear") << -20.0 << "cd25" << false << "-0.0016/-0.0031";
 }
 
 void TestSheet::allowanceTable()
@@ -644,7 +646,11 @@ void TestSheet::allowanceTable()
                                                         "code, diameterFrom, diameterTo, upper, lower\n"
                                                         "cd25,0,50,-30,-60\n\ncd25,50,125,-40,-80\n");
     QVERIFY2(read.table, read.problem.c_str());
-    SheetInput in{.module = 2, .teeth = teeth, .allowanceUpper = typed ? -0.01 : 0, .allowanceLower = typed ? -0.02 : 0};
+    SheetInput in{.module = 2, .teeth = std::fabs(teeth), .allowanceUpper = typed ? -0.01 : 0, .allowanceLower = typed ? -0.02 : 0};
+    if (teeth < 0) {
+        in.module.reset();
+        in.diametralPitch = 10;
+    }
     in.allowanceCode = code.toStdString();
     const auto failure = applyAllowanceCode(in, &*read.table, typed, typed);
     if (result == "unknown" || result == "no row") {
@@ -660,6 +666,8 @@ void TestSheet::allowanceTable()
                                      {"code,diameterFrom,diameterTo,upper,lower\n\nx,0,ten,1,2\n", "3"}})
         QVERIFY2(parseAllowanceTable(text).problem.find(std::string("第 ") + line + " 行") != std::string::npos,
                  parseAllowanceTable(text).problem.c_str());
+    // Equal limits are a row (the sheet then judges nothing); a reversed pair is not.
+    QVERIFY(parseAllowanceTable("code,diameterFrom,diameterTo,upper,lower\nx,0,10,-5,-5\n").table);
     QCOMPARE(*applyAllowanceCode(in, nullptr, false, false), Failure::AllowanceCodeWithoutTable);
     // The gear data table names the class, the hand and the mating gear.
     SheetInput gear{.module = 2, .teeth = 30, .helixAngleDeg = 15, .faceWidth = 20};
