@@ -2,6 +2,7 @@
 
 #include "tests/support/arguments.h"
 #include "app/appsetup.h"
+#include "app/clioutput.h"
 #include "app/commandline.h"
 
 // The launcher's choice between the command line and the windows, made before Qt loads.
@@ -12,7 +13,26 @@ private slots:
     void choosesCommandLineOrWindows();
     void opensTheFileItIsGiven_data();
     void opensTheFileItIsGiven();
+    void helpWrapsAtTheTerminalsColumns_data();
+    void helpWrapsAtTheTerminalsColumns();
 };
+
+// A Chinese character and its full stop or comma take two terminal columns each: 40 of them
+// fill 80 columns, one more goes onto a second line, never parted from its stop.
+void TestLaunch::helpWrapsAtTheTerminalsColumns_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("wrapped");
+    QTest::newRow("80 columns") << QString("一。").repeated(20) << QString("一。").repeated(20);
+    QTest::newRow("84 columns") << QString("一、").repeated(21) << QString("一、").repeated(20) + "\n一、";
+    QTest::newRow("latin") << QString("ab ").repeated(30).trimmed() << QString("ab ").repeated(27).trimmed() + "\n" + QString("ab ").repeated(3).trimmed();
+}
+
+void TestLaunch::helpWrapsAtTheTerminalsColumns()
+{
+    QFETCH(QString, text);
+    QTEST(geardim::wrappedForHelp(text, 80), "wrapped");
+}
 
 void TestLaunch::choosesCommandLineOrWindows_data()
 {

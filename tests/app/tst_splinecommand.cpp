@@ -147,6 +147,9 @@ void TestSplineCommand::scriptsGetTheirStatus_data()
     QTest::newRow("thick gear, for a script") << gear + QStringList{"--measured-over-gauges", "65.3", "--fail-exit"} << 4 << "";
     QTest::newRow("gear within, for a script") << gear + QStringList{"--measured-over-gauges", "65.0", "--fail-exit"} << 0 << "";
     QTest::newRow("thin gear is a result") << gear + QStringList{"--measured-over-gauges", "64.8"} << 0 << "";
+    QTest::newRow("nothing measured, for a script") << gear + QStringList{"--fail-exit"} << 0 << "";
+    QTest::newRow("nothing measured on a spline, for a script")
+        << QStringList{"spline", "--designation", "EXT 25z x 1m x 30R x 6e", "--fail-exit"} << 0 << "";
     QTest::newRow("thin spline is a result")
         << QStringList{"spline", "--designation", "EXT 25z x 1m x 30R x 6e", "--measured", "27.2"} << 0 << "";
     QTest::newRow("thin spline, for a script")

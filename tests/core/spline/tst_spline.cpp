@@ -55,6 +55,8 @@ private slots:
     void shaftFitsMoveTheirDiameters_data();
     void shaftFitsMoveTheirDiameters();
     void smallHubsKeepTheirLimits();
+    void totalToleranceTakesTheDiameterFactorOfItsRange_data();
+    void totalToleranceTakesTheDiameterFactorOfItsRange();
     void batchLinesSayWhatIsWrong_data();
     void batchLinesSayWhatIsWrong();
     void reportNamesWhatIsMeasured();
@@ -370,6 +372,25 @@ void TestSpline::shaftFitsMoveTheirDiameters()
     }
     if (fit == "k") // the whole total tolerance, unrounded
         QCOMPARE(esv, r.totalTolerance);
+}
+
+// T + λ = K·i(D) + K′·i(E), µm; i(D) = 0.45·∛D + 0.001·D up to D = 500 mm, 0.004·D + 2.1 above.
+void TestSpline::totalToleranceTakesTheDiameterFactorOfItsRange_data()
+{
+    QTest::addColumn<QString>("designation");
+    QTest::addColumn<double>("iD");
+    QTest::newRow("D 500, the last of the small") << "INT 50z × 10m × 30P × 4H" << 0.45 * std::cbrt(500.0) + 0.5;
+    QTest::newRow("D 510") << "INT 51z × 10m × 30P × 4H" << 0.004 * 510 + 2.1;
+}
+
+void TestSpline::totalToleranceTakesTheDiameterFactorOfItsRange()
+{
+    QFETCH(QString, designation);
+    QFETCH(double, iD);
+    const std::string text = designation.toStdString();
+    const SplineResult r = computed({.designation = ::designation(text.c_str()), .splineLength = 50});
+    const double E = M_PI * 10 / 2, iE = 0.45 * std::cbrt(E) + 0.001 * E;
+    QVERIFY2(std::fabs(r.totalTolerance - (10 * iD + 40 * iE) / 1000) < 1e-12, qPrintable(QString::number(r.totalTolerance, 'g', 17)));
 }
 
 // A 30° hub of few teeth has no room for 1.732·m: the pin touching on the pitch circle is
