@@ -439,6 +439,7 @@ void TestSheetWindow::saveAndOpenGiveTheSameSheet()
     gui->click(WindowId::Menu, "Command6");
     gui->type(S, "helixAngle", "15");
     gui->click(S, "pins");
+    gui->option(S, "handLeft")->setChecked(true);
     gui->click(S, "compute");
     const QString json = QString::fromStdString(geardim::sheetJson(*sheet()->shown()));
     QVERIFY(sheet()->isWindowModified());
@@ -446,6 +447,9 @@ void TestSheetWindow::saveAndOpenGiveTheSameSheet()
     gui->files.push_back(path);
     action("saveAction")->trigger();
     QCOMPARE(sheet()->currentFile(), path);
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(QJsonDocument::fromJson(saved.readAll()).object()["gear"].toObject()["hand"].toString(), QString("left"));
     QVERIFY(!sheet()->isWindowModified());
     QCOMPARE(sheet()->windowTitle(), QString("pinion.gear[*] - 测量尺寸表"));
     // A new gear, then the file again: the same sheet.
@@ -455,6 +459,7 @@ void TestSheetWindow::saveAndOpenGiveTheSameSheet()
     action("openAction")->trigger();
     QCOMPARE(gui->text(S, "helixAngle"), QString("15"));
     QVERIFY(gui->option(S, "pins")->isChecked());
+    QVERIFY(gui->option(S, "handLeft")->isChecked());
     QCOMPARE(QString::fromStdString(geardim::sheetJson(*sheet()->shown())), json);
     QVERIFY(!sheet()->isWindowModified());
 }
