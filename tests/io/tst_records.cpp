@@ -199,6 +199,7 @@ void TestRecords::acceptsEveryBound_data()
     // The accuracy classes of ISO 1328-1, 1 to 11, both ends.
     QTest::newRow("accuracy_class_1") << QByteArray(R"("module": 2, "teeth": 30}, "tolerances": {"accuracyClass": 1)");
     QTest::newRow("accuracy_class_11") << QByteArray(R"("module": 2, "teeth": 30}, "tolerances": {"accuracyClass": 11)");
+    QTest::newRow("master_of_three_teeth") << QByteArray(R"("module": 2, "teeth": 30}, "gauge": {"masterTeeth": 3)");
 }
 
 void TestRecords::acceptsEveryBound()
@@ -394,6 +395,13 @@ void TestRecords::filesReadWhatTheyMean_data()
     QTest::newRow("spline: a pin written as text")
         << "spline" << QByteArray(R"({"format": "geardim-spline", "version": 1, "designation": "INT 25z x 1m x 30P", "pinDiameter": "1.8"})")
         << "pinDiameter";
+    const QByteArray gears = R"("gear1": {"format": "geardim-gear", "version": 1, "gear": {"module": 3, "teeth": 12}},
+                                "gear2": {"format": "geardim-gear", "version": 1, "gear": {"module": 3, "teeth": 24}})";
+    QTest::newRow("pair: a centre distance")
+        << "pair" << QByteArray(R"({"format": "geardim-pair", "version": 1, "pair": {"centreDistance": 56.5}, )" + gears + "}") << "";
+    QTest::newRow("pair: a centre distance written as text")
+        << "pair" << QByteArray(R"({"format": "geardim-pair", "version": 1, "pair": {"centreDistance": "56.5"}, )" + gears + "}")
+        << "centreDistance";
     QTest::newRow("spline: one deviation")
         << "spline" << QByteArray(R"({"format": "geardim-spline", "version": 1, "designation": "DIN 5480 W 50x2x24", "upperDeviation": -0.04})")
         << "上偏差和下偏差要一起给出";
@@ -411,6 +419,13 @@ void TestRecords::filesReadWhatTheyMean()
         QCOMPARE(read.ok(), problem.isEmpty());
         if (read.ok())
             QVERIFY(!read.value().input.shift);
+        else
+            QVERIFY2(read.problem().contains(problem), qPrintable(read.problem()));
+    } else if (kind == "pair") {
+        const auto read = readPairFile(path);
+        QCOMPARE(read.ok(), problem.isEmpty());
+        if (read.ok())
+            QCOMPARE(read.value().centreDistance, std::optional(56.5));
         else
             QVERIFY2(read.problem().contains(problem), qPrintable(read.problem()));
     } else {

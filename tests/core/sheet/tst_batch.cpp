@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "core/sheet/batch.h"
+#include "core/sheet/sheetinputs.h"
 #include "core/sheet/sheetreport.h"
 
 using namespace geardim;
@@ -22,6 +23,8 @@ private slots:
     void batchRefusesHeaders();
     void batchStopsWhenItsOutputFails();
     void tableForSpreadsheets();
+    void cellsSayYesOrNoAsASpreadsheetMay_data();
+    void cellsSayYesOrNoAsASpreadsheetMay();
 };
 
 void TestBatch::batchComputesGoodLinesAndExplainsBadOnes()
@@ -59,6 +62,34 @@ void TestBatch::batchComputesGoodLinesAndExplainsBadOnes()
     QVERIFY(QString::fromStdString(withModule.str()).split('\n')[1].startsWith("30,mm,2,"));
     for (const QString &line : lines)
         QCOMPARE(line.split(',').size(), header.size());
+}
+
+// A yes-or-no column (internal) takes the words and digits a spreadsheet writes.
+void TestBatch::cellsSayYesOrNoAsASpreadsheetMay_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<int>("internal"); // 1 internal, 0 external, -1 refused
+    for (const char *yes : {"true", "yes", "1", "TRUE", " Yes "})
+        QTest::newRow(yes) << yes << 1;
+    for (const char *no : {"false", "no", "0", "False"})
+        QTest::newRow(no) << no << 0;
+    for (const char *neither : {"2", "y", "internal"})
+        QTest::newRow(neither) << neither << -1;
+}
+
+void TestBatch::cellsSayYesOrNoAsASpreadsheetMay()
+{
+    QFETCH(QString, cell);
+    QFETCH(int, internal);
+    const SheetOption *option = findSheetOption("internal");
+    QVERIFY(option);
+    for (const bool before : {false, true}) {
+        SheetInput in;
+        in.internal = before;
+        const bool read = applySheetOption(*option, cell.toStdString(), in);
+        QCOMPARE(read, internal >= 0);
+        QCOMPARE(in.internal, internal >= 0 ? internal == 1 : before);
+    }
 }
 
 void TestBatch::batchKeepsTheOrderOfManyLines()
