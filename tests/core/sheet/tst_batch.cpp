@@ -131,6 +131,11 @@ void TestBatch::batchRecords_data()
     // A quote left open over more than 64 KiB: the error on its first line, the rest read on.
     QTest::newRow("unclosed_quote_past_64KiB")
         << QByteArray("module,teeth\n1,\"30\n" + QByteArray(70000, 'x') + "\n1,40\n") << QList<int>{0, 0, 40} << "2";
+    // A quoted record of exactly 64 KiB (its line break counted) is one record; a byte more is too long.
+    QTest::newRow("quoted_record_of_64KiB") << QByteArray("module,teeth\n\"1\n" + QByteArray(65529, 'x') + "\",30\n1,40\n")
+                                            << QList<int>{0, 40} << "module";
+    QTest::newRow("quoted_record_past_64KiB") << QByteArray("module,teeth\n\"1\n" + QByteArray(65530, 'x') + "\",30\n1,40\n")
+                                              << QList<int>{0, 0, 40} << "第 2 行";
     QTest::newRow("line_longer_than_64KiB") << QByteArray("module,teeth\n1," + QByteArray(70000, '3') + "\n1,40\n")
                                             << QList<int>{0, 40} << "64 KiB";
 }
