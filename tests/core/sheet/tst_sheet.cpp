@@ -660,6 +660,10 @@ void TestSheet::allowanceTable()
     QVERIFY(!failure);
     QCOMPARE(QString::fromStdString(sheetNumber(in.allowanceUpper, 4) + "/" + sheetNumber(in.allowanceLower, 4)), result);
     QCOMPARE(in.allowancesFromCode, !typed);
+    // The JSON says where the allowances came from.
+    const QJsonObject allowances = QJsonDocument::fromJson(QByteArray::fromStdString(sheetJson(sheetOf(in)))).object()["allowances"].toObject();
+    QCOMPARE(allowances["source"].toString(), QString(typed ? "typed" : "code"));
+    QCOMPARE(allowances["code"].toString(), code);
     // Broken tables name their line.
     for (const auto &[text, line] : {std::pair{"code,from,to,upper,lower\n", "1"}, {"code,diameterFrom,diameterTo,upper,lower\nx,50,10,1,2\n", "2"},
                                      {"code,diameterFrom,diameterTo,upper,lower\nx,0,10,-5,-2\n", "2"},
