@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "core/common/csvrecords.h"
 #include "core/sheet/batch.h"
 #include "core/sheet/sheetinputs.h"
 #include "core/sheet/sheetreport.h"
@@ -25,6 +26,7 @@ private slots:
     void tableForSpreadsheets();
     void cellsSayYesOrNoAsASpreadsheetMay_data();
     void cellsSayYesOrNoAsASpreadsheetMay();
+    void wordsWithCommasAndQuotesStayInTheirCells();
 };
 
 void TestBatch::batchComputesGoodLinesAndExplainsBadOnes()
@@ -240,6 +242,33 @@ void TestBatch::tableForSpreadsheets()
     QVERIFY(lines.contains("跨测齿数 k\t\t4\t\t\t"));
     const QString html = QString::fromStdString(sheetHtml(r));
     QVERIFY(html.startsWith("<table>") && html.contains("<td>32.3108</td>"));
+}
+
+// Whatever the language's words hold (a comma, a quote), every result line reads back as one
+// record of the header's columns, its warning and error texts whole.
+void TestBatch::wordsWithCommasAndQuotesStayInTheirCells()
+{
+    const TextTranslator quoting = [](const char *, const char *text) { return std::string("a, \"b\" ") + text; };
+    std::istringstream in("module,teeth\n2,30\n2,x\n");
+    std::ostringstream out;
+    QCOMPARE(runBatch(in, out, SheetInput{}, quoting).withoutResult, 1L);
+    std::istringstream written(out.str());
+    LineSource source(written);
+    std::vector<std::vector<std::string>> records;
+    std::vector<std::string> fields;
+    RecordProblem problem;
+    while (readRecord(source, fields, problem)) {
+        QCOMPARE(int(problem.kind), int(RecordProblem::None));
+        records.push_back(fields);
+    }
+    QCOMPARE(records.size(), std::size_t(3));
+    for (const auto &record : records)
+        QCOMPARE(record.size(), records[0].size());
+    const auto column = [&](const char *name) {
+        return std::size_t(std::find(records[0].begin(), records[0].end(), name) - records[0].begin());
+    };
+    QVERIFY(records[1][column("warnings")].rfind("a, \"b\" ", 0) == 0); // the equal allowances' warning
+    QVERIFY(records[2][column("error")].rfind("a, \"b\" ", 0) == 0);
 }
 
 QTEST_MAIN(TestBatch)
