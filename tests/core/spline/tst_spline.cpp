@@ -60,6 +60,8 @@ private slots:
     void batchLinesSayWhatIsWrong_data();
     void batchLinesSayWhatIsWrong();
     void reportNamesWhatIsMeasured();
+    void csvColumnsSayWhatTheSplineIs_data();
+    void csvColumnsSayWhatTheSplineIs();
     void fitFFollowsIso286ByDiameter_data();
     void fitFFollowsIso286ByDiameter();
     void splineTeethAreDrawnAsSplines_data();
@@ -595,6 +597,48 @@ void TestSpline::reportNamesWhatIsMeasured()
     QVERIFY(splineJson(din).find("\"dB\": 50,\n \"profileShift\": -0.0500") != std::string::npos);
     QVERIFY(splineJson(shaft).find("\"dB\"") == std::string::npos);
     QVERIFY(splineJson(shaft).find("\"profileShift\"") == std::string::npos);
+}
+
+// The CSV's descriptive columns, by kind of spline ("<none>": no such column).
+void TestSpline::csvColumnsSayWhatTheSplineIs_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QString>("value");
+    const QString hub = "INT 25z × 1m × 30P × 5H", shaft = "EXT 25z × 1m × 30R × 6e", din = "DIN 5480 - W 50 x 2 x 24 x 8f";
+    QTest::newRow("a hub is internal") << hub << "internal" << "true";
+    QTest::newRow("a shaft is not") << shaft << "internal" << "false";
+    QTest::newRow("ISO") << hub << "standard" << "ISO 4156";
+    QTest::newRow("DIN") << din << "standard" << "DIN 5480";
+    QTest::newRow("DIN's dB") << din << "dB" << "50";
+    QTest::newRow("no dB in ISO") << shaft << "dB" << "";
+    QTest::newRow("no ISO tolerance in DIN") << din << "totalTolerance" << "";
+    QTest::newRow("a hub's space width") << hub << "toothThickness.actualMax" << "<none>";
+    QTest::newRow("a shaft's tooth thickness") << shaft << "spaceWidth.actualMax" << "<none>";
+}
+
+void TestSpline::csvColumnsSayWhatTheSplineIs()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, column);
+    const std::string designated = text.toStdString();
+    const SplineResult r = computed({.designation = designation(designated.c_str()), .splineLength = 15, .upperDeviation = -0.04,
+                                     .lowerDeviation = -0.1});
+    QString found = "<none>";
+    for (const auto &[name, value] : splineColumns(r)) {
+        if (name == column.toStdString())
+            found = QString::fromStdString(value);
+    }
+    QTEST(found, "value");
+    // The ISO tolerance and the size's own columns are there for every ISO spline.
+    if (r.input.designation.standard == SplineStandard::Iso4156) {
+        bool tolerance = false, size = false;
+        for (const auto &[name, value] : splineColumns(r)) {
+            tolerance = tolerance || (name == "totalTolerance" && std::stod(value) > 0);
+            size = size || name == (r.input.designation.internal ? "spaceWidth.actualMax" : "toothThickness.actualMax");
+        }
+        QVERIFY(tolerance && size);
+    }
 }
 
 // ISO 286's fundamental deviation of f by the reference diameter D, a diameter on a row's
