@@ -176,6 +176,12 @@ void TestPair::contactRatioAndClearances()
     QCOMPARE(rounded(*helical.overlapRatio, 6), rounded(30 * std::sin(radians(15)) / (kPi * 2), 6));
     QCOMPARE(*helical.totalContactRatio, helical.transverseContactRatio + *helical.overlapRatio);
     QVERIFY(!computed({.module = 2, .helixAngleDeg = 15, .gear1 = {.teeth = 20}, .gear2 = {.teeth = 40}}).overlapRatio);
+    // A left-hand gear 1 overlaps as much.
+    const PairResult left = computed({.module = 2, .helixAngleDeg = -15, .gear1 = {.teeth = 20}, .gear2 = {.teeth = 40}, .faceWidth = 30});
+    QCOMPARE(*left.overlapRatio, *helical.overlapRatio);
+    // In inches the recommended backlash is the millimetre formula's: P 12.7 is m 2, a 60 mm, 0.1 mm.
+    const PairResult inches = computed({.diametralPitch = 12.7, .gear1 = {.teeth = 20}, .gear2 = {.teeth = 40}});
+    QCOMPARE(rounded(inches.recommendedMinimum * 25.4, 6), 0.1);
 }
 
 void TestPair::warningsAndFailures_data()
@@ -188,6 +194,7 @@ void TestPair::warningsAndFailures_data()
     QTest::newRow("tight but positive") << 60.0 << -0.05 << 0.0 << "backlashBelowRecommended";
     QTest::newRow("ample") << 60.3 << -0.05 << 0.0 << "";
     QTest::newRow("long tip") << 60.3 << -0.05 << 45.4 << "tipClearanceSmall";
+    QTest::newRow("tip clearance of 0.15·m") << 60.3 << -0.05 << 45.0 << "";
     QTest::newRow("apart: no overlap") << 63.0 << -0.05 << 0.0 << "contactRatioBelowOne";
     QTest::newRow("inside the base circles") << 56.0 << -0.05 << 0.0 << "failure:0";
 }
