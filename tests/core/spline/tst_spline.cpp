@@ -62,6 +62,8 @@ private slots:
     void reportNamesWhatIsMeasured();
     void csvColumnsSayWhatTheSplineIs_data();
     void csvColumnsSayWhatTheSplineIs();
+    void tableRowsFollowTheTolerance_data();
+    void tableRowsFollowTheTolerance();
     void fitFFollowsIso286ByDiameter_data();
     void fitFFollowsIso286ByDiameter();
     void splineTeethAreDrawnAsSplines_data();
@@ -639,6 +641,36 @@ void TestSpline::csvColumnsSayWhatTheSplineIs()
         }
         QVERIFY(tolerance && size);
     }
+}
+
+// The table's rows of the tolerance: T + λ only where ISO 4156 gives it, λ wherever it is not zero.
+void TestSpline::tableRowsFollowTheTolerance_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("lambda"); // typed λ of a DIN spline
+    QTest::addColumn<QString>("rows");  // the rows expected, | between
+    QTest::addColumn<QString>("absent");
+    QTest::newRow("ISO with a class") << "EXT 25z × 1m × 30R × 6e" << 0.0 << "总公差 T+λ|综合公差 λ|渐开线起始圆直径 DF" << "变位系数 x";
+    QTest::newRow("DIN without λ") << "DIN 5480 - W 50 x 2 x 24 x 8f" << 0.0 << "变位系数 x" << "总公差 T+λ|综合公差 λ";
+    QTest::newRow("DIN with λ") << "DIN 5480 - W 50 x 2 x 24 x 8f" << 0.02 << "综合公差 λ|变位系数 x" << "总公差 T+λ";
+}
+
+void TestSpline::tableRowsFollowTheTolerance()
+{
+    QFETCH(QString, text);
+    QFETCH(double, lambda);
+    QFETCH(QString, rows);
+    QFETCH(QString, absent);
+    const std::string designated = text.toStdString();
+    const SplineResult r = computed({.designation = designation(designated.c_str()), .splineLength = 15, .upperDeviation = -0.04,
+                                     .lowerDeviation = -0.1, .effectiveVariation = lambda});
+    QStringList names;
+    for (const SplineRow &row : splineRows(r))
+        names << QString::fromStdString(row.name);
+    for (const QString &row : rows.split('|'))
+        QVERIFY2(names.contains(row), qPrintable(row));
+    for (const QString &row : absent.split('|'))
+        QVERIFY2(!names.contains(row), qPrintable(row));
 }
 
 // ISO 286's fundamental deviation of f by the reference diameter D, a diameter on a row's
