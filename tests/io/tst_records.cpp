@@ -402,6 +402,8 @@ void TestRecords::filesReadWhatTheyMean_data()
     QTest::newRow("pair: a centre distance written as text")
         << "pair" << QByteArray(R"({"format": "geardim-pair", "version": 1, "pair": {"centreDistance": "56.5"}, )" + gears + "}")
         << "centreDistance";
+    QTest::newRow("spline: a designation written as a number")
+        << "spline" << QByteArray(R"({"format": "geardim-spline", "version": 1, "designation": 25})") << "designation”应为文字";
     QTest::newRow("spline: one deviation")
         << "spline" << QByteArray(R"({"format": "geardim-spline", "version": 1, "designation": "DIN 5480 W 50x2x24", "upperDeviation": -0.04})")
         << "上偏差和下偏差要一起给出";

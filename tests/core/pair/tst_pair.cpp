@@ -179,6 +179,9 @@ void TestPair::contactRatioAndClearances()
     // A left-hand gear 1 overlaps as much.
     const PairResult left = computed({.module = 2, .helixAngleDeg = -15, .gear1 = {.teeth = 20}, .gear2 = {.teeth = 40}, .faceWidth = 30});
     QCOMPARE(*left.overlapRatio, *helical.overlapRatio);
+    // The pair keeps gear 1's hand as typed.
+    QCOMPARE(helical.helixAngleDeg, 15.0);
+    QCOMPARE(left.helixAngleDeg, -15.0);
     // In inches the recommended backlash is the millimetre formula's: P 12.7 is m 2, a 60 mm, 0.1 mm.
     const PairResult inches = computed({.diametralPitch = 12.7, .gear1 = {.teeth = 20}, .gear2 = {.teeth = 40}});
     QCOMPARE(rounded(inches.recommendedMinimum * 25.4, 6), 0.1);
