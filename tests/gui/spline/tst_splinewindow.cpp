@@ -116,6 +116,9 @@ void TestSplineWindow::showsTheSameNumbersAsTheCommandLine()
     }
     QCOMPARE(cell("量棒直径 DR", 2), shown(j["pins"]["diameter"]));
     QVERIFY(table()->isEnabled());
+    // Names and units stand to the left, the numbers to the right.
+    for (int c = 0; c < table()->columnCount(); ++c)
+        QCOMPARE(bool(table()->item(0, c)->textAlignment() & Qt::AlignRight), c >= 2);
 }
 
 void TestSplineWindow::badInputSaysWhyAndGreysTheTable_data()
@@ -123,9 +126,11 @@ void TestSplineWindow::badInputSaysWhyAndGreysTheTable_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
-    QTest::newRow("designation") << "designation" << "EXT 24z × 2m × 20P × 6h" << "“20P”";
-    QTest::newRow("pin not a number") << "pin-diameter" << "abc" << "“abc”不是数";
-    QTest::newRow("one deviation") << "upper-deviation" << "-0.04" << "上偏差和下偏差要一起给出";
+    QTest::addColumn<QString>("focus"); // the field the cursor goes to, where the window names one
+    QTest::newRow("designation") << "designation" << "EXT 24z × 2m × 20P × 6h" << "“20P”" << "";
+    QTest::newRow("pin not a number") << "pin-diameter" << "abc" << "“abc”不是数" << "";
+    QTest::newRow("the upper deviation alone") << "upper-deviation" << "-0.04" << "上偏差和下偏差要一起给出" << "lower-deviation";
+    QTest::newRow("the lower deviation alone") << "lower-deviation" << "-0.1" << "上偏差和下偏差要一起给出" << "upper-deviation";
 }
 
 void TestSplineWindow::badInputSaysWhyAndGreysTheTable()
@@ -140,6 +145,9 @@ void TestSplineWindow::badInputSaysWhyAndGreysTheTable()
     QVERIFY2(gui->text(P, "warnings").contains(message), qPrintable(gui->text(P, "warnings")));
     QVERIFY(!table()->isEnabled());
     QCOMPARE(table()->rowCount() > 0, true); // the old table stays, greyed
+    QFETCH(QString, focus);
+    if (!focus.isEmpty())
+        QCOMPARE(gui->window(P)->focusWidget(), gui->field(P, focus.toLatin1().constData()));
 }
 
 void TestSplineWindow::savesOpensAndExports()
