@@ -4,8 +4,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cerrno>
-#include <cstdlib>
 #include <optional>
 #include <vector>
 
@@ -13,13 +11,6 @@
 #include "core/sheet/sheetreport.h"
 #include "io/platform/files.h"
 #include "io/safefile.h"
-
-#if defined(Q_OS_UNIX)
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace geardim {
 namespace {
@@ -104,28 +95,6 @@ std::vector<std::string> lineFields(const InspectionRecord &record, const SheetR
     return fields;
 }
 
-#if defined(Q_OS_UNIX)
-// Writes every byte, going on after a short write so that a failure comes with its reason
-// (a short write is the start of a full disk or of a file-size limit); false, errno set,
-// on failure.
-bool writeAll(int fd, const QByteArray &bytes)
-{
-    const char *data = bytes.constData();
-    std::size_t left = std::size_t(bytes.size());
-    while (left > 0) {
-        const ssize_t n = ::write(fd, data, left);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += n;
-        left -= std::size_t(n);
-    }
-    return true;
-}
-#endif
-
 // What goes into a log of size bytes, first its first bytes and last its last one: the
 // header first into an empty file, a line break first where the last line is open (a file
 // edited by hand); none when the file begins with another header, which makes it no log
@@ -176,90 +145,12 @@ FileDone appendInspection(const QString &path, const InspectionRecord &record, c
     if (const FileDone target = checkOutputTarget(path); !target.ok())
         return refused(target.problem());
     const std::vector<std::string> line = lineFields(record, sheet, when);
-#if defined(Q_OS_UNIX)
-    const QByteArray name = QFile::encodeName(path);
-    // A new log is made whole, header first, in a file of its own beside it and linked into
-    // place: the link fails when another program made the log first, and nobody can
-    // append before the header.
-    if (!QFileInfo::exists(path)) {
-        QByteArray temporary = QFile::encodeName(QFileInfo(path).absolutePath()) + "/.geardim-log-XXXXXX";
-        const int fd = ::mkstemp(temporary.data());
-        if (fd < 0)
-            return refused(qt_error_string(errno));
-        const bool made = writeAll(fd, kByteOrderMark + inspectionLogHeader() + "\n") && ::fchmod(fd, 0644) == 0;
-        const int error = errno;
-        const bool closed = ::close(fd) == 0;
-        // Made here or by another program: either way it has its header.
-        const bool linked = made && closed && ::link(temporary.constData(), name.constData()) == 0;
-        const int linkError = errno;
-        ::unlink(temporary.constData());
-        if (!linked && !QFileInfo::exists(path))
-            return refused(qt_error_string(!made ? error : linkError));
-    }
-    const int fd = ::open(name.constData(), O_RDWR | O_APPEND | O_CLOEXEC);
-    if (fd < 0)
-        return refused(qt_error_string(errno));
-    // The log is appended to, not replaced: rewriting it whole for every workpiece would cost its
-    // whole length each time and lose a line when two programs log at once. Instead the
-    // line goes in under an exclusive lock, and a write that fails half done is cut back to
-    // the length the log had, so a failure leaves the old log exactly as it was.
-    struct stat before {};
-    if (QString why; !lockForAppending(fd, why)) {
-        ::close(fd);
-        return refused(why);
-    }
-    if (::fstat(fd, &before) != 0) {
-        const int error = errno;
-        ::close(fd);
-        return refused(qt_error_string(error));
-    }
-    // Only a log takes a line (see bytesForLog).
-    QByteArray first(inspectionLogHeader().size() + 8, '\0');
-    const ssize_t got = before.st_size > 0 ? ::pread(fd, first.data(), std::size_t(first.size()), 0) : 0;
-    first.resize(got > 0 ? int(got) : 0);
-    char last = '\n';
-    if (before.st_size > 0 && ::pread(fd, &last, 1, before.st_size - 1) != 1) {
-        const int error = errno;
-        ::close(fd);
-        return refused(qt_error_string(error));
-    }
-    const std::optional<QByteArray> bytes = bytesForLog(before.st_size, first, last, line);
-    if (!bytes) {
-        ::close(fd);
-        return refused(notALog(), oldFileNote(true));
-    }
-    if (!writeAll(fd, *bytes)) {
-        const int error = errno;
-        const bool restored = ::ftruncate(fd, before.st_size) == 0;
-        ::close(fd);
-        return refused(qt_error_string(error), oldFileNote(restored));
-    }
-    if (::close(fd) != 0)
-        return refused(qt_error_string(errno));
+    const auto refusal = appendToLog(
+        path, kByteOrderMark + inspectionLogHeader() + "\n", inspectionLogHeader().size() + 8,
+        [&](qint64 size, const QByteArray &first, char last) { return bytesForLog(size, first, last, line); }, notALog());
+    if (refusal)
+        return refused(refusal->why, refusal->oldKept ? oldFileNote(*refusal->oldKept) : QString());
     return {};
-#else
-    // The same promise through Qt's file and the system's lock: the header first, the line
-    // whole or cut back, another program's CSV left alone.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
-        return refused(file.errorString());
-    if (QString why; !lockForAppending(file.handle(), why))
-        return refused(why);
-    const qint64 size = file.size();
-    const QByteArray first = file.read(inspectionLogHeader().size() + 8);
-    char last = '\n';
-    if (size > 0 && !(file.seek(size - 1) && file.getChar(&last)))
-        return refused(file.errorString());
-    const std::optional<QByteArray> bytes = bytesForLog(size, first, last, line);
-    if (!bytes)
-        return refused(notALog(), oldFileNote(true));
-    if (!file.seek(size) || !writeAllOf(file, bytes->constData(), bytes->size()) || !file.flush()) {
-        const QString why = file.errorString();
-        const bool restored = file.resize(size);
-        return refused(why, oldFileNote(restored));
-    }
-    return {};
-#endif
 }
 
 } // namespace geardim

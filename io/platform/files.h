@@ -4,6 +4,9 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+#include <optional>
+
 // What the program's files need from the system and each system does its own way: a
 // rename that replaces the old file in one step, a file's bytes on the disk, the text of
 // a C library error number, a lock for appending to a log, the identity of a file, its
@@ -24,9 +27,23 @@ bool syncToDisk(QFileDevice &file, QString &why);
 // system has it.
 QString errnoText(int error);
 
-// Holds an exclusive lock on the whole open file for as long as the program has it open
-// (flock(), or LockFileEx on Windows); false with the system's reason.
-bool lockForAppending(int handle, QString &why);
+// Why an append to a log did not happen; oldKept where the log is known to be as it was.
+struct LogRefusal {
+    QString why;
+    std::optional<bool> oldKept;
+};
+// What goes into a log of size bytes, given its first bytes and its last one; nothing when
+// the file is no log to append to.
+using LogBytes = std::function<std::optional<QByteArray>(qint64 size, const QByteArray &first, char last)>;
+
+// Appends to the log at path what bytesFor gives, under an exclusive lock on the whole file
+// (flock(), or LockFileEx on Windows), so two programs never interleave a line. Where there
+// is no log yet, one is first made holding newLog and linked into place (POSIX), so nobody
+// appends before its header. firstBytes of the log are read for bytesFor; where it gives
+// nothing, the refusal is notALog and the log is left alone. A write that fails half done is
+// cut back to the length the log had.
+std::optional<LogRefusal> appendToLog(const QString &path, const QByteArray &newLog, qsizetype firstBytes,
+                                      const LogBytes &bytesFor, const QString &notALog);
 
 // Whether two paths name the same existing file, through any name, link or hard link:
 // the same device and inode (POSIX), the same volume and file index (Windows).

@@ -34,12 +34,87 @@ bool syncToDisk(QFileDevice &file, QString &why)
 
 QString errnoText(int error) { return qt_error_string(error); }
 
-bool lockForAppending(int handle, QString &why)
+namespace {
+
+// Writes every byte, going on after a short write so that a failure comes with its reason
+// (a short write is the start of a full disk or of a file-size limit); false, errno set,
+// on failure.
+bool writeAll(int fd, const QByteArray &bytes)
 {
-    if (::flock(handle, LOCK_EX) == 0)
-        return true;
-    why = errnoText(errno);
-    return false;
+    const char *data = bytes.constData();
+    std::size_t left = std::size_t(bytes.size());
+    while (left > 0) {
+        const ssize_t n = ::write(fd, data, left);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += n;
+        left -= std::size_t(n);
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<LogRefusal> appendToLog(const QString &path, const QByteArray &newLog, qsizetype firstBytes,
+                                      const LogBytes &bytesFor, const QString &notALog)
+{
+    const QByteArray name = QFile::encodeName(path);
+    // A new log is made whole, header first, in a file of its own beside it and linked into
+    // place: the link fails when another program made the log first, and nobody can
+    // append before the header.
+    if (!QFileInfo::exists(path)) {
+        QByteArray temporary = QFile::encodeName(QFileInfo(path).absolutePath()) + "/.geardim-log-XXXXXX";
+        const int fd = ::mkstemp(temporary.data());
+        if (fd < 0)
+            return LogRefusal{errnoText(errno), std::nullopt};
+        const bool made = writeAll(fd, newLog) && ::fchmod(fd, 0644) == 0;
+        const int error = errno;
+        const bool closed = ::close(fd) == 0;
+        // Made here or by another program: either way it has its header.
+        const bool linked = made && closed && ::link(temporary.constData(), name.constData()) == 0;
+        const int linkError = errno;
+        ::unlink(temporary.constData());
+        if (!linked && !QFileInfo::exists(path))
+            return LogRefusal{errnoText(!made ? error : linkError), std::nullopt};
+    }
+    const int fd = ::open(name.constData(), O_RDWR | O_APPEND | O_CLOEXEC);
+    if (fd < 0)
+        return LogRefusal{errnoText(errno), std::nullopt};
+    // The log is appended to, not replaced: rewriting it whole for every workpiece would cost its
+    // whole length each time and lose a line when two programs log at once. Instead the
+    // line goes in under an exclusive lock, and a write that fails half done is cut back to
+    // the length the log had, so a failure leaves the old log exactly as it was.
+    const auto refused = [fd](int error, std::optional<bool> oldKept = std::nullopt) {
+        ::close(fd);
+        return LogRefusal{errnoText(error), oldKept};
+    };
+    if (::flock(fd, LOCK_EX) != 0)
+        return refused(errno);
+    struct stat before {};
+    if (::fstat(fd, &before) != 0)
+        return refused(errno);
+    QByteArray first(firstBytes, '\0');
+    const ssize_t got = before.st_size > 0 ? ::pread(fd, first.data(), std::size_t(first.size()), 0) : 0;
+    first.resize(got > 0 ? int(got) : 0);
+    char last = '\n';
+    if (before.st_size > 0 && ::pread(fd, &last, 1, before.st_size - 1) != 1)
+        return refused(errno);
+    const std::optional<QByteArray> bytes = bytesFor(before.st_size, first, last);
+    if (!bytes) {
+        ::close(fd);
+        return LogRefusal{notALog, true};
+    }
+    if (!writeAll(fd, *bytes)) {
+        const int error = errno;
+        const bool restored = ::ftruncate(fd, before.st_size) == 0;
+        return refused(error, restored);
+    }
+    if (::close(fd) != 0)
+        return LogRefusal{errnoText(errno), std::nullopt};
+    return std::nullopt;
 }
 
 bool sameFile(const QString &a, const QString &b)

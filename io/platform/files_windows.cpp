@@ -1,5 +1,7 @@
 #include "io/platform/files.h"
 
+#include "io/safefile.h"
+
 #include <cstdio>
 
 #include <csignal>
@@ -38,6 +40,9 @@ bool syncToDisk(QFileDevice &, QString &) { return true; }
 // qt_error_string() reads a Windows error code there: a C errno goes through the C library.
 QString errnoText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
+namespace {
+
+// An exclusive lock on the whole open file for as long as the program has it open.
 bool lockForAppending(int handle, QString &why)
 {
     OVERLAPPED whole{};
@@ -46,6 +51,34 @@ bool lockForAppending(int handle, QString &why)
         return true;
     why = qt_error_string(int(::GetLastError()));
     return false;
+}
+
+} // namespace
+
+std::optional<LogRefusal> appendToLog(const QString &path, const QByteArray &, qsizetype firstBytes, const LogBytes &bytesFor,
+                                      const QString &notALog)
+{
+    // The same promise through Qt's file and the system's lock: the header first (bytesFor
+    // writes it into the empty file made here), the line whole or cut back, another
+    // program's CSV left alone.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        return LogRefusal{file.errorString(), std::nullopt};
+    if (QString why; !lockForAppending(file.handle(), why))
+        return LogRefusal{why, std::nullopt};
+    const qint64 size = file.size();
+    const QByteArray first = file.read(firstBytes);
+    char last = '\n';
+    if (size > 0 && !(file.seek(size - 1) && file.getChar(&last)))
+        return LogRefusal{file.errorString(), std::nullopt};
+    const std::optional<QByteArray> bytes = bytesFor(size, first, last);
+    if (!bytes)
+        return LogRefusal{notALog, true};
+    if (!file.seek(size) || !writeAllOf(file, bytes->constData(), bytes->size()) || !file.flush()) {
+        const QString why = file.errorString();
+        return LogRefusal{why, file.resize(size)};
+    }
+    return std::nullopt;
 }
 
 namespace {
